@@ -1,0 +1,54 @@
+#include "core/clock.h"
+#include "core/portmap.h"
+#include "core/programfolder.h"
+#include "core/qserialportlink.h"
+#include "core/settingsstore.h"
+#include "ui/qtsoundplayer.h"
+#include "ui/qtuserdialogs.h"
+#include "ui/terminalwindow.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QStringList>
+#include <QTimer>
+#include <cstdio>
+
+using namespace vornal;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(IniSettingsStore::kApplication));
+    QApplication::setOrganizationName(QString::fromLatin1(IniSettingsStore::kOrganization));
+
+    IniSettingsStore settings;
+    QSerialPortLink link(PortMap(settings, &PortMap::systemDevices));
+    QtUserDialogs dialogs;
+    SystemClock clock;
+    QtSoundPlayer sound;
+    const ProgramFolder folder = ProgramFolder::fromEnvironment(QApplication::applicationDirPath());
+
+    TerminalWindow window({link, dialogs, settings, folder, clock, sound});
+    dialogs.setParent(&window);
+    window.load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+    window.show();
+
+    // For the start-up benchmark and smoke tests: say when the window is on screen.
+    if (qEnvironmentVariableIsSet("VORNAL_REPORT_SHOWN")) {
+        QTimer::singleShot(0, &window, [] {
+            std::printf("vornal-terminal: window shown\n");
+            std::fflush(stdout);
+            if (qEnvironmentVariable("VORNAL_REPORT_SHOWN") == QLatin1String("quit"))
+                QApplication::exit(0);
+        });
+    }
+    // The demo writes a picture of the window, for machines without a screen to look at.
+    const QString screenshot = qEnvironmentVariable("VORNAL_SCREENSHOT");
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(1500, &window, [&window, screenshot] {
+            if (window.grab().save(screenshot))
+                std::printf("vornal-terminal: screenshot written to %s\n", qPrintable(screenshot));
+            std::fflush(stdout);
+        });
+    }
+    return QApplication::exec();
+}

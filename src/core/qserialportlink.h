@@ -1,0 +1,52 @@
+#pragma once
+
+#include "portmap.h"
+#include "seriallink.h"
+#include "serialsettings.h"
+
+class QSerialPort;
+
+namespace vornal {
+
+// The real serial link on a QSerialPort. A device that goes away while open (read or
+// resource error) closes the port at once and is reported once: QSerialPort would
+// otherwise repeat the error at full speed until the port is closed.
+class QSerialPortLink final : public SerialLink {
+    Q_OBJECT
+public:
+    QSerialPortLink(PortMap portMap, QObject* parent = nullptr);
+    ~QSerialPortLink() override;
+
+    bool setPortNumber(int number) override;
+    int portNumber() const override { return m_portNumber; }
+    bool setSettings(const QString& settings) override;
+    QString settings() const override { return m_settings.toString(); }
+    bool setHandshaking(int code) override;
+    int handshaking() const override { return m_handshaking; }
+    bool setPortOpen(bool open) override;
+    bool isOpen() const override;
+    bool output(const QByteArray& bytes) override;
+    QByteArray input() override;
+    int inBufferCount() const override;
+    void clearInput() override;
+    int outBufferCount() const override;
+    QString deviceName() const override;
+    LinkError lastError() const override { return m_error; }
+
+private:
+    bool fail(LinkErrorCode code, const QString& text);
+    bool succeed();
+    bool applyLineSettings();
+    void onPortError(int error);
+    QString portLabel() const;
+
+    PortMap m_portMap;
+    QSerialPort* m_port;
+    int m_portNumber = 1;
+    SerialSettings m_settings;
+    int m_handshaking = 0;
+    LinkError m_error;
+    bool m_closingAfterLoss = false;
+};
+
+} // namespace vornal

@@ -1,0 +1,46 @@
+#include "linebar.h"
+
+#include <QPainter>
+
+namespace vornal {
+
+QColor fromColourValue(quint32 value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+LineBar::LineBar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Line1"));
+    setMinimumHeight(8);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void LineBar::setLengthTwips(int twips) {
+    m_twips = std::max(0, twips);
+    update();
+}
+
+void LineBar::setColour(quint32 colour) {
+    m_colour = colour;
+    update();
+}
+
+QSize LineBar::sizeHint() const {
+    return {400, 8};
+}
+
+void LineBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xe3, 0xe7, 0xec));
+    p.drawRoundedRect(rect(), 3, 3);
+    // 69 characters fill the bar, so the warning colours line up with its end.
+    const qreal full = 69.0 * kTwipsPerCharacter;
+    const qreal w = std::min<qreal>(width(), width() * m_twips / full);
+    if (w > 0) {
+        p.setBrush(fromColourValue(m_colour));
+        p.drawRoundedRect(QRectF(0, 0, w, height()), 3, 3);
+    }
+}
+
+} // namespace vornal

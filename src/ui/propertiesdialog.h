@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/portsettings.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+
+namespace vornal {
+
+class PortController;
+class SettingsStore;
+class UserDialogs;
+
+// The port settings window: the ports found by a scan, the line settings and the flow
+// control. Saving applies them to the port and stores them.
+class PropertiesDialog : public QDialog {
+    Q_OBJECT
+public:
+    PropertiesDialog(PortController& port, SettingsStore& store, UserDialogs& dialogs,
+                     QWidget* parent = nullptr);
+
+    int flow() const { return m_iFlow; }
+
+private:
+    void loadPropertySettings();
+    void save();
+
+    PortSettings m_logic;
+    PortController& m_port;
+    QComboBox* m_cboPort;
+    QComboBox* m_cboSpeed;
+    QComboBox* m_cboDataBits;
+    QComboBox* m_cboParity;
+    QComboBox* m_cboStopBits;
+    QButtonGroup* m_optFlow;
+    QLabel* m_lblSettings;
+    int m_iFlow = 0;
+};
+
+} // namespace vornal

@@ -1,0 +1,112 @@
+#include "qtuserdialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+
+namespace vornal {
+
+namespace {
+
+QMessageBox::StandardButtons toButtons(DialogButtons b) {
+    switch (b) {
+    case DialogButtons::Ok:
+        return QMessageBox::Ok;
+    case DialogButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case DialogButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case DialogButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case DialogButtons::AbortRetryIgnore:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case DialogButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton toButton(DialogAnswer a) {
+    switch (a) {
+    case DialogAnswer::Ok:
+        return QMessageBox::Ok;
+    case DialogAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case DialogAnswer::Yes:
+        return QMessageBox::Yes;
+    case DialogAnswer::No:
+        return QMessageBox::No;
+    case DialogAnswer::Abort:
+        return QMessageBox::Abort;
+    case DialogAnswer::Retry:
+        return QMessageBox::Retry;
+    case DialogAnswer::Ignore:
+        return QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
+DialogAnswer fromButton(int b) {
+    switch (b) {
+    case QMessageBox::Cancel:
+        return DialogAnswer::Cancel;
+    case QMessageBox::Yes:
+        return DialogAnswer::Yes;
+    case QMessageBox::No:
+        return DialogAnswer::No;
+    case QMessageBox::Abort:
+        return DialogAnswer::Abort;
+    case QMessageBox::Retry:
+        return DialogAnswer::Retry;
+    case QMessageBox::Ignore:
+        return DialogAnswer::Ignore;
+    default:
+        return DialogAnswer::Ok;
+    }
+}
+
+QMessageBox::Icon toIcon(DialogIcon i) {
+    switch (i) {
+    case DialogIcon::Information:
+        return QMessageBox::Information;
+    case DialogIcon::Warning:
+        return QMessageBox::Warning;
+    case DialogIcon::Critical:
+        return QMessageBox::Critical;
+    case DialogIcon::Question:
+        return QMessageBox::Question;
+    case DialogIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+DialogAnswer QtUserDialogs::message(const MessageRequest& request) {
+    QMessageBox box(toIcon(request.icon),
+                    request.title.isEmpty() ? QStringLiteral("Vornal USB Terminal") : request.title,
+                    request.text, toButtons(request.buttons), m_parent);
+    if (request.defaultAnswer)
+        box.setDefaultButton(toButton(*request.defaultAnswer));
+    return fromButton(box.exec());
+}
+
+QString QtUserDialogs::openFile(const FileRequest& request) {
+    return QFileDialog::getOpenFileName(m_parent, request.title, request.folder, request.filter);
+}
+
+QString QtUserDialogs::saveFile(const FileRequest& request) {
+    return QFileDialog::getSaveFileName(m_parent, request.title, request.folder, request.filter);
+}
+
+std::optional<FontChoice> QtUserDialogs::chooseFont(const FontChoice& initial) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, QFont(initial.name, initial.pointSize), m_parent);
+    if (!ok)
+        return std::nullopt;
+    return FontChoice{font.family(), font.pointSize(), initial.color};
+}
+
+} // namespace vornal

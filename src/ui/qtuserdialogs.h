@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/userdialogs.h"
+
+class QWidget;
+
+namespace vornal {
+
+// The real dialogs: Qt message boxes, file and font dialogs over the given window.
+class QtUserDialogs final : public UserDialogs {
+public:
+    explicit QtUserDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    DialogAnswer message(const MessageRequest& request) override;
+    QString openFile(const FileRequest& request) override;
+    QString saveFile(const FileRequest& request) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace vornal

@@ -1,0 +1,450 @@
+#include "core/clock.h"
+#include "core/portcontroller.h"
+#include "core/portmap.h"
+#include "core/portsettings.h"
+#include "core/programstate.h"
+#include "core/serialsettings.h"
+#include "core/settingsstore.h"
+#include "core/startup.h"
+#include "core/unload.h"
+#include "fakeseriallink.h"
+#include "scripteddialogs.h"
+
+#include <QtTest>
+
+using namespace vornal;
+
+// The port: its mapping to devices, the line settings, opening and closing, the
+// settings window's scan and save, and draining at exit.
+class TestPort : public QObject {
+    Q_OBJECT
+private slots:
+    void portMap_data();
+    void portMap();
+    void settingsParse_data();
+    void settingsParse();
+    void settingsDisplay_data();
+    void settingsDisplay();
+    void openAlwaysUsesDefaultLine();
+    void closeShowsOffLine();
+    void refusedOpenIsReported();
+    void elapsedText_data();
+    void elapsedText();
+    void elapsedTicks();
+    void deviceLossClosesOnce();
+    void storedSettings_data();
+    void storedSettings();
+    void storedFont_data();
+    void storedFont();
+    void scanListsAvailablePorts();
+    void scanReportsUnexpectedErrorsAndGoesOn();
+    void scanWithoutPorts();
+    void settingsText();
+    void saveStoresChoice();
+    void saveRefusedStoresNothing();
+    void saveOtherPortWhileOpen();
+    void drain_data();
+    void drain();
+};
+
+void TestPort::portMap_data() {
+    QTest::addColumn<QString>("mapped");
+    QTest::addColumn<QStringList>("system");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("path");
+    const QStringList sys = {QStringLiteral("/dev/ttyUSB1"), QStringLiteral("/dev/ttyS0"),
+                             QStringLiteral("/dev/ttyACM0")};
+    QTest::newRow("first listed by path") << "" << sys << 1 << "/dev/ttyACM0";
+    QTest::newRow("third listed") << "" << sys << 3 << "/dev/ttyUSB1";
+    QTest::newRow("beyond the list") << "" << sys << 4 << "";
+    QTest::newRow("entry wins") << "/tmp/box" << sys << 1 << "/tmp/box";
+    QTest::newRow("zero") << "" << sys << 0 << "";
+    QTest::newRow("no devices") << "" << QStringList() << 1 << "";
+}
+
+void TestPort::portMap() {
+    QFETCH(QString, mapped);
+    QFETCH(QStringList, system);
+    QFETCH(int, number);
+    MemorySettingsStore store;
+    if (!mapped.isEmpty())
+        store.setValue(QStringLiteral("Ports"), QString::number(number), mapped);
+    const PortMap map(store, [system] { return system; });
+    QTEST(map.devicePath(number), "path");
+}
+
+void TestPort::settingsParse_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("default") << "9600,n,8,1" << true;
+    QTest::newRow("one and a half") << "9600,n,8,1.5" << true;
+    QTest::newRow("upper case parity") << "19200,E,7,2" << true;
+    QTest::newRow("unknown parity") << "9600,x,8,1" << false;
+    QTest::newRow("three stop bits") << "9600,n,8,3" << false;
+    QTest::newRow("nine data bits") << "9600,n,9,1" << false;
+    QTest::newRow("no speed") << ",n,8,1" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("garbage") << "abc" << false;
+}
+
+void TestPort::settingsParse() {
+    QFETCH(QString, text);
+    QTEST(SerialSettings::parse(text).has_value(), "valid");
+}
+
+void TestPort::settingsDisplay_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<int>("parity");
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<QString>("stop");
+    QTest::newRow("9600,n,8,1") << "9600,n,8,1"
+                                << "9600" << 2 << "8"
+                                << "1";
+    QTest::newRow("9600,n,8,1.5") << "9600,n,8,1.5"
+                                  << "9600" << 2 << "8"
+                                  << "1.5";
+    QTest::newRow("115200,e,7,2") << "115200,e,7,2"
+                                  << "115200" << 0 << "7"
+                                  << "2";
+    QTest::newRow("110,s,5,1") << "110,s,5,1"
+                               << "110" << 4 << "5"
+                               << "1";
+    QTest::newRow("short") << "1"
+                           << "" << -1 << ""
+                           << "1";
+}
+
+void TestPort::settingsDisplay() {
+    QFETCH(QString, settings);
+    const SettingsDisplay d = splitSettingsForDisplay(settings);
+    QTEST(d.speed, "speed");
+    QTEST(d.parityIndex, "parity");
+    QTEST(d.dataBits, "bits");
+    QTEST(d.stopBits, "stop");
+}
+
+namespace {
+
+struct Rig {
+    FakeSerialLink link;
+    FakeClock clock;
+    ScriptedDialogs dialogs;
+    ProgramState state;
+    MemorySettingsStore store;
+    PortController port{link, clock, dialogs, state};
+    QStringList terminalTexts;
+    int lineResets = 0;
+    Rig() {
+        QObject::connect(&port, &PortController::terminalTextSet,
+                         [this](const QString& t) { terminalTexts.append(t); });
+        QObject::connect(&port, &PortController::lineReset, [this] { ++lineResets; });
+    }
+};
+
+} // namespace
+
+void TestPort::openAlwaysUsesDefaultLine() {
+    Rig r;
+    QVERIFY(r.link.setSettings(QStringLiteral("19200,e,7,2")));
+    r.state.Cycle = 30;
+    r.state.PastePreview = 0;
+    r.port.toggle();
+    QVERIFY(r.link.isOpen());
+    const PortView& v = r.port.view();
+    QCOMPARE(v.portCaption, QStringLiteral("Com:  1"));
+    QCOMPARE(v.statusCaption, QStringLiteral("9600,n,8,1"));
+    QCOMPARE(v.openCaption, QStringLiteral("Close Port"));
+    QCOMPARE(v.picture, int(PortView::Active));
+    QVERIFY(!v.propertiesEnabled);
+    QVERIFY(v.sendCommandsEnabled);
+    QCOMPARE(r.terminalTexts, QStringList{QStringLiteral("Terminal Ready ")});
+    QCOMPARE(r.link.written(), QByteArray("\r"));
+    QCOMPARE(r.state.Cycle, 0);
+    QCOMPARE(r.state.PastePreview, 1);
+    QCOMPARE(r.lineResets, 1);
+}
+
+void TestPort::closeShowsOffLine() {
+    Rig r;
+    r.port.toggle();
+    r.link.clearWrites();
+    r.port.toggle();
+    QVERIFY(!r.link.isOpen());
+    const PortView& v = r.port.view();
+    QCOMPARE(v.portCaption, QStringLiteral("Com: Unknown"));
+    QCOMPARE(v.statusCaption, QStringLiteral("Closed 1"));
+    QCOMPARE(v.openCaption, QStringLiteral("Open Port "));
+    QCOMPARE(v.elapsed, QStringLiteral("Off Line"));
+    QCOMPARE(v.picture, int(PortView::Idle));
+    QVERIFY(v.propertiesEnabled);
+    QVERIFY(!v.sendCommandsEnabled);
+    QCOMPARE(r.terminalTexts.last(), QStringLiteral("Terminal Closed "));
+    QVERIFY(r.link.written().isEmpty());
+}
+
+void TestPort::refusedOpenIsReported() {
+    Rig r;
+    r.link.openErrors.insert(
+        1, {LinkErrorCode::PermissionDenied, QStringLiteral("Permission denied on /dev/x")});
+    r.port.toggle();
+    QVERIFY(!r.link.isOpen());
+    QCOMPARE(r.dialogs.texts(), QStringList{QStringLiteral("Permission denied on /dev/x")});
+    QCOMPARE(r.dialogs.messages.first().icon, DialogIcon::Warning);
+    QCOMPARE(r.port.view().openCaption, QStringLiteral("Open Port "));
+    QCOMPARE(r.terminalTexts.last(), QStringLiteral("Terminal Closed "));
+}
+
+void TestPort::elapsedText_data() {
+    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << qint64(0) << "00:00:00 ";
+    QTest::newRow("one hour one minute one second") << qint64(3661) << "01:01:01 ";
+    QTest::newRow("25 hours") << qint64(25 * 3600) << "01:00:00 ";
+    QTest::newRow("just below a day") << qint64(86399) << "23:59:59 ";
+}
+
+void TestPort::elapsedText() {
+    QFETCH(qint64, seconds);
+    QTEST(PortController::elapsedText(seconds), "text");
+}
+
+void TestPort::elapsedTicks() {
+    Rig r;
+    r.port.toggle();
+    r.clock.advance(75);
+    QTRY_COMPARE_WITH_TIMEOUT(r.port.view().elapsed, QStringLiteral("00:01:15 "), 3000);
+}
+
+void TestPort::deviceLossClosesOnce() {
+    Rig r;
+    r.port.toggle();
+    r.link.loseDevice(QStringLiteral("The connection to the interface box on Port 1 (/dev/fake1) was lost"));
+    QCOMPARE(r.dialogs.messages.size(), 1);
+    QVERIFY(r.dialogs.texts().first().contains(QStringLiteral("/dev/fake1")));
+    QCOMPARE(r.port.view().openCaption, QStringLiteral("Open Port "));
+    QCOMPARE(r.port.view().elapsed, QStringLiteral("Off Line"));
+    QVERIFY(r.port.view().propertiesEnabled);
+    // What arrived before the loss stays on the screen.
+    QCOMPARE(r.terminalTexts, QStringList{QStringLiteral("Terminal Ready ")});
+}
+
+void TestPort::storedSettings_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("flow");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("expectPort");
+    QTest::addColumn<int>("expectFlow");
+    QTest::newRow("nothing stored") << ""
+                                    << ""
+                                    << "" << true << 1 << 0;
+    QTest::newRow("all stored") << "19200,e,7,2"
+                                << "3"
+                                << "2" << true << 3 << 2;
+    QTest::newRow("port 0") << ""
+                            << "0"
+                            << "" << false << 1 << 0;
+    QTest::newRow("port 99") << ""
+                             << "99"
+                             << "1" << false << 1 << 1;
+    QTest::newRow("flow 7") << ""
+                            << "2"
+                            << "7" << false << 2 << 0;
+    QTest::newRow("port not a number") << ""
+                                       << "COM1"
+                                       << "" << false << 1 << 0;
+    QTest::newRow("bad settings") << "fast"
+                                  << "4"
+                                  << "1" << false << 1 << 0;
+}
+
+void TestPort::storedSettings() {
+    QFETCH(QString, settings);
+    QFETCH(QString, port);
+    QFETCH(QString, flow);
+    FakeSerialLink link;
+    ScriptedDialogs dialogs;
+    MemorySettingsStore store;
+    const QString s = QStringLiteral("Properties");
+    if (!settings.isEmpty())
+        store.setValue(s, QStringLiteral("Settings"), settings);
+    if (!port.isEmpty())
+        store.setValue(s, QStringLiteral("CommPort"), port);
+    if (!flow.isEmpty())
+        store.setValue(s, QStringLiteral("Handshaking"), flow);
+    store.setValue(s, QStringLiteral("Echo"), QStringLiteral("1"));
+    QString echo;
+    const bool ok = Startup::applyStoredPortSettings(link, store, dialogs, &echo);
+    QTEST(ok, "accepted");
+    QCOMPARE(dialogs.messages.size(), ok ? 0 : 1);
+    QTEST(link.portNumber(), "expectPort");
+    QTEST(link.handshaking(), "expectFlow");
+    QCOMPARE(echo, ok ? QStringLiteral("1") : QString());
+}
+
+void TestPort::storedFont_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<bool>("apply");
+    QTest::addColumn<QString>("expectName");
+    QTest::addColumn<double>("expectSize");
+    QTest::newRow("nothing stored") << QString() << QString() << true << "Arial" << 14.0;
+    QTest::newRow("stored") << "Courier"
+                            << "11" << true << "Courier" << 11.0;
+    QTest::newRow("empty name") << ""
+                                << "11" << false << "" << 14.0;
+    QTest::newRow("size not a number") << "Mono"
+                                       << "big" << true << "Mono" << 14.0;
+    QTest::newRow("size zero") << "Mono"
+                               << "0" << true << "Mono" << 14.0;
+}
+
+void TestPort::storedFont() {
+    QFETCH(QString, name);
+    QFETCH(QString, size);
+    MemorySettingsStore store;
+    if (!name.isNull())
+        store.setValue(QStringLiteral("Font"), QStringLiteral("FontName"), name);
+    if (!size.isNull())
+        store.setValue(QStringLiteral("Font"), QStringLiteral("FontSize"), size);
+    const Startup::FontSetting f = Startup::storedFont(store);
+    QTEST(f.apply, "apply");
+    QTEST(f.name, "expectName");
+    QTEST(f.pointSize, "expectSize");
+}
+
+void TestPort::scanListsAvailablePorts() {
+    Rig r;
+    r.link.availablePorts = {1, 3, 32};
+    r.link.setPortNumber(3);
+    r.port.toggle();
+    PortSettings settings(r.port, r.store, r.dialogs);
+    QCOMPARE(settings.scan(), (QList<int>{1, 3, 32}));
+    QVERIFY(r.dialogs.messages.isEmpty());
+    QCOMPARE(r.link.portNumber(), 3);
+    QVERIFY(r.link.isOpen());
+    QCOMPARE(PortSettings::portEntry(3), QStringLiteral("Com 3"));
+}
+
+void TestPort::scanReportsUnexpectedErrorsAndGoesOn() {
+    Rig r;
+    r.link.availablePorts = {1, 5};
+    r.link.openErrors.insert(
+        2, {LinkErrorCode::PermissionDenied, QStringLiteral("Permission denied on /dev/b")});
+    r.link.openErrors.insert(3, {LinkErrorCode::PortInUse, QStringLiteral("in use")});
+    PortSettings settings(r.port, r.store, r.dialogs);
+    QCOMPARE(settings.scan(), (QList<int>{1, 5}));
+    QCOMPARE(r.dialogs.texts(), QStringList{QStringLiteral("Fehler   8020 . Permission denied on /dev/b")});
+    QCOMPARE(r.link.portNumber(), 1);
+    QVERIFY(!r.link.isOpen());
+}
+
+void TestPort::scanWithoutPorts() {
+    Rig r;
+    r.link.availablePorts = {};
+    PortSettings settings(r.port, r.store, r.dialogs);
+    QVERIFY(settings.scan().isEmpty());
+    QCOMPARE(r.dialogs.texts(), (QStringList{QStringLiteral("No Comm port found."),
+                                             QStringLiteral("Ceck cable, connectors and equipment")}));
+    QCOMPARE(r.dialogs.messages[0].icon, DialogIcon::Warning);
+    QCOMPARE(r.dialogs.messages[1].icon, DialogIcon::Critical);
+}
+
+void TestPort::settingsText() {
+    Rig r;
+    PortSettings settings(r.port, r.store, r.dialogs);
+    QCOMPARE(settings.settingsText(), QStringLiteral("9600,n,8,1   Port:  1  Flow  0"));
+}
+
+void TestPort::saveStoresChoice() {
+    Rig r;
+    r.link.availablePorts = {1, 12};
+    PortSettings settings(r.port, r.store, r.dialogs);
+    QVERIFY(settings.save({QStringLiteral("Com 12"), QStringLiteral(" 19200 "), QStringLiteral("Even"),
+                           QStringLiteral("7"), QStringLiteral("2"), 3}));
+    const QString s = QStringLiteral("Properties");
+    QCOMPARE(r.store.value(s, QStringLiteral("Settings")), QStringLiteral("19200,e,7,2"));
+    QCOMPARE(r.store.value(s, QStringLiteral("CommPort")), QStringLiteral("12"));
+    QCOMPARE(r.store.value(s, QStringLiteral("Handshaking")), QStringLiteral("3"));
+    QCOMPARE(r.port.view().portCaption, QStringLiteral("Com:  12"));
+    QVERIFY(r.dialogs.messages.isEmpty());
+}
+
+void TestPort::saveRefusedStoresNothing() {
+    Rig r;
+    PortSettings settings(r.port, r.store, r.dialogs);
+    QVERIFY(!settings.save({QStringLiteral("Com 2"), QStringLiteral("9600"), QStringLiteral("Bogus"),
+                            QStringLiteral("8"), QStringLiteral("1"), 0}));
+    QCOMPARE(r.dialogs.messages.size(), 1);
+    QCOMPARE(r.store.writes(), 0);
+
+    r.link.refuseSettings = false;
+    QVERIFY(!settings.save({QStringLiteral("Com99"), QStringLiteral("9600"), QStringLiteral("None"),
+                            QStringLiteral("8"), QStringLiteral("1"), 0}));
+    QCOMPARE(r.link.portNumber(), 2);
+    QCOMPARE(r.store.writes(), 0);
+}
+
+void TestPort::saveOtherPortWhileOpen() {
+    Rig r;
+    r.link.availablePorts = {1, 2};
+    r.port.toggle();
+    PortSettings settings(r.port, r.store, r.dialogs);
+    QVERIFY(settings.save({QStringLiteral("Com 2"), QStringLiteral("9600"), QStringLiteral("None"),
+                           QStringLiteral("8"), QStringLiteral("1"), 0}));
+    QVERIFY(r.link.isOpen());
+    QCOMPARE(r.link.portNumber(), 2);
+    QCOMPARE(r.port.view().picture, int(PortView::Changed));
+
+    // A port that refuses to open puts the old one back, open, and stores nothing.
+    r.link.openErrors.insert(1, {LinkErrorCode::DeviceNotOpen, QStringLiteral("gone")});
+    const int writes = r.store.writes();
+    QVERIFY(!settings.save({QStringLiteral("Com 1"), QStringLiteral("9600"), QStringLiteral("None"),
+                            QStringLiteral("8"), QStringLiteral("1"), 0}));
+    QCOMPARE(r.link.portNumber(), 2);
+    QVERIFY(r.link.isOpen());
+    QCOMPARE(r.store.writes(), writes);
+}
+
+void TestPort::drain_data() {
+    QTest::addColumn<int>("pending");
+    QTest::addColumn<QList<int>>("answers"); // DialogAnswer values
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("empty output closes at once") << 0 << QList<int>{} << true << 0;
+    QTest::newRow("abort keeps running") << 10 << QList<int>{int(DialogAnswer::Abort)} << false << 1;
+    QTest::newRow("ignore closes") << 10 << QList<int>{int(DialogAnswer::Ignore)} << true << 1;
+    QTest::newRow("retry waits again")
+        << 10 << QList<int>{int(DialogAnswer::Retry), int(DialogAnswer::Ignore)} << true << 2;
+}
+
+void TestPort::drain() {
+    QFETCH(int, pending);
+    QFETCH(QList<int>, answers);
+    FakeSerialLink link;
+    FakeClock clock;
+    ScriptedDialogs dialogs;
+    for (int a : answers)
+        dialogs.answers.enqueue(static_cast<DialogAnswer>(a));
+    QVERIFY(link.setPortOpen(true));
+    link.setPendingOutput(pending);
+    int steps = 0;
+    const bool ends = drainAndClose(link, clock, dialogs, [&] {
+        clock.advance(1);
+        ++steps;
+        QVERIFY(steps < 100);
+    });
+    QTEST(ends, "ends");
+    QTEST(int(dialogs.messages.size()), "questions");
+    QCOMPARE(link.isOpen(), !ends);
+    for (const MessageRequest& m : dialogs.messages) {
+        QCOMPARE(m.text, QStringLiteral("Data cannot be sent"));
+        QCOMPARE(m.buttons, DialogButtons::AbortRetryIgnore);
+    }
+    if (pending > 0)
+        QVERIFY(steps >= 10 * int(dialogs.messages.size()));
+}
+
+QTEST_GUILESS_MAIN(TestPort)
+#include "tst_port.moc"

@@ -1,0 +1,157 @@
+#include "core/clock.h"
+#include "core/portmap.h"
+#include "core/programfolder.h"
+#include "core/qserialportlink.h"
+#include "core/settingsstore.h"
+#include "core/soundplayer.h"
+#include "scripteddialogs.h"
+#include "ui/terminalwindow.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <signal.h>
+#include <sys/resource.h>
+
+using namespace vornal;
+
+namespace {
+
+double cpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+// The bytes the simulator logged, one per line "<seconds> <byte>".
+QList<int> loggedBytes(const QString& path) {
+    QList<int> bytes;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return bytes;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        if (parts.size() == 2)
+            bytes.append(parts[1].toInt());
+    }
+    return bytes;
+}
+
+} // namespace
+
+// The real serial link on a pseudo-terminal whose other end is the box simulator.
+class TestE2eLink : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void openingSendsCarriageReturn();
+    void vanishedBoxClosesPortOnce();
+
+private:
+    bool startSimulator();
+
+    QTemporaryDir m_dir;
+    QProcess m_sim;
+    QString m_link;
+    QString m_log;
+};
+
+bool TestE2eLink::startSimulator() {
+    m_link = m_dir.filePath(QStringLiteral("box"));
+    m_log = m_dir.filePath(QStringLiteral("box.log"));
+    m_sim.setProgram(QStringLiteral(BOXSIM_PATH));
+    m_sim.setArguments({QStringLiteral("--link"), m_link, QStringLiteral("--log"), m_log});
+    m_sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_sim.start();
+    if (!m_sim.waitForStarted(5000))
+        return false;
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 5000) {
+        m_sim.waitForReadyRead(100);
+        if (m_sim.readAllStandardOutput().contains("ready"))
+            return true;
+    }
+    return QFileInfo::exists(m_link);
+}
+
+void TestE2eLink::init() {
+    QVERIFY(startSimulator());
+}
+
+void TestE2eLink::cleanup() {
+    if (m_sim.state() != QProcess::NotRunning) {
+        m_sim.terminate();
+        if (!m_sim.waitForFinished(3000))
+            m_sim.kill();
+        m_sim.waitForFinished(3000);
+    }
+}
+
+void TestE2eLink::openingSendsCarriageReturn() {
+    IniSettingsStore settings(m_dir.filePath(QStringLiteral("settings.ini")));
+    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), m_link);
+    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
+    ScriptedDialogs dialogs;
+    SystemClock clock;
+    RecordingSoundPlayer sound;
+    TerminalWindow window({link, dialogs, settings, ProgramFolder(m_dir.path()), clock, sound});
+    window.load(QString());
+    window.show();
+    dialogs.messages.clear(); // no configuration file in this folder
+
+    auto* open = window.findChild<QPushButton*>(QStringLiteral("lblOpen1"));
+    QTest::mouseClick(open, Qt::LeftButton);
+    QVERIFY2(link.isOpen(), qPrintable(dialogs.texts().join(QLatin1Char('\n'))));
+    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(m_log), QList<int>{13}, 5000);
+
+    // Closing and opening again reaches the same simulator.
+    QTest::mouseClick(open, Qt::LeftButton);
+    QVERIFY(!link.isOpen());
+    QTest::mouseClick(open, Qt::LeftButton);
+    QVERIFY(link.isOpen());
+    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(m_log), (QList<int>{13, 13}), 5000);
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void TestE2eLink::vanishedBoxClosesPortOnce() {
+    IniSettingsStore settings(m_dir.filePath(QStringLiteral("settings.ini")));
+    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), m_link);
+    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
+    ScriptedDialogs dialogs;
+    SystemClock clock;
+    RecordingSoundPlayer sound;
+    TerminalWindow window({link, dialogs, settings, ProgramFolder(m_dir.path()), clock, sound});
+    window.load(QString());
+    window.show();
+    dialogs.messages.clear();
+
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
+    QVERIFY(link.isOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(!loggedBytes(m_log).isEmpty(), 5000);
+
+    ::kill(pid_t(m_sim.processId()), SIGKILL);
+    m_sim.waitForFinished(3000);
+    QTRY_VERIFY_WITH_TIMEOUT(!link.isOpen(), 5000);
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY(dialogs.texts().first().contains(m_link));
+    QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("lblOpen1"))->text(),
+             QStringLiteral("Open Port "));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblElapsed"))->text(), QStringLiteral("Off Line"));
+
+    // No error flood afterwards: the process stays nearly idle.
+    const double before = cpuSeconds();
+    QTest::qWait(1000);
+    const double used = cpuSeconds() - before;
+    QVERIFY2(used < 0.2, qPrintable(QStringLiteral("%1 s of CPU in 1 s").arg(used)));
+    QCOMPARE(dialogs.messages.size(), 1);
+}
+
+QTEST_MAIN(TestE2eLink)
+#include "tst_e2e_link.moc"

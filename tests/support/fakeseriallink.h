@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/seriallink.h"
+#include "core/serialsettings.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QMap>
+#include <QSet>
+
+namespace vornal {
+
+// An in-memory serial link: records every write with its time, lets a test inject
+// received bytes, events and refusals, and hold output back to test draining.
+class FakeSerialLink final : public SerialLink {
+    Q_OBJECT
+public:
+    struct Write {
+        QByteArray bytes;
+        qint64 nanoseconds;
+    };
+
+    FakeSerialLink();
+
+    bool setPortNumber(int number) override;
+    int portNumber() const override { return m_port; }
+    bool setSettings(const QString& settings) override;
+    QString settings() const override { return m_settings; }
+    bool setHandshaking(int code) override;
+    int handshaking() const override { return m_flow; }
+    bool setPortOpen(bool open) override;
+    bool isOpen() const override { return m_open; }
+    bool output(const QByteArray& bytes) override;
+    QByteArray input() override;
+    int inBufferCount() const override { return int(m_input.size()); }
+    void clearInput() override { m_input.clear(); }
+    int outBufferCount() const override { return m_pendingOutput; }
+    QString deviceName() const override { return QStringLiteral("/dev/fake%1").arg(m_port); }
+    LinkError lastError() const override { return m_error; }
+
+    // Test controls.
+    QByteArray written() const;
+    QList<Write> writes() const { return m_writes; }
+    void clearWrites() { m_writes.clear(); }
+    void receive(const QByteArray& bytes);
+    void raiseEvent(int code) { emit commEvent(code); }
+    void loseDevice(const QString& message);
+    // Ports that open; every other number fails with the given error.
+    QSet<int> availablePorts = {1};
+    QMap<int, LinkError> openErrors;
+    bool refuseSettings = false;
+    int pendingOutputAfterWrite = 0;
+    void setPendingOutput(int bytes) { m_pendingOutput = bytes; }
+    int openCount = 0;
+
+private:
+    bool fail(LinkErrorCode code, const QString& text);
+
+    int m_port = 1;
+    QString m_settings = QStringLiteral("9600,n,8,1");
+    int m_flow = 0;
+    bool m_open = false;
+    QByteArray m_input;
+    QList<Write> m_writes;
+    QElapsedTimer m_clock;
+    int m_pendingOutput = 0;
+    LinkError m_error;
+};
+
+} // namespace vornal

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/userdialogs.h"
+
+#include <QList>
+#include <QQueue>
+
+namespace vornal {
+
+// Records every dialog and answers from queues; an empty queue answers Ok (or the
+// request's default), an empty file name, or no font.
+class ScriptedDialogs final : public UserDialogs {
+public:
+    DialogAnswer message(const MessageRequest& request) override {
+        messages.append(request);
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return request.defaultAnswer.value_or(DialogAnswer::Ok);
+    }
+    QString openFile(const FileRequest& request) override {
+        fileRequests.append(request);
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
+    QString saveFile(const FileRequest& request) override {
+        fileRequests.append(request);
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override {
+        fontRequests.append(initial);
+        if (fonts.isEmpty())
+            return std::nullopt;
+        return fonts.dequeue();
+    }
+
+    QStringList texts() const {
+        QStringList t;
+        for (const MessageRequest& m : messages)
+            t.append(m.text);
+        return t;
+    }
+
+    QList<MessageRequest> messages;
+    QQueue<DialogAnswer> answers;
+    QList<FileRequest> fileRequests;
+    QQueue<QString> files;
+    QList<FontChoice> fontRequests;
+    QQueue<FontChoice> fonts;
+};
+
+} // namespace vornal

@@ -1,0 +1,332 @@
+#include "core/clock.h"
+#include "core/programfolder.h"
+#include "core/settingsstore.h"
+#include "core/soundplayer.h"
+#include "fakeseriallink.h"
+#include "scripteddialogs.h"
+#include "ui/indicator.h"
+#include "ui/linebar.h"
+#include "ui/terminalwindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vornal;
+
+namespace {
+
+// One main window on fakes, in a temporary program folder.
+struct Fixture {
+    QTemporaryDir dir;
+    FakeSerialLink link;
+    ScriptedDialogs dialogs;
+    MemorySettingsStore settings;
+    FakeClock clock;
+    RecordingSoundPlayer sound;
+    std::unique_ptr<TerminalWindow> window;
+
+    explicit Fixture(
+        const QByteArray& config =
+            "0\r\n// comment\r\ndd.mm.yyyy\r\nSTATION\r\n127.0.0.1\r\n\r\n\r\n0.05 s\r\n11150\r\n11151\r\n",
+        bool writeConfig = true) {
+        if (writeConfig) {
+            QFile f(dir.filePath(QStringLiteral("VornalUsb.cfg")));
+            f.open(QIODevice::WriteOnly);
+            f.write(config);
+        }
+    }
+    TerminalWindow& make(const QString& commandLine = {}) {
+        window = std::make_unique<TerminalWindow>(
+            TerminalServices{link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
+        window->load(commandLine);
+        window->show();
+        return *window;
+    }
+    template <typename T> T* find(const char* name) const {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        if (!w)
+            qWarning("no control %s", name);
+        return w;
+    }
+    QString text(const char* name) const {
+        if (auto* l = window->findChild<QLabel*>(QString::fromLatin1(name)))
+            return l->text();
+        if (auto* b = window->findChild<QPushButton*>(QString::fromLatin1(name)))
+            return b->text();
+        return QStringLiteral("<missing>");
+    }
+    void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+    QString terminal() const { return find<QPlainTextEdit>("txtTerm")->toPlainText(); }
+    int picture(const char* name) const { return find<Indicator>(name)->picture(); }
+};
+
+const char* const kPortDependent[] = {"lblSendText1",     "lblSendHeader", "lblSendMessage",
+                                      "lblSendHeadlines", "lblPaste",      "lblPuncher"};
+
+} // namespace
+
+class TestTerminalWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void loadWithoutStoredSettings();
+    void loadWithStoredSettingsAndSwitches();
+    void refusedStoredSettingsStillFinishLoad();
+    void missingConfigurationIsReported();
+    void openAndClosePort();
+    void propertiesOnlyWhileClosed();
+    void propertiesSave();
+    void unloadWithOutputThatDoesNotDrain();
+    void editConfig();
+    void exitStoresHeadlineChoice();
+    void controlsAreNamedButtonsWithTips();
+    void fitsSmallScreen();
+};
+
+void TestTerminalWindow::loadWithoutStoredSettings() {
+    Fixture f;
+    bool presets = false;
+    f.window = std::make_unique<TerminalWindow>(
+        TerminalServices{f.link, f.dialogs, f.settings, ProgramFolder(f.dir.path()), f.clock, f.sound});
+    f.window->onLoadPresets = [&] { presets = true; };
+    f.window->load(QString());
+    f.window->show();
+    TerminalWindow& w = *f.window;
+    QCOMPARE(w.windowTitle(), QStringLiteral("Vornal USB Terminal  STATION"));
+    QCOMPARE(f.terminal(), QStringLiteral(" open port before using the interface "));
+    QCOMPARE(f.text("lblAction"), QStringLiteral("Program Parameters Loaded"));
+    QCOMPARE(f.text("lblRSend_1"), QStringLiteral("11150"));
+    QCOMPARE(f.text("lblRsend_2"), QStringLiteral("11151"));
+    QVERIFY(f.text("lblVersion").endsWith(QStringLiteral(" USB / RS232 Vornal Teminal V 10.1.6")));
+    QCOMPARE(f.text("Label15"), QStringLiteral("11/02/2024 10.1.6"));
+    QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->font().pointSizeF(), 14.0);
+    QCOMPARE(w.state().StartDate, QStringLiteral("07-12-2026"));
+    QCOMPARE(w.state().config.CharDelay, 0.05);
+    QCOMPARE(w.state().SoundMuted, 1);
+    QCOMPARE(w.state().ConnectionActive, 0);
+    QCOMPARE(f.picture("imgPort1"), 2);
+    QCOMPARE(f.find<LineBar>("Line1")->lengthTwips(), 0);
+    QVERIFY(presets);
+    QVERIFY(f.dialogs.messages.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(f.text("lblAction"), QStringLiteral("Status: "), 4000);
+}
+
+void TestTerminalWindow::loadWithStoredSettingsAndSwitches() {
+    Fixture f;
+    f.link.availablePorts = {4};
+    f.settings.setValue(QStringLiteral("Properties"), QStringLiteral("Settings"),
+                        QStringLiteral("19200,e,7,2"));
+    f.settings.setValue(QStringLiteral("Properties"), QStringLiteral("CommPort"), QStringLiteral("4"));
+    f.settings.setValue(QStringLiteral("Properties"), QStringLiteral("Handshaking"), QStringLiteral("2"));
+    f.settings.setValue(QStringLiteral("Font"), QStringLiteral("FontName"),
+                        QStringLiteral("DejaVu Sans Mono"));
+    f.settings.setValue(QStringLiteral("Font"), QStringLiteral("FontSize"), QStringLiteral("11"));
+    TerminalWindow& w = f.make(QStringLiteral("/Color2 /steam"));
+    QCOMPARE(f.link.settings(), QStringLiteral("19200,e,7,2"));
+    QCOMPARE(f.link.portNumber(), 4);
+    QCOMPARE(f.link.handshaking(), 2);
+    QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->font().family(), QStringLiteral("DejaVu Sans Mono"));
+    QCOMPARE(w.requestedLook(), Startup::Look::Steam);
+
+    // Opening always uses 9600,n,8,1, whatever was stored.
+    f.click("lblOpen1");
+    QCOMPARE(f.text("lblCport1"), QStringLiteral("Com:  4"));
+    QCOMPARE(f.text("lblStatus1"), QStringLiteral("9600,n,8,1"));
+}
+
+void TestTerminalWindow::refusedStoredSettingsStillFinishLoad() {
+    Fixture f;
+    f.settings.setValue(QStringLiteral("Properties"), QStringLiteral("Settings"),
+                        QStringLiteral("9600,q,8,1"));
+    bool presets = false;
+    f.window = std::make_unique<TerminalWindow>(
+        TerminalServices{f.link, f.dialogs, f.settings, ProgramFolder(f.dir.path()), f.clock, f.sound});
+    f.window->onLoadPresets = [&] { presets = true; };
+    f.window->load(QStringLiteral("/Color1"));
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QCOMPARE(f.dialogs.messages.first().icon, DialogIcon::Warning);
+    QVERIFY(presets);
+    QCOMPARE(f.window->requestedLook(), Startup::Look::Color1);
+}
+
+void TestTerminalWindow::missingConfigurationIsReported() {
+    Fixture f({}, false);
+    TerminalWindow& w = f.make();
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY(f.dialogs.texts().first().contains(f.dir.filePath(QStringLiteral("VornalUsb.cfg"))));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Vornal USB Terminal  "));
+    QCOMPARE(f.text("lblRSend_1"), QStringLiteral("0"));
+}
+
+void TestTerminalWindow::openAndClosePort() {
+    Fixture f;
+    f.make();
+    for (const char* name : kPortDependent)
+        QVERIFY2(!f.find<QPushButton>(name)->isEnabled(), name);
+    f.click("lblOpen1");
+    QVERIFY(f.link.isOpen());
+    QCOMPARE(f.text("lblOpen1"), QStringLiteral("Close Port"));
+    QCOMPARE(f.text("lblCport1"), QStringLiteral("Com:  1"));
+    QCOMPARE(f.text("lblStatus1"), QStringLiteral("9600,n,8,1"));
+    QCOMPARE(f.picture("imgPort1"), 1);
+    QCOMPARE(f.terminal(), QStringLiteral("Terminal Ready "));
+    QCOMPARE(f.link.written(), QByteArray("\r"));
+    QVERIFY(!f.find<QPushButton>("lblProps")->isEnabled());
+    for (const char* name : kPortDependent)
+        QVERIFY2(f.find<QPushButton>(name)->isEnabled(), name);
+    QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->textCursor().position(), f.terminal().size());
+
+    f.clock.advance(3725);
+    QTRY_COMPARE_WITH_TIMEOUT(f.text("lblElapsed"), QStringLiteral("01:02:05 "), 3000);
+
+    f.click("lblOpen1");
+    QVERIFY(!f.link.isOpen());
+    QCOMPARE(f.text("lblOpen1"), QStringLiteral("Open Port "));
+    QCOMPARE(f.text("lblCport1"), QStringLiteral("Com: Unknown"));
+    QCOMPARE(f.text("lblStatus1"), QStringLiteral("Closed 1"));
+    QCOMPARE(f.text("lblElapsed"), QStringLiteral("Off Line"));
+    QCOMPARE(f.picture("imgPort1"), 2);
+    QCOMPARE(f.terminal(), QStringLiteral("Terminal Closed "));
+    QVERIFY(f.find<QPushButton>("lblProps")->isEnabled());
+    QCOMPARE(f.link.written(), QByteArray("\r"));
+}
+
+void TestTerminalWindow::propertiesOnlyWhileClosed() {
+    Fixture f;
+    f.make();
+    f.click("lblOpen1");
+    bool dialogSeen = false;
+    QTimer::singleShot(200, [&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialogSeen = true;
+            d->reject();
+        }
+    });
+    // A disabled button ignores the click; the handler itself refuses while open too.
+    QMetaObject::invokeMethod(f.find<QPushButton>("lblProps"), "click");
+    QTest::qWait(300);
+    QVERIFY(!dialogSeen);
+}
+
+void TestTerminalWindow::propertiesSave() {
+    Fixture f;
+    f.link.availablePorts = {1, 3};
+    f.make();
+    QStringList ports;
+    QString settingsText;
+    QTimer::singleShot(100, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        QCOMPARE(d->windowTitle(), QStringLiteral("CommPort Properties"));
+        auto* port = d->findChild<QComboBox*>(QStringLiteral("cboPort"));
+        for (int i = 0; i < port->count(); ++i)
+            ports.append(port->itemText(i));
+        settingsText = d->findChild<QLabel*>(QStringLiteral("lblSettings"))->text();
+        port->setCurrentText(QStringLiteral("Com 3"));
+        d->findChild<QComboBox*>(QStringLiteral("cboSpeed"))->setCurrentText(QStringLiteral("19200"));
+        d->findChild<QComboBox*>(QStringLiteral("cboParity"))->setCurrentIndex(1);
+        QTest::mouseClick(d->findChild<QAbstractButton*>(QStringLiteral("optFlow_1")), Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("lblOK")), Qt::LeftButton);
+    });
+    f.click("lblProps");
+    QCOMPARE(ports, (QStringList{QStringLiteral("Com 1"), QStringLiteral("Com 3")}));
+    QCOMPARE(settingsText, QStringLiteral("9600,n,8,1   Port:  1  Flow  0"));
+    QCOMPARE(f.settings.value(QStringLiteral("Properties"), QStringLiteral("Settings")),
+             QStringLiteral("19200,o,8,1"));
+    QCOMPARE(f.settings.value(QStringLiteral("Properties"), QStringLiteral("CommPort")), QStringLiteral("3"));
+    QCOMPARE(f.settings.value(QStringLiteral("Properties"), QStringLiteral("Handshaking")),
+             QStringLiteral("1"));
+    QCOMPARE(f.text("lblCport1"), QStringLiteral("Com:  3"));
+}
+
+void TestTerminalWindow::unloadWithOutputThatDoesNotDrain() {
+    Fixture f;
+    f.make();
+    f.click("lblOpen1");
+    f.link.setPendingOutput(500);
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { f.clock.advance(1); });
+    ticker.start(5);
+    f.dialogs.answers.enqueue(DialogAnswer::Abort);
+    QVERIFY(!f.window->close());
+    QVERIFY(f.window->isVisible());
+    QVERIFY(f.link.isOpen());
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("Data cannot be sent")});
+
+    f.dialogs.answers.enqueue(DialogAnswer::Ignore);
+    QVERIFY(f.window->close());
+    QVERIFY(!f.link.isOpen());
+}
+
+void TestTerminalWindow::editConfig() {
+    Fixture f;
+    TerminalWindow& w = f.make();
+    bool editor = false;
+    w.onOpenEditor = [&] { editor = true; };
+    f.click("lblEditConfig");
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{QStringLiteral("After editing you must restart the program to load changes ")});
+    QCOMPARE(f.text("lblAction"), QStringLiteral("Loading Configuration Editor"));
+    QCOMPARE(w.state().CurrentFilePath, f.dir.filePath(QStringLiteral("VornalUsb.cfg")));
+    QCOMPARE(w.state().FileMode, 1);
+    QVERIFY(editor);
+}
+
+void TestTerminalWindow::exitStoresHeadlineChoice() {
+    Fixture f;
+    TerminalWindow& w = f.make();
+    w.state().HeadlineSelect = 2;
+    QTimer::singleShot(0, [&] { f.click("lblExit"); });
+    // lblExit ends the event loop it runs in.
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QCOMPARE(f.settings.value(QStringLiteral("HeadlineSelect"), QStringLiteral("Option")),
+             QStringLiteral("2"));
+}
+
+void TestTerminalWindow::controlsAreNamedButtonsWithTips() {
+    Fixture f;
+    f.make();
+    const char* const names[] = {"lblOpen1",   "lblProps",      "lblExit",      "lblEditConfig",
+                                 "lblVersion", "lblBell",       "lblWerda",     "lblIAm",
+                                 "lblGoAhead", "lblZi",         "lblBu",        "lblLoKal",
+                                 "LblMsg",     "lblNexMessage", "lblCancelMsg", "lblStatus",
+                                 "lblKonfig",  "lblCR",         "lblLineFeed",  "LblCloseConnection",
+                                 "LblCall",    "lblClear",      "lblRSend_1",   "lblRsend_2"};
+    for (const char* name : names) {
+        auto* b = f.window->findChild<QPushButton*>(QString::fromLatin1(name));
+        QVERIFY2(b, name);
+        QVERIFY2(!b->toolTip().isEmpty(), name);
+    }
+    QCOMPARE(f.find<QLabel>("lblAction")->toolTip(), QStringLiteral("Displays Last Program Action"));
+    QCOMPARE(f.find<QLabel>("lblMaxChar")->toolTip(), QStringLiteral("Character  Counter"));
+    QCOMPARE(f.find<QPushButton>("lblKonfig")->text(), QStringLiteral("Configuration"));
+    QCOMPARE(f.find<QPushButton>("lblOpen1")->toolTip(), QStringLiteral("Opens pre defined comm port"));
+}
+
+void TestTerminalWindow::fitsSmallScreen() {
+    Fixture f;
+    f.make();
+    f.window->resize(1024, 700);
+    QTest::qWait(50);
+    QCOMPARE(f.window->size(), QSize(1024, 700));
+    const QRect inside = f.window->rect();
+    for (QPushButton* b : f.window->findChildren<QPushButton*>()) {
+        if (!b->isVisible())
+            continue;
+        const QRect r(b->mapTo(f.window.get(), QPoint(0, 0)), b->size());
+        QVERIFY2(inside.contains(r), qPrintable(b->objectName()));
+        QVERIFY2(b->width() >= b->fontMetrics().horizontalAdvance(b->text()), qPrintable(b->objectName()));
+    }
+}
+
+QTEST_MAIN(TestTerminalWindow)
+#include "tst_terminalwindow.moc"

@@ -1,0 +1,119 @@
+#include "simulator.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+// More than this waiting for a terminal that does not read is dropped.
+constexpr qsizetype MaxPending = 1 << 20;
+// The terminal configures the port right after opening it; give it that long
+// before an incoming call starts talking.
+constexpr int IncomingCallDelayMs = 200;
+} // namespace
+
+Simulator::Simulator(const BoxOptions& options, std::optional<Script> script, const QElapsedTimer& clock,
+                     QObject* parent)
+    : QObject(parent), m_options(options), m_log(clock), m_box(options, std::move(script)) {
+    connect(&m_box, &Box::output, this, &Simulator::send);
+}
+
+bool Simulator::start(QString* error) {
+    if (!m_options.logPath.isEmpty() && !m_log.open(m_options.logPath, error))
+        return false;
+    if (!m_pty.open(error))
+        return false;
+    if (!m_link.create(m_options.linkPath, m_pty.slaveName(), error))
+        return false;
+
+    m_readNotifier = new QSocketNotifier(m_pty.masterFd(), QSocketNotifier::Read, this);
+    connect(m_readNotifier, &QSocketNotifier::activated, this, &Simulator::readMaster);
+    m_writeNotifier = new QSocketNotifier(m_pty.masterFd(), QSocketNotifier::Write, this);
+    m_writeNotifier->setEnabled(false);
+    connect(m_writeNotifier, &QSocketNotifier::activated, this, &Simulator::writeMaster);
+    if (m_pty.watchFd() >= 0) {
+        m_watchNotifier = new QSocketNotifier(m_pty.watchFd(), QSocketNotifier::Read, this);
+        connect(m_watchNotifier, &QSocketNotifier::activated, this, &Simulator::followPort);
+    }
+
+    std::printf("vornal-boxsim: ready on %s -> %s\n", qPrintable(m_options.linkPath),
+                qPrintable(m_pty.slaveName()));
+    std::fflush(stdout);
+    return true;
+}
+
+void Simulator::stop() {
+    m_link.remove();
+}
+
+void Simulator::followPort() {
+    if (m_pty.updatePortState()) {
+        std::fprintf(stderr, "vornal-boxsim: the terminal opened the port\n");
+        if (m_options.scriptNow && !m_incomingCallDone) {
+            m_incomingCallDone = true;
+            QTimer::singleShot(IncomingCallDelayMs, &m_box, &Box::acceptIncomingCall);
+        }
+    }
+    if (!m_pty.isPortOpen()) {
+        m_pending.clear();
+        m_writeNotifier->setEnabled(false);
+    }
+}
+
+void Simulator::readMaster() {
+    followPort();
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::read(m_pty.masterFd(), buffer, sizeof buffer);
+        if (got > 0) {
+            const QByteArrayView bytes(buffer, got);
+            m_log.record(bytes);
+            m_box.receive(bytes);
+            continue;
+        }
+        if (got < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        m_readNotifier->setEnabled(false);
+        emit failed(QStringLiteral("reading the pseudo-terminal: %1")
+                        .arg(got == 0 ? QStringLiteral("end of file")
+                                      : QString::fromLocal8Bit(std::strerror(errno))));
+        return;
+    }
+}
+
+// Output made while the terminal has the port closed goes nowhere, as on a
+// real serial line.
+void Simulator::send(const QByteArray& bytes) {
+    followPort();
+    if (!m_pty.isPortOpen())
+        return;
+    if (m_pending.size() + bytes.size() > MaxPending) {
+        std::fprintf(stderr, "vornal-boxsim: the terminal is not reading; output dropped\n");
+        return;
+    }
+    m_pending += bytes;
+    writeMaster();
+}
+
+void Simulator::writeMaster() {
+    while (!m_pending.isEmpty()) {
+        const ssize_t written =
+            ::write(m_pty.masterFd(), m_pending.constData(), static_cast<size_t>(m_pending.size()));
+        if (written > 0) {
+            m_pending.remove(0, written);
+            continue;
+        }
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0 && errno != EAGAIN) {
+            emit failed(QStringLiteral("writing the pseudo-terminal: %1")
+                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            return;
+        }
+        break;
+    }
+    m_writeNotifier->setEnabled(!m_pending.isEmpty());
+}
