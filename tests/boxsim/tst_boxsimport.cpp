@@ -1,0 +1,158 @@
+// The simulator as a serial port: echo, byte log, reopening, link handling and
+// what the terminal sees when the box goes away.
+
+#include "boxsimharness.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QtTest>
+
+class TestBoxSimPort : public QObject {
+    Q_OBJECT
+
+private slots:
+    void textIsEchoedAndLogged_data();
+    void textIsEchoedAndLogged();
+    void portCanBeReopened();
+    void outputMissedWhileClosedIsDropped_data();
+    void outputMissedWhileClosedIsDropped();
+    void existingPath_data();
+    void existingPath();
+    void sigtermRemovesLink();
+    void sigkillIsSeenByOpenPort();
+};
+
+void TestBoxSimPort::textIsEchoedAndLogged_data() {
+    QTest::addColumn<QList<QByteArray>>("chunks");
+    QTest::newRow("carriage return") << QList<QByteArray>{"\r"};
+    QTest::newRow("text in chunks") << QList<QByteArray>{"the quick ", "brown fox", " \xe4\xff\n"};
+}
+
+void TestBoxSimPort::textIsEchoedAndLogged() {
+    QFETCH(QList<QByteArray>, chunks);
+    BoxSimHarness sim;
+    QVERIFY2(sim.start(), qPrintable(sim.startFailure()));
+    QVERIFY(sim.openPort());
+    QByteArray all;
+    for (const QByteArray& chunk : chunks) {
+        QVERIFY(sim.write(chunk));
+        all += chunk;
+        QVERIFY(sim.waitFor(all));
+        QThread::msleep(50);
+    }
+    QCOMPARE(sim.received(), all);
+
+    QVERIFY(sim.waitForLogCount(static_cast<int>(all.size())));
+    const QStringList lines = sim.logLines();
+    QCOMPARE(lines.size(), all.size());
+    const QRegularExpression format(QStringLiteral("^(\\d+\\.\\d{9}) (\\d{1,3})$"));
+    QList<double> stamps;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QRegularExpressionMatch match = format.match(lines[i]);
+        QVERIFY2(match.hasMatch(), qPrintable(lines[i]));
+        QCOMPARE(match.captured(2).toInt(), static_cast<quint8>(all[i]));
+        stamps.append(match.captured(1).toDouble());
+        QVERIFY(i == 0 || stamps[i] >= stamps[i - 1]);
+    }
+    QVERIFY(stamps.constFirst() > 0 && stamps.constLast() < 60);
+    // The chunks were written 50 ms apart; the stamps must show real time.
+    if (chunks.size() > 1)
+        QVERIFY(stamps[chunks[0].size()] - stamps[0] >= 0.04);
+}
+
+void TestBoxSimPort::portCanBeReopened() {
+    BoxSimHarness sim;
+    QVERIFY2(sim.start(), qPrintable(sim.startFailure()));
+    for (int round = 0; round < 4; ++round) {
+        QVERIFY2(sim.openPort(), qPrintable(sim.port().errorString()));
+        sim.clearReceived();
+        const QByteArray text = "round " + QByteArray::number(round);
+        QVERIFY(sim.write(text));
+        QVERIFY2(sim.waitFor(text), sim.received().constData());
+        sim.closePort();
+    }
+    QCOMPARE(sim.process().state(), QProcess::Running);
+}
+
+void TestBoxSimPort::outputMissedWhileClosedIsDropped_data() {
+    QTest::addColumn<bool>("answerQueued");
+    QTest::newRow("closed before the box answers") << false;
+    QTest::newRow("closed with the answer unread") << true;
+}
+
+void TestBoxSimPort::outputMissedWhileClosedIsDropped() {
+    QFETCH(bool, answerQueued);
+    BoxSimHarness sim;
+    QVERIFY2(sim.start(), qPrintable(sim.startFailure()));
+    QVERIFY(sim.openPort());
+    QVERIFY(sim.write("\x07stale"));
+    if (answerQueued) {
+        QVERIFY(sim.waitForLogCount(6));
+        QThread::msleep(100); // the echo now waits, unread, in the port
+    }
+    sim.closePort();
+    QVERIFY(sim.waitForLogCount(6));
+    QVERIFY(sim.openPort());
+    QVERIFY(sim.write("x"));
+    QVERIFY(sim.waitFor("x"));
+    sim.readFor(200);
+    QCOMPARE(sim.received(), QByteArray("x"));
+}
+
+void TestBoxSimPort::existingPath_data() {
+    QTest::addColumn<bool>("regularFile");
+    QTest::newRow("stale symlink is replaced") << false;
+    QTest::newRow("regular file is kept") << true;
+}
+
+void TestBoxSimPort::existingPath() {
+    QFETCH(bool, regularFile);
+    BoxSimHarness sim;
+    QFile file(sim.linkPath());
+    if (regularFile)
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("keep me") == 7);
+    else
+        QVERIFY(QFile::link(sim.path(QStringLiteral("gone")), sim.linkPath()));
+    file.close();
+
+    QCOMPARE(sim.start(), !regularFile);
+    if (regularFile) {
+        QCOMPARE(sim.process().exitCode(), 1);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("keep me"));
+    } else {
+        QVERIFY(QFileInfo(sim.linkPath()).symLinkTarget().startsWith(QStringLiteral("/dev/pts/")));
+        QVERIFY(sim.openPort());
+    }
+}
+
+void TestBoxSimPort::sigtermRemovesLink() {
+    BoxSimHarness sim;
+    QVERIFY2(sim.start(), qPrintable(sim.startFailure()));
+    QVERIFY(sim.openPort());
+    sim.process().terminate();
+    QVERIFY(sim.process().waitForFinished(3000));
+    QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sim.process().exitCode(), 0);
+    QVERIFY(!QFileInfo(sim.linkPath()).isSymLink());
+}
+
+void TestBoxSimPort::sigkillIsSeenByOpenPort() {
+    BoxSimHarness sim;
+    QVERIFY2(sim.start(), qPrintable(sim.startFailure()));
+    QVERIFY(sim.openPort());
+    QVERIFY(sim.write("a") && sim.waitFor("a"));
+    sim.process().kill();
+    QVERIFY(sim.process().waitForFinished(3000));
+
+    const QDeadlineTimer deadline(3000);
+    while (sim.port().error() == QSerialPort::NoError && !deadline.hasExpired())
+        sim.port().waitForReadyRead(100);
+    QVERIFY2(sim.port().error() == QSerialPort::ResourceError || sim.port().error() == QSerialPort::ReadError,
+             qPrintable(sim.port().errorString()));
+}
+
+QTEST_GUILESS_MAIN(TestBoxSimPort)
+#include "tst_boxsimport.moc"

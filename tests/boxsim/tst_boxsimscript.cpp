@@ -1,0 +1,136 @@
+// The scripted far station.
+
+#include "boxsimharness.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+class TestBoxSimScript : public QObject {
+    Q_OBJECT
+
+private slots:
+    void broadcastService();
+    void waitIsCaseBlindAndConsumes();
+    void eachCallStartsAfresh();
+    void waitTimeoutEndsScript();
+    void incomingCall();
+    void badScript_data();
+    void badScript();
+
+private:
+    static bool startWithScript(BoxSimHarness& sim, const QByteArray& script, const QStringList& args = {});
+};
+
+bool TestBoxSimScript::startWithScript(BoxSimHarness& sim, const QByteArray& script,
+                                       const QStringList& args) {
+    const QString path = sim.writeFile(QStringLiteral("far.script"), script);
+    return sim.start(QStringList{"--script", path} + args) && sim.openPort();
+}
+
+void TestBoxSimScript::broadcastService() {
+    BoxSimHarness sim;
+    QVERIFY2(startWithScript(sim, "# broadcast service\n"
+                                  "send  +++):\n"
+                                  "wait 12345\n"
+                                  "send \\r\\n text eingeben.\n"
+                                  "pause 0.4\n"
+                                  "  wait +?\n"
+                                  "send a\\tb\\\\c\\x41\\r\\n\n"
+                                  "close\n"),
+             qPrintable(sim.startFailure()));
+    QVERIFY(sim.write("\x01 200"));
+    QVERIFY(sim.waitFor("200 vornal d\r\n +++):"));
+    QVERIFY(!sim.received().contains("text eingeben"));
+
+    QVERIFY(sim.write("12345\r\n"));
+    QVERIFY(sim.waitFor("12345\r\n text eingeben."));
+    QElapsedTimer sincePrompt;
+    sincePrompt.start();
+    QVERIFY(sim.write("hello +?"));
+    QVERIFY(sim.waitFor("a\tb\\cA\r\n"));
+    QVERIFY2(sincePrompt.elapsed() >= 300, qPrintable(QString::number(sincePrompt.elapsed())));
+    QVERIFY(sim.waitFor("a\tb\\cA\r\n\r\nclosed\r\n"));
+
+    // After the far side hung up the box is local again.
+    sim.clearReceived();
+    QVERIFY(sim.write("\x14"));
+    QVERIFY(sim.waitFor("[status: idle"));
+}
+
+void TestBoxSimScript::waitIsCaseBlindAndConsumes() {
+    BoxSimHarness sim;
+    QVERIFY2(startWithScript(sim, "wait klkl\nsend first\nwait klkl\nsend second\n"),
+             qPrintable(sim.startFailure()));
+    QVERIFY(sim.write("\x01 12345"));
+    QVERIFY(sim.waitFor("12345 vornal d\r\n"));
+    QVERIFY(sim.write("KLKL"));
+    QVERIFY(sim.waitFor("KLKLfirst"));
+    sim.readFor(200);
+    QVERIFY(!sim.received().contains("second"));
+    QVERIFY(sim.write("klkl"));
+    QVERIFY(sim.waitFor("firstklklsecond"));
+}
+
+void TestBoxSimScript::eachCallStartsAfresh() {
+    BoxSimHarness sim;
+    QVERIFY2(startWithScript(sim, "send prompt\nwait abc\nsend done\n"), qPrintable(sim.startFailure()));
+    QVERIFY(sim.write("\x01 12345"));
+    QVERIFY(sim.waitFor("prompt"));
+    QVERIFY(sim.write("ab\x13"));
+    QVERIFY(sim.waitFor("closed\r\n"));
+
+    sim.clearReceived();
+    QVERIFY(sim.write("\x01 12345"));
+    QVERIFY(sim.waitFor("prompt"));
+    QVERIFY(sim.write("c"));
+    sim.readFor(200);
+    QVERIFY2(!sim.received().contains("done"), "text from the previous call satisfied the wait");
+    QVERIFY(sim.write("abc"));
+    QVERIFY(sim.waitFor("done"));
+}
+
+void TestBoxSimScript::waitTimeoutEndsScript() {
+    BoxSimHarness sim;
+    QVERIFY2(startWithScript(sim, "timeout 0.2\nwait never\nsend late\n"), qPrintable(sim.startFailure()));
+    QVERIFY(sim.write("\x01 12345"));
+    QVERIFY(sim.waitFor("12345 vornal d\r\n"));
+    sim.readFor(400);
+    QVERIFY(sim.write("never"));
+    sim.readFor(300);
+    QVERIFY(!sim.received().contains("late"));
+    sim.process().terminate();
+    QVERIFY(sim.process().waitForFinished(3000));
+    QVERIFY(sim.process().readAllStandardError().contains("line 2: wait timed out"));
+}
+
+void TestBoxSimScript::incomingCall() {
+    BoxSimHarness sim;
+    QVERIFY2(startWithScript(sim, "send klkl\nwait 54321 vornal t\nsend thanks\n",
+                             {"--script-now", "--caller", "0777"}),
+             qPrintable(sim.startFailure()));
+    QVERIFY(sim.waitFor("[incoming call]\r\n777 vornal d\r\nklkl"));
+    QVERIFY(sim.write("\r\t")); // the terminal's automatic answer: the box sends the own answerback
+    QVERIFY(sim.waitFor("54321 vornal t\r\nthanks"));
+}
+
+void TestBoxSimScript::badScript_data() {
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("unknown word") << QByteArray("# fine\nsend ok\nshout x\n")
+                                  << QByteArray("line 3: unknown");
+    QTest::newRow("short hex escape") << QByteArray("send \\x4\n") << QByteArray("line 1: bad escape");
+    QTest::newRow("empty wait") << QByteArray("\nwait\n") << QByteArray("line 2: wait needs");
+}
+
+void TestBoxSimScript::badScript() {
+    QFETCH(QByteArray, script);
+    QFETCH(QByteArray, message);
+    BoxSimHarness sim;
+    QVERIFY(!startWithScript(sim, script));
+    QCOMPARE(sim.process().state(), QProcess::NotRunning);
+    QCOMPARE(sim.process().exitCode(), 2);
+    QVERIFY2(sim.startFailure().toLatin1().contains(message), qPrintable(sim.startFailure()));
+}
+
+QTEST_GUILESS_MAIN(TestBoxSimScript)
+#include "tst_boxsimscript.moc"
