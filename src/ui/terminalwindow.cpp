@@ -3,6 +3,7 @@
 #include "indicator.h"
 #include "linebar.h"
 #include "propertiesdialog.h"
+#include "terminaltextview.h"
 
 #include "core/clock.h"
 #include "core/configuration.h"
@@ -10,6 +11,7 @@
 #include "core/seriallink.h"
 #include "core/settingsstore.h"
 #include "core/soundplayer.h"
+#include "core/textcodec.h"
 #include "core/unload.h"
 #include "core/userdialogs.h"
 
@@ -19,6 +21,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -83,6 +86,11 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     setObjectName(QStringLiteral("frmTerminal"));
     setStyleSheet(QString::fromLatin1(kStyle));
     m_port = std::make_unique<PortController>(m_services.link, m_services.clock, m_services.dialogs, m_state);
+    m_display = std::make_unique<TerminalDisplay>(m_buffer, m_state);
+    m_events = std::make_unique<PortEvents>(m_services.link, *m_display);
+    m_counter = std::make_unique<LineCounter>(m_state);
+    m_commands = std::make_unique<InterfaceCommands>(m_services.link, m_state, *m_display, m_buffer,
+                                                     *m_counter, m_services.sound, m_services.folder);
 
     auto* central = new QWidget;
     auto* root = new QVBoxLayout(central);
@@ -159,20 +167,29 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     resize(1180, 740);
     setMinimumSize(1000, 660);
 
-    // The status line returns to "Status: " two seconds after start and after each
-    // line event.
-    m_timer2.setInterval(2000);
-    m_timer2.setSingleShot(true);
-    connect(&m_timer2, &QTimer::timeout, this, [this] { setStatus(QStringLiteral("Status: ")); });
+    m_view = std::make_unique<TerminalTextView>(m_buffer, *m_txtTerm);
+    m_txtTerm->installEventFilter(this);
+    connect(m_events.get(), &PortEvents::status, this, &TerminalWindow::setStatus);
+    connect(m_events.get(), &PortEvents::receiveIndicator, this,
+            [this](bool on) { m_imgRX->setPicture(on ? 1 : 2); });
+    connect(m_events.get(), &PortEvents::sendIndicator, this,
+            [this](bool on) { m_imgTX->setPicture(on ? 1 : 2); });
+    connect(m_display.get(), &TerminalDisplay::received, this, [this] { m_imgRX->setPicture(1); });
+    connect(m_counter.get(), &LineCounter::counterChanged, this, &TerminalWindow::showCounter);
+    connect(m_counter.get(), &LineCounter::barChanged, this, [this](int twips, quint32 colour) {
+        m_line1->setLengthTwips(twips);
+        m_line1->setColour(colour);
+    });
+    connect(m_counter.get(), &LineCounter::beep, this, [] { QApplication::beep(); });
+    connectCommands();
 
     connect(m_port.get(), &PortController::viewChanged, this, &TerminalWindow::applyPortView);
-    connect(m_port.get(), &PortController::lineReset, this, &TerminalWindow::resetLine);
+    connect(m_port.get(), &PortController::lineReset, m_counter.get(), &LineCounter::reset);
     connect(m_port.get(), &PortController::toggling, this, [this] {
         if (onHideHeadlinePanel)
             onHideHeadlinePanel();
     });
-    connect(m_port.get(), &PortController::terminalTextSet, this,
-            [this](const QString& text) { m_txtTerm->setPlainText(text); });
+    connect(m_port.get(), &PortController::terminalTextSet, &m_buffer, &TerminalBuffer::setText);
     connect(m_port.get(), &PortController::focusTerminal, this, [this] {
         m_txtTerm->setFocus();
         m_txtTerm->moveCursor(QTextCursor::End);
@@ -365,7 +382,7 @@ void TerminalWindow::load(const QString& commandLine) {
     QPalette palette = m_txtTerm->palette();
     palette.setColor(QPalette::Base, fromColourValue(16777215));
     m_txtTerm->setPalette(palette);
-    m_txtTerm->setPlainText(QStringLiteral(" open port before using the interface "));
+    m_buffer.setText(QStringLiteral(" open port before using the interface "));
 
     m_lblVersion->setText(operatorName() + QString::fromLatin1(kVersionTail));
     m_label15->setText(QString::fromLatin1(kReleaseLine));
@@ -389,13 +406,13 @@ void TerminalWindow::load(const QString& commandLine) {
     // A refused stored setting is reported, and the rest of the start-up still runs.
     Startup::applyStoredPortSettings(m_services.link, m_services.settings, m_services.dialogs, &m_state.Echo);
 
-    resetLine();
+    m_counter->reset();
     if (onLoadPresets)
         onLoadPresets();
     m_look = Startup::parseSwitches(commandLine);
     if (onApplyLook)
         onApplyLook(m_look);
-    m_timer2.start();
+    m_events->startStatusTimer();
 }
 
 QString TerminalWindow::operatorName() const {
@@ -414,16 +431,71 @@ void TerminalWindow::applyPortView() {
     m_lblStatus1->setText(v.statusCaption);
     m_lblElapsed->setText(v.elapsed);
     m_imgPort1->setPicture(v.picture);
+    // While the port is open only the box's echo reaches the text.
+    m_txtTerm->setReadOnly(v.open);
     m_lblProps->setEnabled(v.propertiesEnabled);
     for (QPushButton* b : m_portDependent)
         b->setEnabled(v.sendCommandsEnabled);
 }
 
-void TerminalWindow::resetLine() {
-    m_line1->setColour(65280);
-    m_line1->setLengthTwips(0);
-    m_lblMaxChar->setStyleSheet(QStringLiteral("background: %1;").arg(fromColourValue(65280).name()));
-    m_lblMaxChar->setText(QStringLiteral("0"));
+void TerminalWindow::showCounter(const QString& caption, quint32 colour) {
+    m_lblMaxChar->setStyleSheet(QStringLiteral("background: %1;").arg(fromColourValue(colour).name()));
+    m_lblMaxChar->setText(caption);
+    m_lblMaxChar->setProperty("colourValue", colour);
+}
+
+void TerminalWindow::connectCommands() {
+    for (const InterfaceCommands::CommandInfo& info : InterfaceCommands::commands()) {
+        auto* button = findChild<QPushButton*>(QString::fromLatin1(info.control));
+        const InterfaceCommands::Command command = info.command;
+        connect(button, &QPushButton::clicked, m_commands.get(),
+                [this, command] { m_commands->run(command); });
+    }
+    connect(findChild<QPushButton*>(QStringLiteral("LblCall")), &QPushButton::clicked, m_commands.get(),
+            &InterfaceCommands::Call);
+    connect(findChild<QPushButton*>(QStringLiteral("lblClear")), &QPushButton::clicked, m_commands.get(),
+            &InterfaceCommands::clearText);
+    connect(m_commands.get(), &InterfaceCommands::status, this, &TerminalWindow::setStatus);
+    connect(m_commands.get(), &InterfaceCommands::hideHeadlinePanel, this, [this] {
+        if (onHideHeadlinePanel)
+            onHideHeadlinePanel();
+    });
+    connect(m_commands.get(), &InterfaceCommands::broadcastButtonsEnabled, this, [this] {
+        m_lblRSend1->setEnabled(true);
+        m_lblRsend2->setEnabled(true);
+    });
+}
+
+bool TerminalWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_txtTerm || event->type() != QEvent::KeyPress || !m_services.link.isOpen())
+        return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Copying and selecting stay the text box's own; everything typed goes to the box.
+    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll))
+        return false;
+    int k = -1;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        k = 13;
+        break;
+    case Qt::Key_Backspace:
+        k = 8;
+        break;
+    case Qt::Key_Tab:
+        k = 9;
+        break;
+    case Qt::Key_Escape:
+        k = 27;
+        break;
+    default:
+        if (!key->text().isEmpty())
+            k = static_cast<unsigned char>(TextCodec::encodeChar(key->text().at(0)));
+        break;
+    }
+    if (k < 0)
+        return false;
+    return m_commands->keyPressed(k);
 }
 
 void TerminalWindow::showProperties() {

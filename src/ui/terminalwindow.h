@@ -1,9 +1,14 @@
 #pragma once
 
+#include "core/interfacecommands.h"
+#include "core/linecounter.h"
 #include "core/portcontroller.h"
+#include "core/portevents.h"
 #include "core/programfolder.h"
 #include "core/programstate.h"
 #include "core/startup.h"
+#include "core/terminalbuffer.h"
+#include "core/terminaldisplay.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -25,6 +30,7 @@ class LineBar;
 class SerialLink;
 class SettingsStore;
 class SoundPlayer;
+class TerminalTextView;
 class UserDialogs;
 
 // What the main window is given: every outside service passes through here, so that a
@@ -57,6 +63,11 @@ public:
 
     ProgramState& state() { return m_state; }
     PortController& port() { return *m_port; }
+    TerminalBuffer& buffer() { return m_buffer; }
+    TerminalDisplay& display() { return *m_display; }
+    InterfaceCommands& commands() { return *m_commands; }
+    LineCounter& counter() { return *m_counter; }
+    PortEvents& portEvents() { return *m_events; }
     Startup::Look requestedLook() const { return m_look; }
     void setStatus(const QString& text);
     QPlainTextEdit* terminal() const { return m_txtTerm; }
@@ -70,6 +81,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPushButton* addButton(QGridLayout* grid, int row, int column, const QString& name,
@@ -81,7 +93,8 @@ private:
     QWidget* buildSendGroup();
     QWidget* buildProgramGroup();
     void applyPortView();
-    void resetLine();
+    void showCounter(const QString& caption, quint32 colour);
+    void connectCommands();
     void showProperties();
     void editConfiguration();
     void exitProgram();
@@ -89,11 +102,16 @@ private:
 
     TerminalServices m_services;
     ProgramState m_state;
+    TerminalBuffer m_buffer;
     std::unique_ptr<PortController> m_port;
+    std::unique_ptr<TerminalDisplay> m_display;
+    std::unique_ptr<PortEvents> m_events;
+    std::unique_ptr<LineCounter> m_counter;
+    std::unique_ptr<InterfaceCommands> m_commands;
+    std::unique_ptr<TerminalTextView> m_view;
     Startup::Look m_look = Startup::Look::Unchanged;
     bool m_unloading = false;
 
-    QTimer m_timer2;
     QPlainTextEdit* m_txtTerm = nullptr;
     QLabel* m_lblAction = nullptr;
     QLabel* m_lblMaxChar = nullptr;

@@ -52,6 +52,7 @@ private slots:
     void cleanup();
     void openingSendsCarriageReturn();
     void vanishedBoxClosesPortOnce();
+    void dialTypeAndClose();
 
 private:
     bool startSimulator();
@@ -151,6 +152,39 @@ void TestE2eLink::vanishedBoxClosesPortOnce() {
     const double used = cpuSeconds() - before;
     QVERIFY2(used < 0.2, qPrintable(QStringLiteral("%1 s of CPU in 1 s").arg(used)));
     QCOMPARE(dialogs.messages.size(), 1);
+}
+
+void TestE2eLink::dialTypeAndClose() {
+    IniSettingsStore settings(m_dir.filePath(QStringLiteral("settings.ini")));
+    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), m_link);
+    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
+    ScriptedDialogs dialogs;
+    SystemClock clock;
+    RecordingSoundPlayer sound;
+    TerminalWindow window({link, dialogs, settings, ProgramFolder(m_dir.path()), clock, sound});
+    window.load(QString());
+    window.show();
+    auto* term = window.findChild<QPlainTextEdit*>(QStringLiteral("txtTerm"));
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
+    QVERIFY(link.isOpen());
+
+    window.commands().CallNumber(QStringLiteral("12345"), QStringLiteral("MAYER"));
+    QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("12345 vornal d")), 8000);
+    QVERIFY(term->toPlainText().contains(QStringLiteral("MAYER\n")));
+
+    // What is typed shows only through the box's echo: once, not twice.
+    term->setFocus();
+    const QString before = term->toPlainText();
+    QTest::keyClicks(term, QStringLiteral("hallo"));
+    QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().endsWith(QStringLiteral("hallo")), 5000);
+    QTest::qWait(200);
+    QCOMPARE(term->toPlainText().count(QStringLiteral("hallo")), before.count(QStringLiteral("hallo")) + 1);
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblMaxChar"))->text(), QStringLiteral("5"));
+
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("LblCloseConnection")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("closed")), 5000);
+    QCOMPARE(window.state().ConnectionActive, 0);
+    QVERIFY(loggedBytes(m_log).contains(19));
 }
 
 QTEST_MAIN(TestE2eLink)

@@ -87,6 +87,8 @@ private slots:
     void exitStoresHeadlineChoice();
     void controlsAreNamedButtonsWithTips();
     void fitsSmallScreen();
+    void receivedTextAndCommandsInTheWindow();
+    void typingGoesToTheBoxOnly();
 };
 
 void TestTerminalWindow::loadWithoutStoredSettings() {
@@ -326,6 +328,47 @@ void TestTerminalWindow::fitsSmallScreen() {
         QVERIFY2(inside.contains(r), qPrintable(b->objectName()));
         QVERIFY2(b->width() >= b->fontMetrics().horizontalAdvance(b->text()), qPrintable(b->objectName()));
     }
+}
+
+void TestTerminalWindow::receivedTextAndCommandsInTheWindow() {
+    Fixture f;
+    f.make();
+    f.click("lblOpen1");
+    f.link.receive("HELLO\r\nWORLX\x08"
+                   "D");
+    QCOMPARE(f.terminal(), QStringLiteral("Terminal Ready HELLO\nWORLD"));
+    QCOMPARE(f.picture("imgRX"), 1);
+    f.link.clearWrites();
+    f.click("lblBell");
+    QCOMPARE(f.link.written(), QByteArray("\x07"));
+    QCOMPARE(f.text("lblAction"), QStringLiteral("Ringing the bell"));
+    f.link.raiseEvent(1004);
+    QCOMPARE(f.text("lblAction"), QStringLiteral("Status: Framing Error"));
+    f.click("lblClear");
+    QCOMPARE(f.terminal(), QString());
+    QCOMPARE(f.text("lblAction"), QStringLiteral("Text Cancelled"));
+}
+
+void TestTerminalWindow::typingGoesToTheBoxOnly() {
+    Fixture f;
+    f.make();
+    auto* term = f.find<QPlainTextEdit>("txtTerm");
+    // Closed: the text box takes the keys itself, and nothing is sent.
+    QTest::keyClicks(term, QStringLiteral("ab"));
+    QVERIFY(f.terminal().endsWith(QStringLiteral("ab")));
+    QVERIFY(f.link.writes().isEmpty());
+
+    f.click("lblOpen1");
+    f.link.clearWrites();
+    QTest::keyClicks(term, QStringLiteral("xy"));
+    QTest::keyClick(term, Qt::Key_Return);
+    QCOMPARE(f.link.written(), QByteArray("xy\r"));
+    QCOMPARE(f.terminal(), QStringLiteral("Terminal Ready "));
+    QCOMPARE(f.text("lblMaxChar"), QStringLiteral("0"));
+    QTest::keyClicks(term, QString(55, QLatin1Char('z')));
+    QCOMPARE(f.text("lblMaxChar"), QStringLiteral("55"));
+    QCOMPARE(f.find<LineBar>("Line1")->colour(), 65535u);
+    QCOMPARE(f.find<LineBar>("Line1")->lengthTwips(), 55 * 170);
 }
 
 QTEST_MAIN(TestTerminalWindow)

@@ -1,0 +1,163 @@
+// The receive path fed from a pseudo-terminal through the real serial link into the
+// main window (offscreen):
+//  (a) a 64 KiB burst: time until all of it is displayed, median of 5;
+//  (b) a steady 960 bytes/s (the line rate at 9600 baud) for N seconds (default 20):
+//      the process's CPU share and the largest display length seen.
+#include "core/clock.h"
+#include "core/portmap.h"
+#include "core/programfolder.h"
+#include "core/qserialportlink.h"
+#include "core/settingsstore.h"
+#include "core/soundplayer.h"
+#include "core/terminalbuffer.h"
+#include "scripteddialogs.h"
+#include "ui/terminalwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <time.h>
+#include <unistd.h>
+
+using namespace vornal;
+
+namespace {
+
+double cpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+void writeAll(int fd, const char* data, size_t n) {
+    while (n > 0) {
+        const ssize_t w = ::write(fd, data, n);
+        if (w <= 0)
+            return;
+        data += w;
+        n -= size_t(w);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 20;
+
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        std::perror("pty");
+        return 1;
+    }
+    termios raw{};
+    tcgetattr(master, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(master, TCSANOW, &raw);
+    const QString slave = QString::fromLocal8Bit(ptsname(master));
+
+    QTemporaryDir dir;
+    IniSettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), slave);
+    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
+    ScriptedDialogs dialogs;
+    SystemClock clock;
+    RecordingSoundPlayer sound;
+    TerminalWindow window({link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
+    window.load(QString());
+    window.show();
+    window.findChild<QPushButton*>(QStringLiteral("lblOpen1"))->click();
+    if (!link.isOpen()) {
+        std::fprintf(stderr, "port did not open: %s\n", qPrintable(dialogs.texts().join(QLatin1Char(' '))));
+        return 1;
+    }
+    // Take the carriage return that opening sends.
+    char sink[64];
+    QApplication::processEvents();
+    (void)::read(master, sink, sizeof sink);
+
+    qint64 shown = 0;
+    qsizetype longest = 0;
+    QObject::connect(&window.buffer(), &TerminalBuffer::edited, [&](qsizetype, qsizetype, const QString& s) {
+        shown += s.size();
+        longest = std::max(longest, window.buffer().length());
+    });
+
+    // (a) bursts of 64 KiB of letters and blanks.
+    QByteArray burst(64 * 1024, 'A');
+    for (int i = 0; i < burst.size(); ++i)
+        burst[i] = i % 7 == 6 ? ' ' : char('A' + i % 26);
+    std::vector<double> ms;
+    for (int run = 0; run < 5; ++run) {
+        shown = 0;
+        QElapsedTimer t;
+        t.start();
+        // The pty holds only a few KiB, so another process writes while this one reads.
+        const pid_t writer = fork();
+        if (writer == 0) {
+            writeAll(master, burst.constData(), size_t(burst.size()));
+            _exit(0);
+        }
+        while (shown < burst.size() && t.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+        waitpid(writer, nullptr, 0);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("(a) 64 KiB burst displayed in: median %.1f ms (min %.1f, max %.1f, 5 runs)\n", ms[2],
+                ms.front(), ms.back());
+    std::printf("    largest display length during the bursts: %lld characters\n", (long long)longest);
+
+    // (b) a steady 960 bytes/s from another process, one byte at a time.
+    longest = 0;
+    shown = 0;
+    const pid_t child = fork();
+    if (child == 0) {
+        timespec next{};
+        clock_gettime(CLOCK_MONOTONIC, &next);
+        const long step = 1000000000L / 960;
+        for (long i = 0; i < 960L * seconds; ++i) {
+            const char c = i % 70 == 69 ? '\r' : char('a' + i % 26);
+            writeAll(master, &c, 1);
+            next.tv_nsec += step;
+            while (next.tv_nsec >= 1000000000L) {
+                next.tv_nsec -= 1000000000L;
+                ++next.tv_sec;
+            }
+            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
+        }
+        _exit(0);
+    }
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    // Wait in a real event loop: a loop of processEvents() calls would itself spin.
+    QEventLoop loop;
+    QTimer poll;
+    int status = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (waitpid(child, &status, WNOHANG) != 0)
+            QTimer::singleShot(200, &loop, &QEventLoop::quit);
+    });
+    poll.start(100);
+    loop.exec();
+    const double cpu = cpuSeconds() - cpuBefore;
+    const double elapsed = double(wall.nsecsElapsed()) / 1e9;
+    std::printf("(b) 960 bytes/s for %d s: CPU %.2f %% of one core; %lld characters shown; largest display "
+                "length %lld characters\n",
+                seconds, 100.0 * cpu / elapsed, (long long)shown, (long long)longest);
+    ::close(master);
+    return 0;
+}

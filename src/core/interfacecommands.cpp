@@ -1,0 +1,185 @@
+#include "interfacecommands.h"
+
+#include "linecounter.h"
+#include "numbertext.h"
+#include "programstate.h"
+#include "seriallink.h"
+#include "soundplayer.h"
+#include "terminalbuffer.h"
+#include "terminaldisplay.h"
+#include "textcodec.h"
+
+#include <QList>
+
+namespace vornal {
+
+namespace {
+
+// A dialled number's value as the box takes it: digits with an optional sign and
+// blanks around them. Anything else cannot be dialled.
+struct DialValue {
+    bool valid = false;
+    int compared85 = 0; // -1 below 85, 0 equal, 1 above
+    QString signedForm; // blank or minus sign, then the digits without leading zeros
+};
+
+DialValue dialValue(const QString& number) {
+    DialValue v;
+    QString t = number.trimmed();
+    bool negative = false;
+    if (t.startsWith(QLatin1Char('-')) || t.startsWith(QLatin1Char('+'))) {
+        negative = t.startsWith(QLatin1Char('-'));
+        t.remove(0, 1);
+    }
+    if (t.isEmpty())
+        return v;
+    for (QChar c : std::as_const(t)) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return v;
+    }
+    qsizetype first = 0;
+    while (first < t.size() - 1 && t[first] == QLatin1Char('0'))
+        ++first;
+    const QString digits = t.mid(first);
+    negative = negative && digits != QLatin1String("0");
+    v.valid = true;
+    if (negative)
+        v.compared85 = -1;
+    else if (digits.size() > 2)
+        v.compared85 = 1;
+    else
+        v.compared85 = digits.toInt() < 85 ? -1 : digits.toInt() > 85 ? 1 : 0;
+    v.signedForm = (negative ? QStringLiteral("-") : QStringLiteral(" ")) + digits;
+    return v;
+}
+
+} // namespace
+
+const QList<InterfaceCommands::CommandInfo>& InterfaceCommands::commands() {
+    static const QList<CommandInfo> kCommands = {
+        {Command::Bell, "lblBell", QByteArray("\x07"), "Ringing the bell"},
+        {Command::Werda, "lblWerda", QByteArray("\x0d\x17"), "Sending whoIs"},
+        {Command::IAm, "lblIAm", QByteArray("\x0d\x09"), "Sending Here Is"},
+        {Command::GoAhead, "lblGoAhead", QByteArray("+?"), "Go Ahead"},
+        {Command::Zi, "lblZi", QByteArray("\x0f"), " Sending Figures  1... "},
+        {Command::Bu, "lblBu", QByteArray("\x0e"), " Sending Letters  A... "},
+        {Command::LoKal, "lblLoKal", QByteArray("\x0c"), "Local Mode Enabled"},
+        {Command::Msg, "LblMsg", QByteArray("\x11"), "Reading Vornal Messages"},
+        {Command::NextMessage, "lblNexMessage", QByteArray("n"), "Next Vornal Message"},
+        {Command::CancelMsg, "lblCancelMsg", QByteArray("l"), "Cancel Vornal Messages"},
+        {Command::Status, "lblStatus", QByteArray("\x14"), "Reading Vornal Status"},
+        {Command::Konfig, "lblKonfig", QByteArray("\x0b"), "Configuration"},
+        {Command::CR, "lblCR", QByteArray("\x1bM"), "Sending Carriage Return only"},
+        {Command::LineFeed, "lblLineFeed", QByteArray("\x1bJ"), "Sending Line feed only"},
+        {Command::CloseConnection, "LblCloseConnection", QByteArray("\x13"), "Closing Vornal Connection"},
+    };
+    return kCommands;
+}
+
+InterfaceCommands::InterfaceCommands(SerialLink& link, ProgramState& state, TerminalDisplay& display,
+                                     TerminalBuffer& box, LineCounter& counter, SoundPlayer& sound,
+                                     ProgramFolder folder, QObject* parent)
+    : QObject(parent), m_link(link), m_state(state), m_display(display), m_box(box), m_counter(counter),
+      m_sound(sound), m_folder(std::move(folder)) {}
+
+bool InterfaceCommands::send(const QByteArray& bytes) {
+    if (m_link.output(bytes))
+        return true;
+    emit status(m_link.lastError().text);
+    return false;
+}
+
+void InterfaceCommands::playSound(const char* name) {
+    m_sound.open(m_folder.file(QString::fromLatin1(name)));
+    m_sound.play();
+}
+
+void InterfaceCommands::run(Command command) {
+    if (!m_link.isOpen())
+        return;
+    const auto& table = commands();
+    const auto it = std::find_if(table.begin(), table.end(),
+                                 [command](const CommandInfo& c) { return c.command == command; });
+    if (command == Command::CloseConnection && m_state.SoundMuted == 0)
+        playSound("/soundstop.wav");
+    if (!send(it->bytes))
+        return;
+    emit status(QString::fromLatin1(it->status));
+    switch (command) {
+    case Command::GoAhead:
+        m_state.ConnectionActive = 0;
+        break;
+    case Command::LoKal:
+        playSound("/soundstart.wav");
+        break;
+    case Command::CR:
+        m_counter.resetCounter();
+        break;
+    case Command::CloseConnection:
+        m_state.ConnectionActive = 0;
+        emit broadcastButtonsEnabled();
+        m_state.BroadcastActive = 0;
+        m_state.PastePreview = 1;
+        break;
+    default:
+        break;
+    }
+}
+
+void InterfaceCommands::Call() {
+    emit hideHeadlinePanel();
+    if (!m_link.isOpen())
+        return;
+    if (m_state.SoundMuted == 0)
+        playSound("/soundstart.wav");
+    if (!send(QByteArray(1, '\x01')))
+        return;
+    QString prompt = QStringLiteral("Dial Vornal Number please\r");
+    m_display.DisplayReceived(prompt);
+    emit status(QStringLiteral("Dial Vornal Number please"));
+    m_state.ConnectionActive = 1;
+}
+
+void InterfaceCommands::clearText() {
+    emit hideHeadlinePanel();
+    m_box.clear();
+    emit status(QStringLiteral("Text Cancelled"));
+    m_counter.reset();
+}
+
+void InterfaceCommands::CallNumber(const QString& CallNr, const QString& CallNm) {
+    const DialValue value = dialValue(CallNr);
+    if (!value.valid) {
+        emit status(QStringLiteral("Not dialled: \"%1\" is not a number").arg(CallNr));
+        return;
+    }
+    if (value.compared85 == 0 || !m_link.isOpen())
+        return;
+    if (!send(QByteArray(1, '\x01')))
+        return;
+    QString caption = CallNm + QLatin1Char('\r');
+    m_display.DisplayReceived(caption);
+    const QString dialled =
+        value.compared85 > 0 ? signedNumberText(m_state.config.DialPrefix) + CallNr : value.signedForm;
+    if (!send(TextCodec::encode(dialled)))
+        return;
+    emit status(QStringLiteral("Dialing ") + CallNr + QLatin1Char(' ') + CallNm);
+    m_state.ConnectionActive = 1;
+}
+
+bool InterfaceCommands::keyPressed(int k) {
+    if (!m_link.isOpen())
+        return false;
+    if (k == 13) {
+        send(QByteArray(1, '\r'));
+        m_counter.reset();
+    } else {
+        send(QByteArray(1, char(k)));
+        if (m_counter.advance())
+            send(QByteArray(1, '\r'));
+    }
+    emit caretToEnd();
+    return true;
+}
+
+} // namespace vornal

@@ -1,0 +1,275 @@
+#include "core/portevents.h"
+#include "core/programstate.h"
+#include "core/terminalbuffer.h"
+#include "core/terminaldisplay.h"
+#include "fakeseriallink.h"
+
+#include <QtTest>
+
+using namespace vornal;
+
+namespace {
+
+// The display on a buffer, with a mirror that replays every edit the window would
+// make, so the shown text is checked too.
+struct Rig {
+    ProgramState state;
+    TerminalBuffer box;
+    TerminalDisplay display{box, state};
+    QString mirror;
+    int klkl = 0;
+    int prompts = 0;
+    Rig() {
+        QObject::connect(&box, &TerminalBuffer::reset, [this](const QString& s) { mirror = s; });
+        QObject::connect(&box, &TerminalBuffer::edited,
+                         [this](qsizetype front, qsizetype back, const QString& s) {
+                             mirror.remove(0, front);
+                             mirror.chop(back);
+                             mirror.append(s);
+                         });
+        display.onKlkl = [this] { ++klkl; };
+        display.onReceiverListPrompt = [this] { ++prompts; };
+    }
+    void show(const QString& chunk) {
+        QString t = chunk;
+        display.DisplayReceived(t);
+    }
+};
+
+} // namespace
+
+class TestReceive : public QObject {
+    Q_OBJECT
+private slots:
+    void displayReceived_data();
+    void displayReceived();
+    void trimBoundary_data();
+    void trimBoundary();
+    void textIsChangedForTheCaller();
+    void phrases_data();
+    void phrases();
+    void klklNotWhileAnswering();
+    void answerBufferStaysBounded();
+    void eventTexts_data();
+    void eventTexts();
+    void statusShowsEventJustHappened();
+    void receivedBytesThroughCodec();
+    void otherEventEmptiesInput();
+};
+
+void TestReceive::displayReceived_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QStringList>("chunks");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("backspace in the middle") << "" << QStringList{"AB\bD"} << "AD";
+    QTest::newRow("leading backspace replaces the last character")
+        << "HELLO" << QStringList{"\bP"} << "HELLP";
+    QTest::newRow("leading backspaces replace only one") << "HELLO" << QStringList{"\b\b\bX"} << "HELLX";
+    QTest::newRow("a lone backspace erases") << "HELLO" << QStringList{"\b"} << "HELL";
+    QTest::newRow("backspace on an empty box") << "" << QStringList{"\bA"} << "A";
+    QTest::newRow("run of backspaces") << "XY" << QStringList{"ABC\b\b\bD"} << "XYD";
+    QTest::newRow("more backspaces than text") << "XY" << QStringList{"AB\b\b\bC"} << "XC";
+    QTest::newRow("backspace then text then backspace") << "" << QStringList{"A\bB\bC"} << "C";
+    QTest::newRow("CR LF") << "" << QStringList{"X\r\nY"} << "X\r\nY";
+    QTest::newRow("LF alone is dropped") << "" << QStringList{"X\nY"} << "XY";
+    QTest::newRow("CR alone gets its LF") << "" << QStringList{"X\rY"} << "X\r\nY";
+    QTest::newRow("LF CR") << "" << QStringList{"X\n\rY"} << "X\r\nY";
+    QTest::newRow("CR CR LF LF") << "" << QStringList{"\r\r\n\n"} << "\r\n\r\n";
+    QTest::newRow("over two chunks") << "A" << QStringList{"B\r", "\nC"} << "AB\r\nC";
+    QTest::newRow("backspace after a line end") << "AB\r\n" << QStringList{"\bZ"} << "AB\rZ";
+    QTest::newRow("empty chunk") << "A" << QStringList{""} << "A";
+}
+
+void TestReceive::displayReceived() {
+    QFETCH(QString, before);
+    QFETCH(QStringList, chunks);
+    Rig r;
+    r.box.setText(before);
+    for (const QString& c : chunks)
+        r.show(c);
+    QTEST(r.box.text(), "after");
+    QCOMPARE(r.mirror, TerminalBuffer::shown(r.box.text()));
+}
+
+void TestReceive::trimBoundary_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("16000 stays") << 16000 << 16000;
+    QTest::newRow("16001 keeps its last 11905") << 16001 << 11905;
+    QTest::newRow("20000") << 20000 << 15904;
+}
+
+void TestReceive::trimBoundary() {
+    QFETCH(int, length);
+    QFETCH(int, kept);
+    Rig r;
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text.append(i % 70 == 69 ? QLatin1Char('\r') : QChar(u'A' + i % 26));
+    r.box.setText(text);
+    r.show(QStringLiteral("Z"));
+    QCOMPARE(r.box.length(), qsizetype(kept + 1));
+    QCOMPARE(r.box.text(), text.right(kept) + QStringLiteral("Z"));
+    QCOMPARE(r.mirror, TerminalBuffer::shown(r.box.text()));
+}
+
+void TestReceive::textIsChangedForTheCaller() {
+    Rig r;
+    QString t = QStringLiteral("A\rB\n");
+    r.display.DisplayReceived(t);
+    QCOMPARE(t, QStringLiteral("A\r\nB"));
+}
+
+void TestReceive::phrases_data() {
+    QTest::addColumn<int>("autoAnswer");
+    QTest::addColumn<int>("broadcast");
+    QTest::addColumn<QStringList>("chunks");
+    QTest::addColumn<int>("klkl");
+    QTest::addColumn<int>("prompts");
+    QTest::newRow("kl + kl") << 1 << 0 << QStringList{"kl", "kl"} << 1 << 0;
+    QTest::newRow("k + lk + l") << 1 << 0 << QStringList{"k", "lk", "l"} << 1 << 0;
+    QTest::newRow("off") << 0 << 0 << QStringList{"kl", "kl"} << 0 << 0;
+    QTest::newRow("case matters") << 1 << 0 << QStringList{"KLKL"} << 0 << 0;
+    QTest::newRow("twice") << 1 << 0 << QStringList{"klkl xx ", "klkl"} << 2 << 0;
+    QTest::newRow("prompt in two chunks") << 0 << 1 << QStringList{"NUMBERS +", "++):"} << 0 << 1;
+    QTest::newRow("text prompt in three chunks")
+        << 0 << 1 << QStringList{" text ", "einge", "ben."} << 0 << 1;
+    QTest::newRow("prompt without blank") << 0 << 1 << QStringList{"+++):"} << 0 << 0;
+    QTest::newRow("prompt while no broadcast") << 0 << 0 << QStringList{" +++):"} << 0 << 0;
+    // The "klkl" test runs before the broadcast gathers, so it finds the phrase at the
+    // next chunk.
+    QTest::newRow("klkl test sees broadcast text") << 0 << 1 << QStringList{"kl", "kl", "x"} << 1 << 0;
+    QTest::newRow("backspaced away") << 1 << 0 << QStringList{"kl\bkl"} << 0 << 0;
+}
+
+void TestReceive::phrases() {
+    QFETCH(int, autoAnswer);
+    QFETCH(int, broadcast);
+    QFETCH(QStringList, chunks);
+    Rig r;
+    r.state.KlklAutoAnswer = autoAnswer;
+    r.state.BroadcastActive = broadcast;
+    for (const QString& c : chunks)
+        r.show(c);
+    QTEST(r.klkl, "klkl");
+    QTEST(r.prompts, "prompts");
+}
+
+void TestReceive::klklNotWhileAnswering() {
+    Rig r;
+    r.state.KlklAutoAnswer = 1;
+    // Text that arrives while the answer is being sent is shown but not gathered.
+    r.display.onKlkl = [&r] {
+        ++r.klkl;
+        QCOMPARE(r.display.answerBusy(), 1);
+        r.show(QStringLiteral("klkl"));
+    };
+    r.show(QStringLiteral("klkl"));
+    QCOMPARE(r.klkl, 1);
+    QCOMPARE(r.display.answerBusy(), 0);
+    QVERIFY(r.box.text().endsWith(QStringLiteral("klklklkl")));
+    QVERIFY(r.display.answerBuffer().isEmpty());
+}
+
+void TestReceive::answerBufferStaysBounded() {
+    Rig r;
+    r.state.KlklAutoAnswer = 1;
+    for (int i = 0; i < 2000; ++i)
+        r.show(QStringLiteral("abcdefghij"));
+    QVERIFY(r.display.answerBuffer().size() <= TerminalDisplay::kAnswerTail);
+    r.show(QStringLiteral("k"));
+    r.show(QStringLiteral("lkl"));
+    QCOMPARE(r.klkl, 1);
+}
+
+void TestReceive::eventTexts_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("3") << 3 << "Change in CTS Detected";
+    QTest::newRow("4") << 4 << "Change in DSR Detected";
+    QTest::newRow("5") << 5 << "Change in CD Detected";
+    QTest::newRow("6") << 6 << "The Phone is Ringing";
+    QTest::newRow("7") << 7 << "End of File Detected";
+    QTest::newRow("1001") << 1001 << "Break Received";
+    QTest::newRow("1002") << 1002 << "CTS Timeout";
+    QTest::newRow("1003") << 1003 << "DSR Timeout";
+    QTest::newRow("1004") << 1004 << "Framing Error";
+    QTest::newRow("1006") << 1006 << "Overrun Error";
+    QTest::newRow("1007") << 1007 << "Carrier Detect Timeout";
+    QTest::newRow("1008") << 1008 << "Receive Buffer Overflow";
+    QTest::newRow("1009") << 1009 << "Parity Error";
+    QTest::newRow("1010") << 1010 << "Transmit Buffer Full";
+    QTest::newRow("1011") << 1011 << "Error retrieving DCB";
+    QTest::newRow("1005") << 1005 << "Unknown error or event";
+    QTest::newRow("0") << 0 << "Unknown error or event";
+}
+
+void TestReceive::eventTexts() {
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    FakeSerialLink link;
+    Rig r;
+    PortEvents events(link, r.display);
+    QStringList shown;
+    connect(&events, &PortEvents::status, [&](const QString& s) { shown.append(s); });
+    link.raiseEvent(code);
+    QCOMPARE(shown, QStringList{QStringLiteral("Status: ") + text});
+    QCOMPARE(events.statusTimerActive(), PortEvents::isLineEvent(code));
+}
+
+void TestReceive::statusShowsEventJustHappened() {
+    FakeSerialLink link;
+    Rig r;
+    PortEvents events(link, r.display);
+    QStringList shown;
+    connect(&events, &PortEvents::status, [&](const QString& s) { shown.append(s); });
+    link.raiseEvent(5);
+    link.raiseEvent(1004);
+    QVERIFY(!events.statusTimerActive());
+    link.setPortOpen(true);
+    link.receive("data");
+    link.raiseEvent(1);
+    QCOMPARE(shown, (QStringList{QStringLiteral("Status: Change in CD Detected"),
+                                 QStringLiteral("Status: Framing Error")}));
+    link.raiseEvent(6);
+    QTRY_COMPARE_WITH_TIMEOUT(shown.last(), QStringLiteral("Status: "), 3000);
+    QCOMPARE(shown.size(), 4);
+}
+
+void TestReceive::receivedBytesThroughCodec() {
+    FakeSerialLink link;
+    link.setPortOpen(true);
+    Rig r;
+    PortEvents events(link, r.display);
+    int rx = 0;
+    connect(&events, &PortEvents::receiveIndicator, [&](bool on) { rx += on; });
+    QByteArray all;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        all.append(char(b));
+    link.receive(all);
+    QCOMPARE(r.box.text().size(), 128);
+    QCOMPARE(r.box.text().at(0), QChar(0x20AC));
+    QCOMPARE(r.box.text().at(0x64), QChar(0xE4));
+    QCOMPARE(rx, 1);
+}
+
+void TestReceive::otherEventEmptiesInput() {
+    FakeSerialLink link;
+    link.setPortOpen(true);
+    Rig r;
+    PortEvents events(link, r.display);
+    link.receive(QByteArray());
+    link.clearInput();
+    link.receive(QByteArray());
+    QByteArray stale("stale");
+    // Input waiting when event -3 comes is thrown away, not shown.
+    disconnect(&link, &SerialLink::commEvent, &events, &PortEvents::handle);
+    link.receive(stale);
+    connect(&link, &SerialLink::commEvent, &events, &PortEvents::handle);
+    link.raiseEvent(-3);
+    QCOMPARE(link.inBufferCount(), 0);
+    QVERIFY(r.box.text().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestReceive)
+#include "tst_receive.moc"
