@@ -1,0 +1,41 @@
+#pragma once
+
+#include <chrono>
+
+namespace vornal {
+
+// Paces characters to a fixed schedule: waitNext() waits until the previous deadline
+// plus the interval, not for the interval after the caller's own work, so the time
+// spent writing and handling events does not add up over a long text. The waits
+// handle events as Delay does.
+//
+// No deadline comes earlier than the previous one plus the interval, and no wait
+// returns before its deadline, so the n-th return after start() is never earlier than
+// n intervals after it. A return that came late (a handler ran long) is made up by the
+// next wait being that much shorter. After a stall, when the next deadline has already
+// passed by more than one interval, the schedule starts again from now: the next
+// character goes at once and the ones after it at the interval again, with no burst.
+class CharPacer {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    explicit CharPacer(double intervalSeconds = 0.0);
+
+    // 0 or less: waitNext() returns at once without handling events, as Delay(0).
+    void setInterval(double seconds);
+    Clock::duration interval() const { return m_interval; }
+
+    // Starts the schedule from now. waitNext() starts it by itself when not yet started.
+    void start();
+    void waitNext();
+
+    // The deadline of the last waitNext() (the start time right after start()).
+    Clock::time_point deadline() const { return m_deadline; }
+
+private:
+    Clock::duration m_interval;
+    Clock::time_point m_deadline;
+    bool m_started = false;
+};
+
+} // namespace vornal

@@ -1,0 +1,164 @@
+#include "transmit/charpacer.h"
+#include "transmit/delay.h"
+
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+#include <ctime>
+#include <thread>
+
+using namespace vornal;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+// The pause and the pacing of characters: never shorter than asked, events keep
+// running, nothing spins.
+class TestDelay : public QObject {
+    Q_OBJECT
+private slots:
+    void nothingToWaitFor_data();
+    void nothingToWaitFor();
+    void atLeastTheTimeAsked_data();
+    void atLeastTheTimeAsked();
+    void eventsRunDuringThePause();
+    void pauseInsideAPause();
+    void pacerKeepsItsSchedule();
+    void pacerMakesUpAShortHoldUp();
+    void pacerRestartsAfterAStall();
+    void pauseAfterTheApplicationQuit();
+};
+
+namespace {
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+double cpuSeconds() {
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
+} // namespace
+
+void TestDelay::nothingToWaitFor_data() {
+    QTest::addColumn<double>("seconds");
+    QTest::newRow("zero") << 0.0;
+    QTest::newRow("negative") << -2.0;
+    QTest::newRow("not a number") << std::nan("");
+}
+
+void TestDelay::nothingToWaitFor() {
+    QFETCH(double, seconds);
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        this, [&] { ran = true; }, Qt::QueuedConnection);
+    const auto start = Clock::now();
+    Delay(seconds);
+    QVERIFY(secondsSince(start) < 0.05);
+    QVERIFY(!ran); // returns without handling events
+    QCoreApplication::processEvents();
+    QVERIFY(ran);
+}
+
+void TestDelay::atLeastTheTimeAsked_data() {
+    QTest::addColumn<double>("seconds");
+    QTest::newRow("0.3 ms") << 0.0003;
+    QTest::newRow("2.5 ms") << 0.0025;
+    QTest::newRow("10 ms") << 0.01;
+    QTest::newRow("0.3 s") << 0.3;
+}
+
+void TestDelay::atLeastTheTimeAsked() {
+    QFETCH(double, seconds);
+    for (int i = 0; i < 5; ++i) {
+        const auto start = Clock::now();
+        Delay(seconds);
+        QVERIFY(secondsSince(start) >= seconds);
+    }
+}
+
+void TestDelay::eventsRunDuringThePause() {
+    int ticks = 0;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, this, [&] { ++ticks; });
+    timer.start(10);
+    bool queued = false;
+    QMetaObject::invokeMethod(
+        this, [&] { queued = true; }, Qt::QueuedConnection);
+    const auto start = Clock::now();
+    const double cpuStart = cpuSeconds();
+    Delay(0.2);
+    const double wall = secondsSince(start);
+    QVERIFY(wall >= 0.2);
+    QVERIFY(queued);
+    QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+    QVERIFY2(cpuSeconds() - cpuStart < 0.25 * wall, "the pause spins");
+}
+
+void TestDelay::pauseInsideAPause() {
+    double inner = 0;
+    QTimer::singleShot(10, this, [&] {
+        const auto start = Clock::now();
+        Delay(0.1);
+        inner = secondsSince(start);
+    });
+    const auto start = Clock::now();
+    Delay(0.05);
+    QVERIFY(inner >= 0.1);
+    QVERIFY(secondsSince(start) >= 0.1);
+}
+
+void TestDelay::pacerKeepsItsSchedule() {
+    CharPacer pacer(0.02);
+    pacer.start();
+    const auto first = pacer.deadline();
+    for (int k = 1; k <= 10; ++k) {
+        std::this_thread::sleep_for(5ms); // writing the character
+        pacer.waitNext();
+        QVERIFY(Clock::now() >= first + k * pacer.interval());
+        QCOMPARE(pacer.deadline(), first + k * pacer.interval()); // the work did not add up
+    }
+}
+
+void TestDelay::pacerMakesUpAShortHoldUp() {
+    CharPacer pacer(0.05);
+    pacer.start();
+    const auto first = pacer.deadline();
+    pacer.waitNext();
+    std::this_thread::sleep_for(60ms); // past the next deadline by less than an interval
+    const auto held = Clock::now();
+    pacer.waitNext();
+    QVERIFY(Clock::now() - held < 20ms);
+    QCOMPARE(pacer.deadline(), first + 2 * pacer.interval());
+    pacer.waitNext();
+    QVERIFY(Clock::now() >= first + 3 * pacer.interval());
+}
+
+void TestDelay::pacerRestartsAfterAStall() {
+    CharPacer pacer(0.05);
+    pacer.waitNext();
+    std::this_thread::sleep_for(200ms); // a handler blocked the loop
+    const auto stallEnd = Clock::now();
+    pacer.waitNext();
+    const auto restart = pacer.deadline();
+    QVERIFY(restart >= stallEnd);
+    QVERIFY(Clock::now() - stallEnd < 20ms);
+    for (int k = 1; k <= 3; ++k) {
+        pacer.waitNext();
+        QVERIFY(Clock::now() >= restart + k * pacer.interval()); // no burst
+        QCOMPARE(pacer.deadline(), restart + k * pacer.interval());
+    }
+}
+
+// Once the application has been told to quit, nested loops return at once; the pause
+// must still last and must not spin. Runs last: the quit state stays.
+void TestDelay::pauseAfterTheApplicationQuit() {
+    QCoreApplication::exit(0);
+    const auto start = Clock::now();
+    const double cpuStart = cpuSeconds();
+    Delay(0.2);
+    const double wall = secondsSince(start);
+    QVERIFY(wall >= 0.2);
+    QVERIFY2(cpuSeconds() - cpuStart < 0.25 * wall, "the pause spins");
+}
+
+QTEST_GUILESS_MAIN(TestDelay)
+#include "tst_delay.moc"
