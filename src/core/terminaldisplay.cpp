@@ -15,7 +15,10 @@ void TerminalDisplay::gather(const QString& text) {
 }
 
 void TerminalDisplay::DisplayReceived(QString& text) {
-    if (m_box.length() > kTrimAbove)
+    // One cut of 4096 characters is enough for text that arrives at the line rate; a
+    // chunk larger than the cut (after a stall) would otherwise let the display grow
+    // without bound, so the cut repeats until the display is back within its limit.
+    while (m_box.length() > kTrimAbove)
         m_box.removeFront(kTrimBy);
     const qsizetype displayLength = m_box.length();
 

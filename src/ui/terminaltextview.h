@@ -21,7 +21,7 @@ class TerminalTextView : public QObject {
 public:
     TerminalTextView(TerminalBuffer& buffer, QPlainTextEdit& edit, QObject* parent = nullptr);
 
-    static constexpr int kFlushMs = 20;
+    static constexpr int kFlushMs = 50;
 
     // Shows every gathered edit now.
     void flush();

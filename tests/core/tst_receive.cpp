@@ -97,6 +97,7 @@ void TestReceive::trimBoundary_data() {
     QTest::newRow("16000 stays") << 16000 << 16000;
     QTest::newRow("16001 keeps its last 11905") << 16001 << 11905;
     QTest::newRow("20000") << 20000 << 15904;
+    QTest::newRow("a large chunk is cut back within the limit") << 40000 << 15424;
 }
 
 void TestReceive::trimBoundary() {
