@@ -130,7 +130,13 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     broadcast->addWidget(m_lblRSend1, 1, 0);
     broadcast->addWidget(m_lblRsend2, 1, 1);
     m_panelArea->addLayout(broadcast);
+    m_callButtons = new QGridLayout;
+    m_callButtons->setSpacing(4);
+    m_panelArea->addLayout(m_callButtons);
     right->addWidget(calls);
+    m_panels = new QVBoxLayout;
+    m_panels->setSpacing(4);
+    right->addLayout(m_panels);
     right->addStretch(1);
     right->addWidget(buildProgramGroup());
     auto* rightHost = new QWidget;

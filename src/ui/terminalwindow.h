@@ -70,6 +70,14 @@ public:
     PortEvents& portEvents() { return *m_events; }
     Startup::Look requestedLook() const { return m_look; }
     void setStatus(const QString& text);
+    QString status() const;
+    const TerminalServices& services() const { return m_services; }
+
+    // Where the other parts of the program put their controls: a panel in the calls
+    // column, a button in the calls group or in the program group.
+    void addPanel(QWidget* panel);
+    QPushButton* addCallButton(const QString& name, const QString& caption, const QString& tip);
+    QPushButton* addProgramButton(const QString& name, const QString& caption, const QString& tip);
     QPlainTextEdit* terminal() const { return m_txtTerm; }
 
     // Connections to parts of the program that are added later; unset, they do nothing.
@@ -130,6 +138,9 @@ private:
     QPushButton* m_lblRsend2 = nullptr;
     QList<QPushButton*> m_portDependent; // enabled exactly while the port is open
     QVBoxLayout* m_panelArea = nullptr;
+    QGridLayout* m_callButtons = nullptr;
+    QGridLayout* m_programButtons = nullptr;
+    QVBoxLayout* m_panels = nullptr;
 };
 
 } // namespace vornal
