@@ -2,37 +2,13 @@
 
 #include "numbertext.h"
 #include "textcodec.h"
+#include "textlines.h"
 
 #include <QFile>
 #include <cfenv>
 #include <cmath>
 
 namespace vornal {
-
-namespace {
-
-// Lines end at CR LF, CR or LF, so a file edited on any system reads the same.
-QStringList splitLines(const QString& text) {
-    QStringList lines;
-    QString current;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            lines.append(current);
-            current.clear();
-            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
-                ++i;
-        } else {
-            current.append(c);
-        }
-    }
-    if (!current.isEmpty())
-        lines.append(current);
-    return lines;
-}
-
-} // namespace
 
 bool ConfigurationReader::toInteger16(const QString& text, qint16* out) {
     const QString trimmed = text.trimmed();
@@ -50,7 +26,7 @@ bool ConfigurationReader::toInteger16(const QString& text, qint16* out) {
 
 Configuration ConfigurationReader::parse(const QByteArray& content) {
     Configuration config;
-    for (const QString& line : splitLines(TextCodec::decode(content))) {
+    for (const QString& line : splitTextLines(TextCodec::decode(content))) {
         if (line.startsWith(QLatin1String("//")))
             continue;
         if (config.valueLines.size() < Configuration::kMaxValueLines)

@@ -1,5 +1,6 @@
 #include "terminalwindow.h"
 
+#include "cancelsendwindow.h"
 #include "indicator.h"
 #include "linebar.h"
 #include "propertiesdialog.h"
@@ -91,6 +92,7 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     m_counter = std::make_unique<LineCounter>(m_state);
     m_commands = std::make_unique<InterfaceCommands>(m_services.link, m_state, *m_display, m_buffer,
                                                      *m_counter, m_services.sound, m_services.folder);
+    m_sender = std::make_unique<TextSender>(m_services.link, m_state, m_services.dialogs, m_services.folder);
 
     auto* central = new QWidget;
     auto* root = new QVBoxLayout(central);
@@ -188,6 +190,7 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     });
     connect(m_counter.get(), &LineCounter::beep, this, [] { QApplication::beep(); });
     connectCommands();
+    connectSender();
 
     connect(m_port.get(), &PortController::viewChanged, this, &TerminalWindow::applyPortView);
     connect(m_port.get(), &PortController::lineReset, m_counter.get(), &LineCounter::reset);
@@ -355,6 +358,17 @@ QWidget* TerminalWindow::buildSendGroup() {
         addButton(grid, 2, 1, QStringLiteral("lblPuncher"), QStringLiteral("Puncher"),
                   QStringLiteral("Punch human readable tape")),
     };
+    m_lblKlKl = addButton(grid, 3, 0, QStringLiteral("lblKlKl"), QStringLiteral("klkl"),
+                          QStringLiteral("Toggle KLKL Automatic Answer"));
+    // A dark face, so that the answer's state shows in the text colour: white off,
+    // green on.
+    m_lblKlKl->setStyleSheet(
+        QStringLiteral("QPushButton { background: #1f2a38; color: #ffffff; font-weight: 600; }"));
+    m_lblKlKl->setProperty("colourValue", 16777215u);
+    connect(m_lblKlKl, &QPushButton::clicked, this, &TerminalWindow::toggleKlkl);
+    QPushButton* edit = addButton(grid, 3, 1, QStringLiteral("lblEditKLKL"), QStringLiteral("Edit KLKL"),
+                                  QStringLiteral("Invokes the KLKL Editor"));
+    connect(edit, &QPushButton::clicked, this, &TerminalWindow::editKlkl);
     return group;
 }
 
@@ -366,6 +380,7 @@ QWidget* TerminalWindow::buildProgramGroup() {
     QPushButton* edit = addButton(grid, 0, 0, QStringLiteral("lblEditConfig"), QStringLiteral("Edit Config"),
                                   QStringLiteral("Invokes The Configuration Editor"));
     connect(edit, &QPushButton::clicked, this, &TerminalWindow::editConfiguration);
+    m_programButtons = grid;
     QPushButton* exit = addButton(grid, 0, 1, QStringLiteral("lblExit"), QStringLiteral("EXIT"),
                                   QStringLiteral("EXIT Program"));
     connect(exit, &QPushButton::clicked, this, &TerminalWindow::exitProgram);
@@ -430,6 +445,35 @@ void TerminalWindow::setStatus(const QString& text) {
     m_lblAction->setText(text);
 }
 
+QString TerminalWindow::status() const {
+    return m_lblAction->text();
+}
+
+void TerminalWindow::addPanel(QWidget* panel) {
+    m_panels->addWidget(panel);
+}
+
+namespace {
+
+QPushButton* appendToGrid(QGridLayout* grid, QPushButton* button) {
+    int count = 0;
+    for (int i = 0; i < grid->count(); ++i)
+        count += grid->itemAt(i)->widget() != nullptr;
+    grid->addWidget(button, count / 2, count % 2);
+    return button;
+}
+
+} // namespace
+
+QPushButton* TerminalWindow::addCallButton(const QString& name, const QString& caption, const QString& tip) {
+    return appendToGrid(m_callButtons, makeButton(name, caption, tip));
+}
+
+QPushButton* TerminalWindow::addProgramButton(const QString& name, const QString& caption,
+                                              const QString& tip) {
+    return appendToGrid(m_programButtons, makeButton(name, caption, tip));
+}
+
 void TerminalWindow::applyPortView() {
     const PortView& v = m_port->view();
     m_lblOpen1->setText(v.openCaption);
@@ -470,6 +514,49 @@ void TerminalWindow::connectCommands() {
         m_lblRSend1->setEnabled(true);
         m_lblRsend2->setEnabled(true);
     });
+}
+
+void TerminalWindow::connectSender() {
+    m_cancelWindow = new CancelSendWindow(this);
+    m_cancelWindow->transmitting = [this] { return m_state.CancelSend == 0; };
+    connect(m_cancelWindow, &CancelSendWindow::cancelRequested, this, [this] { m_state.CancelSend = 1; });
+    TextSender* sender = m_sender.get();
+    for (const TextSender::SendCommandInfo& info : TextSender::sendCommands()) {
+        const TextSender::SendCommand command = info.command;
+        connect(findChild<QPushButton*>(QString::fromLatin1(info.control)), &QPushButton::clicked, sender,
+                [sender, command] { sender->runSendCommand(command); });
+    }
+    connect(sender, &TextSender::status, this, &TerminalWindow::setStatus);
+    connect(sender, &TextSender::beep, this, [] { QApplication::beep(); });
+    connect(sender, &TextSender::sendCommandsEnabled, this, [this](bool on) {
+        for (const TextSender::SendCommandInfo& info : TextSender::sendCommands())
+            findChild<QPushButton*>(QString::fromLatin1(info.control))->setEnabled(on);
+    });
+    connect(sender, &TextSender::sendTextFileEnabled, this,
+            [this] { findChild<QPushButton*>(QStringLiteral("lblSendText1"))->setEnabled(true); });
+    connect(sender, &TextSender::transmissionShown, m_cancelWindow, &CancelSendWindow::showTransmission);
+    connect(sender, &TextSender::transmissionHidden, m_cancelWindow, &QWidget::hide);
+    connect(sender, &TextSender::counterCaption, m_lblMaxChar, &QLabel::setText);
+    connect(sender, &TextSender::sendIndicatorIdle, this, [this] { m_imgTX->setPicture(2); });
+    m_display->onKlkl = [sender] { sender->SendKlkl(); };
+}
+
+void TerminalWindow::toggleKlkl() {
+    const bool on = m_state.KlklAutoAnswer != 1;
+    m_state.KlklAutoAnswer = on ? 1 : 0;
+    const quint32 colour = on ? 65280u : 16777215u;
+    m_lblKlKl->setProperty("colourValue", colour);
+    m_lblKlKl->setStyleSheet(
+        QStringLiteral("QPushButton { background: #1f2a38; color: %1; font-weight: 600; }")
+            .arg(fromColourValue(colour).name()));
+}
+
+void TerminalWindow::editKlkl() {
+    setStatus(QStringLiteral("Loading Rundsenden Message Editor"));
+    m_state.CurrentFilePath = m_services.folder.file(QStringLiteral("\\klkl.txt"));
+    m_state.FileMode = 0;
+    if (onOpenEditor)
+        onOpenEditor();
 }
 
 bool TerminalWindow::eventFilter(QObject* watched, QEvent* event) {

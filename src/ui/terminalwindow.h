@@ -9,6 +9,7 @@
 #include "core/startup.h"
 #include "core/terminalbuffer.h"
 #include "core/terminaldisplay.h"
+#include "transmit/textsender.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -24,6 +25,7 @@ class QVBoxLayout;
 
 namespace vornal {
 
+class CancelSendWindow;
 class Clock;
 class Indicator;
 class LineBar;
@@ -68,6 +70,8 @@ public:
     InterfaceCommands& commands() { return *m_commands; }
     LineCounter& counter() { return *m_counter; }
     PortEvents& portEvents() { return *m_events; }
+    TextSender& sender() { return *m_sender; }
+    CancelSendWindow& cancelWindow() { return *m_cancelWindow; }
     Startup::Look requestedLook() const { return m_look; }
     void setStatus(const QString& text);
     QString status() const;
@@ -103,6 +107,9 @@ private:
     void applyPortView();
     void showCounter(const QString& caption, quint32 colour);
     void connectCommands();
+    void connectSender();
+    void toggleKlkl();
+    void editKlkl();
     void showProperties();
     void editConfiguration();
     void exitProgram();
@@ -117,6 +124,9 @@ private:
     std::unique_ptr<LineCounter> m_counter;
     std::unique_ptr<InterfaceCommands> m_commands;
     std::unique_ptr<TerminalTextView> m_view;
+    std::unique_ptr<TextSender> m_sender;
+    CancelSendWindow* m_cancelWindow = nullptr;
+    QPushButton* m_lblKlKl = nullptr;
     Startup::Look m_look = Startup::Look::Unchanged;
     bool m_unloading = false;
 

@@ -53,6 +53,7 @@ private slots:
     void openingSendsCarriageReturn();
     void vanishedBoxClosesPortOnce();
     void dialTypeAndClose();
+    void fileArrivesAsItsWireImage();
 
 private:
     bool startSimulator();
@@ -185,6 +186,44 @@ void TestE2eLink::dialTypeAndClose() {
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("closed")), 5000);
     QCOMPARE(window.state().ConnectionActive, 0);
     QVERIFY(loggedBytes(m_log).contains(19));
+}
+
+void TestE2eLink::fileArrivesAsItsWireImage() {
+    IniSettingsStore settings(m_dir.filePath(QStringLiteral("settings.ini")));
+    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), m_link);
+    QFile message(m_dir.filePath(QStringLiteral("Message.txt")));
+    QVERIFY(message.open(QIODevice::WriteOnly));
+    message.write("Sehr geehrte Frau M\xfc"
+                  "ller,\r\nbitte senden Sie die Unterlagen an info@example.org bis zum "
+                  "15. Dezember; vielen Dank f\xfc"
+                  "r Ihre M\xfc"
+                  "he und freundliche Gr\xfc\xdf"
+                  "e aus Berlin.\r\n");
+    message.close();
+    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
+    ScriptedDialogs dialogs;
+    SystemClock clock;
+    RecordingSoundPlayer sound;
+    TerminalWindow window({link, dialogs, settings, ProgramFolder(m_dir.path()), clock, sound});
+    window.load(QString());
+    window.show();
+    window.state().config.CharDelay = 0.002;
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
+    QVERIFY(link.isOpen());
+    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(m_log).size(), 1, 5000);
+    window.state().ConnectionActive = 1;
+    dialogs.messages.clear();
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblSendMessage")), Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList{QStringLiteral(" You are about to send the Message File ")});
+
+    QFile copy(m_dir.filePath(QStringLiteral("SendFile.txt")));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    const QByteArray wire = "\r\r" + copy.readAll().replace("\n", "");
+    QList<int> expected;
+    for (char c : wire)
+        expected.append(static_cast<unsigned char>(c));
+    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(m_log), expected, 10000);
+    QVERIFY(wire.contains("Mueller"));
 }
 
 QTEST_MAIN(TestE2eLink)

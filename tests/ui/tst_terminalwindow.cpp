@@ -4,6 +4,7 @@
 #include "core/soundplayer.h"
 #include "fakeseriallink.h"
 #include "scripteddialogs.h"
+#include "ui/cancelsendwindow.h"
 #include "ui/indicator.h"
 #include "ui/linebar.h"
 #include "ui/terminalwindow.h"
@@ -89,6 +90,8 @@ private slots:
     void fitsSmallScreen();
     void receivedTextAndCommandsInTheWindow();
     void typingGoesToTheBoxOnly();
+    void klklSwitchAndAnswer();
+    void cancelWindowStopsAFile();
 };
 
 void TestTerminalWindow::loadWithoutStoredSettings() {
@@ -369,6 +372,68 @@ void TestTerminalWindow::typingGoesToTheBoxOnly() {
     QCOMPARE(f.text("lblMaxChar"), QStringLiteral("55"));
     QCOMPARE(f.find<LineBar>("Line1")->colour(), 65535u);
     QCOMPARE(f.find<LineBar>("Line1")->lengthTwips(), 55 * 170);
+}
+
+void TestTerminalWindow::klklSwitchAndAnswer() {
+    Fixture f;
+    QFile answer(f.dir.filePath(QStringLiteral("klkl.txt")));
+    answer.open(QIODevice::WriteOnly);
+    answer.write("HIER MAYER");
+    answer.close();
+    TerminalWindow& w = f.make();
+    w.sender().setKlklPause(0);
+    w.state().config.CharDelay = 0;
+    auto* klkl = f.find<QPushButton>("lblKlKl");
+    QCOMPARE(klkl->text(), QStringLiteral("klkl"));
+    f.click("lblOpen1");
+    f.link.clearWrites();
+    f.link.receive("kl");
+    f.link.receive("kl");
+    QVERIFY(f.link.writes().isEmpty()); // off: nothing answers
+
+    f.click("lblKlKl");
+    QCOMPARE(w.state().KlklAutoAnswer, 1);
+    QCOMPARE(klkl->property("colourValue").toUInt(), 65280u);
+    f.link.receive("kl");
+    f.link.receive("kl");
+    QCOMPARE(f.link.written(), QByteArray("\r\r\r\rHIER MAYER\n\n\r\r\r\r"));
+    QVERIFY(!w.cancelWindow().isVisible());
+
+    f.click("lblKlKl");
+    QCOMPARE(w.state().KlklAutoAnswer, 0);
+    QCOMPARE(klkl->property("colourValue").toUInt(), 16777215u);
+}
+
+void TestTerminalWindow::cancelWindowStopsAFile() {
+    Fixture f;
+    QFile message(f.dir.filePath(QStringLiteral("Message.txt")));
+    message.open(QIODevice::WriteOnly);
+    message.write(QByteArray(400, 'M'));
+    message.close();
+    TerminalWindow& w = f.make();
+    w.state().config.CharDelay = 0.01;
+    f.click("lblOpen1");
+    w.state().ConnectionActive = 1;
+    f.link.clearWrites();
+    bool visibleDuring = false;
+    QString label;
+    bool sendDisabled = false;
+    QTimer::singleShot(150, [&] {
+        visibleDuring = w.cancelWindow().isVisible();
+        label = w.cancelWindow().label();
+        sendDisabled = !f.find<QPushButton>("lblSendMessage")->isEnabled();
+        QTest::mouseClick(w.cancelWindow().findChild<QPushButton*>(QStringLiteral("lblCancel")),
+                          Qt::LeftButton);
+    });
+    f.click("lblSendMessage");
+    QVERIFY(visibleDuring);
+    QCOMPARE(label,
+             QStringLiteral("Transmitting  TextFile: ") + f.dir.filePath(QStringLiteral("Message.txt")));
+    QVERIFY(sendDisabled);
+    QVERIFY(!w.cancelWindow().isVisible());
+    QVERIFY(f.link.written().size() < 100);
+    for (const char* name : {"lblSendText1", "lblSendHeader", "lblSendMessage", "lblSendHeadlines"})
+        QVERIFY2(f.find<QPushButton>(name)->isEnabled(), name);
 }
 
 QTEST_MAIN(TestTerminalWindow)
