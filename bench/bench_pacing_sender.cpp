@@ -2,15 +2,9 @@
 // command line, as the operator's "Send Message" does, and reports the CPU used while
 // sending and how late a timer ran meanwhile (how responsive the window stayed).
 //   bench_pacing_sender TTY CHAR_DELAY_SECONDS CHARACTERS
-#include "core/clock.h"
-#include "core/portmap.h"
-#include "core/programfolder.h"
-#include "core/qserialportlink.h"
-#include "core/settingsstore.h"
-#include "core/soundplayer.h"
-#include "scripteddialogs.h"
+#include "processcpu.h"
+#include "realterminal.h"
 #include "transmit/textsender.h"
-#include "ui/terminalwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,17 +17,6 @@
 #include <sys/resource.h>
 
 using namespace vornal;
-
-namespace {
-
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -58,16 +41,11 @@ int main(int argc, char* argv[]) {
     message.write(text);
     message.close();
 
-    IniSettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), tty);
-    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
-    ScriptedDialogs dialogs;
-    SystemClock clock;
-    RecordingSoundPlayer sound;
-    TerminalWindow window({link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
-    window.load(QString());
-    window.show();
-    window.findChild<QPushButton*>(QStringLiteral("lblOpen1"))->click();
+    RealTerminal terminal(dir.path(), tty);
+    TerminalWindow& window = terminal.window;
+    QSerialPortLink& link = terminal.link;
+    ScriptedDialogs& dialogs = terminal.dialogs;
+    terminal.click("lblOpen1");
     if (!link.isOpen()) {
         std::fprintf(stderr, "port did not open: %s\n", qPrintable(dialogs.texts().join(QLatin1Char(' '))));
         return 1;
@@ -92,9 +70,9 @@ int main(int argc, char* argv[]) {
 
     QElapsedTimer wall;
     wall.start();
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = processCpuSeconds();
     window.sender().runSendCommand(TextSender::SendCommand::Message);
-    const double cpu = cpuSeconds() - cpuBefore;
+    const double cpu = processCpuSeconds() - cpuBefore;
     const double elapsed = double(wall.nsecsElapsed()) / 1e9;
     std::printf(
         "sender: %d characters at CharDelay %.3f s took %.3f s; CPU %.2f %% of one core; a 10 ms timer "

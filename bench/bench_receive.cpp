@@ -3,15 +3,9 @@
 //  (a) a 64 KiB burst: time until all of it is displayed, median of 5;
 //  (b) a steady 960 bytes/s (the line rate at 9600 baud) for N seconds (default 20):
 //      the process's CPU share and the largest display length seen.
-#include "core/clock.h"
-#include "core/portmap.h"
-#include "core/programfolder.h"
-#include "core/qserialportlink.h"
-#include "core/settingsstore.h"
-#include "core/soundplayer.h"
 #include "core/terminalbuffer.h"
-#include "scripteddialogs.h"
-#include "ui/terminalwindow.h"
+#include "processcpu.h"
+#include "realterminal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,13 +28,6 @@
 using namespace vornal;
 
 namespace {
-
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
 
 void writeAll(int fd, const char* data, size_t n) {
     while (n > 0) {
@@ -71,16 +58,11 @@ int main(int argc, char* argv[]) {
     const QString slave = QString::fromLocal8Bit(ptsname(master));
 
     QTemporaryDir dir;
-    IniSettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), slave);
-    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
-    ScriptedDialogs dialogs;
-    SystemClock clock;
-    RecordingSoundPlayer sound;
-    TerminalWindow window({link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
-    window.load(QString());
-    window.show();
-    window.findChild<QPushButton*>(QStringLiteral("lblOpen1"))->click();
+    RealTerminal terminal(dir.path(), slave);
+    TerminalWindow& window = terminal.window;
+    QSerialPortLink& link = terminal.link;
+    ScriptedDialogs& dialogs = terminal.dialogs;
+    terminal.click("lblOpen1");
     if (!link.isOpen()) {
         std::fprintf(stderr, "port did not open: %s\n", qPrintable(dialogs.texts().join(QLatin1Char(' '))));
         return 1;
@@ -149,7 +131,7 @@ int main(int argc, char* argv[]) {
         }
         _exit(0);
     }
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = processCpuSeconds();
     QElapsedTimer wall;
     wall.start();
     // Wait in a real event loop: a loop of processEvents() calls would itself spin.
@@ -162,7 +144,7 @@ int main(int argc, char* argv[]) {
     });
     poll.start(100);
     loop.exec();
-    const double cpu = cpuSeconds() - cpuBefore;
+    const double cpu = processCpuSeconds() - cpuBefore;
     const double elapsed = double(wall.nsecsElapsed()) / 1e9;
     std::printf("(b) 960 bytes/s for %d s: CPU %.2f %% of one core; %lld characters shown; largest display "
                 "length %lld characters\n",

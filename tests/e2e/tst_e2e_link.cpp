@@ -1,11 +1,5 @@
-#include "core/clock.h"
-#include "core/portmap.h"
-#include "core/programfolder.h"
-#include "core/qserialportlink.h"
-#include "core/settingsstore.h"
-#include "core/soundplayer.h"
-#include "scripteddialogs.h"
-#include "ui/terminalwindow.h"
+#include "processcpu.h"
+#include "realterminal.h"
 
 #include <QFile>
 #include <QLabel>
@@ -15,18 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <signal.h>
-#include <sys/resource.h>
 
 using namespace vornal;
 
 namespace {
-
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
 
 // The bytes the simulator logged, one per line "<seconds> <byte>".
 QList<int> loggedBytes(const QString& path) {
@@ -97,16 +83,10 @@ void TestE2eLink::cleanup() {
 }
 
 void TestE2eLink::openingSendsCarriageReturn() {
-    IniSettingsStore settings(m_dir.filePath(QStringLiteral("settings.ini")));
-    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), m_link);
-    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
-    ScriptedDialogs dialogs;
-    SystemClock clock;
-    RecordingSoundPlayer sound;
-    TerminalWindow window({link, dialogs, settings, ProgramFolder(m_dir.path()), clock, sound});
-    window.load(QString());
-    window.show();
-    dialogs.messages.clear(); // no configuration file in this folder
+    RealTerminal t(m_dir.path(), m_link);
+    auto& window = t.window;
+    auto& link = t.link;
+    auto& dialogs = t.dialogs;
 
     auto* open = window.findChild<QPushButton*>(QStringLiteral("lblOpen1"));
     QTest::mouseClick(open, Qt::LeftButton);
@@ -123,16 +103,10 @@ void TestE2eLink::openingSendsCarriageReturn() {
 }
 
 void TestE2eLink::vanishedBoxClosesPortOnce() {
-    IniSettingsStore settings(m_dir.filePath(QStringLiteral("settings.ini")));
-    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), m_link);
-    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
-    ScriptedDialogs dialogs;
-    SystemClock clock;
-    RecordingSoundPlayer sound;
-    TerminalWindow window({link, dialogs, settings, ProgramFolder(m_dir.path()), clock, sound});
-    window.load(QString());
-    window.show();
-    dialogs.messages.clear();
+    RealTerminal t(m_dir.path(), m_link);
+    auto& window = t.window;
+    auto& link = t.link;
+    auto& dialogs = t.dialogs;
 
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
     QVERIFY(link.isOpen());
@@ -148,23 +122,17 @@ void TestE2eLink::vanishedBoxClosesPortOnce() {
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblElapsed"))->text(), QStringLiteral("Off Line"));
 
     // No error flood afterwards: the process stays nearly idle.
-    const double before = cpuSeconds();
+    const double before = processCpuSeconds();
     QTest::qWait(1000);
-    const double used = cpuSeconds() - before;
+    const double used = processCpuSeconds() - before;
     QVERIFY2(used < 0.2, qPrintable(QStringLiteral("%1 s of CPU in 1 s").arg(used)));
     QCOMPARE(dialogs.messages.size(), 1);
 }
 
 void TestE2eLink::dialTypeAndClose() {
-    IniSettingsStore settings(m_dir.filePath(QStringLiteral("settings.ini")));
-    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), m_link);
-    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
-    ScriptedDialogs dialogs;
-    SystemClock clock;
-    RecordingSoundPlayer sound;
-    TerminalWindow window({link, dialogs, settings, ProgramFolder(m_dir.path()), clock, sound});
-    window.load(QString());
-    window.show();
+    RealTerminal t(m_dir.path(), m_link);
+    auto& window = t.window;
+    auto& link = t.link;
     auto* term = window.findChild<QPlainTextEdit*>(QStringLiteral("txtTerm"));
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
     QVERIFY(link.isOpen());
@@ -189,8 +157,6 @@ void TestE2eLink::dialTypeAndClose() {
 }
 
 void TestE2eLink::fileArrivesAsItsWireImage() {
-    IniSettingsStore settings(m_dir.filePath(QStringLiteral("settings.ini")));
-    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), m_link);
     QFile message(m_dir.filePath(QStringLiteral("Message.txt")));
     QVERIFY(message.open(QIODevice::WriteOnly));
     message.write("Sehr geehrte Frau M\xfc"
@@ -200,13 +166,10 @@ void TestE2eLink::fileArrivesAsItsWireImage() {
                   "he und freundliche Gr\xfc\xdf"
                   "e aus Berlin.\r\n");
     message.close();
-    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
-    ScriptedDialogs dialogs;
-    SystemClock clock;
-    RecordingSoundPlayer sound;
-    TerminalWindow window({link, dialogs, settings, ProgramFolder(m_dir.path()), clock, sound});
-    window.load(QString());
-    window.show();
+    RealTerminal t(m_dir.path(), m_link);
+    auto& window = t.window;
+    auto& link = t.link;
+    auto& dialogs = t.dialogs;
     window.state().config.CharDelay = 0.002;
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
     QVERIFY(link.isOpen());

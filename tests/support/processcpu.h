@@ -1,0 +1,15 @@
+#pragma once
+
+#include <sys/resource.h>
+
+namespace vornal {
+
+// CPU time used by this process so far, user and system, in seconds.
+inline double processCpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace vornal

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/clock.h"
+#include "core/portmap.h"
+#include "core/programfolder.h"
+#include "core/qserialportlink.h"
+#include "core/settingsstore.h"
+#include "core/soundplayer.h"
+#include "scripteddialogs.h"
+#include "ui/terminalwindow.h"
+
+#include <QPushButton>
+
+namespace vornal {
+
+// The main window on the real serial link, with port 1 mapped to a device (a
+// pseudo-terminal), in a program folder of the caller's; dialogs are scripted.
+// For end-to-end tests and benchmarks, which link the windows.
+struct RealTerminal {
+    IniSettingsStore settings;
+    QSerialPortLink link;
+    ScriptedDialogs dialogs;
+    SystemClock clock;
+    RecordingSoundPlayer sound;
+    TerminalWindow window;
+
+    RealTerminal(const QString& folder, const QString& device)
+        : settings(folder + QStringLiteral("/settings.ini")),
+          link(PortMap(withPort(settings, device), [] { return QStringList(); })),
+          window({link, dialogs, settings, ProgramFolder(folder), clock, sound}) {
+        window.load(QString());
+        window.show();
+        dialogs.messages.clear(); // a folder without a configuration file says so
+    }
+
+    static const SettingsStore& withPort(IniSettingsStore& store, const QString& device) {
+        store.setValue(QStringLiteral("Ports"), QStringLiteral("1"), device);
+        return store;
+    }
+
+    template <typename T = QPushButton> T* find(const char* name) const {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    void click(const char* name) { find<QPushButton>(name)->click(); }
+};
+
+} // namespace vornal
