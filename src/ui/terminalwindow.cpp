@@ -3,6 +3,7 @@
 #include "cancelsendwindow.h"
 #include "indicator.h"
 #include "linebar.h"
+#include "phonebookpanels.h"
 #include "propertiesdialog.h"
 #include "terminaltextview.h"
 
@@ -204,6 +205,7 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
         m_txtTerm->moveCursor(QTextCursor::End);
     });
     applyPortView();
+    installPhonebookPanels(*this);
 }
 
 TerminalWindow::~TerminalWindow() = default;

@@ -1,8 +1,10 @@
 #include "core/clock.h"
+#include "core/devicemessages.h"
 #include "core/portcontroller.h"
 #include "core/portmap.h"
 #include "core/portsettings.h"
 #include "core/programstate.h"
+#include "core/qserialportlink.h"
 #include "core/serialsettings.h"
 #include "core/settingsstore.h"
 #include "core/startup.h"
@@ -45,6 +47,9 @@ private slots:
     void saveOtherPortWhileOpen();
     void drain_data();
     void drain();
+    void realLinkRefusals_data();
+    void realLinkRefusals();
+    void permissionText();
 };
 
 void TestPort::portMap_data() {
@@ -444,6 +449,48 @@ void TestPort::drain() {
     }
     if (pending > 0)
         QVERIFY(steps >= 10 * int(dialogs.messages.size()));
+}
+
+void TestPort::realLinkRefusals_data() {
+    QTest::addColumn<QString>("mapped");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("no device for the number") << "" << int(LinkErrorCode::InvalidPortNumber) << "Port 1";
+    QTest::newRow("path that does not exist") << "/nonexistent/ttyVornal" << int(LinkErrorCode::DeviceMissing)
+                                              << "/nonexistent/ttyVornal";
+    QTest::newRow("not a serial device") << "/dev/null" << int(LinkErrorCode::DeviceNotOpen) << "/dev/null";
+}
+
+void TestPort::realLinkRefusals() {
+    QFETCH(QString, mapped);
+    QFETCH(QString, mentions);
+    MemorySettingsStore store;
+    if (!mapped.isEmpty())
+        store.setValue(QStringLiteral("Ports"), QStringLiteral("1"), mapped);
+    QSerialPortLink link(PortMap(store, [] { return QStringList(); }));
+    QVERIFY(!link.setPortOpen(true));
+    QVERIFY(!link.isOpen());
+    QTEST(int(link.lastError().code), "code");
+    QVERIFY2(link.lastError().text.contains(mentions), qPrintable(link.lastError().text));
+    QVERIFY(!link.output("x"));
+
+    // Values out of range are refused and change nothing.
+    QVERIFY(!link.setPortNumber(0));
+    QVERIFY(!link.setPortNumber(99));
+    QCOMPARE(link.portNumber(), 1);
+    QVERIFY(!link.setHandshaking(7));
+    QCOMPARE(link.handshaking(), 0);
+    QVERIFY(!link.setSettings(QStringLiteral("9600,x,8,1")));
+    QCOMPARE(link.settings(), QStringLiteral("9600,n,8,1"));
+}
+
+void TestPort::permissionText() {
+    const QString text = permissionDeniedText(QStringLiteral("/dev/ttyUSB0"), QStringLiteral("dialout"));
+    QVERIFY(text.contains(QStringLiteral("/dev/ttyUSB0")));
+    QVERIFY(text.contains(QStringLiteral("\"dialout\"")));
+    QVERIFY(text.contains(QStringLiteral("log out and in again")));
+    QCOMPARE(deviceGroup(QStringLiteral("/nonexistent")), QString());
+    QVERIFY(!deviceGroup(QStringLiteral("/dev/null")).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPort)

@@ -1,0 +1,405 @@
+#include "core/clock.h"
+#include "core/portmap.h"
+#include "core/programfolder.h"
+#include "core/qserialportlink.h"
+#include "core/settingsstore.h"
+#include "core/soundplayer.h"
+#include "fakeseriallink.h"
+#include "phonebook/phonebookentry.h"
+#include "scripteddialogs.h"
+#include "ui/phonebookpanels.h"
+#include "ui/terminalwindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vornal;
+
+namespace {
+
+QString blanks(int n) {
+    return QString(n, QLatin1Char(' '));
+}
+
+QByteArray record(const QString& number, const QString& name, qint16 check) {
+    PhonebookEntry e;
+    e.Number = number;
+    e.Name = name;
+    e.Check = check;
+    return e.toRecord();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// One main window on fakes, in a temporary program folder.
+struct Fixture {
+    QTemporaryDir dir;
+    FakeSerialLink link;
+    ScriptedDialogs dialogs;
+    MemorySettingsStore settings;
+    FakeClock clock;
+    RecordingSoundPlayer sound;
+    std::unique_ptr<TerminalWindow> window;
+    int presetLoads = 0;
+
+    Fixture() {
+        writeFile(
+            dir.filePath(QStringLiteral("VornalUsb.cfg")),
+            "0\r\n// comment\r\ndd.mm.yyyy\r\nSTATION\r\n127.0.0.1\r\n\r\n\r\n0.05 s\r\n11150\r\n11151\r\n");
+    }
+    TerminalWindow& make() {
+        window = std::make_unique<TerminalWindow>(
+            TerminalServices{link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
+        window->onLoadPresets = [this] { ++presetLoads; };
+        window->load(QString());
+        window->show();
+        presetLoads = 0;
+        return *window;
+    }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    template <typename T> T* find(const QString& name) const {
+        T* w = window->findChild<T*>(name);
+        if (!w)
+            qWarning("no control %s", qPrintable(name));
+        return w;
+    }
+    QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
+    void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    bool visible(const char* name) const { return find<QWidget>(QString::fromLatin1(name))->isVisible(); }
+    QString favourite(int i) const { return button(QStringLiteral("lblCallNumbers_%1").arg(i))->text(); }
+    QString local(int i) const { return button(QStringLiteral("lblLocalTelex_%1").arg(i))->text(); }
+    QLineEdit* localField(const char* kind, int i) const {
+        return find<QLineEdit>(QStringLiteral("%1_%2").arg(QLatin1String(kind)).arg(i));
+    }
+    void openPort() {
+        link.setPortOpen(true);
+        link.clearWrites();
+    }
+};
+
+} // namespace
+
+class TestPhonebookPanels : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsAtStart();
+    void favouritesFillAndDial_data();
+    void favouritesFillAndDial();
+    void favouritesRefreshAndExit();
+    void closedPortOnlyTellsTheOperator();
+    void uncreatablePhonebookIsReported();
+    void localNumbersDial_data();
+    void localNumbersDial();
+    void localNumbersEditor();
+    void localEditorSaveFailureKeepsTheEditorOpen();
+    void slotClickDialsTheBoxSimulator();
+};
+
+void TestPhonebookPanels::controlsAtStart() {
+    Fixture f;
+    f.make();
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* tip;
+    };
+    const Button buttons[] = {
+        {"lblPhonebookShow", "Favorites", "Invokes the Favorites List"},
+        {"lblRefresh", "Refresh Lists", "Refreshes all the Lists after changes"},
+        {"lblExitNumbers", "Exit Favorites", "Close Favourites List"},
+        {"lblLocalNumbersShow", "Local Numbers", "Invokes the Local Numbers List"},
+        {"lblEditLocal", "Edit Local Nr.", "Invokes the Local Numbers Editor"},
+        {"lblExitLocalTeleprinters", "Exit Local Numbers", "Close Local teleprinters List"},
+        {"lblExitLocalNumbers", "Exit Local Numbers Editor", "Close Local teleprinters editor"},
+    };
+    for (const Button& b : buttons) {
+        QPushButton* button = f.button(QString::fromLatin1(b.name));
+        QVERIFY(button);
+        QCOMPARE(button->text(), QString::fromLatin1(b.caption));
+        QCOMPARE(button->toolTip(), QString::fromLatin1(b.tip));
+    }
+    QVERIFY(!f.visible("frameNumbers"));
+    QVERIFY(!f.visible("frameLocalCalls"));
+    QVERIFY(!f.visible("frameLocalTeleprinters"));
+    for (int i = 0; i < 25; ++i)
+        QCOMPARE(f.favourite(i), QString::number(i + 1));
+    QVERIFY(!f.window->findChild<QPushButton*>(QStringLiteral("lblCallNumbers_25")));
+    for (int i = 0; i < 18; ++i) {
+        QCOMPARE(f.local(i), QString::number(i + 1));
+        QCOMPARE(f.localField("txtLocalNumber", i)->maxLength(), 3);
+        QVERIFY(f.localField("txtLocalName", i));
+    }
+    const QStringList texts = [&] {
+        QStringList t;
+        for (QLabel* l : f.window->findChildren<QLabel*>())
+            t.append(l->text());
+        return t;
+    }();
+    for (const char* heading : {"Favorite Vornal Numbers", "Local Teleprinters", "Special System Numbers",
+                                "Local Numbers Editor", "Special Numbers", "Nr.          Description"})
+        QVERIFY2(texts.contains(QString::fromLatin1(heading)), heading);
+    QCOMPARE(texts.count(QStringLiteral("Nr.          Description")), 2);
+    QVERIFY(texts.contains(QStringLiteral("Use only two digit numbers, \notherwise it will not "
+                                          "work.\nDescriptions should not exceed 30 chrs.")));
+    QCOMPARE(PhonebookPanels::of(*f.window), &installPhonebookPanels(*f.window));
+    QCOMPARE(f.presetLoads, 0);
+}
+
+void TestPhonebookPanels::favouritesFillAndDial_data() {
+    QTest::addColumn<QByteArray>("phonebook");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QByteArray>("sent");
+    const QByteArray book = record("55555", "NOT A FAVOURITE", 0) + record("12345", "MAYER", 1) +
+                            record("0123", "ZERO", 2) + record("123456789012", "TWELVE", -1);
+    QTest::newRow("12345 MAYER") << book << 0 << blanks(2) + "12345" + blanks(12) + "MAYER" + blanks(35)
+                                 << QByteArray("\x01 012345");
+    QTest::newRow("0123 dials 123") << book << 1 << blanks(2) + "0123" + blanks(14) + "ZERO" + blanks(36)
+                                    << QByteArray("\x01 0123");
+    QTest::newRow("12 digits dial 10")
+        << book << 2 << blanks(2) + "123456789012TWELVE" + blanks(34) << QByteArray("\x01 01234567890");
+    QTest::newRow("empty slot dials its index") << book << 7 << QStringLiteral("7") << QByteArray("\x01 7");
+    QTest::newRow("no favourite, slot 0") << QByteArray() << 0 << QStringLiteral("0") << QByteArray("\x01 0");
+}
+
+void TestPhonebookPanels::favouritesFillAndDial() {
+    QFETCH(QByteArray, phonebook);
+    QFETCH(int, slot);
+    QFETCH(QString, caption);
+    QFETCH(QByteArray, sent);
+    Fixture f;
+    writeFile(f.path("phonebook.txt"), phonebook);
+    f.make();
+    f.openPort();
+
+    f.click(QStringLiteral("lblPhonebookShow"));
+    QVERIFY(f.visible("frameNumbers"));
+    QCOMPARE(f.presetLoads, 1);
+    QCOMPARE(f.favourite(slot), caption);
+    QCOMPARE(f.favourite(24), QStringLiteral("24"));
+
+    f.click(QStringLiteral("lblCallNumbers_%1").arg(slot));
+    QCOMPARE(f.link.written(), sent);
+    QVERIFY(f.dialogs.messages.isEmpty());
+    QVERIFY(f.window->terminal()->toPlainText().contains(blanks(4) + caption.trimmed()));
+    QCOMPARE(f.window->state().ConnectionActive, 1);
+    QCOMPARE(fileBytes(f.path("phonebook.txt")), phonebook);
+}
+
+void TestPhonebookPanels::favouritesRefreshAndExit() {
+    Fixture f;
+    QByteArray book;
+    for (int i = 0; i < 30; ++i)
+        book += record(QString::number(20000 + i), QStringLiteral("N%1").arg(i), 1);
+    writeFile(f.path("phonebook.txt"), book);
+    f.make();
+    f.click(QStringLiteral("lblPhonebookShow"));
+    QVERIFY(f.favourite(24).startsWith(blanks(2) + "20024"));
+
+    // A change in the file shows after "Refresh Lists": the old favourites disappear.
+    writeFile(f.path("phonebook.txt"), record("777", "ONLY", 1) + record("888", "NOT", 0));
+    QCOMPARE(f.favourite(0).mid(2, 5), QStringLiteral("20000"));
+    f.click(QStringLiteral("lblRefresh"));
+    QCOMPARE(f.presetLoads, 2);
+    QCOMPARE(f.favourite(0), blanks(2) + "777" + blanks(9) + blanks(7) + "ONLY" + blanks(36));
+    for (int i = 1; i < 25; ++i)
+        QCOMPARE(f.favourite(i), QString::number(i));
+
+    f.click(QStringLiteral("lblExitNumbers"));
+    QVERIFY(!f.visible("frameNumbers"));
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestPhonebookPanels::closedPortOnlyTellsTheOperator() {
+    Fixture f;
+    writeFile(f.path("phonebook.txt"), record("12345", "MAYER", 1));
+    writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n");
+    f.make();
+    f.click(QStringLiteral("lblPhonebookShow"));
+    f.click(QStringLiteral("lblLocalNumbersShow"));
+    f.click(QStringLiteral("lblCallNumbers_0"));
+    f.click(QStringLiteral("lblLocalTelex_0"));
+    QCOMPARE(f.dialogs.texts(), QStringList(2, QStringLiteral("Open Communication Port First ..... ")));
+    QCOMPARE(f.dialogs.messages.first().buttons, DialogButtons::Ok);
+    QVERIFY(f.link.written().isEmpty());
+    QCOMPARE(f.window->state().ConnectionActive, 0);
+}
+
+void TestPhonebookPanels::uncreatablePhonebookIsReported() {
+    Fixture f;
+    // A folder standing where the phonebook should be: it can be neither opened nor created.
+    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("phonebook.txt")));
+    f.make();
+    f.click(QStringLiteral("lblPhonebookShow"));
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY(f.dialogs.texts().first().contains(f.path("phonebook.txt")));
+    QCOMPARE(f.favourite(3), QStringLiteral("3"));
+    QVERIFY(QFileInfo(f.path("phonebook.txt")).isDir());
+}
+
+void TestPhonebookPanels::localNumbersDial_data() {
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("WERKSTATT dials 12") << 0 << "12" + blanks(6) + "WERKSTATT" << QByteArray("\x01 12");
+    QTest::newRow("123 dials 12") << 1 << "123" + blanks(5) + "DREI" << QByteArray("\x01 12");
+    QTest::newRow("07 dials 7") << 2 << "07" + blanks(6) + "SIEBEN" << QByteArray("\x01 7");
+    QTest::newRow("empty entry dials 0") << 3 << blanks(8) << QByteArray("\x01 0");
+    QTest::newRow("missing line dials 0") << 14 << blanks(8) << QByteArray("\x01 0");
+}
+
+void TestPhonebookPanels::localNumbersDial() {
+    QFETCH(int, slot);
+    QFETCH(QString, caption);
+    QFETCH(QByteArray, sent);
+    Fixture f;
+    writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n123   DREI\r\n07    SIEBEN\r\n      \r\n");
+    f.make();
+    f.openPort();
+    f.click(QStringLiteral("lblLocalNumbersShow"));
+    QVERIFY(f.visible("frameLocalCalls"));
+    QCOMPARE(f.local(slot), caption);
+    f.click(QStringLiteral("lblLocalTelex_%1").arg(slot));
+    QCOMPARE(f.link.written(), sent);
+    QVERIFY(f.window->terminal()->toPlainText().contains(blanks(4) + caption));
+    f.click(QStringLiteral("lblExitLocalTeleprinters"));
+    QVERIFY(!f.visible("frameLocalCalls"));
+}
+
+void TestPhonebookPanels::localNumbersEditor() {
+    Fixture f;
+    writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n");
+    f.make();
+    f.click(QStringLiteral("lblPhonebookShow"));
+    f.click(QStringLiteral("lblLocalNumbersShow"));
+    f.presetLoads = 0;
+
+    f.click(QStringLiteral("lblEditLocal"));
+    QVERIFY(f.visible("frameLocalTeleprinters"));
+    QVERIFY(!f.visible("frameNumbers"));
+    QCOMPARE(f.localField("txtLocalNumber", 0)->text(), QStringLiteral("12"));
+    QCOMPARE(f.localField("txtLocalName", 0)->text(), QStringLiteral("WERKSTATT"));
+    QCOMPARE(f.localField("txtLocalNumber", 1)->text(), QString());
+
+    // The number field takes three characters and no more.
+    QLineEdit* number = f.localField("txtLocalNumber", 1);
+    number->setFocus();
+    QTest::keyClicks(number, QStringLiteral("4567"));
+    QCOMPARE(number->text(), QStringLiteral("456"));
+    QTest::keyClicks(f.localField("txtLocalName", 1), QStringLiteral("B"));
+    f.localField("txtLocalName", 1)->insert(QStringLiteral("ür€"));
+    f.localField("txtLocalNumber", 17)->setText(QStringLiteral("9"));
+
+    f.click(QStringLiteral("lblExitLocalNumbers"));
+    QVERIFY(!f.visible("frameLocalTeleprinters"));
+    QCOMPARE(f.presetLoads, 1); // leaving the editor refreshes the lists
+    QByteArray expected = "12    WERKSTATT\r\n456   B\xfcr\x80\r\n";
+    for (int i = 2; i < 17; ++i)
+        expected += "      \r\n";
+    expected += "9     \r\n";
+    QCOMPARE(fileBytes(f.path("LocalTelex.txt")), expected);
+    QVERIFY(f.dialogs.messages.isEmpty());
+
+    // The call slots keep their captions until the next load.
+    QCOMPARE(f.local(1), blanks(8));
+    f.click(QStringLiteral("lblLocalNumbersShow"));
+    QCOMPARE(f.local(1), QStringLiteral("456") + blanks(5) + QStringLiteral("Bür€"));
+    QCOMPARE(f.local(17), QStringLiteral("9") + blanks(7));
+}
+
+void TestPhonebookPanels::localEditorSaveFailureKeepsTheEditorOpen() {
+    Fixture f;
+    f.make();
+    f.click(QStringLiteral("lblEditLocal"));
+    f.localField("txtLocalName", 0)->setText(QStringLiteral("typed"));
+    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("LocalTelex.txt")));
+    f.click(QStringLiteral("lblExitLocalNumbers"));
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY(f.dialogs.texts().first().contains(f.path("LocalTelex.txt")));
+    QVERIFY(f.visible("frameLocalTeleprinters"));
+    QCOMPARE(f.localField("txtLocalName", 0)->text(), QStringLiteral("typed"));
+    QCOMPARE(f.presetLoads, 0);
+}
+
+namespace {
+
+QList<int> loggedBytes(const QString& path) {
+    QList<int> bytes;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return bytes;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        if (parts.size() == 2)
+            bytes.append(parts[1].toInt());
+    }
+    return bytes;
+}
+
+} // namespace
+
+void TestPhonebookPanels::slotClickDialsTheBoxSimulator() {
+    QTemporaryDir dir;
+    const QString linkPath = dir.filePath(QStringLiteral("box"));
+    const QString log = dir.filePath(QStringLiteral("box.log"));
+    QProcess sim;
+    sim.setProgram(QStringLiteral(BOXSIM_PATH));
+    sim.setArguments({QStringLiteral("--link"), linkPath, QStringLiteral("--log"), log,
+                      QStringLiteral("--dial-pause"), QStringLiteral("0.2")});
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start();
+    QVERIFY(sim.waitForStarted(5000));
+    auto stop = qScopeGuard([&] {
+        sim.terminate();
+        if (!sim.waitForFinished(3000))
+            sim.kill();
+        sim.waitForFinished(3000);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(linkPath), 5000);
+
+    writeFile(dir.filePath(QStringLiteral("phonebook.txt")),
+              record("99999", "ANYONE", 0) + record("12345", "MAYER", 1));
+    IniSettingsStore settings(dir.filePath(QStringLiteral("settings.ini")));
+    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), linkPath);
+    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
+    ScriptedDialogs dialogs;
+    SystemClock clock;
+    RecordingSoundPlayer sound;
+    TerminalWindow window({link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
+    window.load(QString());
+    window.show();
+    dialogs.messages.clear(); // no configuration file in this folder
+
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
+    QVERIFY2(link.isOpen(), qPrintable(dialogs.texts().join(QLatin1Char('\n'))));
+    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(log), QList<int>{13}, 5000);
+
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblPhonebookShow")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblCallNumbers_0")), Qt::LeftButton);
+    const QList<int> dialled{13, 1, ' ', '0', '1', '2', '3', '4', '5'};
+    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(log), dialled, 5000);
+    auto* term = window.findChild<QPlainTextEdit*>(QStringLiteral("txtTerm"));
+    QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("12345 vornal d")), 8000);
+    QVERIFY(term->toPlainText().contains(blanks(6) + QStringLiteral("12345")));
+    QVERIFY(dialogs.messages.isEmpty());
+    QCOMPARE(window.state().ConnectionActive, 1);
+}
+
+QTEST_MAIN(TestPhonebookPanels)
+#include "tst_phonebookpanels.moc"
