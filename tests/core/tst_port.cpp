@@ -456,8 +456,8 @@ void TestPort::realLinkRefusals_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("mentions");
     QTest::newRow("no device for the number") << "" << int(LinkErrorCode::InvalidPortNumber) << "Port 1";
-    QTest::newRow("path that does not exist") << "/nonexistent/ttyVornal" << int(LinkErrorCode::DeviceMissing)
-                                              << "/nonexistent/ttyVornal";
+    QTest::newRow("path that does not exist")
+        << "/nonexistent/ttyVornal" << int(LinkErrorCode::DeviceMissing) << "/nonexistent/ttyVornal";
     QTest::newRow("not a serial device") << "/dev/null" << int(LinkErrorCode::DeviceNotOpen) << "/dev/null";
 }
 
