@@ -1,6 +1,7 @@
 #include "terminalwindow.h"
 
 #include "cancelsendwindow.h"
+#include "directoryupdateaction.h"
 #include "indicator.h"
 #include "linebar.h"
 #include "phonebookpanels.h"
@@ -206,6 +207,7 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     });
     applyPortView();
     installPhonebookPanels(*this);
+    installDirectoryUpdate(*this);
 }
 
 TerminalWindow::~TerminalWindow() = default;

@@ -1,0 +1,189 @@
+#include "phonebookupdate.h"
+
+#include "core/clock.h"
+#include "core/userdialogs.h"
+#include "phonebook/phonebookfile.h"
+#include "transmit/delay.h"
+
+#include <QRandomGenerator>
+
+namespace vornal {
+
+PhonebookUpdate::PhonebookUpdate(QString directoryServer, ProgramFolder folder, UserDialogs& dialogs,
+                                 Clock& clock, HostResolver& resolver, QObject* parent)
+    : PhonebookUpdate(std::move(directoryServer), std::move(folder), dialogs, clock, resolver, Options{},
+                      parent) {}
+
+PhonebookUpdate::PhonebookUpdate(QString directoryServer, ProgramFolder folder, UserDialogs& dialogs,
+                                 Clock& clock, HostResolver& resolver, const Options& options,
+                                 QObject* parent)
+    : QObject(parent), m_server(std::move(directoryServer)), m_folder(folder), m_dialogs(dialogs),
+      m_clock(clock), m_options(options), m_layer(dialogs, resolver), m_download(m_layer, dialogs),
+      m_writer(folder) {
+    m_layer.setTimeouts(m_options.timeouts);
+    connect(&m_download, &DirectoryDownload::recordDecoded, this,
+            [this](const DirectoryEntry& e) { BuildRow(e.number, e.name); });
+}
+
+void PhonebookUpdate::setStatus(const QString& text, quint32 colour) {
+    m_statusText = text;
+    m_statusColour = colour;
+    emit statusChanged(text, colour);
+}
+
+void PhonebookUpdate::setButtonsEnabled(bool enabled) {
+    m_buttonsEnabled = enabled;
+    emit buttonsEnabledChanged(enabled);
+}
+
+QString PhonebookUpdate::today() {
+    const QDate date = m_clock.now().date();
+    if (date != m_dateOfText || m_dateText.isEmpty()) {
+        m_dateOfText = date;
+        m_dateText = date.toString(QStringLiteral("dd.MM.yyyy"));
+    }
+    return m_dateText;
+}
+
+bool PhonebookUpdate::Retrieve() {
+    if (m_busy)
+        return false;
+    m_busy = true;
+    setButtonsEnabled(false);
+    PhonebookFile file(m_folder);
+    if (!m_marks.LoadMarks(file)) {
+        // Without the old marks the update would drop every favourite and receiver.
+        emit marksLoaded({}, {});
+        m_busy = false;
+        setButtonsEnabled(true);
+        m_dialogs.message({file.openFailureText(), {}, DialogButtons::Ok, DialogIcon::Critical, {}});
+        return false;
+    }
+    emit marksLoaded(m_marks.favourites(), m_marks.broadcastReceivers());
+    m_list.clear();
+    setStatus(QStringLiteral(" Retrieving Subscribers List from ") + m_server +
+                  QStringLiteral(" Please wait ... "),
+              kRed);
+    const bool clean = m_download.DownloadDirectory(m_server.trimmed(), m_options.port);
+    m_list.flush();
+    if (!clean) {
+        // Failed: nothing is saved, but the window can be closed or the download tried
+        // again.
+        m_busy = false;
+        setButtonsEnabled(true);
+        return false;
+    }
+    setStatus(QString::fromLatin1(kSavingText), kGreen);
+    const bool written = write();
+    m_busy = false;
+    return written;
+}
+
+void PhonebookUpdate::LoadMarks() {
+    PhonebookFile file(m_folder);
+    if (!m_marks.LoadMarks(file))
+        m_dialogs.message({file.openFailureText(), {}, DialogButtons::Ok, DialogIcon::Critical, {}});
+    emit marksLoaded(m_marks.favourites(), m_marks.broadcastReceivers());
+}
+
+void PhonebookUpdate::BuildRow(const QString& number, const QString& name) {
+    emit currentRecord(number, name);
+    const QString zero = QStringLiteral("0");
+    const QString one = QStringLiteral("1");
+    UpdateListModel::Row row;
+    row[UpdateListModel::Number] = number;
+    row[UpdateListModel::Name] = name;
+    row[UpdateListModel::Check] = m_marks.isFavourite(number) ? one : zero;
+    row[UpdateListModel::RsGr1] = zero;
+    row[UpdateListModel::RsGr2] = m_marks.isBroadcastReceiver(number) ? one : zero;
+    row[UpdateListModel::RsGr3] = zero;
+    row[UpdateListModel::RsGr4] = zero;
+    row[UpdateListModel::RsGr5] = zero;
+    row[UpdateListModel::ChangeDate] = today();
+    m_list.appendRow(row);
+}
+
+void PhonebookUpdate::SortByName() {
+    setStatus(QString::fromLatin1(kSortingText), kMagenta);
+    m_list.sortByColumn(UpdateListModel::Name);
+    Delay(m_options.sortPause);
+}
+
+void PhonebookUpdate::sortByColumn(int column) {
+    // While a download or a save runs the list stays in the order of the names, the
+    // order the phonebook must be written in; a click during the pause after the sort
+    // would otherwise decide the order of the file.
+    if (!m_busy)
+        m_list.sortByColumn(column);
+}
+
+bool PhonebookUpdate::WritePhonebook() {
+    if (m_busy)
+        return false;
+    m_busy = true;
+    setButtonsEnabled(false);
+    const bool written = write();
+    m_busy = false;
+    return written;
+}
+
+bool PhonebookUpdate::write() {
+    SortByName();
+    const QList<UpdateListModel::Row>& rows = m_list.rows();
+    QString error;
+    if (!m_writer.writePhonebook(rows, &error)) {
+        setStatus(QString::fromLatin1(kSaveFailedText), kRed);
+        setButtonsEnabled(true);
+        m_dialogs.message({QStringLiteral("ERROR: The new phonebook could not be saved; the old phonebook is "
+                                          "unchanged.\n") +
+                               error,
+                           {},
+                           DialogButtons::Ok,
+                           DialogIcon::Critical,
+                           {}});
+        return false;
+    }
+    QString csvError;
+    const bool csvWritten = m_writer.writeCsv(rows, &csvError);
+    if (csvWritten)
+        setStatus(QString::fromLatin1(kCompleteText), kBlack);
+    else
+        setStatus(QString::fromLatin1(kCsvFailedText), kRed);
+    setButtonsEnabled(true);
+    QString backupError;
+    const bool backedUp = m_writer.copyBackup(&backupError);
+    emit phonebookChanged();
+    if (!csvWritten)
+        m_dialogs.message({QStringLiteral("ERROR: The export could not be written.\n") + csvError,
+                           {},
+                           DialogButtons::Ok,
+                           DialogIcon::Critical,
+                           {}});
+    if (!backedUp)
+        m_dialogs.message(
+            {QStringLiteral("ERROR: The backup of the phonebook could not be written.\n") + backupError,
+             {},
+             DialogButtons::Ok,
+             DialogIcon::Critical,
+             {}});
+    return true;
+}
+
+void PhonebookUpdate::newPhonebook() {
+    QList<UpdateListModel::Row> rows;
+    rows.reserve(500);
+    const QString zero = QStringLiteral("0");
+    for (int id = 1; id <= 500; ++id) {
+        UpdateListModel::Row row;
+        row[UpdateListModel::ID] = QString::number(id);
+        row[UpdateListModel::Number] = QString::number(QRandomGenerator::global()->bounded(5000));
+        row[UpdateListModel::Name] = QStringLiteral("Name");
+        for (int c = UpdateListModel::Check; c <= UpdateListModel::RsGr5; ++c)
+            row[size_t(c)] = zero;
+        row[UpdateListModel::ChangeDate] = today();
+        rows.append(row);
+    }
+    m_list.setRows(std::move(rows));
+}
+
+} // namespace vornal

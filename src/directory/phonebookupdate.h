@@ -1,0 +1,111 @@
+#pragma once
+
+#include "core/programfolder.h"
+#include "directorydownload.h"
+#include "phonebookmarks.h"
+#include "phonebookwriter.h"
+#include "socketlayer.h"
+#include "updatelistmodel.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+namespace vornal {
+
+class Clock;
+class HostResolver;
+class UserDialogs;
+
+// What the update window does, without its widgets: Retrieve (the marks of the old
+// phonebook, the download into the list), the merge of the marks into each row, the
+// sorting, and the writer. The window shows what this announces.
+class PhonebookUpdate : public QObject {
+    Q_OBJECT
+public:
+    static constexpr quint32 kRed = 255;
+    static constexpr quint32 kGreen = 65280;
+    static constexpr quint32 kMagenta = 16711935;
+    static constexpr quint32 kBlack = 0;
+    static constexpr const char* kIdleText = "Press Retrieve to start download";
+    static constexpr const char* kSavingText = " Saving Updated Data - please wait ";
+    static constexpr const char* kSortingText = " Sorting Phonebook - please wait";
+    static constexpr const char* kCompleteText =
+        " Update complete - press EXIT to close window. A Phonebook.csv File was generated to be used with "
+        "Microsoft Excel for personal use";
+    static constexpr const char* kSaveFailedText = " Saving failed - the phonebook was not changed";
+    static constexpr const char* kCsvFailedText = " Update complete - but phonebook.csv could not be written";
+
+    struct Options {
+        quint16 port = DirectoryFrames::kPort;
+        // The pause after sorting by name, in seconds.
+        double sortPause = 2.0;
+        SocketLayer::Timeouts timeouts;
+    };
+
+    PhonebookUpdate(QString directoryServer, ProgramFolder folder, UserDialogs& dialogs, Clock& clock,
+                    HostResolver& resolver, QObject* parent = nullptr);
+    PhonebookUpdate(QString directoryServer, ProgramFolder folder, UserDialogs& dialogs, Clock& clock,
+                    HostResolver& resolver, const Options& options, QObject* parent = nullptr);
+
+    UpdateListModel& list() { return m_list; }
+    const PhonebookMarks& marks() const { return m_marks; }
+    SocketLayer& socketLayer() { return m_layer; }
+    const QString& directoryServer() const { return m_server; }
+    QString statusText() const { return m_statusText; }
+    quint32 statusColour() const { return m_statusColour; }
+    bool buttonsEnabled() const { return m_buttonsEnabled; }
+    // A download or a save is running.
+    bool busy() const { return m_busy; }
+
+    // The "Retrieve" action: marks, empty list, download, and on a clean end the save.
+    // True when the new phonebook was written.
+    bool Retrieve();
+    // Reloads the mark tables and lists from the phonebook.
+    void LoadMarks();
+    // Adds the row of a downloaded subscriber, with its marks carried over.
+    void BuildRow(const QString& number, const QString& name);
+    void SortByName();
+    // A click on a column header: ascending by that column; ignored while busy.
+    void sortByColumn(int column);
+    // Sorts, then writes the phonebook, its export and its backup from the list as it
+    // stands (also the hidden "save" command). True when the phonebook was written.
+    bool WritePhonebook();
+    // The hidden "New Phonebook" command: 500 generated rows.
+    void newPhonebook();
+
+signals:
+    void statusChanged(const QString& text, quint32 colour);
+    void buttonsEnabledChanged(bool enabled);
+    // The number and name of the record being received.
+    void currentRecord(const QString& number, const QString& name);
+    void marksLoaded(const QStringList& favourites, const QStringList& broadcastReceivers);
+    // The phonebook file was replaced.
+    void phonebookChanged();
+
+private:
+    // The save after a sort; announces the outcome and enables the buttons again.
+    bool write();
+    void setStatus(const QString& text, quint32 colour);
+    void setButtonsEnabled(bool enabled);
+    QString today();
+
+    QString m_server;
+    ProgramFolder m_folder;
+    UserDialogs& m_dialogs;
+    Clock& m_clock;
+    Options m_options;
+    SocketLayer m_layer;
+    DirectoryDownload m_download;
+    PhonebookMarks m_marks;
+    PhonebookWriter m_writer;
+    UpdateListModel m_list;
+    QString m_statusText = QString::fromLatin1(kIdleText);
+    quint32 m_statusColour = kBlack;
+    bool m_buttonsEnabled = true;
+    bool m_busy = false;
+    QDate m_dateOfText;
+    QString m_dateText;
+};
+
+} // namespace vornal

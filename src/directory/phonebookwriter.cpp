@@ -1,0 +1,157 @@
+#include "phonebookwriter.h"
+
+#include "core/textcodec.h"
+#include "phonebook/phonebookfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace vornal {
+
+namespace {
+
+QString failure(const QString& path, const QString& reason) {
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString padded(const QString& text, int width) {
+    return text.left(width).leftJustified(width, QLatin1Char(' '));
+}
+
+// The file's data on the disk before it is renamed into place, so that after a
+// crash the name leads to a whole file.
+bool syncFile(const QString& path, QString* error) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || ::fsync(f.handle()) != 0) {
+        *error = failure(path, f.isOpen() ? QString::fromLocal8Bit(std::strerror(errno)) : f.errorString());
+        return false;
+    }
+    return true;
+}
+
+void syncFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool saveWhole(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = failure(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+PhonebookWriter::PhonebookWriter(ProgramFolder folder) : m_folder(std::move(folder)) {}
+
+QString PhonebookWriter::phonebookPath() const {
+    return m_folder.file(QString::fromLatin1(PhonebookFile::kFileName));
+}
+QString PhonebookWriter::csvPath() const {
+    return m_folder.file(QString::fromLatin1(kCsvFileName));
+}
+QString PhonebookWriter::backupPath() const {
+    return m_folder.file(QString::fromLatin1(kBackupFileName));
+}
+
+PhonebookEntry PhonebookWriter::entryFor(int k, const UpdateListModel::Row& row) {
+    const auto mark = [&row](int column) { return qint16(row[size_t(column)].trimmed().toInt()); };
+    PhonebookEntry e;
+    e.ID = qint16(k);
+    e.Number = padded(row[UpdateListModel::Number], PhonebookEntry::kNumberLength);
+    e.Name = padded(row[UpdateListModel::Name], PhonebookEntry::kNameLength);
+    e.Check = mark(UpdateListModel::Check);
+    e.RsGr1 = mark(UpdateListModel::RsGr1);
+    e.RsGr2 = mark(UpdateListModel::RsGr2);
+    e.RsGr3 = mark(UpdateListModel::RsGr3);
+    e.RsGr4 = mark(UpdateListModel::RsGr4);
+    e.RsGr5 = mark(UpdateListModel::RsGr5);
+    e.ChangeDate = row[UpdateListModel::ChangeDate];
+    return e;
+}
+
+QByteArray PhonebookWriter::csvLine(int k, const QString& name, const QString& number) {
+    return TextCodec::encode(QString::number(k) + QLatin1Char(',') +
+                             padded(name, PhonebookEntry::kNameLength) + QLatin1Char(',') +
+                             padded(number, PhonebookEntry::kNumberLength) + QStringLiteral("\r\n"));
+}
+
+bool PhonebookWriter::writePhonebook(const QList<UpdateListModel::Row>& rows, QString* error) const {
+    const QString target = phonebookPath();
+    const QString temporary = target + QString::fromLatin1(kTemporarySuffix);
+    // A leftover of an interrupted write.
+    if (QFileInfo(temporary).isFile() || QFileInfo(temporary).isSymLink())
+        QFile::remove(temporary);
+
+    PhonebookFile file(temporary);
+    if (!file.Open()) {
+        *error = failure(temporary, file.errorString());
+        return false;
+    }
+    const auto abandon = [&](const QString& reason) {
+        file.Close();
+        QFile::remove(temporary);
+        *error = failure(temporary, reason);
+        return false;
+    };
+    if (!file.isWritable() || file.RecordCount() != 0)
+        return abandon(QStringLiteral("the temporary file could not be made empty"));
+    for (int i = 0; i < rows.size(); ++i) {
+        if (!file.WriteRecord(i + 1, entryFor(i + 1, rows.at(i))))
+            return abandon(file.errorString());
+    }
+    file.Close();
+
+    if (!syncFile(temporary, error)) {
+        QFile::remove(temporary);
+        return false;
+    }
+    if (QFileInfo::exists(target))
+        QFile::setPermissions(temporary, QFile::permissions(target));
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0) {
+        *error = failure(target, QString::fromLocal8Bit(std::strerror(errno)));
+        QFile::remove(temporary);
+        return false;
+    }
+    syncFolder(QFileInfo(target).absolutePath());
+    return true;
+}
+
+bool PhonebookWriter::writeCsv(const QList<UpdateListModel::Row>& rows, QString* error) const {
+    QByteArray content;
+    content.reserve(rows.size() * 64);
+    for (int i = 0; i < rows.size(); ++i)
+        content += csvLine(i + 1, rows.at(i)[UpdateListModel::Name], rows.at(i)[UpdateListModel::Number]);
+    return saveWhole(csvPath(), content, error);
+}
+
+bool PhonebookWriter::copyBackup(QString* error) const {
+    QFile source(phonebookPath());
+    if (!source.open(QIODevice::ReadOnly)) {
+        *error = failure(source.fileName(), source.errorString());
+        return false;
+    }
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError) {
+        *error = failure(source.fileName(), source.errorString());
+        return false;
+    }
+    return saveWhole(backupPath(), bytes, error);
+}
+
+} // namespace vornal

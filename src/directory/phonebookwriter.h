@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/programfolder.h"
+#include "phonebook/phonebookentry.h"
+#include "updatelistmodel.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace vornal {
+
+// The writer of the directory update: the new phonebook from the update list, its
+// CSV export and the backup copy. Every file is written to a temporary file that is
+// renamed over the old one only when it is complete, so a crash or a full disk leaves
+// either the old file or the new one. The new phonebook holds exactly the rows of the
+// list, in the list's order.
+class PhonebookWriter {
+public:
+    static constexpr const char* kCsvFileName = "\\phonebook.csv";
+    static constexpr const char* kBackupFileName = "\\phonebook-backup.txt";
+    // The new phonebook is written here first, beside the old one.
+    static constexpr const char* kTemporarySuffix = ".new";
+
+    explicit PhonebookWriter(ProgramFolder folder);
+
+    // Record k of the new phonebook from a row: ID k, Number and Name from columns 1
+    // and 2, the marks from the numbers in columns 3 to 8, ChangeDate from column 9.
+    static PhonebookEntry entryFor(int k, const UpdateListModel::Row& row);
+    // One line of the export: k, the name padded to 40, the number padded to 12,
+    // separated by commas, ended by CR LF; no quoting.
+    static QByteArray csvLine(int k, const QString& name, const QString& number);
+
+    // Each returns false with the file and the reason in *error when it fails; the
+    // file it would have replaced is then as it was.
+    bool writePhonebook(const QList<UpdateListModel::Row>& rows, QString* error) const;
+    bool writeCsv(const QList<UpdateListModel::Row>& rows, QString* error) const;
+    // Copies the phonebook, byte for byte, over the backup.
+    bool copyBackup(QString* error) const;
+
+    QString phonebookPath() const;
+    QString csvPath() const;
+    QString backupPath() const;
+
+private:
+    ProgramFolder m_folder;
+};
+
+} // namespace vornal

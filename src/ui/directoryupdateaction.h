@@ -1,0 +1,45 @@
+#pragma once
+
+#include "directory/phonebookupdate.h"
+#include "directory/systemhostresolver.h"
+
+#include <QObject>
+
+namespace vornal {
+
+class HostResolver;
+class TerminalWindow;
+
+// The main window's "Update": the warning, then the update window on the configured
+// directory server. After the phonebook was replaced the window's lists are
+// refreshed.
+class DirectoryUpdateAction : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* kWarning =
+        "This Option will retrieve the subscriber list directly from one the pre-defined servers, Favorites "
+        "and "
+        "Rundsend will be saved automaticaly. Please do not abuse to prevent Server issues!!";
+    static constexpr const char* kWarningTitle = "Update Vornal Phonebook";
+
+    explicit DirectoryUpdateAction(TerminalWindow& window);
+
+    // Shows the warning; on Yes, the update window, modal.
+    void OpenUpdate();
+
+    // Port, time-outs and the pause after sorting; the defaults are the real ones.
+    void setOptions(const PhonebookUpdate::Options& options) { m_options = options; }
+    // Name lookups go here instead of to the system (for tests); null: the system.
+    void setResolver(HostResolver* resolver) { m_resolver = resolver; }
+
+private:
+    TerminalWindow& m_window;
+    SystemHostResolver m_systemResolver;
+    HostResolver* m_resolver = nullptr;
+    PhonebookUpdate::Options m_options;
+};
+
+// Adds the "Update" button to the window's program group and wires it.
+DirectoryUpdateAction& installDirectoryUpdate(TerminalWindow& window);
+
+} // namespace vornal

@@ -1,0 +1,455 @@
+#include "core/clock.h"
+#include "directory/phonebookupdate.h"
+#include "directory/phonebookwriter.h"
+#include "dirsimprocess.h"
+#include "fakehostresolver.h"
+#include "phonebook/phonebookfile.h"
+#include "scripteddialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace vornal;
+using namespace std::chrono_literals;
+
+namespace {
+
+PhonebookEntry entry(const QString& number, const QString& name, qint16 check = 0, qint16 rsGr1 = 0,
+                     qint16 rsGr2 = 0) {
+    PhonebookEntry e;
+    e.Number = number;
+    e.Name = name;
+    e.Check = check;
+    e.RsGr1 = rsGr1;
+    e.RsGr2 = rsGr2;
+    e.ChangeDate = QStringLiteral("01.01.2020");
+    return e;
+}
+
+QString pad(const QString& text, int width) {
+    return text.leftJustified(width, QLatin1Char(' '));
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    FakeHostResolver resolver;
+    std::unique_ptr<PhonebookUpdate> update;
+
+    PhonebookUpdate& make(const QString& server = QStringLiteral("127.0.0.1"), quint16 port = 1) {
+        PhonebookUpdate::Options options;
+        options.port = port;
+        options.sortPause = 0;
+        options.timeouts = {2'000ms, 400ms};
+        update = std::make_unique<PhonebookUpdate>(server, ProgramFolder(dir.path()), dialogs, clock,
+                                                   resolver, options);
+        return *update;
+    }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    void writeFile(const char* name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QByteArray readFile(const char* name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    void writePhonebook(const QList<PhonebookEntry>& entries) const {
+        QByteArray bytes;
+        for (int i = 0; i < entries.size(); ++i) {
+            PhonebookEntry e = entries.at(i);
+            e.ID = qint16(i);
+            bytes += e.toRecord();
+        }
+        writeFile("phonebook.txt", bytes);
+    }
+    QList<PhonebookEntry> phonebook() const {
+        PhonebookFile file(path("phonebook.txt"));
+        if (!file.Open())
+            return {};
+        return file.ReadAll();
+    }
+    QString csv(const QString& lines) const {
+        const QString p = path("directory.csv");
+        QFile f(p);
+        f.open(QIODevice::WriteOnly);
+        f.write(lines.toLatin1());
+        return p;
+    }
+};
+
+// The old phonebook of most cases: marks on subscribers that stay, leave and change.
+QList<PhonebookEntry> oldPhonebook() {
+    return {entry(QStringLiteral("12345"), QStringLiteral("MAYER"), 1),
+            entry(QStringLiteral(" 22222"), QStringLiteral("ADAMS"), 0, 1, 1),
+            entry(QStringLiteral("33333"), QStringLiteral("GONE"), 1, 0, 1),
+            entry(QStringLiteral("44444"), QStringLiteral("DORN"), 2),
+            entry(QStringLiteral("66666"), QStringLiteral("OLD ONE")),
+            entry(QStringLiteral("77777"), QStringLiteral("OLD TWO"))};
+}
+
+const char* const kDirectory = "12345,MAYER\n22222,adams\n55555,Newman\n44444,DORN\n";
+
+} // namespace
+
+class TestPhonebookUpdate : public QObject {
+    Q_OBJECT
+private slots:
+    void retrieveMergesMarksAndReplacesThePhonebook();
+    void csvLine();
+    void statusAndButtonsThroughADownload();
+    void secondUpdateReadsTheMarksAgain();
+    void failedDownloadLeavesTheFiles_data();
+    void failedDownloadLeavesTheFiles();
+    void failedWriteLeavesTheOldPhonebook_data();
+    void failedWriteLeavesTheOldPhonebook();
+    void sorting_data();
+    void sorting();
+    void columnClickDuringTheSaveKeepsTheNameOrder();
+    void marksOfEveryRecordCount();
+    void newPhonebookCommand();
+};
+
+void TestPhonebookUpdate::retrieveMergesMarksAndReplacesThePhonebook() {
+    Fixture f;
+    f.writePhonebook(oldPhonebook());
+    DirsimProcess sim;
+    QVERIFY(sim.start(
+        {QStringLiteral("--csv"), f.csv(QString::fromLatin1(kDirectory)), QStringLiteral("--once")}));
+    PhonebookUpdate& u = f.make(QStringLiteral("127.0.0.1"), sim.port());
+    QSignalSpy marks(&u, &PhonebookUpdate::marksLoaded);
+    QSignalSpy changed(&u, &PhonebookUpdate::phonebookChanged);
+
+    QVERIFY(u.Retrieve());
+    QCOMPARE(sim.exitCode(), 0);
+    QCOMPARE(f.dialogs.texts(), QStringList());
+    QCOMPARE(marks.size(), 1);
+    QCOMPARE(marks.first().at(0).toStringList(), (QStringList{pad("12345", 12), pad("33333", 12)}));
+    QCOMPARE(marks.first().at(1).toStringList(), (QStringList{pad(" 22222", 12), pad("33333", 12)}));
+    QCOMPARE(changed.size(), 1);
+
+    const QList<PhonebookEntry> now = f.phonebook();
+    QCOMPARE(now.size(), 4); // cut to the downloaded records
+    QCOMPARE(f.readFile("phonebook.txt").size(), 4 * 124);
+    const QStringList names{QStringLiteral("adams"), QStringLiteral("DORN"), QStringLiteral("MAYER"),
+                            QStringLiteral("Newman")};
+    const QStringList numbers{QStringLiteral("22222"), QStringLiteral("44444"), QStringLiteral("12345"),
+                              QStringLiteral("55555")};
+    const QList<int> check{0, 0, 1, 0};
+    const QList<int> rsGr2{1, 0, 0, 0};
+    for (int i = 0; i < 4; ++i) {
+        const PhonebookEntry& e = now.at(i);
+        QCOMPARE(e.ID, qint16(i + 1));
+        QCOMPARE(e.Name, pad(names.at(i), 40));
+        QCOMPARE(e.Number, pad(numbers.at(i), 12));
+        QCOMPARE(int(e.Check), check.at(i));
+        QCOMPARE(int(e.RsGr2), rsGr2.at(i));
+        QCOMPARE(e.RsGr1 + e.RsGr3 + e.RsGr4 + e.RsGr5, 0); // ADAMS had RsGr1 = 1
+        QCOMPARE(e.ChangeDate, QStringLiteral("07.12.2026"));
+    }
+    QByteArray csv;
+    for (int i = 0; i < 4; ++i)
+        csv += PhonebookWriter::csvLine(i + 1, names.at(i), numbers.at(i));
+    QCOMPARE(f.readFile("phonebook.csv"), csv);
+    QCOMPARE(f.readFile("phonebook-backup.txt"), f.readFile("phonebook.txt"));
+    QVERIFY(!QFile::exists(f.path("phonebook.txt.new")));
+    QCOMPARE(u.list().rowCount(), 4);
+}
+
+void TestPhonebookUpdate::csvLine() {
+    QCOMPARE(PhonebookWriter::csvLine(3, QStringLiteral("MAYER"), QStringLiteral("12345")),
+             QByteArray("3,MAYER") + QByteArray(35, ' ') + ",12345" + QByteArray(7, ' ') + "\r\n");
+    QCOMPARE(PhonebookWriter::csvLine(12, QString(45, QLatin1Char('N')), QStringLiteral("1234567890123")),
+             QByteArray("12,") + QByteArray(40, 'N') + ",123456789012\r\n");
+    QCOMPARE(PhonebookWriter::csvLine(1, QStringLiteral("M\u00fcller"), QStringLiteral("1")),
+             QByteArray("1,M\xfcller") + QByteArray(34, ' ') + ",1" + QByteArray(11, ' ') + "\r\n");
+}
+
+void TestPhonebookUpdate::statusAndButtonsThroughADownload() {
+    Fixture f;
+    DirsimProcess sim;
+    QVERIFY(sim.start({QStringLiteral("--generate"), QStringLiteral("2"), QStringLiteral("--once")}));
+    f.resolver.entries.insert(QStringLiteral("localhost"), HostEntry{4, {QByteArray("\x7f\0\0\1", 4)}});
+    PhonebookUpdate& u = f.make(QStringLiteral("localhost"), sim.port());
+    QCOMPARE(u.statusText(), QStringLiteral("Press Retrieve to start download"));
+    QVERIFY(u.buttonsEnabled());
+    QStringList seen;
+    QObject::connect(&u, &PhonebookUpdate::statusChanged, [&](const QString& text, quint32 colour) {
+        seen.append(QString::number(colour) + text);
+    });
+    QList<bool> enabled;
+    QObject::connect(&u, &PhonebookUpdate::buttonsEnabledChanged, [&](bool on) { enabled.append(on); });
+    bool disabledWhileReceiving = false;
+    QObject::connect(&u, &PhonebookUpdate::currentRecord,
+                     [&] { disabledWhileReceiving = !u.buttonsEnabled() && u.busy(); });
+    QVERIFY(u.Retrieve());
+    QCOMPARE(seen,
+             (QStringList{QStringLiteral("255 Retrieving Subscribers List from localhost Please wait ... "),
+                          QStringLiteral("65280 Saving Updated Data - please wait "),
+                          QStringLiteral("16711935 Sorting Phonebook - please wait"),
+                          QStringLiteral("0") + QString::fromLatin1(PhonebookUpdate::kCompleteText)}));
+    QCOMPARE(enabled, (QList<bool>{false, true}));
+    QVERIFY(disabledWhileReceiving);
+    QVERIFY(!u.busy());
+    // A phonebook that did not exist is created.
+    QCOMPARE(f.phonebook().size(), 2);
+}
+
+void TestPhonebookUpdate::secondUpdateReadsTheMarksAgain() {
+    Fixture f;
+    f.writePhonebook(oldPhonebook());
+    DirsimProcess sim;
+    QVERIFY(sim.start({QStringLiteral("--csv"), f.csv(QString::fromLatin1(kDirectory))}));
+    PhonebookUpdate& u = f.make(QStringLiteral("16777343"), sim.port());
+    QVERIFY(u.Retrieve());
+    QCOMPARE(f.phonebook().at(2).Check, qint16(1));
+
+    // The favourite is taken off in between, as the favourites window does it.
+    {
+        PhonebookFile file(f.path("phonebook.txt"));
+        QVERIFY(file.Open());
+        PhonebookEntry e = *file.ReadRecord(3);
+        QCOMPARE(e.Name.trimmed(), QStringLiteral("MAYER"));
+        e.Check = 0;
+        QVERIFY(file.WriteRecord(3, e));
+    }
+    QVERIFY(u.Retrieve());
+    const QList<PhonebookEntry> now = f.phonebook();
+    QCOMPARE(now.size(), 4);
+    QCOMPARE(now.at(2).Check, qint16(0));
+    QCOMPARE(now.at(0).RsGr2, qint16(1));
+    QVERIFY(u.marks().favourites().isEmpty());
+}
+
+void TestPhonebookUpdate::failedDownloadLeavesTheFiles_data() {
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QStringList>("switches"); // empty: no simulator at all
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("unknown name") << QStringLiteral("no-such-host.invalid") << QStringList()
+                                  << QStringLiteral("ERROR: GetIp(no-such-host.invalid) failed") << 0;
+    QTest::newRow("nobody listening")
+        << QStringLiteral("127.0.0.1") << QStringList() << QStringLiteral("ERROR: connect = -1") << 0;
+    const QString local = QStringLiteral("127.0.0.1");
+    const auto fault = [](const char* kind, int after) {
+        return QStringList{QStringLiteral("--fault"), QString::fromLatin1(kind),
+                           QStringLiteral("--fault-after"), QString::number(after)};
+    };
+    QTest::newRow("wrong type") << local << fault("wrong-type", 2)
+                                << QStringLiteral("Invalid code or lenght: 0x7 / 102") << 2;
+    QTest::newRow("short record") << local << fault("short", 1)
+                                  << QStringLiteral("Invalid code or lenght: 0x5 / 60") << 1;
+    QTest::newRow("closing early") << local << fault("close", 3)
+                                   << QStringLiteral("Invalid code or lenght: 0x8 / 0") << 3;
+    QTest::newRow("silence") << local << fault("silence", 0)
+                             << QStringLiteral("ERROR: no answer from 127.0.0.1 within 0.4 seconds") << 0;
+    QTest::newRow("garbage") << local << fault("garbage", 1) << QStringLiteral("Invalid code or lenght: 0x")
+                             << 1;
+    QTest::newRow("drip slower than the time-out")
+        << local << QStringList{QStringLiteral("--drip"), QStringLiteral("10")}
+        << QStringLiteral("ERROR: no answer from 127.0.0.1 within 0.4 seconds") << 0;
+}
+
+void TestPhonebookUpdate::failedDownloadLeavesTheFiles() {
+    QFETCH(QString, server);
+    QFETCH(QStringList, switches);
+    QFETCH(QString, message);
+    QFETCH(int, rows);
+    Fixture f;
+    f.writePhonebook(oldPhonebook());
+    f.writeFile("phonebook.csv", "old export\r\n");
+    f.writeFile("phonebook-backup.txt", "old backup");
+    const QByteArray before = f.readFile("phonebook.txt");
+
+    DirsimProcess sim;
+    quint16 port = 0;
+    if (switches.isEmpty()) {
+        DirsimProcess gone; // a port on which nobody listens any more
+        QVERIFY(gone.start({}));
+        port = gone.port();
+    } else {
+        QVERIFY(sim.start(switches + QStringList{QStringLiteral("--generate"), QStringLiteral("5")}));
+        port = sim.port();
+    }
+    PhonebookUpdate& u = f.make(server, port);
+    QVERIFY(!u.Retrieve());
+    QCOMPARE(f.dialogs.texts().size(), 1);
+    QVERIFY2(f.dialogs.texts().first().startsWith(message), qPrintable(f.dialogs.texts().first()));
+    QCOMPARE(u.list().rowCount(), rows);
+    QCOMPARE(f.readFile("phonebook.txt"), before);
+    QCOMPARE(f.readFile("phonebook.csv"), QByteArray("old export\r\n"));
+    QCOMPARE(f.readFile("phonebook-backup.txt"), QByteArray("old backup"));
+    QVERIFY(!QFile::exists(f.path("phonebook.txt.new")));
+    // The window can be closed, or the download tried again.
+    QVERIFY(u.buttonsEnabled());
+    QVERIFY(!u.busy());
+    QCOMPARE(u.statusColour(), PhonebookUpdate::kRed);
+}
+
+void TestPhonebookUpdate::failedWriteLeavesTheOldPhonebook_data() {
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("temporary file cannot be made") << false;
+    QTest::newRow("disk full half way") << true;
+}
+
+void TestPhonebookUpdate::failedWriteLeavesTheOldPhonebook() {
+    QFETCH(bool, fullDisk);
+    Fixture f;
+    f.writePhonebook(oldPhonebook().mid(0, 2));
+    f.writeFile("phonebook.csv", "old export\r\n");
+    const QByteArray before = f.readFile("phonebook.txt");
+    PhonebookUpdate& u = f.make();
+    for (int i = 0; i < 60; ++i)
+        u.BuildRow(QString::number(10000 + i), QStringLiteral("Name %1").arg(i));
+
+    bool written = true;
+    if (fullDisk) {
+        // Writes past 4000 bytes fail as on a full disk.
+        rlimit old{};
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small{4000, old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        written = u.WritePhonebook();
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    } else {
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("phonebook.txt.new")));
+        written = u.WritePhonebook();
+    }
+    QVERIFY(!written);
+    QCOMPARE(f.readFile("phonebook.txt"), before);
+    QCOMPARE(f.readFile("phonebook.csv"), QByteArray("old export\r\n"));
+    QCOMPARE(f.dialogs.texts().size(), 1);
+    QVERIFY(
+        f.dialogs.texts().first().startsWith(QLatin1String("ERROR: The new phonebook could not be saved")));
+    QCOMPARE(u.statusText(), QString::fromLatin1(PhonebookUpdate::kSaveFailedText));
+    QVERIFY(u.buttonsEnabled());
+    if (fullDisk)
+        QVERIFY(!QFile::exists(f.path("phonebook.txt.new")));
+}
+
+void TestPhonebookUpdate::sorting_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("values"); // of the column, in the order added
+    QTest::addColumn<QStringList>("sorted");
+    QTest::newRow("numbers as text") << int(UpdateListModel::Number)
+                                     << QStringList{QStringLiteral("20"), QStringLiteral("100"),
+                                                    QStringLiteral("3")}
+                                     << QStringList{QStringLiteral("100"), QStringLiteral("20"),
+                                                    QStringLiteral("3")};
+    QTest::newRow("names ignore letter case") << int(UpdateListModel::Name)
+                                              << QStringList{QStringLiteral("carl"), QStringLiteral("Baker"),
+                                                             QStringLiteral("adams"), QStringLiteral("ADAMZ")}
+                                              << QStringList{QStringLiteral("adams"), QStringLiteral("ADAMZ"),
+                                                             QStringLiteral("Baker"), QStringLiteral("carl")};
+    QTest::newRow("column outside the list") << 10 << QStringList{QStringLiteral("b"), QStringLiteral("a")}
+                                             << QStringList{QStringLiteral("b"), QStringLiteral("a")};
+}
+
+void TestPhonebookUpdate::sorting() {
+    QFETCH(int, column);
+    QFETCH(QStringList, values);
+    QFETCH(QStringList, sorted);
+    UpdateListModel model;
+    const int c = std::min(column, UpdateListModel::kColumnCount - 1);
+    for (int i = 0; i < values.size(); ++i) {
+        UpdateListModel::Row row;
+        row[size_t(c)] = values.at(i);
+        row[UpdateListModel::ID] = QString::number(i);
+        model.appendRow(row);
+    }
+    model.sortByColumn(column);
+    QStringList got;
+    for (const auto& row : model.rows())
+        got.append(row[size_t(c)]);
+    QCOMPARE(got, sorted);
+    // A second click sorts ascending again, and equal texts keep their order.
+    model.sortByColumn(column);
+    got.clear();
+    for (const auto& row : model.rows())
+        got.append(row[size_t(c)]);
+    QCOMPARE(got, sorted);
+
+    UpdateListModel same;
+    for (int i = 0; i < 5; ++i) {
+        UpdateListModel::Row row;
+        row[UpdateListModel::Name] = i % 2 ? QStringLiteral("SAME") : QStringLiteral("same");
+        row[UpdateListModel::ID] = QString::number(i);
+        same.appendRow(row);
+    }
+    same.sortByColumn(UpdateListModel::Name);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(same.row(i)[UpdateListModel::ID], QString::number(i));
+}
+
+void TestPhonebookUpdate::columnClickDuringTheSaveKeepsTheNameOrder() {
+    Fixture f;
+    PhonebookUpdate::Options options;
+    options.sortPause = 0.3;
+    PhonebookUpdate u(QStringLiteral("127.0.0.1"), ProgramFolder(f.dir.path()), f.dialogs, f.clock,
+                      f.resolver, options);
+    u.BuildRow(QStringLiteral("1"), QStringLiteral("B"));
+    u.BuildRow(QStringLiteral("2"), QStringLiteral("A"));
+    QTimer::singleShot(50, [&] { u.sortByColumn(UpdateListModel::Number); });
+    QVERIFY(u.WritePhonebook());
+    const QList<PhonebookEntry> now = f.phonebook();
+    QCOMPARE(now.size(), 2);
+    QCOMPARE(now.at(0).Name.trimmed(), QStringLiteral("A"));
+    // Once the save is over, the columns sort again.
+    u.sortByColumn(UpdateListModel::Number);
+    QCOMPARE(u.list().row(0)[UpdateListModel::Number], QStringLiteral("1"));
+}
+
+void TestPhonebookUpdate::marksOfEveryRecordCount() {
+    // More than 801 records: marks far down the phonebook are kept too.
+    Fixture f;
+    QList<PhonebookEntry> entries;
+    for (int i = 0; i < 1500; ++i)
+        entries.append(
+            entry(QString::number(20000 + i), QStringLiteral("N%1").arg(i), i == 1400, 0, i == 1499));
+    f.writePhonebook(entries);
+    PhonebookUpdate& u = f.make();
+    u.LoadMarks();
+    QCOMPARE(u.marks().favouriteTable().size(), 1500);
+    QCOMPARE(u.marks().favourites(), QStringList{pad(QStringLiteral("21400"), 12)});
+    u.BuildRow(QStringLiteral("21400"), QStringLiteral("FAR DOWN"));
+    u.BuildRow(QStringLiteral("21499"), QStringLiteral("LAST"));
+    u.BuildRow(QStringLiteral("21401"), QStringLiteral("UNMARKED"));
+    QCOMPARE(u.list().row(0)[UpdateListModel::Check], QStringLiteral("1"));
+    QCOMPARE(u.list().row(1)[UpdateListModel::RsGr2], QStringLiteral("1"));
+    QCOMPARE(u.list().row(2)[UpdateListModel::Check], QStringLiteral("0"));
+    QCOMPARE(u.list().row(2)[UpdateListModel::RsGr2], QStringLiteral("0"));
+}
+
+void TestPhonebookUpdate::newPhonebookCommand() {
+    Fixture f;
+    PhonebookUpdate& u = f.make();
+    u.newPhonebook();
+    QCOMPARE(u.list().rowCount(), 500);
+    for (int i = 0; i < 500; ++i) {
+        const UpdateListModel::Row& row = u.list().row(i);
+        QCOMPARE(row[UpdateListModel::ID], QString::number(i + 1));
+        const int number = row[UpdateListModel::Number].toInt();
+        QVERIFY(number >= 0 && number <= 4999);
+        QCOMPARE(row[UpdateListModel::Name], QStringLiteral("Name"));
+        for (int c = UpdateListModel::Check; c <= UpdateListModel::RsGr5; ++c)
+            QCOMPARE(row[size_t(c)], QStringLiteral("0"));
+        QCOMPARE(row[UpdateListModel::ChangeDate], QStringLiteral("07.12.2026"));
+    }
+    // "save" writes the list as it stands.
+    QVERIFY(u.WritePhonebook());
+    QCOMPARE(f.phonebook().size(), 500);
+}
+
+QTEST_GUILESS_MAIN(TestPhonebookUpdate)
+#include "tst_phonebookupdate.moc"
