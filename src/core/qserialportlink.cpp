@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QSerialPort>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace vornal {
@@ -49,7 +50,9 @@ QSerialPort::FlowControl toFlow(int code) {
 
 QSerialPortLink::QSerialPortLink(PortMap portMap, QObject* parent)
     : SerialLink(parent), m_portMap(std::move(portMap)), m_port(new QSerialPort(this)) {
-    connect(m_port, &QSerialPort::readyRead, this, [this] { emit commEvent(CommEvent::Receive); });
+    m_gather.setSingleShot(true);
+    connect(&m_gather, &QTimer::timeout, this, &QSerialPortLink::gathered);
+    connect(m_port, &QSerialPort::readyRead, this, &QSerialPortLink::onReadyRead);
     connect(m_port, &QSerialPort::bytesWritten, this, [this] {
         if (m_port->bytesToWrite() == 0)
             emit commEvent(CommEvent::Send);
@@ -146,6 +149,11 @@ bool QSerialPortLink::setPortOpen(bool open) {
                 .arg(m_portNumber));
     m_port->setPortName(device);
     m_closingAfterLoss = false;
+    m_draining = false;
+    m_gather.stop();
+    m_sinceDelivery.invalidate();
+    m_trickle = false;
+    m_port->setReadBufferSize(0);
     if (!m_port->open(QIODevice::ReadWrite)) {
         const QSerialPort::SerialPortError e = m_port->error();
         const QString qtText = m_port->errorString();
@@ -187,7 +195,62 @@ bool QSerialPortLink::output(const QByteArray& bytes) {
 }
 
 QByteArray QSerialPortLink::input() {
-    return m_port->isOpen() ? m_port->readAll() : QByteArray();
+    if (!m_port->isOpen())
+        return {};
+    QByteArray data = m_port->readAll();
+    m_lastInput = data.size();
+    return data;
+}
+
+// At the line rate bytes arrive one at a time, and waking up for each costs more than
+// everything the program does with it. While input only trickles in, the port buffers
+// a single byte, which stops its reading until that byte is taken; the first byte
+// after a quiet spell is reported at once, the ones after it together every
+// kGatherMs. Input that comes in large pieces is read as it comes.
+void QSerialPortLink::setTrickle(bool trickle) {
+    if (trickle == m_trickle)
+        return;
+    m_trickle = trickle;
+    m_port->setReadBufferSize(trickle ? 1 : 0);
+}
+
+void QSerialPortLink::deliver() {
+    m_sinceDelivery.start();
+    m_lastInput = 0;
+    emit commEvent(CommEvent::Receive);
+    if (!m_port->isOpen())
+        return;
+    if (m_lastInput > 0)
+        setTrickle(m_lastInput < kLargeInput);
+}
+
+void QSerialPortLink::onReadyRead() {
+    if (m_draining) {
+        m_draining = false;
+        deliver();
+        return;
+    }
+    if (!m_trickle || !m_sinceDelivery.isValid() || m_sinceDelivery.elapsed() >= kGatherMs) {
+        m_gather.stop();
+        deliver();
+        return;
+    }
+    if (!m_gather.isActive())
+        m_gather.start(int(std::max<qint64>(1, kGatherMs - m_sinceDelivery.elapsed())));
+}
+
+void QSerialPortLink::gathered() {
+    if (!m_port->isOpen())
+        return;
+    int waiting = 0;
+    if (::ioctl(m_port->handle(), FIONREAD, &waiting) == 0 && waiting > 0) {
+        // Let the port read everything that is waiting; its read event delivers it.
+        m_draining = true;
+        m_trickle = false;
+        m_port->setReadBufferSize(0);
+        return;
+    }
+    deliver();
 }
 
 int QSerialPortLink::inBufferCount() const {

@@ -4,6 +4,9 @@
 #include "seriallink.h"
 #include "serialsettings.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
+
 class QSerialPort;
 
 namespace vornal {
@@ -47,6 +50,18 @@ private:
     int m_handshaking = 0;
     LinkError m_error;
     bool m_closingAfterLoss = false;
+
+    static constexpr qint64 kGatherMs = 10;
+    static constexpr qsizetype kLargeInput = 64;
+    void onReadyRead();
+    void gathered();
+    void deliver();
+    void setTrickle(bool trickle);
+    QTimer m_gather;
+    QElapsedTimer m_sinceDelivery;
+    qsizetype m_lastInput = 0;
+    bool m_trickle = false;
+    bool m_draining = false;
 };
 
 } // namespace vornal

@@ -13,6 +13,7 @@ void CharPacer::setInterval(double seconds) {
 void CharPacer::start() {
     m_deadline = Clock::now();
     m_started = true;
+    m_hasReturned = false;
 }
 
 void CharPacer::waitNext() {
@@ -21,15 +22,24 @@ void CharPacer::waitNext() {
     const Clock::time_point now = Clock::now();
     if (m_interval <= Clock::duration::zero()) {
         m_deadline = now;
+        m_lastReturn = now;
         return;
     }
     const Clock::time_point next = m_deadline + m_interval;
     if (now - next > m_interval) {
         m_deadline = now;
+        m_lastReturn = now;
         return;
     }
     m_deadline = next;
-    waitUntil(next);
+    // A late return is made up, but never by more than kCatchUp at a time, so no gap
+    // between two characters comes out much shorter than the interval.
+    Clock::time_point target = next;
+    if (m_hasReturned)
+        target = std::max(target, m_lastReturn + m_interval - kCatchUp);
+    waitUntil(target);
+    m_lastReturn = Clock::now();
+    m_hasReturned = true;
 }
 
 } // namespace vornal

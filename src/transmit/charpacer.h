@@ -11,8 +11,9 @@ namespace vornal {
 //
 // No deadline comes earlier than the previous one plus the interval, and no wait
 // returns before its deadline, so the n-th return after start() is never earlier than
-// n intervals after it. A return that came late (a handler ran long) is made up by the
-// next wait being that much shorter. After a stall, when the next deadline has already
+// n intervals after it. A return that came late (a handler ran long) is made up over
+// the next waits, by at most kCatchUp each, so no gap between two characters is more
+// than kCatchUp shorter than the interval. After a stall, when the next deadline has already
 // passed by more than one interval, the schedule starts again from now: the next
 // character goes at once and the ones after it at the interval again, with no burst.
 class CharPacer {
@@ -32,10 +33,14 @@ public:
     // The deadline of the last waitNext() (the start time right after start()).
     Clock::time_point deadline() const { return m_deadline; }
 
+    static constexpr Clock::duration kCatchUp = std::chrono::microseconds(500);
+
 private:
     Clock::duration m_interval;
     Clock::time_point m_deadline;
+    Clock::time_point m_lastReturn;
     bool m_started = false;
+    bool m_hasReturned = false;
 };
 
 } // namespace vornal

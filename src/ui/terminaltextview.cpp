@@ -28,14 +28,20 @@ TerminalTextView::TerminalTextView(TerminalBuffer& buffer, QPlainTextEdit& edit,
 }
 
 void TerminalTextView::queue(qsizetype front, qsizetype back, const QString& append) {
+    const bool quiet =
+        m_pending.isEmpty() && (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= kMaxWaitMs);
     m_pending.append({front, back, append});
-    if (m_flushTimer.isActive())
+    if (quiet) {
+        flush();
         return;
-    // The first edit after a quiet spell shows at once; a stream is gathered.
-    if (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= kFlushMs)
+    }
+    if (m_pending.size() == 1)
+        m_sincePending.start();
+    const qint64 waited = m_sincePending.elapsed();
+    if (waited >= kMaxWaitMs)
         flush();
     else
-        m_flushTimer.start(int(kFlushMs - m_sinceFlush.elapsed()));
+        m_flushTimer.start(int(std::min<qint64>(kQuietMs, kMaxWaitMs - waited)));
 }
 
 void TerminalTextView::flush() {

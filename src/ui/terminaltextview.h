@@ -12,16 +12,18 @@ namespace vornal {
 class TerminalBuffer;
 
 // Keeps the terminal text box showing the terminal buffer, with edits at its two ends
-// only, and hands what the operator edits by hand back to the buffer. Edits that come
-// faster than the screen can show them are gathered and laid out together, at most
-// about 50 times a second: at the line rate every byte arrives on its own, and
-// laying out and painting the text for each one would cost a good part of a core.
+// only, and hands what the operator edits by hand back to the buffer. Laying out and
+// painting the text costs far more than the edit itself, so edits that come in a
+// stream are gathered: an edit after a quiet spell shows at once, the ones that
+// follow it show when the stream pauses for kQuietMs, and at least every kMaxWaitMs
+// while it goes on.
 class TerminalTextView : public QObject {
     Q_OBJECT
 public:
     TerminalTextView(TerminalBuffer& buffer, QPlainTextEdit& edit, QObject* parent = nullptr);
 
-    static constexpr int kFlushMs = 50;
+    static constexpr int kQuietMs = 25;
+    static constexpr int kMaxWaitMs = 100;
 
     // Shows every gathered edit now.
     void flush();
@@ -41,6 +43,7 @@ private:
     QList<Edit> m_pending;
     QTimer m_flushTimer;
     QElapsedTimer m_sinceFlush;
+    QElapsedTimer m_sincePending;
 };
 
 } // namespace vornal

@@ -540,7 +540,21 @@ void TerminalWindow::connectSender() {
             [this] { findChild<QPushButton*>(QStringLiteral("lblSendText1"))->setEnabled(true); });
     connect(sender, &TextSender::transmissionShown, m_cancelWindow, &CancelSendWindow::showTransmission);
     connect(sender, &TextSender::transmissionHidden, m_cancelWindow, &QWidget::hide);
-    connect(sender, &TextSender::counterCaption, m_lblMaxChar, &QLabel::setText);
+    // The counter changes with every character sent; painting it 20 times a second
+    // is as readable and keeps the pause between characters undisturbed.
+    m_counterTimer.setSingleShot(true);
+    connect(&m_counterTimer, &QTimer::timeout, this, [this] { m_lblMaxChar->setText(m_pendingCounter); });
+    connect(sender, &TextSender::counterCaption, this, [this](const QString& caption) {
+        m_pendingCounter = caption;
+        if (!m_counterTimer.isActive())
+            m_counterTimer.start(50);
+    });
+    connect(sender, &TextSender::transmissionHidden, this, [this] {
+        if (m_counterTimer.isActive()) {
+            m_counterTimer.stop();
+            m_lblMaxChar->setText(m_pendingCounter);
+        }
+    });
     connect(sender, &TextSender::sendIndicatorIdle, this, [this] { m_imgTX->setPicture(2); });
     m_display->onKlkl = [sender] { sender->SendKlkl(); };
 }

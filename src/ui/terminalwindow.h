@@ -127,6 +127,8 @@ private:
     std::unique_ptr<TextSender> m_sender;
     CancelSendWindow* m_cancelWindow = nullptr;
     QPushButton* m_lblKlKl = nullptr;
+    QTimer m_counterTimer;
+    QString m_pendingCounter;
     Startup::Look m_look = Startup::Look::Unchanged;
     bool m_unloading = false;
 

@@ -26,6 +26,7 @@ private slots:
     void pacerKeepsItsSchedule();
     void pacerMakesUpAShortHoldUp();
     void pacerRestartsAfterAStall();
+    void pacerCatchesUpGently();
     void pauseAfterTheApplicationQuit();
 };
 
@@ -130,6 +131,19 @@ void TestDelay::pacerMakesUpAShortHoldUp() {
     QCOMPARE(pacer.deadline(), first + 2 * pacer.interval());
     pacer.waitNext();
     QVERIFY(Clock::now() >= first + 3 * pacer.interval());
+}
+
+void TestDelay::pacerCatchesUpGently() {
+    // A handler that runs long during a wait makes that return late; the next gap is
+    // shortened by at most kCatchUp, not by the whole lateness.
+    CharPacer pacer(0.02);
+    pacer.start();
+    QTimer::singleShot(15, [] { std::this_thread::sleep_for(12ms); });
+    pacer.waitNext();
+    const auto late = Clock::now();
+    QVERIFY(late - pacer.deadline() > 5ms);
+    pacer.waitNext();
+    QVERIFY(Clock::now() - late >= pacer.interval() - CharPacer::kCatchUp);
 }
 
 void TestDelay::pacerRestartsAfterAStall() {
