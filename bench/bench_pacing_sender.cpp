@@ -8,12 +8,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <sys/resource.h>
 
 using namespace vornal;
@@ -50,6 +52,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "port did not open: %s\n", qPrintable(dialogs.texts().join(QLatin1Char(' '))));
         return 1;
     }
+    // Let the start-up work settle first, so the measuring probe shares the cores with
+    // the sending alone.
+    QEventLoop settle;
+    QTimer::singleShot(1000, &settle, &QEventLoop::quit);
+    settle.exec();
     window.state().config.CharDelay = charDelay;
     window.state().ConnectionActive = 1;
 
@@ -68,6 +75,15 @@ int main(int argc, char* argv[]) {
     if (charDelay >= 0.1)
         probe.start();
 
+    // When each character left, as the port reports its writes done; compared with the
+    // probe's times of arrival this tells the sender's pacing from the reader's.
+    QList<qint64> sent;
+    QElapsedTimer writes;
+    writes.start();
+    QObject::connect(&link, &SerialLink::commEvent, [&](int code) {
+        if (code == CommEvent::Send)
+            sent.append(writes.nsecsElapsed());
+    });
     QElapsedTimer wall;
     wall.start();
     const double cpuBefore = processCpuSeconds();
@@ -78,6 +94,21 @@ int main(int argc, char* argv[]) {
         "sender: %d characters at CharDelay %.3f s took %.3f s; CPU %.2f %% of one core; a 10 ms timer "
         "ran at most %lld ms late\n",
         characters, charDelay, elapsed, 100.0 * cpu / elapsed, (long long)worstLateMs);
+    qint64 shortest = std::numeric_limits<qint64>::max();
+    for (qsizetype i = 1; i < sent.size(); ++i)
+        shortest = std::min(shortest, sent[i] - sent[i - 1]);
+    // Every LF of the copy but the last is a turn without a write between two writes.
+    QFile copy(dir.filePath(QStringLiteral("SendFile.txt")));
+    copy.open(QIODevice::ReadOnly);
+    const qsizetype turns = std::max<qsizetype>(0, copy.readAll().count('\n') - 1);
+    if (sent.size() > 2) {
+        const double ideal = double(sent.size() - 1 + turns) * charDelay * 1e3;
+        const double took = double(sent.last() - sent.first()) / 1e6;
+        std::printf(
+            "sender: %lld writes; shortest gap between two writes %.3f ms; drift %.4f %% (%.1f ms against "
+            "%.1f ms)\n",
+            (long long)sent.size(), double(shortest) / 1e6, 100.0 * (took - ideal) / ideal, took, ideal);
+    }
     std::fflush(stdout);
     // Let the last bytes leave before the port closes.
     QElapsedTimer tail;

@@ -17,7 +17,7 @@ run() { # CHAR_DELAY_MS CHARACTERS
   local work
   work=$(mktemp -d -p "$base")
   python3 "$probe" --create --target-ms "$1" --path-file "$work/tty" --dump "$work/dump.tsv" \
-    --out "$work/probe.json" --silence 1.5 --wait 20 &
+    --out "$work/probe.json" --silence 2.5 --wait 20 &
   local p=$!
   for _ in $(seq 100); do [ -s "$work/tty" ] && break; sleep 0.05; done
   "$sender" "$(cat "$work/tty")" "$(python3 -c "print($1 / 1000)")" "$2" 2>/dev/null
@@ -36,6 +36,16 @@ iv = [(b - a) / 1e6 for a, b in zip(stamps, stamps[1:])]
 dev = [abs(x - target * t) for x, t in zip(iv, turns)]
 ideal = sum(target * t for t in turns)
 elapsed = (stamps[-1] - stamps[0]) / 1e6
+# The rate against the schedule, fitted over every byte, so that one late time
+# stamp at either end does not count as drift.
+slots = [0]
+for t in turns:
+    slots.append(slots[-1] + t)
+rel = [(s - stamps[0]) / 1e6 for s in stamps]
+xm, ym = sum(slots) / len(slots), sum(rel) / len(rel)
+slope = sum((x - xm) * (y - ym) for x, y in zip(slots, rel)) / sum((x - xm) ** 2 for x in slots)
+print(f"probe: gap from the leading CR to the first character {iv[0]:.3f} ms")
+print(f"probe: rate against the schedule {100 * (slope - target) / target:+.4f} %")
 print(f"probe: {len(data)} bytes sent; shortest interval {min(iv):.3f} ms; median absolute deviation "
       f"{statistics.median(dev):.4f} ms; largest {max(dev):.3f} ms; drift {100 * (elapsed - ideal) / ideal:.4f} % "
       f"({elapsed:.1f} ms against {ideal:.1f} ms)")

@@ -11,6 +11,7 @@
 #include "core/textlines.h"
 #include "core/userdialogs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -162,6 +163,9 @@ void TextSender::SendTextFile(const QString& path, int mode) {
     m_state.CancelSend = 0;
     emit transmissionShown(QStringLiteral("Transmitting  TextFile: ") + m_SendFileName);
     emit status(QStringLiteral("Transmitting TextFile: ") + m_SendFileName);
+    // Let the cancel window appear before the first character, so that drawing it does
+    // not fall into the first pause.
+    QCoreApplication::processEvents();
     // The leading CR is paced like every other character, so the first character of
     // the text does not follow it at once.
     CharPacer pacer(m_state.config.CharDelay);
