@@ -1,34 +1,16 @@
+#include "boxsimulator.h"
 #include "processcpu.h"
 #include "realterminal.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <signal.h>
 
 using namespace vornal;
-
-namespace {
-
-// The bytes the simulator logged, one per line "<seconds> <byte>".
-QList<int> loggedBytes(const QString& path) {
-    QList<int> bytes;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return bytes;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        const QList<QByteArray> parts = line.trimmed().split(' ');
-        if (parts.size() == 2)
-            bytes.append(parts[1].toInt());
-    }
-    return bytes;
-}
-
-} // namespace
 
 // The real serial link on a pseudo-terminal whose other end is the box simulator.
 class TestE2eLink : public QObject {
@@ -42,44 +24,19 @@ private slots:
     void fileArrivesAsItsWireImage();
 
 private:
-    bool startSimulator();
-
     QTemporaryDir m_dir;
-    QProcess m_sim;
+    std::unique_ptr<BoxSimulator> m_box;
     QString m_link;
-    QString m_log;
 };
 
-bool TestE2eLink::startSimulator() {
-    m_link = m_dir.filePath(QStringLiteral("box"));
-    m_log = m_dir.filePath(QStringLiteral("box.log"));
-    m_sim.setProgram(QStringLiteral(BOXSIM_PATH));
-    m_sim.setArguments({QStringLiteral("--link"), m_link, QStringLiteral("--log"), m_log});
-    m_sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_sim.start();
-    if (!m_sim.waitForStarted(5000))
-        return false;
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 5000) {
-        m_sim.waitForReadyRead(100);
-        if (m_sim.readAllStandardOutput().contains("ready"))
-            return true;
-    }
-    return QFileInfo::exists(m_link);
-}
-
 void TestE2eLink::init() {
-    QVERIFY(startSimulator());
+    m_box = std::make_unique<BoxSimulator>(QStringLiteral(BOXSIM_PATH), m_dir.path());
+    m_link = m_box->link();
+    QVERIFY(m_box->start());
 }
 
 void TestE2eLink::cleanup() {
-    if (m_sim.state() != QProcess::NotRunning) {
-        m_sim.terminate();
-        if (!m_sim.waitForFinished(3000))
-            m_sim.kill();
-        m_sim.waitForFinished(3000);
-    }
+    m_box.reset();
 }
 
 void TestE2eLink::openingSendsCarriageReturn() {
@@ -91,14 +48,14 @@ void TestE2eLink::openingSendsCarriageReturn() {
     auto* open = window.findChild<QPushButton*>(QStringLiteral("lblOpen1"));
     QTest::mouseClick(open, Qt::LeftButton);
     QVERIFY2(link.isOpen(), qPrintable(dialogs.texts().join(QLatin1Char('\n'))));
-    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(m_log), QList<int>{13}, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes(), QList<int>{13}, 5000);
 
     // Closing and opening again reaches the same simulator.
     QTest::mouseClick(open, Qt::LeftButton);
     QVERIFY(!link.isOpen());
     QTest::mouseClick(open, Qt::LeftButton);
     QVERIFY(link.isOpen());
-    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(m_log), (QList<int>{13, 13}), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes(), (QList<int>{13, 13}), 5000);
     QVERIFY(dialogs.messages.isEmpty());
 }
 
@@ -110,10 +67,10 @@ void TestE2eLink::vanishedBoxClosesPortOnce() {
 
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
     QVERIFY(link.isOpen());
-    QTRY_VERIFY_WITH_TIMEOUT(!loggedBytes(m_log).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_box->loggedBytes().isEmpty(), 5000);
 
-    ::kill(pid_t(m_sim.processId()), SIGKILL);
-    m_sim.waitForFinished(3000);
+    ::kill(pid_t(m_box->process().processId()), SIGKILL);
+    m_box->process().waitForFinished(3000);
     QTRY_VERIFY_WITH_TIMEOUT(!link.isOpen(), 5000);
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY(dialogs.texts().first().contains(m_link));
@@ -153,7 +110,7 @@ void TestE2eLink::dialTypeAndClose() {
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("LblCloseConnection")), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("closed")), 5000);
     QCOMPARE(window.state().ConnectionActive, 0);
-    QVERIFY(loggedBytes(m_log).contains(19));
+    QVERIFY(m_box->loggedBytes().contains(19));
 }
 
 void TestE2eLink::fileArrivesAsItsWireImage() {
@@ -173,7 +130,7 @@ void TestE2eLink::fileArrivesAsItsWireImage() {
     window.state().config.CharDelay = 0.002;
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
     QVERIFY(link.isOpen());
-    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(m_log).size(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes().size(), 1, 5000);
     window.state().ConnectionActive = 1;
     dialogs.messages.clear();
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblSendMessage")), Qt::LeftButton);
@@ -185,7 +142,7 @@ void TestE2eLink::fileArrivesAsItsWireImage() {
     QList<int> expected;
     for (char c : wire)
         expected.append(static_cast<unsigned char>(c));
-    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(m_log), expected, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes(), expected, 10000);
     QVERIFY(wire.contains("Mueller"));
 }
 

@@ -5,7 +5,7 @@
 #include "directory/phonebookupdate.h"
 #include "dirsimprocess.h"
 #include "fakehostresolver.h"
-#include "fakeseriallink.h"
+#include "faketerminal.h"
 #include "phonebook/phonebookentry.h"
 #include "scripteddialogs.h"
 #include "ui/directoryupdateaction.h"
@@ -253,21 +253,10 @@ void TestFrmUpdate::columnClickSorts() {
 }
 
 void TestFrmUpdate::updateButtonOfTheMainWindow() {
-    QTemporaryDir dir;
-    {
-        QFile cfg(dir.filePath(QStringLiteral("VornalUsb.cfg")));
-        QVERIFY(cfg.open(QIODevice::WriteOnly));
-        cfg.write("0\r\ndd.mm.yyyy\r\nSTATION\r\n127.0.0.1\r\n\r\n\r\n0\r\n11150\r\n11151\r\n");
-    }
-    writePhonebook(dir.path(), {favourite(QStringLiteral("10002"), QStringLiteral("FAV"))});
-    FakeSerialLink link;
-    ScriptedDialogs dialogs;
-    MemorySettingsStore settings;
-    FakeClock clock;
-    RecordingSoundPlayer sound;
-    TerminalWindow window(TerminalServices{link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
-    window.load(QString());
-    window.show();
+    FakeTerminal t;
+    writePhonebook(t.dir.path(), {favourite(QStringLiteral("10002"), QStringLiteral("FAV"))});
+    TerminalWindow& window = t.make();
+    ScriptedDialogs& dialogs = t.dialogs;
     dialogs.messages.clear();
 
     auto* update = window.findChild<QPushButton*>(QStringLiteral("lblUpdate"));
@@ -316,7 +305,7 @@ void TestFrmUpdate::updateButtonOfTheMainWindow() {
     QCOMPARE(sim.exitCode(), 0);
     QVERIFY2(dialogs.texts().size() == 1,
              qPrintable(dialogs.texts().join(QLatin1Char('|')))); // the warning only
-    QFile book(dir.filePath(QStringLiteral("phonebook.txt")));
+    QFile book(t.dir.filePath(QStringLiteral("phonebook.txt")));
     QCOMPARE(book.size(), 4 * 124);
     auto* slot = window.findChild<QPushButton*>(QStringLiteral("lblCallNumbers_0"));
     QVERIFY(slot);

@@ -1,12 +1,7 @@
-#include "core/clock.h"
-#include "core/portmap.h"
-#include "core/programfolder.h"
-#include "core/qserialportlink.h"
-#include "core/settingsstore.h"
-#include "core/soundplayer.h"
-#include "fakeseriallink.h"
+#include "boxsimulator.h"
+#include "faketerminal.h"
 #include "phonebook/phonebookentry.h"
-#include "scripteddialogs.h"
+#include "realterminal.h"
 #include "ui/phonebookpanels.h"
 #include "ui/terminalwindow.h"
 
@@ -15,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -47,40 +41,14 @@ QByteArray fileBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// One main window on fakes, in a temporary program folder.
-struct Fixture {
-    QTemporaryDir dir;
-    FakeSerialLink link;
-    ScriptedDialogs dialogs;
-    MemorySettingsStore settings;
-    FakeClock clock;
-    RecordingSoundPlayer sound;
-    std::unique_ptr<TerminalWindow> window;
+struct Fixture : FakeTerminal {
     int presetLoads = 0;
 
-    Fixture() {
-        writeFile(
-            dir.filePath(QStringLiteral("VornalUsb.cfg")),
-            "0\r\n// comment\r\ndd.mm.yyyy\r\nSTATION\r\n127.0.0.1\r\n\r\n\r\n0.05 s\r\n11150\r\n11151\r\n");
-    }
     TerminalWindow& make() {
-        window = std::make_unique<TerminalWindow>(
-            TerminalServices{link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
-        window->onLoadPresets = [this] { ++presetLoads; };
-        window->load(QString());
-        window->show();
+        FakeTerminal::make({}, [this](TerminalWindow& t) { t.onLoadPresets = [this] { ++presetLoads; }; });
         presetLoads = 0;
         return *window;
     }
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-    template <typename T> T* find(const QString& name) const {
-        T* w = window->findChild<T*>(name);
-        if (!w)
-            qWarning("no control %s", qPrintable(name));
-        return w;
-    }
-    QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
-    void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     bool visible(const char* name) const { return find<QWidget>(QString::fromLatin1(name))->isVisible(); }
     QString favourite(int i) const { return button(QStringLiteral("lblCallNumbers_%1").arg(i))->text(); }
     QString local(int i) const { return button(QStringLiteral("lblLocalTelex_%1").arg(i))->text(); }
@@ -337,68 +305,27 @@ void TestPhonebookPanels::localEditorSaveFailureKeepsTheEditorOpen() {
     QCOMPARE(f.presetLoads, 0);
 }
 
-namespace {
-
-QList<int> loggedBytes(const QString& path) {
-    QList<int> bytes;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return bytes;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        const QList<QByteArray> parts = line.trimmed().split(' ');
-        if (parts.size() == 2)
-            bytes.append(parts[1].toInt());
-    }
-    return bytes;
-}
-
-} // namespace
-
 void TestPhonebookPanels::slotClickDialsTheBoxSimulator() {
     QTemporaryDir dir;
-    const QString linkPath = dir.filePath(QStringLiteral("box"));
-    const QString log = dir.filePath(QStringLiteral("box.log"));
-    QProcess sim;
-    sim.setProgram(QStringLiteral(BOXSIM_PATH));
-    sim.setArguments({QStringLiteral("--link"), linkPath, QStringLiteral("--log"), log,
-                      QStringLiteral("--dial-pause"), QStringLiteral("0.2")});
-    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    sim.start();
-    QVERIFY(sim.waitForStarted(5000));
-    auto stop = qScopeGuard([&] {
-        sim.terminate();
-        if (!sim.waitForFinished(3000))
-            sim.kill();
-        sim.waitForFinished(3000);
-    });
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(linkPath), 5000);
-
+    BoxSimulator sim(QStringLiteral(BOXSIM_PATH), dir.path());
+    QVERIFY(sim.start({QStringLiteral("--dial-pause"), QStringLiteral("0.2")}));
     writeFile(dir.filePath(QStringLiteral("phonebook.txt")),
               record("99999", "ANYONE", 0) + record("12345", "MAYER", 1));
-    IniSettingsStore settings(dir.filePath(QStringLiteral("settings.ini")));
-    settings.setValue(QStringLiteral("Ports"), QStringLiteral("1"), linkPath);
-    QSerialPortLink link(PortMap(settings, [] { return QStringList(); }));
-    ScriptedDialogs dialogs;
-    SystemClock clock;
-    RecordingSoundPlayer sound;
-    TerminalWindow window({link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
-    window.load(QString());
-    window.show();
-    dialogs.messages.clear(); // no configuration file in this folder
+    RealTerminal t(dir.path(), sim.link());
 
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
-    QVERIFY2(link.isOpen(), qPrintable(dialogs.texts().join(QLatin1Char('\n'))));
-    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(log), QList<int>{13}, 5000);
+    t.click("lblOpen1");
+    QVERIFY2(t.link.isOpen(), qPrintable(t.dialogs.texts().join(QLatin1Char('\n'))));
+    QTRY_COMPARE_WITH_TIMEOUT(sim.loggedBytes(), QList<int>{13}, 5000);
 
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblPhonebookShow")), Qt::LeftButton);
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblCallNumbers_0")), Qt::LeftButton);
+    t.click("lblPhonebookShow");
+    t.click("lblCallNumbers_0");
     const QList<int> dialled{13, 1, ' ', '0', '1', '2', '3', '4', '5'};
-    QTRY_COMPARE_WITH_TIMEOUT(loggedBytes(log), dialled, 5000);
-    auto* term = window.findChild<QPlainTextEdit*>(QStringLiteral("txtTerm"));
+    QTRY_COMPARE_WITH_TIMEOUT(sim.loggedBytes(), dialled, 5000);
+    auto* term = t.find<QPlainTextEdit>("txtTerm");
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("12345 vornal d")), 8000);
     QVERIFY(term->toPlainText().contains(blanks(6) + QStringLiteral("12345")));
-    QVERIFY(dialogs.messages.isEmpty());
-    QCOMPARE(window.state().ConnectionActive, 1);
+    QVERIFY(t.dialogs.messages.isEmpty());
+    QCOMPARE(t.window.state().ConnectionActive, 1);
 }
 
 QTEST_MAIN(TestPhonebookPanels)

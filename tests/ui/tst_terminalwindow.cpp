@@ -2,7 +2,7 @@
 #include "core/programfolder.h"
 #include "core/settingsstore.h"
 #include "core/soundplayer.h"
-#include "fakeseriallink.h"
+#include "faketerminal.h"
 #include "scripteddialogs.h"
 #include "ui/cancelsendwindow.h"
 #include "ui/indicator.h"
@@ -23,49 +23,10 @@ using namespace vornal;
 
 namespace {
 
-// One main window on fakes, in a temporary program folder.
-struct Fixture {
-    QTemporaryDir dir;
-    FakeSerialLink link;
-    ScriptedDialogs dialogs;
-    MemorySettingsStore settings;
-    FakeClock clock;
-    RecordingSoundPlayer sound;
-    std::unique_ptr<TerminalWindow> window;
-
-    explicit Fixture(
-        const QByteArray& config =
-            "0\r\n// comment\r\ndd.mm.yyyy\r\nSTATION\r\n127.0.0.1\r\n\r\n\r\n0.05 s\r\n11150\r\n11151\r\n",
-        bool writeConfig = true) {
-        if (writeConfig) {
-            QFile f(dir.filePath(QStringLiteral("VornalUsb.cfg")));
-            f.open(QIODevice::WriteOnly);
-            f.write(config);
-        }
-    }
-    TerminalWindow& make(const QString& commandLine = {}) {
-        window = std::make_unique<TerminalWindow>(
-            TerminalServices{link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
-        window->load(commandLine);
-        window->show();
-        return *window;
-    }
-    template <typename T> T* find(const char* name) const {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
-        if (!w)
-            qWarning("no control %s", name);
-        return w;
-    }
-    QString text(const char* name) const {
-        if (auto* l = window->findChild<QLabel*>(QString::fromLatin1(name)))
-            return l->text();
-        if (auto* b = window->findChild<QPushButton*>(QString::fromLatin1(name)))
-            return b->text();
-        return QStringLiteral("<missing>");
-    }
-    void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
-    QString terminal() const { return find<QPlainTextEdit>("txtTerm")->toPlainText(); }
-    int picture(const char* name) const { return find<Indicator>(name)->picture(); }
+struct Fixture : FakeTerminal {
+    using FakeTerminal::FakeTerminal;
+    QString terminal() const { return find<QPlainTextEdit>(QStringLiteral("txtTerm"))->toPlainText(); }
+    int picture(const char* name) const { return find<Indicator>(QString::fromLatin1(name))->picture(); }
 };
 
 const char* const kPortDependent[] = {"lblSendText1",     "lblSendHeader", "lblSendMessage",
@@ -97,12 +58,7 @@ private slots:
 void TestTerminalWindow::loadWithoutStoredSettings() {
     Fixture f;
     bool presets = false;
-    f.window = std::make_unique<TerminalWindow>(
-        TerminalServices{f.link, f.dialogs, f.settings, ProgramFolder(f.dir.path()), f.clock, f.sound});
-    f.window->onLoadPresets = [&] { presets = true; };
-    f.window->load(QString());
-    f.window->show();
-    TerminalWindow& w = *f.window;
+    TerminalWindow& w = f.make({}, [&](TerminalWindow& t) { t.onLoadPresets = [&] { presets = true; }; });
     QCOMPARE(w.windowTitle(), QStringLiteral("Vornal USB Terminal  STATION"));
     QCOMPARE(f.terminal(), QStringLiteral(" open port before using the interface "));
     QCOMPARE(f.text("lblAction"), QStringLiteral("Program Parameters Loaded"));
@@ -151,10 +107,7 @@ void TestTerminalWindow::refusedStoredSettingsStillFinishLoad() {
     f.settings.setValue(QStringLiteral("Properties"), QStringLiteral("Settings"),
                         QStringLiteral("9600,q,8,1"));
     bool presets = false;
-    f.window = std::make_unique<TerminalWindow>(
-        TerminalServices{f.link, f.dialogs, f.settings, ProgramFolder(f.dir.path()), f.clock, f.sound});
-    f.window->onLoadPresets = [&] { presets = true; };
-    f.window->load(QStringLiteral("/Color1"));
+    f.make(QStringLiteral("/Color1"), [&](TerminalWindow& t) { t.onLoadPresets = [&] { presets = true; }; });
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages.first().icon, DialogIcon::Warning);
     QVERIFY(presets);
@@ -162,7 +115,7 @@ void TestTerminalWindow::refusedStoredSettingsStillFinishLoad() {
 }
 
 void TestTerminalWindow::missingConfigurationIsReported() {
-    Fixture f({}, false);
+    Fixture f(QByteArray(), false);
     TerminalWindow& w = f.make();
     QCOMPARE(f.dialogs.messages.size(), 1);
     QVERIFY(f.dialogs.texts().first().contains(f.dir.filePath(QStringLiteral("VornalUsb.cfg"))));
@@ -376,10 +329,7 @@ void TestTerminalWindow::typingGoesToTheBoxOnly() {
 
 void TestTerminalWindow::klklSwitchAndAnswer() {
     Fixture f;
-    QFile answer(f.dir.filePath(QStringLiteral("klkl.txt")));
-    answer.open(QIODevice::WriteOnly);
-    answer.write("HIER MAYER");
-    answer.close();
+    f.writeFile(QStringLiteral("klkl.txt"), "HIER MAYER");
     TerminalWindow& w = f.make();
     w.sender().setKlklPause(0);
     w.state().config.CharDelay = 0;
@@ -406,10 +356,7 @@ void TestTerminalWindow::klklSwitchAndAnswer() {
 
 void TestTerminalWindow::cancelWindowStopsAFile() {
     Fixture f;
-    QFile message(f.dir.filePath(QStringLiteral("Message.txt")));
-    message.open(QIODevice::WriteOnly);
-    message.write(QByteArray(400, 'M'));
-    message.close();
+    f.writeFile(QStringLiteral("Message.txt"), QByteArray(400, 'M'));
     TerminalWindow& w = f.make();
     w.state().config.CharDelay = 0.01;
     f.click("lblOpen1");

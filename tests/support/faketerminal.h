@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/clock.h"
+#include "core/programfolder.h"
+#include "core/settingsstore.h"
+#include "core/soundplayer.h"
+#include "fakeseriallink.h"
+#include "scripteddialogs.h"
+#include "ui/terminalwindow.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace vornal {
+
+// The main window on fakes, in a temporary program folder that holds a configuration
+// file unless told otherwise. For widget tests, which link the windows.
+struct FakeTerminal {
+    static constexpr const char* kConfiguration =
+        "0\r\n// comment\r\ndd.mm.yyyy\r\nSTATION\r\n127.0.0.1\r\n\r\n\r\n0.05 s\r\n11150\r\n11151\r\n";
+
+    QTemporaryDir dir;
+    FakeSerialLink link;
+    ScriptedDialogs dialogs;
+    MemorySettingsStore settings;
+    FakeClock clock;
+    RecordingSoundPlayer sound;
+    std::unique_ptr<TerminalWindow> window;
+
+    explicit FakeTerminal(const QByteArray& configuration = kConfiguration, bool writeConfiguration = true) {
+        if (writeConfiguration)
+            writeFile(QStringLiteral("VornalUsb.cfg"), configuration);
+    }
+
+    // Builds, loads and shows the window; beforeLoad may set its hooks first.
+    TerminalWindow& make(const QString& commandLine = {},
+                         const std::function<void(TerminalWindow&)>& beforeLoad = {}) {
+        window = std::make_unique<TerminalWindow>(
+            TerminalServices{link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
+        if (beforeLoad)
+            beforeLoad(*window);
+        window->load(commandLine);
+        window->show();
+        return *window;
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+    }
+    QByteArray fileBytes(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    template <typename T> T* find(const QString& name) const {
+        T* w = window->findChild<T*>(name);
+        if (!w)
+            qWarning("no control %s", qPrintable(name));
+        return w;
+    }
+    QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
+    void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    // The caption of a label or a button.
+    QString text(const QString& name) const {
+        if (auto* l = window->findChild<QLabel*>(name))
+            return l->text();
+        if (auto* b = window->findChild<QPushButton*>(name))
+            return b->text();
+        return QStringLiteral("<missing>");
+    }
+};
+
+} // namespace vornal
