@@ -44,14 +44,12 @@ int main(int argc, char* argv[]) {
     message.close();
 
     RealTerminal terminal(dir.path(), tty);
-    TerminalWindow& window = terminal.window;
-    QSerialPortLink& link = terminal.link;
-    ScriptedDialogs& dialogs = terminal.dialogs;
-    terminal.click("lblOpen1");
-    if (!link.isOpen()) {
-        std::fprintf(stderr, "port did not open: %s\n", qPrintable(dialogs.texts().join(QLatin1Char(' '))));
+    if (!terminal.open()) {
+        std::fprintf(stderr, "port did not open: %s\n", qPrintable(terminal.messages()));
         return 1;
     }
+    TerminalWindow& window = terminal.window;
+    QSerialPortLink& link = terminal.link;
     // Let the start-up work settle first, so the measuring probe shares the cores with
     // the sending alone.
     QEventLoop settle;

@@ -59,14 +59,11 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir dir;
     RealTerminal terminal(dir.path(), slave);
-    TerminalWindow& window = terminal.window;
-    QSerialPortLink& link = terminal.link;
-    ScriptedDialogs& dialogs = terminal.dialogs;
-    terminal.click("lblOpen1");
-    if (!link.isOpen()) {
-        std::fprintf(stderr, "port did not open: %s\n", qPrintable(dialogs.texts().join(QLatin1Char(' '))));
+    if (!terminal.open()) {
+        std::fprintf(stderr, "port did not open: %s\n", qPrintable(terminal.messages()));
         return 1;
     }
+    TerminalWindow& window = terminal.window;
     // Take the carriage return that opening sends.
     char sink[64];
     QApplication::processEvents();

@@ -1,7 +1,6 @@
 #include "phonebookpanels.h"
 
-#include "favouritespanel.h"
-#include "localcallspanel.h"
+#include "callslotspanel.h"
 #include "localnumberseditor.h"
 #include "terminalwindow.h"
 
@@ -35,8 +34,8 @@ PhonebookPanels::PhonebookPanels(TerminalWindow& window)
       m_dialler(std::make_unique<SlotDialler>(window.services().link, window.services().dialogs,
                                               window.commands())) {
     setObjectName(QString::fromLatin1(kObjectName));
-    m_favourites = new FavouritesPanel;
-    m_localCalls = new LocalCallsPanel;
+    m_favourites = new CallSlotsPanel(CallSlotsPanel::favourites());
+    m_localCalls = new CallSlotsPanel(CallSlotsPanel::localCalls());
     m_localEditor = new LocalNumbersEditor;
     window.addPanel(m_favourites);
     window.addPanel(m_localCalls);
@@ -56,10 +55,10 @@ PhonebookPanels::PhonebookPanels(TerminalWindow& window)
     connect(local, &QPushButton::clicked, this, &PhonebookPanels::showLocalNumbers);
     connect(edit, &QPushButton::clicked, this, &PhonebookPanels::editLocalNumbers);
 
-    connect(m_favourites, &FavouritesPanel::slotClicked, this, &PhonebookPanels::dialFavourite);
-    connect(m_favourites, &FavouritesPanel::exitClicked, this, &PhonebookPanels::hideFavourites);
-    connect(m_localCalls, &LocalCallsPanel::slotClicked, this, &PhonebookPanels::dialLocalNumber);
-    connect(m_localCalls, &LocalCallsPanel::exitClicked, this, &PhonebookPanels::hideLocalNumbers);
+    connect(m_favourites, &CallSlotsPanel::slotClicked, this, &PhonebookPanels::dialFavourite);
+    connect(m_favourites, &CallSlotsPanel::exitClicked, this, &PhonebookPanels::hideFavourites);
+    connect(m_localCalls, &CallSlotsPanel::slotClicked, this, &PhonebookPanels::dialLocalNumber);
+    connect(m_localCalls, &CallSlotsPanel::exitClicked, this, &PhonebookPanels::hideLocalNumbers);
     connect(m_localEditor, &LocalNumbersEditor::exitClicked, this, &PhonebookPanels::exitLocalNumbersEditor);
 }
 

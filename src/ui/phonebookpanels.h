@@ -6,8 +6,7 @@
 
 namespace vornal {
 
-class FavouritesPanel;
-class LocalCallsPanel;
+class CallSlotsPanel;
 class LocalNumbersEditor;
 class SlotDialler;
 class TerminalWindow;
@@ -39,8 +38,8 @@ public:
     void dialFavourite(int i);
     void dialLocalNumber(int i);
 
-    FavouritesPanel& favourites() { return *m_favourites; }
-    LocalCallsPanel& localCalls() { return *m_localCalls; }
+    CallSlotsPanel& favourites() { return *m_favourites; }
+    CallSlotsPanel& localCalls() { return *m_localCalls; }
     LocalNumbersEditor& localEditor() { return *m_localEditor; }
 
 private:
@@ -49,8 +48,8 @@ private:
 
     TerminalWindow& m_window;
     std::unique_ptr<SlotDialler> m_dialler;
-    FavouritesPanel* m_favourites = nullptr;
-    LocalCallsPanel* m_localCalls = nullptr;
+    CallSlotsPanel* m_favourites = nullptr;
+    CallSlotsPanel* m_localCalls = nullptr;
     LocalNumbersEditor* m_localEditor = nullptr;
 };
 

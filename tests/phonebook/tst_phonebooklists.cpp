@@ -3,6 +3,7 @@
 #include "phonebook/phonebookentry.h"
 #include "phonebook/phonebookfile.h"
 #include "phonebook/slotdialling.h"
+#include "phonebookrecords.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,16 +14,8 @@ using namespace vornal;
 
 namespace {
 
-QString blanks(int n) {
-    return QString(n, QLatin1Char(' '));
-}
-
 PhonebookEntry entry(const QString& number, const QString& name, qint16 check) {
-    PhonebookEntry e;
-    e.Number = number;
-    e.Name = name;
-    e.Check = check;
-    return e;
+    return testEntry(number, name, check);
 }
 
 QByteArray fileBytes(const QString& path) {

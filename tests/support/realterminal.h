@@ -42,6 +42,12 @@ struct RealTerminal {
         return window.findChild<T*>(QString::fromLatin1(name));
     }
     void click(const char* name) { find<QPushButton>(name)->click(); }
+    // Opens the port as the operator does; false (the messages say why) when it stays shut.
+    bool open() {
+        click("lblOpen1");
+        return link.isOpen();
+    }
+    QString messages() const { return dialogs.texts().join(QLatin1Char('\n')); }
 };
 
 } // namespace vornal

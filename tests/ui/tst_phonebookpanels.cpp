@@ -1,6 +1,7 @@
 #include "boxsimulator.h"
 #include "faketerminal.h"
 #include "phonebook/phonebookentry.h"
+#include "phonebookrecords.h"
 #include "realterminal.h"
 #include "ui/phonebookpanels.h"
 #include "ui/terminalwindow.h"
@@ -18,16 +19,8 @@ using namespace vornal;
 
 namespace {
 
-QString blanks(int n) {
-    return QString(n, QLatin1Char(' '));
-}
-
 QByteArray record(const QString& number, const QString& name, qint16 check) {
-    PhonebookEntry e;
-    e.Number = number;
-    e.Name = name;
-    e.Check = check;
-    return e.toRecord();
+    return testEntry(number, name, check).toRecord();
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
