@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(1000, &settle, &QEventLoop::quit);
     settle.exec();
     window.state().config.CharDelay = charDelay;
-    window.state().ConnectionActive = 1;
+    window.state().connectionActive = true;
 
     // A timer that should fire every 10 ms: its lateness is how long a click would wait.
     QElapsedTimer since;

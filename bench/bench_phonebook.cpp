@@ -3,20 +3,21 @@
 //      end of the file so that every record is read;
 //  (b) filling the slots alone, without the window;
 //  (c) reading every record: Open, ReadRecord 1 .. RecordCount, Close.
-#include "core/clock.h"
 #include "core/programfolder.h"
-#include "core/settingsstore.h"
-#include "core/soundplayer.h"
+#include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "memorysettingsstore.h"
 #include "phonebook/favouriteslots.h"
 #include "phonebook/phonebookentry.h"
 #include "phonebook/phonebookfile.h"
+#include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
-#include "ui/phonebookpanels.h"
+#include "scriptedrunner.h"
+#include "testfiles.h"
+#include "ui/features.h"
 #include "ui/terminalwindow.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -61,8 +62,7 @@ int main(int argc, char* argv[]) {
             e.ChangeDate = QStringLiteral("07.12.2026");
             bytes += e.toRecord();
         }
-        QFile f(folder.file(QString::fromLatin1(PhonebookFile::kFileName)));
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        if (!writeFile(folder.file(QString::fromLatin1(PhonebookFile::kFileName)), bytes)) {
             std::fprintf(stderr, "cannot write the phonebook\n");
             return 1;
         }
@@ -73,13 +73,14 @@ int main(int argc, char* argv[]) {
     MemorySettingsStore settings;
     FakeClock clock;
     RecordingSoundPlayer sound;
-    TerminalWindow window({link, dialogs, settings, folder, clock, sound});
+    ScriptedRunner runner;
+    TerminalWindow window({link, dialogs, settings, folder, clock, sound, runner});
+    attachFeatures(window.features());
     window.load(QString());
     window.show();
     dialogs.messages.clear(); // no configuration file in this folder
-    PhonebookPanels& panels = installPhonebookPanels(window);
 
-    const double refresh = medianMs(5, [&] { panels.lblRefresh_Click(); });
+    const double refresh = medianMs(5, [&] { window.features().refreshLists(); });
     PhonebookFile file(folder);
     const double fill = medianMs(5, [&] { FavouriteSlots::fill(file); });
     qint64 checksum = 0;
@@ -94,7 +95,7 @@ int main(int argc, char* argv[]) {
 
     std::printf("phonebook of %d records (%d bytes), median of 5 runs\n", kRecords,
                 kRecords * PhonebookEntry::kRecordSize);
-    std::printf("  lblRefresh_Click (window, favourites at the end): %8.2f ms\n", refresh);
+    std::printf("  Refresh Lists (window, favourites at the end):    %8.2f ms\n", refresh);
     std::printf("  filling the 25 slots alone:                       %8.2f ms\n", fill);
     std::printf("  reading every record (Open .. Close):             %8.2f ms\n", readAll);
     if (!dialogs.messages.isEmpty() || checksum == 0) {

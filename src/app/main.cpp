@@ -3,9 +3,11 @@
 #include "core/programfolder.h"
 #include "core/qserialportlink.h"
 #include "core/settingsstore.h"
+#include "ui/features.h"
 #include "ui/qtsoundplayer.h"
 #include "ui/qtuserdialogs.h"
 #include "ui/terminalwindow.h"
+#include "ui/windowrunner.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -25,10 +27,12 @@ int main(int argc, char* argv[]) {
     QtUserDialogs dialogs;
     SystemClock clock;
     QtSoundPlayer sound;
+    ExecRunner runner;
     const ProgramFolder folder = ProgramFolder::fromEnvironment(QApplication::applicationDirPath());
 
-    TerminalWindow window({link, dialogs, settings, folder, clock, sound});
+    TerminalWindow window({link, dialogs, settings, folder, clock, sound, runner});
     dialogs.setParent(&window);
+    attachFeatures(window.features());
     window.load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
     window.show();
 

@@ -57,21 +57,21 @@ DialValue dialValue(const QString& number) {
 
 const QList<InterfaceCommands::CommandInfo>& InterfaceCommands::commands() {
     static const QList<CommandInfo> kCommands = {
-        {Command::Bell, "lblBell", QByteArray("\x07"), "Ringing the bell"},
-        {Command::Werda, "lblWerda", QByteArray("\x0d\x17"), "Sending whoIs"},
-        {Command::IAm, "lblIAm", QByteArray("\x0d\x09"), "Sending Here Is"},
-        {Command::GoAhead, "lblGoAhead", QByteArray("+?"), "Go Ahead"},
-        {Command::Zi, "lblZi", QByteArray("\x0f"), " Sending Figures  1... "},
-        {Command::Bu, "lblBu", QByteArray("\x0e"), " Sending Letters  A... "},
-        {Command::LoKal, "lblLoKal", QByteArray("\x0c"), "Local Mode Enabled"},
-        {Command::Msg, "LblMsg", QByteArray("\x11"), "Reading Vornal Messages"},
-        {Command::NextMessage, "lblNexMessage", QByteArray("n"), "Next Vornal Message"},
-        {Command::CancelMsg, "lblCancelMsg", QByteArray("l"), "Cancel Vornal Messages"},
-        {Command::Status, "lblStatus", QByteArray("\x14"), "Reading Vornal Status"},
-        {Command::Konfig, "lblKonfig", QByteArray("\x0b"), "Configuration"},
-        {Command::CR, "lblCR", QByteArray("\x1bM"), "Sending Carriage Return only"},
-        {Command::LineFeed, "lblLineFeed", QByteArray("\x1bJ"), "Sending Line feed only"},
-        {Command::CloseConnection, "LblCloseConnection", QByteArray("\x13"), "Closing Vornal Connection"},
+        {Command::Bell, QByteArray("\x07"), "Ringing the bell"},
+        {Command::Werda, QByteArray("\x0d\x17"), "Sending whoIs"},
+        {Command::IAm, QByteArray("\x0d\x09"), "Sending Here Is"},
+        {Command::GoAhead, QByteArray("+?"), "Go Ahead"},
+        {Command::Zi, QByteArray("\x0f"), " Sending Figures  1... "},
+        {Command::Bu, QByteArray("\x0e"), " Sending Letters  A... "},
+        {Command::LoKal, QByteArray("\x0c"), "Local Mode Enabled"},
+        {Command::Msg, QByteArray("\x11"), "Reading Vornal Messages"},
+        {Command::NextMessage, QByteArray("n"), "Next Vornal Message"},
+        {Command::CancelMsg, QByteArray("l"), "Cancel Vornal Messages"},
+        {Command::Status, QByteArray("\x14"), "Reading Vornal Status"},
+        {Command::Konfig, QByteArray("\x0b"), "Configuration"},
+        {Command::CR, QByteArray("\x1bM"), "Sending Carriage Return only"},
+        {Command::LineFeed, QByteArray("\x1bJ"), "Sending Line feed only"},
+        {Command::CloseConnection, QByteArray("\x13"), "Closing Vornal Connection"},
     };
     return kCommands;
 }
@@ -100,14 +100,14 @@ void InterfaceCommands::run(Command command) {
     const auto& table = commands();
     const auto it = std::find_if(table.begin(), table.end(),
                                  [command](const CommandInfo& c) { return c.command == command; });
-    if (command == Command::CloseConnection && m_state.SoundMuted == 0)
+    if (command == Command::CloseConnection && !m_state.soundMuted)
         playSound("/soundstop.wav");
     if (!send(it->bytes))
         return;
     emit status(QString::fromLatin1(it->status));
     switch (command) {
     case Command::GoAhead:
-        m_state.ConnectionActive = 0;
+        m_state.connectionActive = false;
         break;
     case Command::LoKal:
         playSound("/soundstart.wav");
@@ -116,28 +116,32 @@ void InterfaceCommands::run(Command command) {
         m_counter.resetCounter();
         break;
     case Command::CloseConnection:
-        m_state.ConnectionActive = 0;
+        m_state.connectionActive = false;
         emit broadcastButtonsEnabled();
-        m_state.BroadcastActive = 0;
-        m_state.PastePreview = 1;
+        m_state.broadcastActive = false;
+        m_state.pastePreview = true;
         break;
     default:
         break;
     }
 }
 
+void InterfaceCommands::portToggled() {
+    m_state.pastePreview = true;
+}
+
 void InterfaceCommands::Call() {
     emit hideHeadlinePanel();
     if (!m_link.isOpen())
         return;
-    if (m_state.SoundMuted == 0)
+    if (!m_state.soundMuted)
         playSound("/soundstart.wav");
     if (!send(QByteArray(1, '\x01')))
         return;
     QString prompt = QStringLiteral("Dial Vornal Number please\r");
     m_display.DisplayReceived(prompt);
     emit status(QStringLiteral("Dial Vornal Number please"));
-    m_state.ConnectionActive = 1;
+    m_state.connectionActive = true;
 }
 
 void InterfaceCommands::clearText() {
@@ -164,7 +168,7 @@ void InterfaceCommands::CallNumber(const QString& CallNr, const QString& CallNm)
     if (!send(TextCodec::encode(dialled)))
         return;
     emit status(QStringLiteral("Dialing ") + CallNr + QLatin1Char(' ') + CallNm);
-    m_state.ConnectionActive = 1;
+    m_state.connectionActive = true;
 }
 
 bool InterfaceCommands::keyPressed(int k) {

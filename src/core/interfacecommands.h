@@ -39,7 +39,6 @@ public:
     };
     struct CommandInfo {
         Command command;
-        const char* control; // the button's name
         QByteArray bytes;
         const char* status;
     };
@@ -49,6 +48,8 @@ public:
                       LineCounter& counter, SoundPlayer& sound, ProgramFolder folder,
                       QObject* parent = nullptr);
 
+    // The port was opened or closed: the clipboard goes to the preview first again.
+    void portToggled();
     // A command button: nothing happens while the port is closed.
     void run(Command command);
     // "Call": asks the operator to type the number.

@@ -1,17 +1,11 @@
 #include "linecounter.h"
 
-#include "programstate.h"
-
 namespace vornal {
 
-LineCounter::LineCounter(ProgramState& state, QObject* parent) : QObject(parent), m_state(state) {}
-
-qint64 LineCounter::cycle() const {
-    return m_state.Cycle;
-}
+LineCounter::LineCounter(QObject* parent) : QObject(parent) {}
 
 void LineCounter::reset() {
-    m_state.Cycle = 0;
+    m_cycle = 0;
     m_barTwips = 0;
     m_barColour = kGreen;
     m_counterColour = kGreen;
@@ -20,13 +14,13 @@ void LineCounter::reset() {
 }
 
 void LineCounter::resetCounter() {
-    m_state.Cycle = 0;
+    m_cycle = 0;
     m_counterColour = kGreen;
     emit counterChanged(QStringLiteral("0"), m_counterColour);
 }
 
 bool LineCounter::advance() {
-    const qint64 cycle = ++m_state.Cycle;
+    const qint64 cycle = ++m_cycle;
     m_barTwips += kTwipsPerCharacter;
     if (cycle == kYellowAt) {
         m_barColour = m_counterColour = kYellow;

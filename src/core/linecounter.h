@@ -5,10 +5,10 @@
 
 namespace vornal {
 
-struct ProgramState;
-
 // The count of characters in the current line (`Cycle`) with its counter and bar:
-// green, yellow from 55, red with a beep from 64; the line ends at 69.
+// green, yellow from 55, red with a beep from 64; the line ends at 69. The one owner
+// of the count: typed keys advance it, the box's CR and the port reset it, and the
+// file sender counts its columns in it.
 class LineCounter : public QObject {
     Q_OBJECT
 public:
@@ -20,7 +20,7 @@ public:
     static constexpr int kRedAt = 64;
     static constexpr int kLineEndAt = 69;
 
-    explicit LineCounter(ProgramState& state, QObject* parent = nullptr);
+    explicit LineCounter(QObject* parent = nullptr);
 
     // Counter and bar back to zero and green.
     void reset();
@@ -30,7 +30,9 @@ public:
     // sends a carriage return, and the counter is already back at zero.
     bool advance();
 
-    qint64 cycle() const;
+    qint64 cycle() const { return m_cycle; }
+    // The file sender's column count; the caption follows through the sender.
+    void setCycle(qint64 cycle) { m_cycle = cycle; }
     int barTwips() const { return m_barTwips; }
     quint32 barColour() const { return m_barColour; }
     quint32 counterColour() const { return m_counterColour; }
@@ -41,7 +43,7 @@ signals:
     void beep();
 
 private:
-    ProgramState& m_state;
+    qint64 m_cycle = 0;
     int m_barTwips = 0;
     quint32 m_barColour = kGreen;
     quint32 m_counterColour = kGreen;

@@ -2,15 +2,13 @@
 
 #include "clock.h"
 #include "numbertext.h"
-#include "programstate.h"
 #include "seriallink.h"
 #include "userdialogs.h"
 
 namespace vornal {
 
-PortController::PortController(SerialLink& link, Clock& clock, UserDialogs& dialogs, ProgramState& state,
-                               QObject* parent)
-    : QObject(parent), m_link(link), m_clock(clock), m_dialogs(dialogs), m_state(state) {
+PortController::PortController(SerialLink& link, Clock& clock, UserDialogs& dialogs, QObject* parent)
+    : QObject(parent), m_link(link), m_clock(clock), m_dialogs(dialogs) {
     m_timer1.setInterval(1000);
     connect(&m_timer1, &QTimer::timeout, this, &PortController::tick);
     connect(&m_link, &SerialLink::deviceLost, this, &PortController::onDeviceLost);
@@ -28,9 +26,7 @@ QString PortController::elapsedText(qint64 seconds) {
 
 void PortController::toggle() {
     emit toggling();
-    m_state.Cycle = 0;
     emit lineReset();
-    m_state.PastePreview = 1;
     m_link.setSettings(QString::fromLatin1(kOpenSettings));
     if (!m_link.setPortOpen(!m_link.isOpen()))
         m_dialogs.warning(m_link.lastError().text);
@@ -93,7 +89,6 @@ void PortController::tick() {
 }
 
 void PortController::onDeviceLost(const QString& message) {
-    m_state.Cycle = 0;
     emit lineReset();
     // The received text stays: the operator may still need what arrived before the loss.
     showClosed(false);

@@ -10,7 +10,6 @@ namespace vornal {
 class Clock;
 class SerialLink;
 class UserDialogs;
-struct ProgramState;
 
 // What the main window shows of the port.
 struct PortView {
@@ -33,8 +32,7 @@ class PortController : public QObject {
 public:
     static constexpr const char* kOpenSettings = "9600,n,8,1";
 
-    PortController(SerialLink& link, Clock& clock, UserDialogs& dialogs, ProgramState& state,
-                   QObject* parent = nullptr);
+    PortController(SerialLink& link, Clock& clock, UserDialogs& dialogs, QObject* parent = nullptr);
 
     const PortView& view() const { return m_view; }
     SerialLink& link() { return m_link; }
@@ -50,9 +48,10 @@ public:
 
 signals:
     void viewChanged();
-    // Before the toggle changes anything (the headline panel hides).
+    // Before the toggle changes anything (the headline panel hides, the clipboard
+    // goes to the preview first again).
     void toggling();
-    // The line-length display goes back to zero.
+    // The line's character count, its display and bar go back to zero.
     void lineReset();
     // The terminal's text is replaced.
     void terminalTextSet(const QString& text);
@@ -68,7 +67,6 @@ private:
     SerialLink& m_link;
     Clock& m_clock;
     UserDialogs& m_dialogs;
-    ProgramState& m_state;
     PortView m_view;
     QTimer m_timer1;
     QDateTime m_connectStart;

@@ -6,24 +6,22 @@
 
 namespace vornal {
 
-// The program-wide values of the main window. Each belongs to one part of the
-// program; the others only read it.
+// The program-wide values. Each has one writer, named beside it; everything else is
+// handed a const reference and only reads. Values that a widget shows live with the
+// object that announces their changes instead: the line's character count with
+// `LineCounter`, the operator's cancel with `Transmission`.
 struct ProgramState {
-    Configuration config;
-    QString StartDate; // "dd-MM-yyyy" of the day of start-up
+    Configuration config; // writer: TerminalWindow::load, once at start-up
+    QString StartDate;    // writer: TerminalWindow::load; "dd-MM-yyyy" of the day of start-up
+    QString Echo;         // writer: TerminalWindow::load; kept from the settings store, unused
 
-    int ConnectionActive = 0; // a call was dialled and not closed
-    int SoundMuted = 1;       // event sounds are off until switched on
-    int PastePreview = 1;
-    int CancelSend = 0;
-    int KlklAutoAnswer = 0;
-    int BroadcastActive = 0;
-    int BroadcastListSent = 0;
-    int HeadlineSelect = 0;
-    qint64 Cycle = 0; // characters in the current line
-    QString CurrentFilePath;
-    int FileMode = 0;
-    QString Echo; // kept from the settings store; nothing depends on it
+    bool soundMuted = true;         // writer: TerminalWindow::load; event sounds off until switched on
+    bool connectionActive = false;  // writer: InterfaceCommands; a call was dialled and not closed
+    bool pastePreview = true;       // writer: InterfaceCommands; the clipboard goes to the preview first
+    bool klklAutoAnswer = false;    // writer: TerminalWindow (the "klkl" button)
+    bool broadcastActive = false;   // writer: InterfaceCommands (reset when the call closes)
+    bool broadcastListSent = false; // writer: the broadcast sequence
+    int headlineSelect = 0;         // writer: the headline editor; the set chosen last, stored at EXIT
 };
 
 } // namespace vornal

@@ -4,7 +4,14 @@
 
 #include <QFileInfo>
 #include <QSerialPort>
+#include <QSocketNotifier>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <poll.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace vornal {
@@ -39,7 +46,7 @@ QSerialPort::FlowControl toFlow(int code) {
     case 1:
         return QSerialPort::SoftwareControl;
     case 2:
-    case 3: // Qt offers no combined mode; hardware flow control is the stronger half.
+    case 3: // Qt offers no combined mode: XON/XOFF is added to the terminal settings.
         return QSerialPort::HardwareControl;
     default:
         return QSerialPort::NoFlowControl;
@@ -49,21 +56,18 @@ QSerialPort::FlowControl toFlow(int code) {
 } // namespace
 
 QSerialPortLink::QSerialPortLink(PortMap portMap, QObject* parent)
-    : SerialLink(parent), m_portMap(std::move(portMap)), m_port(new QSerialPort(this)) {
+    : SerialLink(parent), m_portMap(std::move(portMap)), m_port(new QSerialPort(this)),
+      m_writable(new QSocketNotifier(QSocketNotifier::Write, this)) {
     m_gather.setSingleShot(true);
     connect(&m_gather, &QTimer::timeout, this, &QSerialPortLink::gathered);
     connect(m_port, &QSerialPort::readyRead, this, &QSerialPortLink::onReadyRead);
-    connect(m_port, &QSerialPort::bytesWritten, this, [this] {
-        if (m_port->bytesToWrite() == 0)
-            emit commEvent(CommEvent::Send);
-    });
     connect(m_port, &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError e) { onPortError(int(e)); });
+    connect(m_writable, &QSocketNotifier::activated, this, [this] { writeHeld(); });
 }
 
 QSerialPortLink::~QSerialPortLink() {
-    if (m_port->isOpen())
-        m_port->close();
+    closePort();
 }
 
 bool QSerialPortLink::fail(LinkErrorCode code, const QString& text) {
@@ -113,9 +117,26 @@ bool QSerialPortLink::setHandshaking(int code) {
         return fail(LinkErrorCode::InvalidValue,
                     QStringLiteral("Invalid flow control %1 (0 to 3 are known)").arg(code));
     m_handshaking = code;
-    if (m_port->isOpen() && !m_port->setFlowControl(toFlow(code)))
+    if (m_port->isOpen() && !applyFlowControl())
         return fail(LinkErrorCode::SettingsRefused, QStringLiteral("The port refused the flow control"));
     return succeed();
+}
+
+// The box stops our output with XOFF and releases it with XON only: the port's own
+// software flow control would let any byte from the box restart it. Code 3 is
+// hardware flow control with XON/XOFF on top.
+bool QSerialPortLink::applyFlowControl() {
+    if (!m_port->setFlowControl(toFlow(m_handshaking)))
+        return false;
+    termios tio{};
+    if (::tcgetattr(m_port->handle(), &tio) != 0)
+        return false;
+    tio.c_iflag &= ~tcflag_t(IXANY);
+    if (m_handshaking == 1 || m_handshaking == 3)
+        tio.c_iflag |= IXON | IXOFF;
+    else
+        tio.c_iflag &= ~tcflag_t(IXON | IXOFF);
+    return ::tcsetattr(m_port->handle(), TCSANOW, &tio) == 0;
 }
 
 bool QSerialPortLink::applyLineSettings() {
@@ -123,14 +144,12 @@ bool QSerialPortLink::applyLineSettings() {
     const auto dataBits = static_cast<QSerialPort::DataBits>(bits);
     return m_port->setBaudRate(m_settings.speed) && bits >= 5 && m_port->setDataBits(dataBits) &&
            m_port->setParity(toParity(m_settings.parity)) &&
-           m_port->setStopBits(toStopBits(m_settings.stopBits)) &&
-           m_port->setFlowControl(toFlow(m_handshaking));
+           m_port->setStopBits(toStopBits(m_settings.stopBits)) && applyFlowControl();
 }
 
 bool QSerialPortLink::setPortOpen(bool open) {
     if (!open) {
-        if (m_port->isOpen())
-            m_port->close();
+        closePort();
         return succeed();
     }
     if (m_port->isOpen())
@@ -173,11 +192,25 @@ bool QSerialPortLink::setPortOpen(bool open) {
                     QStringLiteral("%1 cannot be opened: %2").arg(portLabel(), qtText));
     }
     if (!applyLineSettings()) {
-        m_port->close();
+        closePort();
         return fail(LinkErrorCode::SettingsRefused,
                     QStringLiteral("%1 refused the settings %2").arg(portLabel(), m_settings.toString()));
     }
+    m_writable->setSocket(m_port->handle());
     return succeed();
+}
+
+// What has not gone out when the port closes is dropped, the system's queue included:
+// on a held line the close would otherwise wait for it, and the program with it.
+void QSerialPortLink::closePort() {
+    m_writable->setEnabled(false);
+    m_writable->setSocket(-1);
+    if (!m_port->isOpen())
+        return;
+    if (outBufferCount() > 0)
+        ::tcflush(m_port->handle(), TCOFLUSH);
+    m_held.clear();
+    m_port->close();
 }
 
 bool QSerialPortLink::isOpen() const {
@@ -187,11 +220,56 @@ bool QSerialPortLink::isOpen() const {
 bool QSerialPortLink::output(const QByteArray& bytes) {
     if (!m_port->isOpen())
         return fail(LinkErrorCode::DeviceNotOpen, QStringLiteral("The port is not open"));
-    if (m_port->write(bytes) != bytes.size())
+    m_held.append(bytes);
+    QString failure;
+    if (!writeHeld(&failure))
         return fail(LinkErrorCode::WriteFailed,
-                    QStringLiteral("Writing to %1 failed: %2").arg(portLabel(), m_port->errorString()));
-    m_port->flush();
+                    QStringLiteral("Writing to %1 failed: %2").arg(portLabel(), failure));
     return succeed();
+}
+
+// Writes as much of the held output as the line takes now; the rest waits for the
+// line to become writable again. False when the device has gone: the port is closed
+// then, the loss reported, and failure says why.
+bool QSerialPortLink::writeHeld(QString* failure) {
+    bool wrote = false;
+    while (!m_held.isEmpty() && m_port->isOpen()) {
+        const ssize_t written = ::write(m_port->handle(), m_held.constData(), size_t(m_held.size()));
+        if (written > 0) {
+            m_held.remove(0, written);
+            wrote = true;
+            continue;
+        }
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written == 0 || errno == EAGAIN || errno == EWOULDBLOCK)
+            break; // held: XOFF, or the device does not take more yet
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        if (failure)
+            *failure = reason;
+        lose(reason);
+        return false;
+    }
+    m_writable->setEnabled(m_port->isOpen() && !m_held.isEmpty());
+    if (wrote && m_held.isEmpty())
+        queueSendEvent();
+    return true;
+}
+
+// The send event follows from the event loop, as the port's own would, never from
+// inside the write that caused it.
+void QSerialPortLink::queueSendEvent() {
+    if (m_sendEventQueued)
+        return;
+    m_sendEventQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_sendEventQueued = false;
+            if (m_port->isOpen() && m_held.isEmpty())
+                emit commEvent(CommEvent::Send);
+        },
+        Qt::QueuedConnection);
 }
 
 QByteArray QSerialPortLink::input() {
@@ -265,7 +343,12 @@ void QSerialPortLink::clearInput() {
 }
 
 int QSerialPortLink::outBufferCount() const {
-    return m_port->isOpen() ? int(m_port->bytesToWrite()) : 0;
+    if (!m_port->isOpen())
+        return 0;
+    int queued = 0;
+    if (::ioctl(m_port->handle(), TIOCOUTQ, &queued) != 0 || queued < 0)
+        queued = 0;
+    return int(std::min<qint64>(qint64(m_held.size()) + queued, INT_MAX));
 }
 
 QString QSerialPortLink::deviceName() const {
@@ -276,15 +359,25 @@ void QSerialPortLink::onPortError(int error) {
     const auto e = static_cast<QSerialPort::SerialPortError>(error);
     if (e != QSerialPort::ResourceError && e != QSerialPort::ReadError)
         return;
+    const QString text = m_port->errorString();
+    m_port->clearError();
+    lose(text);
+}
+
+void QSerialPortLink::lose(const QString& error) {
     if (m_closingAfterLoss || !m_port->isOpen())
         return;
     m_closingAfterLoss = true;
-    const QString text = m_port->errorString();
-    m_port->clearError();
-    m_port->close();
+    // A read that finds the other end gone gets no bytes and no error of its own, and
+    // the port then names whatever call failed last: a hang-up is said as such.
+    QString reason = error;
+    pollfd line{m_port->handle(), 0, 0};
+    if (::poll(&line, 1, 0) == 1 && (line.revents & POLLHUP))
+        reason = QStringLiteral("the device has gone away");
+    closePort();
     emit deviceLost(QStringLiteral("The connection to the interface box on %1 was lost (%2). The port has "
                                    "been closed; check the cable and the box, then open the port again.")
-                        .arg(portLabel(), text));
+                        .arg(portLabel(), reason));
 }
 
 } // namespace vornal

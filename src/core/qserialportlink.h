@@ -8,12 +8,18 @@
 #include <QTimer>
 
 class QSerialPort;
+class QSocketNotifier;
 
 namespace vornal {
 
 // The real serial link on a QSerialPort. A device that goes away while open (read or
-// resource error) closes the port at once and is reported once: QSerialPort would
-// otherwise repeat the error at full speed until the port is closed.
+// resource error, a failed write) closes the port at once and is reported once:
+// QSerialPort would otherwise repeat the error at full speed until the port is closed.
+//
+// Output is written by the link itself rather than through QSerialPort, which takes a
+// write that would block (the box sent XOFF, or stopped reading and the system's
+// buffer is full) for a lost device. A held line is normal: what the line does not
+// take yet waits here, in order, and goes out as soon as the line takes it again.
 class QSerialPortLink final : public SerialLink {
     Q_OBJECT
 public:
@@ -32,6 +38,7 @@ public:
     QByteArray input() override;
     int inBufferCount() const override;
     void clearInput() override;
+    // The bytes held here plus those in the system's output queue (TIOCOUTQ).
     int outBufferCount() const override;
     QString deviceName() const override;
     LinkError lastError() const override { return m_error; }
@@ -40,7 +47,12 @@ private:
     bool fail(LinkErrorCode code, const QString& text);
     bool succeed();
     bool applyLineSettings();
+    bool applyFlowControl();
+    bool writeHeld(QString* failure = nullptr);
+    void queueSendEvent();
+    void closePort();
     void onPortError(int error);
+    void lose(const QString& error);
     QString portLabel() const;
 
     PortMap m_portMap;
@@ -50,6 +62,10 @@ private:
     int m_handshaking = 0;
     LinkError m_error;
     bool m_closingAfterLoss = false;
+
+    QByteArray m_held;                     // output the line has not taken yet, in order
+    QSocketNotifier* m_writable = nullptr; // on while bytes are held
+    bool m_sendEventQueued = false;
 
     static constexpr qint64 kGatherMs = 10;
     static constexpr qsizetype kLargeInput = 64;

@@ -76,6 +76,9 @@ public:
     virtual QByteArray input() = 0;
     virtual int inBufferCount() const = 0;
     virtual void clearInput() = 0;
+    // Bytes not yet sent: those the link still holds and those in the system's
+    // output queue (the kernel's, TIOCOUTQ). Output the box holds back (XOFF, or a
+    // box that does not read) counts until it has gone out, so a sender can wait on it.
     virtual int outBufferCount() const = 0;
     // The device behind the current port number, for messages ("/dev/ttyUSB0").
     virtual QString deviceName() const = 0;

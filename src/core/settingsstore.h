@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <map>
 #include <memory>
 
 class QSettings;
@@ -35,18 +34,6 @@ public:
 
 private:
     std::unique_ptr<QSettings> m_settings;
-};
-
-// An in-memory store for tests.
-class MemorySettingsStore final : public SettingsStore {
-public:
-    QString value(const QString& section, const QString& key, const QString& fallback = {}) const override;
-    void setValue(const QString& section, const QString& key, const QString& value) override;
-    int writes() const { return m_writes; }
-
-private:
-    std::map<std::pair<QString, QString>, QString> m_values;
-    int m_writes = 0;
 };
 
 } // namespace vornal

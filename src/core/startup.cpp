@@ -4,6 +4,9 @@
 #include "settingsstore.h"
 #include "userdialogs.h"
 
+#include <cfenv>
+#include <cmath>
+
 namespace vornal::Startup {
 
 QString startDateText(const QDate& date) {
@@ -30,13 +33,24 @@ FontSetting storedFont(const SettingsStore& store) {
 
 namespace {
 
-bool readInteger(const QString& text, int* out) {
+enum class Stored { Number, NotANumber, OutOfRange };
+
+// A stored number as the settings give it to an integer property: rounded to the
+// nearest integer, halves to the even neighbour, within the property's type. "nan"
+// and "inf" read as numbers without a value in any range; they never reach the cast.
+Stored readInteger(const QString& text, double lowest, double highest, int* out) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    if (!ok || value < -2147483648.0 || value > 2147483647.0)
-        return false;
-    *out = int(value);
-    return true;
+    if (!ok)
+        return Stored::NotANumber;
+    if (!std::isfinite(value))
+        return Stored::OutOfRange;
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(value);
+    if (rounded < lowest || rounded > highest)
+        return Stored::OutOfRange;
+    *out = static_cast<int>(rounded);
+    return Stored::Number;
 }
 
 } // namespace
@@ -50,21 +64,38 @@ bool applyStoredPortSettings(SerialLink& link, const SettingsStore& store, UserD
         return false;
     }
     QString error;
+    // The port number is a 16-bit property, the flow control a 32-bit one.
     const QString port = store.value(section, QStringLiteral("CommPort"));
     if (!port.isEmpty()) {
         int number = 0;
-        if (!readInteger(port, &number))
+        switch (readInteger(port, -32768.0, 32767.0, &number)) {
+        case Stored::NotANumber:
             error = QStringLiteral("The stored port number \"%1\" is not a number").arg(port);
-        else if (!link.setPortNumber(number))
-            error = link.lastError().text;
+            break;
+        case Stored::OutOfRange:
+            error = QStringLiteral("Invalid port number %1 (ports are 1 to 32)").arg(port.trimmed());
+            break;
+        case Stored::Number:
+            if (!link.setPortNumber(number))
+                error = link.lastError().text;
+            break;
+        }
     }
     const QString flow = store.value(section, QStringLiteral("Handshaking"));
     if (!flow.isEmpty()) {
         int code = 0;
-        if (!readInteger(flow, &code))
+        switch (readInteger(flow, -2147483648.0, 2147483647.0, &code)) {
+        case Stored::NotANumber:
             error = QStringLiteral("The stored flow control \"%1\" is not a number").arg(flow);
-        else if (!link.setHandshaking(code))
-            error = link.lastError().text;
+            break;
+        case Stored::OutOfRange:
+            error = QStringLiteral("Invalid flow control %1 (0 to 3 are known)").arg(flow.trimmed());
+            break;
+        case Stored::Number:
+            if (!link.setHandshaking(code))
+                error = link.lastError().text;
+            break;
+        }
     }
     if (!error.isEmpty()) {
         dialogs.warning(error);

@@ -3,13 +3,20 @@
 #include "programstate.h"
 #include "terminalbuffer.h"
 
+#include <QMetaObject>
+
 namespace vornal {
 
-TerminalDisplay::TerminalDisplay(TerminalBuffer& box, ProgramState& state, QObject* parent)
+TerminalDisplay::TerminalDisplay(TerminalBuffer& box, const ProgramState& state, QObject* parent)
     : QObject(parent), m_box(box), m_state(state) {}
 
 void TerminalDisplay::gather(const QString& text) {
     m_AnswerBuffer.append(text);
+}
+
+// Only after the phrases were looked for in the whole piece: a phrase anywhere in a
+// long piece is found, and the tail kept finds one split across pieces.
+void TerminalDisplay::trimGathered() {
     if (m_AnswerBuffer.size() > kAnswerTail)
         m_AnswerBuffer.remove(0, m_AnswerBuffer.size() - kAnswerTail);
 }
@@ -22,20 +29,24 @@ void TerminalDisplay::DisplayReceived(QString& text) {
         m_box.removeFront(kTrimBy);
     const qsizetype displayLength = m_box.length();
 
-    // A backspace erases the character before it in the same text; one at the start
-    // replaces the last displayed character with what is inserted (any number of them
-    // replace just that one).
-    QString edited;
-    edited.reserve(text.size() + text.size() / 8);
+    // Backspaces first, on the text as it came: a backspace erases the character
+    // before it in the same text, a line feed included; one at the start replaces the
+    // last displayed character with what is inserted (any number of them replace just
+    // that one). Then line feeds are dropped and every CR becomes CR LF.
+    QString erased;
+    erased.reserve(text.size());
     bool replaceLast = false;
     for (QChar c : std::as_const(text)) {
-        if (c == QLatin1Char('\b')) {
-            if (edited.isEmpty())
-                replaceLast = displayLength > 0;
-            else
-                edited.chop(1);
-            continue;
-        }
+        if (c != QLatin1Char('\b'))
+            erased.append(c);
+        else if (erased.isEmpty())
+            replaceLast = displayLength > 0;
+        else
+            erased.chop(1);
+    }
+    QString edited;
+    edited.reserve(erased.size() + erased.size() / 8);
+    for (QChar c : std::as_const(erased)) {
         if (c == QLatin1Char('\n'))
             continue;
         edited.append(c);
@@ -44,37 +55,34 @@ void TerminalDisplay::DisplayReceived(QString& text) {
     }
     text = edited;
 
-    if (m_state.KlklAutoAnswer == 1 && m_AnswerBusy == 0)
+    if (m_state.klklAutoAnswer && !m_AnswerBusy)
         gather(text);
     m_box.replaceBack(replaceLast ? 1 : 0, text);
     emit received();
 
     // A second "klkl" that arrives while the answer is being sent does not start
     // another answer inside the first.
-    if (m_AnswerBusy == 0 && m_AnswerBuffer.contains(QLatin1String("klkl"))) {
-        m_AnswerBusy = 1;
+    if (!m_AnswerBusy && m_AnswerBuffer.contains(QLatin1String("klkl"))) {
+        m_AnswerBusy = true;
         m_AnswerBuffer.clear();
-        if (onKlkl)
-            onKlkl();
-        m_AnswerBusy = 0;
+        QMetaObject::invokeMethod(this, &TerminalDisplay::klklHeard, Qt::QueuedConnection);
     }
 
-    if (m_state.BroadcastActive == 1) {
+    if (m_state.broadcastActive) {
         gather(text);
         if (m_AnswerBuffer.contains(QLatin1String(" +++):"))) {
             m_AnswerBuffer.clear();
-            if (onReceiverListPrompt)
-                onReceiverListPrompt();
+            QMetaObject::invokeMethod(this, &TerminalDisplay::receiverListPrompted, Qt::QueuedConnection);
         }
         if (m_AnswerBuffer.contains(QLatin1String(" text eingeben."))) {
             m_AnswerBuffer.clear();
-            if (onReceiverListPrompt)
-                onReceiverListPrompt();
+            QMetaObject::invokeMethod(this, &TerminalDisplay::receiverListPrompted, Qt::QueuedConnection);
         }
     }
+    trimGathered();
 
-    if (m_state.SoundMuted == 0 && onReceiveSound)
-        onReceiveSound();
+    if (!m_state.soundMuted)
+        emit receiveSound();
 }
 
 } // namespace vornal

@@ -3,8 +3,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 namespace vornal {
 
 class TerminalBuffer;
@@ -13,39 +11,49 @@ struct ProgramState;
 // Shows what the interface box sends: received text is edited for the display
 // (backspaces erase, line feeds are dropped, a CR becomes CR LF), the display is kept
 // bounded, and the text is watched for "klkl" and the broadcast service's prompts.
+//
+// What a phrase starts (the automatic answer, the receivers list) transmits and waits
+// between characters, so it must not run inside the receive handler: the port does
+// not report new input while its handler is still running. The phrase signals are
+// therefore delivered from the event loop, after DisplayReceived has returned.
 class TerminalDisplay : public QObject {
     Q_OBJECT
 public:
     static constexpr qsizetype kTrimAbove = 16000;
     static constexpr qsizetype kTrimBy = 4096;
-    // The longest phrase watched for is 15 characters; keeping more than that of the
-    // gathered text finds every phrase split across chunks.
+    // The longest phrase watched for is 15 characters; keeping the last 256 characters
+    // of the gathered text after each test finds every phrase split across chunks.
     static constexpr qsizetype kAnswerTail = 256;
 
-    TerminalDisplay(TerminalBuffer& box, ProgramState& state, QObject* parent = nullptr);
+    TerminalDisplay(TerminalBuffer& box, const ProgramState& state, QObject* parent = nullptr);
 
     // Appends text to the display with the conversions above. The text is changed.
     void DisplayReceived(QString& text);
 
     const QString& answerBuffer() const { return m_AnswerBuffer; }
-    int answerBusy() const { return m_AnswerBusy; }
-
-    // Run when their phrase is found; unset, they do nothing.
-    std::function<void()> onKlkl;
-    std::function<void()> onReceiverListPrompt;
-    std::function<void()> onReceiveSound;
+    // True from the "klkl" that started the automatic answer until answerFinished().
+    bool answerBusy() const { return m_AnswerBusy; }
+    // The automatic answer has ended (sent, cancelled or refused); the next "klkl"
+    // may start another.
+    void answerFinished() { m_AnswerBusy = false; }
 
 signals:
     // The receive indicator turns active.
     void received();
+    // Delivered after DisplayReceived has returned (see above).
+    void klklHeard();
+    void receiverListPrompted();
+    // Delivered at once: playing a sound does not wait.
+    void receiveSound();
 
 private:
     void gather(const QString& text);
+    void trimGathered();
 
     TerminalBuffer& m_box;
-    ProgramState& m_state;
+    const ProgramState& m_state;
     QString m_AnswerBuffer;
-    int m_AnswerBusy = 0;
+    bool m_AnswerBusy = false;
 };
 
 } // namespace vornal

@@ -19,10 +19,35 @@ PhonebookUpdate::PhonebookUpdate(QString directoryServer, ProgramFolder folder, 
                                  QObject* parent)
     : QObject(parent), m_server(std::move(directoryServer)), m_folder(folder), m_dialogs(dialogs),
       m_clock(clock), m_options(options), m_layer(dialogs, resolver), m_download(m_layer, dialogs),
-      m_writer(folder) {
+      m_writer(folder), m_list(listHeaders()) {
     m_layer.setTimeouts(m_options.timeouts);
     connect(&m_download, &DirectoryDownload::recordDecoded, this,
             [this](const DirectoryEntry& e) { BuildRow(e.number, e.name); });
+}
+
+PhonebookListModel::Headers PhonebookUpdate::listHeaders() {
+    return {{{QStringLiteral("ID"), 600},
+             {QStringLiteral("Number"), 1000},
+             {QStringLiteral("Name"), 3100},
+             {QStringLiteral("Check"), 800},
+             {QStringLiteral("RsGr1"), 800},
+             {QStringLiteral("RsGr2"), 800},
+             {QStringLiteral("RsGr3"), 800},
+             {QStringLiteral("RsGr4"), 800},
+             {QStringLiteral("RsGr5"), 800},
+             {QStringLiteral("Change Date"), 1200}}};
+}
+
+bool PhonebookUpdate::readMarks(PhonebookFile& file) {
+    m_favouriteMarks.clear();
+    m_broadcastMarks.clear();
+    if (!file.Open())
+        return false;
+    const QList<PhonebookEntry> entries = file.ReadAll();
+    file.Close();
+    m_favouriteMarks = MarkTable::fromEntries(entries, &PhonebookEntry::Check);
+    m_broadcastMarks = MarkTable::fromEntries(entries, &PhonebookEntry::RsGr2);
+    return true;
 }
 
 void PhonebookUpdate::setStatus(const QString& text, quint32 colour) {
@@ -51,7 +76,7 @@ bool PhonebookUpdate::Retrieve() {
     m_busy = true;
     setButtonsEnabled(false);
     PhonebookFile file(m_folder);
-    if (!m_marks.LoadMarks(file)) {
+    if (!readMarks(file)) {
         // Without the old marks the update would drop every favourite and receiver.
         emit marksLoaded({}, {});
         m_busy = false;
@@ -59,7 +84,7 @@ bool PhonebookUpdate::Retrieve() {
         m_dialogs.message({file.openFailureText(), {}, DialogButtons::Ok, DialogIcon::Critical, {}});
         return false;
     }
-    emit marksLoaded(m_marks.favourites(), m_marks.broadcastReceivers());
+    emit marksLoaded(m_favouriteMarks.numbers(), m_broadcastMarks.numbers());
     m_list.clear();
     setStatus(QStringLiteral(" Retrieving Subscribers List from ") + m_server +
                   QStringLiteral(" Please wait ... "),
@@ -81,31 +106,31 @@ bool PhonebookUpdate::Retrieve() {
 
 void PhonebookUpdate::LoadMarks() {
     PhonebookFile file(m_folder);
-    if (!m_marks.LoadMarks(file))
+    if (!readMarks(file))
         m_dialogs.message({file.openFailureText(), {}, DialogButtons::Ok, DialogIcon::Critical, {}});
-    emit marksLoaded(m_marks.favourites(), m_marks.broadcastReceivers());
+    emit marksLoaded(m_favouriteMarks.numbers(), m_broadcastMarks.numbers());
 }
 
 void PhonebookUpdate::BuildRow(const QString& number, const QString& name) {
     emit currentRecord(number, name);
     const QString zero = QStringLiteral("0");
     const QString one = QStringLiteral("1");
-    UpdateListModel::Row row;
-    row[UpdateListModel::Number] = number;
-    row[UpdateListModel::Name] = name;
-    row[UpdateListModel::Check] = m_marks.isFavourite(number) ? one : zero;
-    row[UpdateListModel::RsGr1] = zero;
-    row[UpdateListModel::RsGr2] = m_marks.isBroadcastReceiver(number) ? one : zero;
-    row[UpdateListModel::RsGr3] = zero;
-    row[UpdateListModel::RsGr4] = zero;
-    row[UpdateListModel::RsGr5] = zero;
-    row[UpdateListModel::ChangeDate] = today();
+    PhonebookListModel::Row row;
+    row[PhonebookListModel::Number] = number;
+    row[PhonebookListModel::Name] = name;
+    row[PhonebookListModel::Check] = m_favouriteMarks.containsNumber(number) ? one : zero;
+    row[PhonebookListModel::RsGr1] = zero;
+    row[PhonebookListModel::RsGr2] = m_broadcastMarks.containsNumber(number) ? one : zero;
+    row[PhonebookListModel::RsGr3] = zero;
+    row[PhonebookListModel::RsGr4] = zero;
+    row[PhonebookListModel::RsGr5] = zero;
+    row[PhonebookListModel::ChangeDate] = today();
     m_list.appendRow(row);
 }
 
 void PhonebookUpdate::SortByName() {
     setStatus(QString::fromLatin1(kSortingText), kMagenta);
-    m_list.sortByColumn(UpdateListModel::Name);
+    m_list.sortByColumn(PhonebookListModel::Name);
     Delay(m_options.sortPause);
 }
 
@@ -129,7 +154,7 @@ bool PhonebookUpdate::WritePhonebook() {
 
 bool PhonebookUpdate::write() {
     SortByName();
-    const QList<UpdateListModel::Row>& rows = m_list.rows();
+    const QList<PhonebookListModel::Row>& rows = m_list.rows();
     QString error;
     if (!m_writer.writePhonebook(rows, &error)) {
         setStatus(QString::fromLatin1(kSaveFailedText), kRed);
@@ -170,17 +195,17 @@ bool PhonebookUpdate::write() {
 }
 
 void PhonebookUpdate::newPhonebook() {
-    QList<UpdateListModel::Row> rows;
+    QList<PhonebookListModel::Row> rows;
     rows.reserve(500);
     const QString zero = QStringLiteral("0");
     for (int id = 1; id <= 500; ++id) {
-        UpdateListModel::Row row;
-        row[UpdateListModel::ID] = QString::number(id);
-        row[UpdateListModel::Number] = QString::number(QRandomGenerator::global()->bounded(5000));
-        row[UpdateListModel::Name] = QStringLiteral("Name");
-        for (int c = UpdateListModel::Check; c <= UpdateListModel::RsGr5; ++c)
+        PhonebookListModel::Row row;
+        row[PhonebookListModel::ID] = QString::number(id);
+        row[PhonebookListModel::Number] = QString::number(QRandomGenerator::global()->bounded(5000));
+        row[PhonebookListModel::Name] = QStringLiteral("Name");
+        for (int c = PhonebookListModel::Check; c <= PhonebookListModel::RsGr5; ++c)
             row[size_t(c)] = zero;
-        row[UpdateListModel::ChangeDate] = today();
+        row[PhonebookListModel::ChangeDate] = today();
         rows.append(row);
     }
     m_list.setRows(std::move(rows));

@@ -2,10 +2,10 @@
 
 #include "core/programfolder.h"
 #include "directorydownload.h"
-#include "phonebookmarks.h"
+#include "phonebook/marktable.h"
+#include "phonebook/phonebooklistmodel.h"
 #include "phonebookwriter.h"
 #include "socketlayer.h"
-#include "updatelistmodel.h"
 
 #include <QDate>
 #include <QObject>
@@ -15,6 +15,7 @@ namespace vornal {
 
 class Clock;
 class HostResolver;
+class PhonebookFile;
 class UserDialogs;
 
 // What the update window does, without its widgets: Retrieve (the marks of the old
@@ -48,8 +49,15 @@ public:
     PhonebookUpdate(QString directoryServer, ProgramFolder folder, UserDialogs& dialogs, Clock& clock,
                     HostResolver& resolver, const Options& options, QObject* parent = nullptr);
 
-    UpdateListModel& list() { return m_list; }
-    const PhonebookMarks& marks() const { return m_marks; }
+    // The update list's ten columns: "ID", "Number", "Name", "Check", "RsGr1" to
+    // "RsGr5" and "Change Date".
+    static PhonebookListModel::Headers listHeaders();
+
+    PhonebookListModel& list() { return m_list; }
+    // The favourites (Check) and the broadcast receivers (RsGr2) of the phonebook as
+    // Retrieve or LoadMarks last read it, by record position.
+    const MarkTable& favouriteMarks() const { return m_favouriteMarks; }
+    const MarkTable& broadcastMarks() const { return m_broadcastMarks; }
     SocketLayer& socketLayer() { return m_layer; }
     const QString& directoryServer() const { return m_server; }
     QString statusText() const { return m_statusText; }
@@ -86,6 +94,10 @@ signals:
 private:
     // The save after a sort; announces the outcome and enables the buttons again.
     bool write();
+    // Reads both mark tables from the phonebook, which is opened (a missing file is
+    // created empty) and closed again. False when it could not be opened; the tables
+    // are then empty.
+    bool readMarks(PhonebookFile& file);
     void setStatus(const QString& text, quint32 colour);
     void setButtonsEnabled(bool enabled);
     QString today();
@@ -97,9 +109,10 @@ private:
     Options m_options;
     SocketLayer m_layer;
     DirectoryDownload m_download;
-    PhonebookMarks m_marks;
+    MarkTable m_favouriteMarks;
+    MarkTable m_broadcastMarks;
     PhonebookWriter m_writer;
-    UpdateListModel m_list;
+    PhonebookListModel m_list;
     QString m_statusText = QString::fromLatin1(kIdleText);
     quint32 m_statusColour = kBlack;
     bool m_buttonsEnabled = true;

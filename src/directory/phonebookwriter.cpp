@@ -69,19 +69,19 @@ QString PhonebookWriter::backupPath() const {
     return m_folder.file(QString::fromLatin1(kBackupFileName));
 }
 
-PhonebookEntry PhonebookWriter::entryFor(int k, const UpdateListModel::Row& row) {
+PhonebookEntry PhonebookWriter::entryFor(int k, const PhonebookListModel::Row& row) {
     const auto mark = [&row](int column) { return qint16(row[size_t(column)].trimmed().toInt()); };
     PhonebookEntry e;
     e.ID = qint16(k);
-    e.Number = padded(row[UpdateListModel::Number], PhonebookEntry::kNumberLength);
-    e.Name = padded(row[UpdateListModel::Name], PhonebookEntry::kNameLength);
-    e.Check = mark(UpdateListModel::Check);
-    e.RsGr1 = mark(UpdateListModel::RsGr1);
-    e.RsGr2 = mark(UpdateListModel::RsGr2);
-    e.RsGr3 = mark(UpdateListModel::RsGr3);
-    e.RsGr4 = mark(UpdateListModel::RsGr4);
-    e.RsGr5 = mark(UpdateListModel::RsGr5);
-    e.ChangeDate = row[UpdateListModel::ChangeDate];
+    e.Number = padded(row[PhonebookListModel::Number], PhonebookEntry::kNumberLength);
+    e.Name = padded(row[PhonebookListModel::Name], PhonebookEntry::kNameLength);
+    e.Check = mark(PhonebookListModel::Check);
+    e.RsGr1 = mark(PhonebookListModel::RsGr1);
+    e.RsGr2 = mark(PhonebookListModel::RsGr2);
+    e.RsGr3 = mark(PhonebookListModel::RsGr3);
+    e.RsGr4 = mark(PhonebookListModel::RsGr4);
+    e.RsGr5 = mark(PhonebookListModel::RsGr5);
+    e.ChangeDate = row[PhonebookListModel::ChangeDate];
     return e;
 }
 
@@ -91,7 +91,7 @@ QByteArray PhonebookWriter::csvLine(int k, const QString& name, const QString& n
                              padded(number, PhonebookEntry::kNumberLength) + QStringLiteral("\r\n"));
 }
 
-bool PhonebookWriter::writePhonebook(const QList<UpdateListModel::Row>& rows, QString* error) const {
+bool PhonebookWriter::writePhonebook(const QList<PhonebookListModel::Row>& rows, QString* error) const {
     const QString target = phonebookPath();
     const QString temporary = target + QString::fromLatin1(kTemporarySuffix);
     // A leftover of an interrupted write.
@@ -132,11 +132,12 @@ bool PhonebookWriter::writePhonebook(const QList<UpdateListModel::Row>& rows, QS
     return true;
 }
 
-bool PhonebookWriter::writeCsv(const QList<UpdateListModel::Row>& rows, QString* error) const {
+bool PhonebookWriter::writeCsv(const QList<PhonebookListModel::Row>& rows, QString* error) const {
     QByteArray content;
     content.reserve(rows.size() * 64);
     for (int i = 0; i < rows.size(); ++i)
-        content += csvLine(i + 1, rows.at(i)[UpdateListModel::Name], rows.at(i)[UpdateListModel::Number]);
+        content +=
+            csvLine(i + 1, rows.at(i)[PhonebookListModel::Name], rows.at(i)[PhonebookListModel::Number]);
     return saveWhole(csvPath(), content, error);
 }
 

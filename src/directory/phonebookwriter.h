@@ -2,7 +2,7 @@
 
 #include "core/programfolder.h"
 #include "phonebook/phonebookentry.h"
-#include "updatelistmodel.h"
+#include "phonebook/phonebooklistmodel.h"
 
 #include <QByteArray>
 #include <QList>
@@ -26,15 +26,15 @@ public:
 
     // Record k of the new phonebook from a row: ID k, Number and Name from columns 1
     // and 2, the marks from the numbers in columns 3 to 8, ChangeDate from column 9.
-    static PhonebookEntry entryFor(int k, const UpdateListModel::Row& row);
+    static PhonebookEntry entryFor(int k, const PhonebookListModel::Row& row);
     // One line of the export: k, the name padded to 40, the number padded to 12,
     // separated by commas, ended by CR LF; no quoting.
     static QByteArray csvLine(int k, const QString& name, const QString& number);
 
     // Each returns false with the file and the reason in *error when it fails; the
     // file it would have replaced is then as it was.
-    bool writePhonebook(const QList<UpdateListModel::Row>& rows, QString* error) const;
-    bool writeCsv(const QList<UpdateListModel::Row>& rows, QString* error) const;
+    bool writePhonebook(const QList<PhonebookListModel::Row>& rows, QString* error) const;
+    bool writeCsv(const QList<PhonebookListModel::Row>& rows, QString* error) const;
     // Copies the phonebook, byte for byte, over the backup.
     bool copyBackup(QString* error) const;
 

@@ -1,6 +1,6 @@
 #include "charpacer.h"
 
-#include "delay.h"
+#include "core/wait.h"
 
 namespace vornal {
 
@@ -37,7 +37,7 @@ void CharPacer::waitNext() {
     Clock::time_point target = next;
     if (m_hasReturned)
         target = std::max(target, m_lastReturn + m_interval - kCatchUp);
-    waitUntil(target);
+    Wait(target).run();
     m_lastReturn = Clock::now();
     m_hasReturned = true;
 }

@@ -7,7 +7,7 @@ namespace vornal {
 // Paces characters to a fixed schedule: waitNext() waits until the previous deadline
 // plus the interval, not for the interval after the caller's own work, so the time
 // spent writing and handling events does not add up over a long text. The waits
-// handle events as Delay does.
+// are Wait's and handle events as Delay does.
 //
 // No deadline comes earlier than the previous one plus the interval, and no wait
 // returns before its deadline, so the n-th return after start() is never earlier than

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <chrono>
+#include "core/wait.h"
 
 namespace vornal {
 
@@ -11,15 +11,7 @@ namespace vornal {
 //
 // Re-entrant: a handler that runs during the pause may pause again; the outer pause
 // then ends when the inner one has returned. Deferred deletes posted before the pause
-// do not run inside it.
+// do not run inside it. The waiting itself is Wait's.
 void Delay(double seconds);
-
-// Waits, as Delay does, until the monotonic clock reaches `deadline`; returns at once
-// when it has already passed.
-void waitUntil(std::chrono::steady_clock::time_point deadline);
-
-// A count of seconds as a duration on the monotonic clock, rounded up so that a wait of
-// that length is never shorter than asked; 0 for zero, negative and not-a-number.
-std::chrono::steady_clock::duration secondsToDuration(double seconds);
 
 } // namespace vornal

@@ -12,7 +12,4 @@ namespace vornal {
 QPushButton* makeCallSlot(const QString& name, const QString& caption);
 void setCallSlotCaption(QPushButton* slot, const QString& caption);
 
-// The style shared by the call list panels.
-QString callPanelStyle();
-
 } // namespace vornal

@@ -46,7 +46,6 @@ CallSlotsPanel::Layout CallSlotsPanel::localCalls() {
 CallSlotsPanel::CallSlotsPanel(const Layout& layout, QWidget* parent) : QFrame(parent) {
     setObjectName(layout.objectName);
     setProperty("class", QStringLiteral("callPanel"));
-    setStyleSheet(callPanelStyle());
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(0);
@@ -68,6 +67,7 @@ CallSlotsPanel::CallSlotsPanel(const Layout& layout, QWidget* parent) : QFrame(p
     exit->setObjectName(layout.exitName);
     exit->setToolTip(layout.exitTip);
     exit->setCursor(Qt::PointingHandCursor);
+    exit->setFocusPolicy(Qt::TabFocus);
     connect(exit, &QPushButton::clicked, this, &CallSlotsPanel::exitClicked);
     column->addWidget(exit);
     hide();

@@ -40,9 +40,9 @@ void CancelSendWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || isActiveWindow() || !isVisible())
         return;
-    if (transmitting && transmitting()) {
+    if (m_holdsFocus) {
         QTimer::singleShot(0, this, [this] {
-            if (isVisible() && transmitting && transmitting()) {
+            if (isVisible() && m_holdsFocus) {
                 raise();
                 activateWindow();
             }

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QLabel;
 
 namespace vornal {
@@ -18,8 +16,11 @@ public:
 
     void showTransmission(const QString& label);
     QString label() const;
-    // True while a transmission wants the focus.
-    std::function<bool()> transmitting;
+    bool holdsFocus() const { return m_holdsFocus; }
+
+public slots:
+    // While a transmission runs and is not cancelled, the window takes the focus back.
+    void setHoldsFocus(bool hold) { m_holdsFocus = hold; }
 
 signals:
     void cancelRequested();
@@ -29,6 +30,7 @@ protected:
 
 private:
     QLabel* m_label1;
+    bool m_holdsFocus = false;
 };
 
 } // namespace vornal

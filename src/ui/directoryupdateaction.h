@@ -7,11 +7,11 @@
 
 namespace vornal {
 
+class FeatureContext;
 class HostResolver;
-class TerminalWindow;
 
 // The main window's "Update": the warning, then the update window on the configured
-// directory server. After the phonebook was replaced the window's lists are
+// directory server. After the phonebook was replaced the program's lists are
 // refreshed.
 class DirectoryUpdateAction : public QObject {
     Q_OBJECT
@@ -22,7 +22,7 @@ public:
         "Rundsend will be saved automaticaly. Please do not abuse to prevent Server issues!!";
     static constexpr const char* kWarningTitle = "Update Vornal Phonebook";
 
-    explicit DirectoryUpdateAction(TerminalWindow& window);
+    explicit DirectoryUpdateAction(FeatureContext& context);
 
     // Shows the warning; on Yes, the update window, modal.
     void OpenUpdate();
@@ -33,13 +33,13 @@ public:
     void setResolver(HostResolver* resolver) { m_resolver = resolver; }
 
 private:
-    TerminalWindow& m_window;
+    FeatureContext& m_context;
     SystemHostResolver m_systemResolver;
     HostResolver* m_resolver = nullptr;
     PhonebookUpdate::Options m_options;
 };
 
-// Adds the "Update" button to the window's program group and wires it.
-DirectoryUpdateAction& installDirectoryUpdate(TerminalWindow& window);
+// Adds the "Update" button to the program group and wires it.
+DirectoryUpdateAction& attachDirectoryUpdate(FeatureContext& context);
 
 } // namespace vornal

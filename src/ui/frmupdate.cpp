@@ -1,5 +1,7 @@
 #include "frmupdate.h"
 
+#include "theme.h"
+
 #include "directory/phonebookupdate.h"
 
 #include <QCloseEvent>
@@ -27,11 +29,6 @@ QLabel* makeLabel(const QString& caption) {
     return l;
 }
 
-// Colours are held with red in the lowest byte.
-QColor colourOf(quint32 value) {
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
 } // namespace
 
 FrmUpdate::FrmUpdate(PhonebookUpdate& update, QWidget* parent) : QDialog(parent), m_update(update) {
@@ -52,8 +49,8 @@ FrmUpdate::FrmUpdate(PhonebookUpdate& update, QWidget* parent) : QDialog(parent)
     m_lvwStat->setModel(&m_update.list());
     m_lvwStat->header()->setSectionsClickable(true);
     m_lvwStat->header()->setStretchLastSection(false);
-    for (int c = 0; c < UpdateListModel::kColumnCount; ++c)
-        m_lvwStat->setColumnWidth(c, twips(UpdateListModel::columnWidthTwips(c)));
+    for (int c = 0; c < PhonebookListModel::kColumnCount; ++c)
+        m_lvwStat->setColumnWidth(c, twips(m_update.list().columnWidthTwips(c)));
     place(m_lvwStat, 285, 1245, 11190, 5880);
     connect(m_lvwStat->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { m_update.sortByColumn(column); });
@@ -135,9 +132,7 @@ FrmUpdate::FrmUpdate(PhonebookUpdate& update, QWidget* parent) : QDialog(parent)
 }
 
 int FrmUpdate::twips(int length) const {
-    // 15 twips to the pixel at 96 dots per inch.
-    const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
-    return qRound(double(length) * dpi / 1440.0);
+    return Theme::twipsToPixels(length, this);
 }
 
 void FrmUpdate::place(QWidget* w, int left, int top, int width, int height) {
@@ -147,7 +142,11 @@ void FrmUpdate::place(QWidget* w, int left, int top, int width, int height) {
 
 void FrmUpdate::showStatus(const QString& text, quint32 colour) {
     m_lblStatus->setText(text);
-    m_lblStatus->setStyleSheet(QStringLiteral("color: %1;").arg(colourOf(colour).name()));
+    // The status colour is the update's own state colour, shown through the palette.
+    QPalette palette = m_lblStatus->palette();
+    palette.setColor(QPalette::WindowText, Theme::fromColourValue(colour));
+    m_lblStatus->setPalette(palette);
+    m_lblStatus->setProperty("colourValue", colour);
 }
 
 void FrmUpdate::reject() {

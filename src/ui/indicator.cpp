@@ -1,11 +1,14 @@
 #include "indicator.h"
 
+#include "theme.h"
+
 #include <QPainter>
 #include <QPixmap>
 
 namespace vornal {
 
-Indicator::Indicator(const QString& objectName, const QString& tip, QWidget* parent) : QLabel(parent) {
+Indicator::Indicator(const QString& objectName, const QString& tip, const Theme& theme, QWidget* parent)
+    : QLabel(parent), m_theme(theme) {
     setObjectName(objectName);
     setToolTip(tip);
     setFixedSize(18, 18);
@@ -16,9 +19,10 @@ void Indicator::setPicture(int picture) {
     if (picture == m_picture)
         return;
     m_picture = picture;
-    const QColor colour = picture == 1   ? QColor(0x2e, 0xcc, 0x40)
-                          : picture == 8 ? QColor(0xff, 0xa5, 0x00)
-                                         : QColor(0x9a, 0xa3, 0xad);
+    setProperty("picture", picture);
+    const QColor colour = m_theme.colour(picture == 1   ? Theme::Colour::LampActive
+                                         : picture == 8 ? Theme::Colour::LampChanged
+                                                        : Theme::Colour::LampIdle);
     const qreal ratio = devicePixelRatioF();
     QPixmap pixmap(QSize(18, 18) * ratio);
     pixmap.setDevicePixelRatio(ratio);

@@ -4,16 +4,20 @@
 
 namespace vornal {
 
+class Theme;
+
 // A small round lamp: the pictures of the port and line indicators (1 active,
-// 2 idle, 8 the port changed while open).
+// 2 idle, 8 the port changed while open), in the theme's lamp colours. The picture is
+// also its "picture" property.
 class Indicator : public QLabel {
     Q_OBJECT
 public:
-    explicit Indicator(const QString& objectName, const QString& tip, QWidget* parent = nullptr);
+    Indicator(const QString& objectName, const QString& tip, const Theme& theme, QWidget* parent = nullptr);
     void setPicture(int picture);
     int picture() const { return m_picture; }
 
 private:
+    const Theme& m_theme;
     int m_picture = 0;
 };
 

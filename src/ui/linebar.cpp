@@ -1,12 +1,10 @@
 #include "linebar.h"
 
+#include "theme.h"
+
 #include <QPainter>
 
 namespace vornal {
-
-QColor fromColourValue(quint32 value) {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
 
 LineBar::LineBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Line1"));
@@ -38,7 +36,7 @@ void LineBar::paintEvent(QPaintEvent*) {
     const qreal full = 69.0 * kTwipsPerCharacter;
     const qreal w = std::min<qreal>(width(), width() * m_twips / full);
     if (w > 0) {
-        p.setBrush(fromColourValue(m_colour));
+        p.setBrush(Theme::fromColourValue(m_colour));
         p.drawRoundedRect(QRectF(0, 0, w, height()), 3, 3);
     }
 }

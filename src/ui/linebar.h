@@ -27,7 +27,4 @@ private:
     quint32 m_colour = 65280;
 };
 
-// A colour value with red in the lowest byte, as the program stores colours.
-QColor fromColourValue(quint32 value);
-
 } // namespace vornal

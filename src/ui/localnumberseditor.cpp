@@ -23,7 +23,6 @@ QLabel* styledLabel(const QString& text, const char* kind) {
 LocalNumbersEditor::LocalNumbersEditor(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("frameLocalTeleprinters"));
     setProperty("class", QStringLiteral("callPanel"));
-    setStyleSheet(callPanelStyle());
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(2);

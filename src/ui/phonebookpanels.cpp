@@ -1,8 +1,9 @@
 #include "phonebookpanels.h"
 
 #include "callslotspanel.h"
+#include "featurecontext.h"
 #include "localnumberseditor.h"
-#include "terminalwindow.h"
+#include "terminalservices.h"
 
 #include "core/userdialogs.h"
 #include "phonebook/favouriteslots.h"
@@ -11,14 +12,10 @@
 #include "phonebook/slotdialler.h"
 
 #include <QPushButton>
-#include <QScrollArea>
-#include <QTimer>
 
 namespace vornal {
 
 namespace {
-
-const char* const kObjectName = "phonebookPanels";
 
 QStringList localCaptions(const LocalNumbers::Entries& entries) {
     QStringList captions;
@@ -29,29 +26,31 @@ QStringList localCaptions(const LocalNumbers::Entries& entries) {
 
 } // namespace
 
-PhonebookPanels::PhonebookPanels(TerminalWindow& window)
-    : QObject(&window), m_window(window),
-      m_dialler(std::make_unique<SlotDialler>(window.services().link, window.services().dialogs,
-                                              window.commands())) {
-    setObjectName(QString::fromLatin1(kObjectName));
+PhonebookPanels::PhonebookPanels(FeatureContext& context)
+    : QObject(&context), m_context(context),
+      m_dialler(std::make_unique<SlotDialler>(context.services().link, context.services().dialogs,
+                                              context.commands())) {
     m_favourites = new CallSlotsPanel(CallSlotsPanel::favourites());
     m_localCalls = new CallSlotsPanel(CallSlotsPanel::localCalls());
     m_localEditor = new LocalNumbersEditor;
-    window.addPanel(m_favourites);
-    window.addPanel(m_localCalls);
-    window.addPanel(m_localEditor);
+    context.addPanel(m_favourites);
+    context.addPanel(m_localCalls);
+    context.addPanel(m_localEditor);
 
-    QPushButton* show = window.addCallButton(QStringLiteral("lblPhonebookShow"), QStringLiteral("Favorites"),
-                                             QStringLiteral("Invokes the Favorites List"));
-    QPushButton* refresh = window.addCallButton(QStringLiteral("lblRefresh"), QStringLiteral("Refresh Lists"),
-                                                QStringLiteral("Refreshes all the Lists after changes"));
+    QPushButton* show = context.addCallButton(QStringLiteral("lblPhonebookShow"), QStringLiteral("Favorites"),
+                                              QStringLiteral("Invokes the Favorites List"));
+    QPushButton* refresh =
+        context.addCallButton(QStringLiteral("lblRefresh"), QStringLiteral("Refresh Lists"),
+                              QStringLiteral("Refreshes all the Lists after changes"));
     QPushButton* local =
-        window.addCallButton(QStringLiteral("lblLocalNumbersShow"), QStringLiteral("Local Numbers"),
-                             QStringLiteral("Invokes the Local Numbers List"));
-    QPushButton* edit = window.addCallButton(QStringLiteral("lblEditLocal"), QStringLiteral("Edit Local Nr."),
-                                             QStringLiteral("Invokes the Local Numbers Editor"));
+        context.addCallButton(QStringLiteral("lblLocalNumbersShow"), QStringLiteral("Local Numbers"),
+                              QStringLiteral("Invokes the Local Numbers List"));
+    QPushButton* edit =
+        context.addCallButton(QStringLiteral("lblEditLocal"), QStringLiteral("Edit Local Nr."),
+                              QStringLiteral("Invokes the Local Numbers Editor"));
     connect(show, &QPushButton::clicked, this, &PhonebookPanels::showFavourites);
-    connect(refresh, &QPushButton::clicked, this, &PhonebookPanels::lblRefresh_Click);
+    connect(refresh, &QPushButton::clicked, &context, &FeatureContext::refreshLists);
+    connect(&context, &FeatureContext::listsRefreshing, this, &PhonebookPanels::fillFavourites);
     connect(local, &QPushButton::clicked, this, &PhonebookPanels::showLocalNumbers);
     connect(edit, &QPushButton::clicked, this, &PhonebookPanels::editLocalNumbers);
 
@@ -64,24 +63,18 @@ PhonebookPanels::PhonebookPanels(TerminalWindow& window)
 
 PhonebookPanels::~PhonebookPanels() = default;
 
-PhonebookPanels* PhonebookPanels::of(TerminalWindow& window) {
-    return window.findChild<PhonebookPanels*>(QString::fromLatin1(kObjectName), Qt::FindDirectChildrenOnly);
-}
-
-void PhonebookPanels::lblRefresh_Click() {
-    if (m_window.onLoadPresets)
-        m_window.onLoadPresets();
-    PhonebookFile file(m_window.services().folder);
+void PhonebookPanels::fillFavourites() {
+    PhonebookFile file(m_context.services().folder);
     const FavouriteSlots::Fill fill = FavouriteSlots::fill(file);
     m_favourites->setCaptions(fill.captions);
     if (!fill.opened)
-        m_window.services().dialogs.critical(file.openFailureText());
+        m_context.services().dialogs.critical(file.openFailureText());
 }
 
 void PhonebookPanels::showFavourites() {
-    lblRefresh_Click();
+    m_context.refreshLists();
     m_favourites->show();
-    reveal(m_favourites);
+    m_context.revealPanel(m_favourites);
 }
 
 void PhonebookPanels::hideFavourites() {
@@ -91,7 +84,7 @@ void PhonebookPanels::hideFavourites() {
 void PhonebookPanels::showLocalNumbers() {
     m_localCalls->setCaptions(localCaptions(LocalNumbers::LoadLocalNumbers(localNumbersPath())));
     m_localCalls->show();
-    reveal(m_localCalls);
+    m_context.revealPanel(m_localCalls);
 }
 
 void PhonebookPanels::hideLocalNumbers() {
@@ -104,19 +97,19 @@ void PhonebookPanels::editLocalNumbers() {
     m_localCalls->setCaptions(localCaptions(entries));
     m_localEditor->show();
     m_favourites->hide();
-    reveal(m_localEditor);
+    m_context.revealPanel(m_localEditor);
 }
 
 void PhonebookPanels::exitLocalNumbersEditor() {
     QString error;
     if (!LocalNumbers::SaveLocalNumbers(localNumbersPath(), m_localEditor->entries(), &error)) {
         // The editor stays open, so nothing typed is lost.
-        m_window.services().dialogs.critical(
+        m_context.services().dialogs.critical(
             QStringLiteral("The local numbers could not be saved to %1:\n%2").arg(localNumbersPath(), error));
         return;
     }
     m_localEditor->hide();
-    lblRefresh_Click();
+    m_context.refreshLists();
 }
 
 void PhonebookPanels::dialFavourite(int i) {
@@ -128,24 +121,11 @@ void PhonebookPanels::dialLocalNumber(int i) {
 }
 
 QString PhonebookPanels::localNumbersPath() const {
-    return m_window.services().folder.file(QString::fromLatin1(LocalNumbers::kFileName));
+    return m_context.services().folder.file(QString::fromLatin1(LocalNumbers::kFileName));
 }
 
-void PhonebookPanels::reveal(QWidget* panel) {
-    // Once the column has laid the panel out, scroll it into view.
-    auto* column = m_window.findChild<QScrollArea*>(QStringLiteral("sidePanels"));
-    if (!column)
-        return;
-    QTimer::singleShot(0, panel, [column, panel] {
-        if (panel->isVisible())
-            column->ensureWidgetVisible(panel, 0, 0);
-    });
-}
-
-PhonebookPanels& installPhonebookPanels(TerminalWindow& window) {
-    if (PhonebookPanels* existing = PhonebookPanels::of(window))
-        return *existing;
-    return *new PhonebookPanels(window);
+PhonebookPanels& attachPhonebookPanels(FeatureContext& context) {
+    return *new PhonebookPanels(context);
 }
 
 } // namespace vornal

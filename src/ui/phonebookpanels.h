@@ -7,25 +7,22 @@
 namespace vornal {
 
 class CallSlotsPanel;
+class FeatureContext;
 class LocalNumbersEditor;
 class SlotDialler;
-class TerminalWindow;
 
 // The call lists of the main window: the favourite slots from the phonebook, the
-// local numbers and their editor, and the buttons that show them. Lives as a child of
-// the window.
+// local numbers and their editor, and the buttons that show them. The favourite slots
+// are read again whenever the program's lists are refreshed.
 class PhonebookPanels : public QObject {
     Q_OBJECT
 public:
-    explicit PhonebookPanels(TerminalWindow& window);
+    explicit PhonebookPanels(FeatureContext& context);
     ~PhonebookPanels() override;
 
-    // The panels of a window, for the windows that change the phonebook or the lists
-    // and then refresh them; null before installPhonebookPanels.
-    static PhonebookPanels* of(TerminalWindow& window);
-
-    // "Refresh Lists": reloads the preset phrases, then fills the favourite slots.
-    void lblRefresh_Click();
+    // Fills the favourite slots from the phonebook (the part of "Refresh Lists" that
+    // is this feature's).
+    void fillFavourites();
     // "Favorites" and "Exit Favorites".
     void showFavourites();
     void hideFavourites();
@@ -44,16 +41,15 @@ public:
 
 private:
     QString localNumbersPath() const;
-    void reveal(QWidget* panel);
 
-    TerminalWindow& m_window;
+    FeatureContext& m_context;
     std::unique_ptr<SlotDialler> m_dialler;
     CallSlotsPanel* m_favourites = nullptr;
     CallSlotsPanel* m_localCalls = nullptr;
     LocalNumbersEditor* m_localEditor = nullptr;
 };
 
-// Builds the call list panels and their buttons into the window.
-PhonebookPanels& installPhonebookPanels(TerminalWindow& window);
+// Builds the call list panels and their buttons into the main window.
+PhonebookPanels& attachPhonebookPanels(FeatureContext& context);
 
 } // namespace vornal

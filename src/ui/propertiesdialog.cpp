@@ -40,7 +40,6 @@ PropertiesDialog::PropertiesDialog(PortController& port, SettingsStore& store, U
     root->addWidget(actual);
     m_lblSettings = new QLabel;
     m_lblSettings->setObjectName(QStringLiteral("lblSettings"));
-    m_lblSettings->setStyleSheet(QStringLiteral("font-weight: 600;"));
     root->addWidget(m_lblSettings);
     root->addWidget(new QLabel(QStringLiteral(" Default: 9600,n,8,1  Port: 1")));
 

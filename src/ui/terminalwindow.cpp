@@ -1,12 +1,12 @@
 #include "terminalwindow.h"
 
 #include "cancelsendwindow.h"
-#include "directoryupdateaction.h"
+#include "featurecontext.h"
 #include "indicator.h"
 #include "linebar.h"
-#include "phonebookpanels.h"
 #include "propertiesdialog.h"
 #include "terminaltextview.h"
+#include "windowrunner.h"
 
 #include "core/clock.h"
 #include "core/configuration.h"
@@ -17,10 +17,10 @@
 #include "core/textcodec.h"
 #include "core/unload.h"
 #include "core/userdialogs.h"
+#include "transmit/delay.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,34 +37,6 @@ namespace vornal {
 
 namespace {
 
-const char* kStyle = R"(
-#frmTerminal { background: #eef1f5; }
-#header { background: #1f2a38; }
-#header QLabel, #header QPushButton { color: #e8eef5; }
-#lblVersion { font-weight: 600; font-size: 11pt; border: none; background: transparent; text-align: left; }
-#lblVersion:hover { color: #ffffff; text-decoration: underline; }
-#Label15 { color: #9fb0c3; }
-QGroupBox { background: #ffffff; border: 1px solid #d5dbe3; border-radius: 6px; margin-top: 16px;
-            padding: 10px 6px 6px 6px; font-weight: 600; color: #2b3a4b; }
-QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
-QPushButton { background: #f4f6f9; border: 1px solid #c9d1db; border-radius: 4px; padding: 4px 4px;
-              color: #1f2a38; font-weight: normal; min-height: 20px; }
-QPushButton:hover { background: #e4ebf3; border-color: #8fa6bf; }
-QPushButton:pressed { background: #d3dfec; }
-QPushButton:focus { border-color: #3b7dd8; }
-QPushButton:disabled { color: #9aa3ad; background: #f7f8fa; border-color: #e1e5ea; }
-#lblOpen1 { background: #2f6fbd; color: white; border-color: #2a64ab; font-weight: 600; }
-#lblOpen1:hover { background: #3b7dd8; }
-#lblExit { background: #b93b3b; color: white; border-color: #a33434; font-weight: 600; }
-#lblExit:hover { background: #cc4747; }
-#txtTerm { border: 1px solid #c9d1db; border-radius: 4px; }
-#statusArea { background: #ffffff; border-top: 1px solid #d5dbe3; }
-#lblAction { color: #1f2a38; padding: 2px 6px; }
-#lblMaxChar { border-radius: 4px; padding: 1px 6px; font-weight: 600; min-width: 28px; }
-.fieldLabel { color: #5b6b7c; font-weight: normal; }
-.fieldValue { color: #1f2a38; font-weight: normal; }
-)";
-
 QLabel* makeLabel(const QString& name, const QString& caption, const QString& tip = {}) {
     auto* label = new QLabel(caption);
     label->setObjectName(name);
@@ -73,28 +45,92 @@ QLabel* makeLabel(const QString& name, const QString& caption, const QString& ti
     return label;
 }
 
+// A button of the main window. It takes the keyboard when reached with Tab, but a
+// click leaves the focus where it was (normally the terminal), so that what the
+// operator types next, a number after "Call" say, goes to the line.
 QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip) {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
     button->setToolTip(tip);
     button->setAccessibleDescription(tip);
     button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
+
+QPushButton* addButton(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
+                       const QString& tip) {
+    QPushButton* button = makeButton(name, caption, tip);
+    grid->addWidget(button, row, column);
+    return button;
+}
+
+QPushButton* appendToGrid(QGridLayout* grid, QPushButton* button) {
+    int count = 0;
+    for (int i = 0; i < grid->count(); ++i)
+        count += grid->itemAt(i)->widget() != nullptr;
+    grid->addWidget(button, count / 2, count % 2);
+    return button;
+}
+
+// The box's commands as the Interface group shows them, in order.
+struct CommandButton {
+    InterfaceCommands::Command command;
+    const char* name;
+    const char* caption;
+    const char* tip;
+};
+const CommandButton kCommandButtons[] = {
+    {InterfaceCommands::Command::CloseConnection, "LblCloseConnection", "Close Call", "Closes Call"},
+    {InterfaceCommands::Command::Werda, "lblWerda", "Werda", "Who Is"},
+    {InterfaceCommands::Command::IAm, "lblIAm", "I Am", "I am"},
+    {InterfaceCommands::Command::GoAhead, "lblGoAhead", "Go Ahead", "Go Ahead"},
+    {InterfaceCommands::Command::Bell, "lblBell", "Bell", "Rings Bell"},
+    {InterfaceCommands::Command::Zi, "lblZi", "Figures", "Change to Figures"},
+    {InterfaceCommands::Command::Bu, "lblBu", "Letters", "Change to Characters"},
+    {InterfaceCommands::Command::CR, "lblCR", "CR only", "Send Cariage Return only"},
+    {InterfaceCommands::Command::LineFeed, "lblLineFeed", "LF only", "Send Line Feed only"},
+    {InterfaceCommands::Command::Msg, "LblMsg", "Messages", "Shows recorded messages"},
+    {InterfaceCommands::Command::NextMessage, "lblNexMessage", "Next Msg", "Next recorded messages"},
+    {InterfaceCommands::Command::CancelMsg, "lblCancelMsg", "Cancel Msg", "Cancell recorded messages"},
+    {InterfaceCommands::Command::LoKal, "lblLoKal", "LoKal", "Sets Terminal in Local Mode"},
+    {InterfaceCommands::Command::Status, "lblStatus", "Status", "Check Hardware Status"},
+    {InterfaceCommands::Command::Konfig, "lblKonfig", "Configuration",
+     "Opens the configuration dialog of the VI39 / Rovozaru."},
+};
+
+// The send commands as the Send group shows them.
+struct SendButton {
+    TextSender::SendCommand command;
+    int row;
+    int column;
+    const char* name;
+    const char* caption;
+    const char* tip;
+};
+const SendButton kSendButtons[] = {
+    {TextSender::SendCommand::Message, 0, 0, "lblSendMessage", "Send Message", "Send a pre-defined Message"},
+    {TextSender::SendCommand::Headlines, 0, 1, "lblSendHeadlines", "Send Headline",
+     "Send one of the selected Headlines"},
+    {TextSender::SendCommand::Header, 1, 0, "lblSendHeader", "Send RS List", "Send the RS Receivers list"},
+    {TextSender::SendCommand::TextFile, 1, 1, "lblSendText1", "Send Text File", "Send a text file"},
+};
 
 } // namespace
 
 TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)) {
     setObjectName(QStringLiteral("frmTerminal"));
-    setStyleSheet(QString::fromLatin1(kStyle));
-    m_port = std::make_unique<PortController>(m_services.link, m_services.clock, m_services.dialogs, m_state);
+    m_port = std::make_unique<PortController>(m_services.link, m_services.clock, m_services.dialogs);
     m_display = std::make_unique<TerminalDisplay>(m_buffer, m_state);
     m_events = std::make_unique<PortEvents>(m_services.link, *m_display);
-    m_counter = std::make_unique<LineCounter>(m_state);
+    m_counter = std::make_unique<LineCounter>();
     m_commands = std::make_unique<InterfaceCommands>(m_services.link, m_state, *m_display, m_buffer,
                                                      *m_counter, m_services.sound, m_services.folder);
-    m_sender = std::make_unique<TextSender>(m_services.link, m_state, m_services.dialogs, m_services.folder);
+    m_transmission = std::make_unique<Transmission>(m_services.link);
+    m_sender = std::make_unique<TextSender>(*m_transmission, m_services.link, m_state, *m_counter,
+                                            m_services.dialogs, m_services.folder);
+    m_features = std::make_unique<FeatureContext>(*this);
 
     auto* central = new QWidget;
     auto* root = new QVBoxLayout(central);
@@ -117,44 +153,7 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     body->addWidget(leftHost);
 
     body->addWidget(buildTerminalArea(), 1);
-
-    auto* right = new QVBoxLayout;
-    right->setSpacing(4);
-    right->setContentsMargins(0, 0, 4, 0);
-    right->addWidget(buildSendGroup());
-    auto* calls = new QGroupBox(QStringLiteral("Calls"));
-    calls->setObjectName(QStringLiteral("groupCalls"));
-    m_panelArea = new QVBoxLayout(calls);
-    auto* broadcast = new QGridLayout;
-    broadcast->addWidget(new QLabel(QStringLiteral("Rundsenden")), 0, 0, 1, 2);
-    m_lblRSend1 =
-        makeButton(QStringLiteral("lblRSend_1"), QStringLiteral("0"), QStringLiteral("Rundsenden 1"));
-    m_lblRsend2 =
-        makeButton(QStringLiteral("lblRsend_2"), QStringLiteral("0"), QStringLiteral("Rundsenden 2"));
-    broadcast->addWidget(m_lblRSend1, 1, 0);
-    broadcast->addWidget(m_lblRsend2, 1, 1);
-    m_panelArea->addLayout(broadcast);
-    m_callButtons = new QGridLayout;
-    m_callButtons->setSpacing(4);
-    m_panelArea->addLayout(m_callButtons);
-    right->addWidget(calls);
-    m_panels = new QVBoxLayout;
-    m_panels->setSpacing(4);
-    right->addLayout(m_panels);
-    right->addStretch(1);
-    right->addWidget(buildProgramGroup());
-    auto* rightHost = new QWidget;
-    rightHost->setLayout(right);
-    auto* rightScroll = new QScrollArea;
-    rightScroll->setObjectName(QStringLiteral("sidePanels"));
-    rightScroll->setWidget(rightHost);
-    rightScroll->setWidgetResizable(true);
-    rightScroll->setFrameShape(QFrame::NoFrame);
-    rightScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    rightScroll->setFixedWidth(262);
-    rightScroll->setStyleSheet(
-        QStringLiteral("QScrollArea, #sidePanels > QWidget > QWidget { background: transparent; }"));
-    body->addWidget(rightScroll);
+    body->addWidget(buildSidePanels());
     root->addLayout(body, 1);
 
     auto* status = new QWidget;
@@ -166,48 +165,34 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     m_lblAction->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusRow->addWidget(m_lblAction, 1);
     statusRow->addWidget(new QLabel(QStringLiteral("RX")));
-    m_imgRX = new Indicator(QStringLiteral("imgRX"), QStringLiteral("Receiving"));
+    m_imgRX = new Indicator(QStringLiteral("imgRX"), QStringLiteral("Receiving"), m_theme);
     statusRow->addWidget(m_imgRX);
     statusRow->addWidget(new QLabel(QStringLiteral("TX")));
-    m_imgTX = new Indicator(QStringLiteral("imgTX"), QStringLiteral("Sending"));
+    m_imgTX = new Indicator(QStringLiteral("imgTX"), QStringLiteral("Sending"), m_theme);
     statusRow->addWidget(m_imgTX);
     root->addWidget(status);
 
     setCentralWidget(central);
     resize(1180, 740);
     setMinimumSize(1000, 660);
+    m_theme.apply(this);
 
     m_view = std::make_unique<TerminalTextView>(m_buffer, *m_txtTerm);
     m_txtTerm->installEventFilter(this);
-    connect(m_events.get(), &PortEvents::status, this, &TerminalWindow::setStatus);
-    connect(m_events.get(), &PortEvents::receiveIndicator, this,
-            [this](bool on) { m_imgRX->setPicture(on ? 1 : 2); });
-    connect(m_events.get(), &PortEvents::sendIndicator, this,
-            [this](bool on) { m_imgTX->setPicture(on ? 1 : 2); });
-    connect(m_display.get(), &TerminalDisplay::received, this, [this] { m_imgRX->setPicture(1); });
-    connect(m_counter.get(), &LineCounter::counterChanged, this, &TerminalWindow::showCounter);
-    connect(m_counter.get(), &LineCounter::barChanged, this, [this](int twips, quint32 colour) {
-        m_line1->setLengthTwips(twips);
-        m_line1->setColour(colour);
-    });
-    connect(m_counter.get(), &LineCounter::beep, this, [] { QApplication::beep(); });
-    connectCommands();
+    connectReceiving();
     connectSender();
 
     connect(m_port.get(), &PortController::viewChanged, this, &TerminalWindow::applyPortView);
     connect(m_port.get(), &PortController::lineReset, m_counter.get(), &LineCounter::reset);
-    connect(m_port.get(), &PortController::toggling, this, [this] {
-        if (onHideHeadlinePanel)
-            onHideHeadlinePanel();
-    });
+    connect(m_port.get(), &PortController::toggling, m_commands.get(), &InterfaceCommands::portToggled);
+    connect(m_port.get(), &PortController::toggling, m_features.get(),
+            &FeatureContext::headlinePanelHideRequested);
     connect(m_port.get(), &PortController::terminalTextSet, &m_buffer, &TerminalBuffer::setText);
     connect(m_port.get(), &PortController::focusTerminal, this, [this] {
         m_txtTerm->setFocus();
         m_txtTerm->moveCursor(QTextCursor::End);
     });
     applyPortView();
-    installPhonebookPanels(*this);
-    installDirectoryUpdate(*this);
 }
 
 TerminalWindow::~TerminalWindow() = default;
@@ -219,10 +204,7 @@ QWidget* TerminalWindow::buildHeader() {
     row->setContentsMargins(12, 6, 12, 6);
     m_lblVersion = makeButton(QStringLiteral("lblVersion"), QString(), QStringLiteral("Version"));
     m_lblVersion->setFlat(true);
-    connect(m_lblVersion, &QPushButton::clicked, this, [this] {
-        if (onShowVersion)
-            onShowVersion();
-    });
+    connect(m_lblVersion, &QPushButton::clicked, m_features.get(), &FeatureContext::versionRequested);
     row->addWidget(m_lblVersion);
     m_label15 = makeLabel(QStringLiteral("Label15"), QString());
     row->addWidget(m_label15);
@@ -250,7 +232,7 @@ QWidget* TerminalWindow::buildPortGroup() {
     grid->addWidget(m_lblOpen1, 0, 0, 1, 2);
     grid->addWidget(m_lblProps, 0, 2, 1, 2);
 
-    m_imgPort1 = new Indicator(QStringLiteral("imgPort1"), QStringLiteral("Port state"));
+    m_imgPort1 = new Indicator(QStringLiteral("imgPort1"), QStringLiteral("Port state"), m_theme);
     m_lblCport1 = makeLabel(QStringLiteral("lblCport1"), QString(), QStringLiteral("Comm Port"));
     m_lblStatus1 = makeLabel(QStringLiteral("lblStatus1"), QString(), QStringLiteral("Port Settings"));
     m_lblElapsed =
@@ -271,50 +253,28 @@ QWidget* TerminalWindow::buildPortGroup() {
     return group;
 }
 
-QPushButton* TerminalWindow::addButton(QGridLayout* grid, int row, int column, const QString& name,
-                                       const QString& caption, const QString& tip) {
-    QPushButton* button = makeButton(name, caption, tip);
-    grid->addWidget(button, row, column);
-    return button;
-}
-
 QWidget* TerminalWindow::buildCommandGroup() {
     auto* group = new QGroupBox(QStringLiteral("Interface"));
     group->setObjectName(QStringLiteral("groupInterface"));
     auto* grid = new QGridLayout(group);
     grid->setSpacing(4);
-    struct Command {
-        const char* name;
-        const char* caption;
-        const char* tip;
-    };
-    static const Command kCommands[] = {
-        {"LblCall", "Call", "Initiate Call"},
-        {"LblCloseConnection", "Close Call", "Closes Call"},
-        {"lblWerda", "Werda", "Who Is"},
-        {"lblIAm", "I Am", "I am"},
-        {"lblGoAhead", "Go Ahead", "Go Ahead"},
-        {"lblBell", "Bell", "Rings Bell"},
-        {"lblZi", "Figures", "Change to Figures"},
-        {"lblBu", "Letters", "Change to Characters"},
-        {"lblCR", "CR only", "Send Cariage Return only"},
-        {"lblLineFeed", "LF only", "Send Line Feed only"},
-        {"LblMsg", "Messages", "Shows recorded messages"},
-        {"lblNexMessage", "Next Msg", "Next recorded messages"},
-        {"lblCancelMsg", "Cancel Msg", "Cancell recorded messages"},
-        {"lblLoKal", "LoKal", "Sets Terminal in Local Mode"},
-        {"lblStatus", "Status", "Check Hardware Status"},
-        {"lblKonfig", "Configuration", "Opens the configuration dialog of the VI39 / Rovozaru."},
-    };
-    int i = 0;
-    for (const Command& c : kCommands) {
-        addButton(grid, i / 2, i % 2, QString::fromLatin1(c.name), QString::fromLatin1(c.caption),
-                  QString::fromLatin1(c.tip));
+    m_lblCall = addButton(grid, 0, 0, QStringLiteral("LblCall"), QStringLiteral("Call"),
+                          QStringLiteral("Initiate Call"));
+    connect(m_lblCall, &QPushButton::clicked, m_commands.get(), &InterfaceCommands::Call);
+    int i = 1;
+    for (const CommandButton& c : kCommandButtons) {
+        QPushButton* button = addButton(grid, i / 2, i % 2, QString::fromLatin1(c.name),
+                                        QString::fromLatin1(c.caption), QString::fromLatin1(c.tip));
+        m_commandButtons.insert(c.command, button);
+        const InterfaceCommands::Command command = c.command;
+        connect(button, &QPushButton::clicked, m_commands.get(),
+                [this, command] { m_commands->run(command); });
         ++i;
     }
-    auto* clear = makeButton(QStringLiteral("lblClear"), QStringLiteral("Clear Text"),
-                             QStringLiteral("Clears text window"));
-    grid->addWidget(clear, i / 2 + 1, 0, 1, 2);
+    m_lblClear = makeButton(QStringLiteral("lblClear"), QStringLiteral("Clear Text"),
+                            QStringLiteral("Clears text window"));
+    connect(m_lblClear, &QPushButton::clicked, m_commands.get(), &InterfaceCommands::clearText);
+    grid->addWidget(m_lblClear, i / 2 + 1, 0, 1, 2);
     return group;
 }
 
@@ -348,32 +308,71 @@ QWidget* TerminalWindow::buildSendGroup() {
     group->setObjectName(QStringLiteral("groupSend"));
     auto* grid = new QGridLayout(group);
     grid->setSpacing(4);
-    m_portDependent = {
-        addButton(grid, 0, 0, QStringLiteral("lblSendMessage"), QStringLiteral("Send Message"),
-                  QStringLiteral("Send a pre-defined Message")),
-        addButton(grid, 0, 1, QStringLiteral("lblSendHeadlines"), QStringLiteral("Send Headline"),
-                  QStringLiteral("Send one of the selected Headlines")),
-        addButton(grid, 1, 0, QStringLiteral("lblSendHeader"), QStringLiteral("Send RS List"),
-                  QStringLiteral("Send the RS Receivers list")),
-        addButton(grid, 1, 1, QStringLiteral("lblSendText1"), QStringLiteral("Send Text File"),
-                  QStringLiteral("Send a text file")),
-        addButton(grid, 2, 0, QStringLiteral("lblPaste"), QStringLiteral("Paste"),
-                  QStringLiteral("Preview and send the clipboard")),
-        addButton(grid, 2, 1, QStringLiteral("lblPuncher"), QStringLiteral("Puncher"),
-                  QStringLiteral("Punch human readable tape")),
-    };
+    for (const SendButton& b : kSendButtons) {
+        QPushButton* button = addButton(grid, b.row, b.column, QString::fromLatin1(b.name),
+                                        QString::fromLatin1(b.caption), QString::fromLatin1(b.tip));
+        m_sendButtons.insert(b.command, button);
+        m_portDependent.append(button);
+        const TextSender::SendCommand command = b.command;
+        connect(button, &QPushButton::clicked, m_sender.get(),
+                [this, command] { m_sender->runSendCommand(command); });
+    }
+    m_lblPaste = addButton(grid, 2, 0, QStringLiteral("lblPaste"), QStringLiteral("Paste"),
+                           QStringLiteral("Preview and send the clipboard"));
+    m_lblPuncher = addButton(grid, 2, 1, QStringLiteral("lblPuncher"), QStringLiteral("Puncher"),
+                             QStringLiteral("Punch human readable tape"));
+    m_portDependent << m_lblPaste << m_lblPuncher;
     m_lblKlKl = addButton(grid, 3, 0, QStringLiteral("lblKlKl"), QStringLiteral("klkl"),
                           QStringLiteral("Toggle KLKL Automatic Answer"));
     // A dark face, so that the answer's state shows in the text colour: white off,
     // green on.
-    m_lblKlKl->setStyleSheet(
-        QStringLiteral("QPushButton { background: #1f2a38; color: #ffffff; font-weight: 600; }"));
     m_lblKlKl->setProperty("colourValue", 16777215u);
+    Theme::setState(m_lblKlKl, "autoAnswer", false);
     connect(m_lblKlKl, &QPushButton::clicked, this, &TerminalWindow::toggleKlkl);
     QPushButton* edit = addButton(grid, 3, 1, QStringLiteral("lblEditKLKL"), QStringLiteral("Edit KLKL"),
                                   QStringLiteral("Invokes the KLKL Editor"));
     connect(edit, &QPushButton::clicked, this, &TerminalWindow::editKlkl);
     return group;
+}
+
+QWidget* TerminalWindow::buildSidePanels() {
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    right->setContentsMargins(0, 0, 4, 0);
+    right->addWidget(buildSendGroup());
+    auto* calls = new QGroupBox(QStringLiteral("Calls"));
+    calls->setObjectName(QStringLiteral("groupCalls"));
+    m_panelArea = new QVBoxLayout(calls);
+    auto* broadcast = new QGridLayout;
+    broadcast->addWidget(new QLabel(QStringLiteral("Rundsenden")), 0, 0, 1, 2);
+    m_lblRSend1 =
+        makeButton(QStringLiteral("lblRSend_1"), QStringLiteral("0"), QStringLiteral("Rundsenden 1"));
+    m_lblRsend2 =
+        makeButton(QStringLiteral("lblRsend_2"), QStringLiteral("0"), QStringLiteral("Rundsenden 2"));
+    broadcast->addWidget(m_lblRSend1, 1, 0);
+    broadcast->addWidget(m_lblRsend2, 1, 1);
+    m_panelArea->addLayout(broadcast);
+    m_callButtons = new QGridLayout;
+    m_callButtons->setSpacing(4);
+    m_panelArea->addLayout(m_callButtons);
+    right->addWidget(calls);
+    m_panels = new QVBoxLayout;
+    m_panels->setSpacing(4);
+    right->addLayout(m_panels);
+    right->addStretch(1);
+    right->addWidget(buildProgramGroup());
+    auto* rightHost = new QWidget;
+    rightHost->setLayout(right);
+    m_sidePanels = new QScrollArea;
+    m_sidePanels->setObjectName(QStringLiteral("sidePanels"));
+    m_sidePanels->setWidget(rightHost);
+    m_sidePanels->setWidgetResizable(true);
+    m_sidePanels->setFrameShape(QFrame::NoFrame);
+    m_sidePanels->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sidePanels->setFixedWidth(262);
+    // A click on the column (on a button in it) leaves the keyboard where it was.
+    m_sidePanels->setFocusPolicy(Qt::NoFocus);
+    return m_sidePanels;
 }
 
 QWidget* TerminalWindow::buildProgramGroup() {
@@ -393,19 +392,19 @@ QWidget* TerminalWindow::buildProgramGroup() {
 
 void TerminalWindow::load(const QString& commandLine) {
     // Sounds stay off until the operator switches them on; no call is up.
-    m_state.SoundMuted = 1;
-    m_state.ConnectionActive = 0;
+    m_state.soundMuted = true;
+    m_state.connectionActive = false;
 
     const QString configPath = m_services.folder.file(QStringLiteral("\\VornalUsb.cfg"));
     m_state.config = ConfigurationReader::load(configPath);
     m_state.StartDate = Startup::startDateText(m_services.clock.now().date());
     m_lblRSend1->setText(shortestNumberText(m_state.config.BroadcastNumber1));
     m_lblRsend2->setText(shortestNumberText(m_state.config.BroadcastNumber2));
-    m_state.PastePreview = 1;
+    m_state.pastePreview = true;
     m_imgPort1->setPicture(PortView::Idle);
 
     QPalette palette = m_txtTerm->palette();
-    palette.setColor(QPalette::Base, fromColourValue(16777215));
+    palette.setColor(QPalette::Base, Theme::fromColourValue(16777215));
     m_txtTerm->setPalette(palette);
     m_buffer.setText(QStringLiteral(" open port before using the interface "));
 
@@ -432,11 +431,9 @@ void TerminalWindow::load(const QString& commandLine) {
     Startup::applyStoredPortSettings(m_services.link, m_services.settings, m_services.dialogs, &m_state.Echo);
 
     m_counter->reset();
-    if (onLoadPresets)
-        onLoadPresets();
+    emit m_features->presetsLoadRequested();
     m_look = Startup::parseSwitches(commandLine);
-    if (onApplyLook)
-        onApplyLook(m_look);
+    emit m_features->lookRequested(m_look);
     m_events->startStatusTimer();
 }
 
@@ -457,17 +454,13 @@ void TerminalWindow::addPanel(QWidget* panel) {
     m_panels->addWidget(panel);
 }
 
-namespace {
-
-QPushButton* appendToGrid(QGridLayout* grid, QPushButton* button) {
-    int count = 0;
-    for (int i = 0; i < grid->count(); ++i)
-        count += grid->itemAt(i)->widget() != nullptr;
-    grid->addWidget(button, count / 2, count % 2);
-    return button;
+void TerminalWindow::revealPanel(QWidget* panel) {
+    // Once the column has laid the panel out, scroll it into view.
+    QTimer::singleShot(0, panel, [this, panel] {
+        if (panel->isVisible())
+            m_sidePanels->ensureWidgetVisible(panel, 0, 0);
+    });
 }
-
-} // namespace
 
 QPushButton* TerminalWindow::addCallButton(const QString& name, const QString& caption, const QString& tip) {
     return appendToGrid(m_callButtons, makeButton(name, caption, tip));
@@ -476,6 +469,10 @@ QPushButton* TerminalWindow::addCallButton(const QString& name, const QString& c
 QPushButton* TerminalWindow::addProgramButton(const QString& name, const QString& caption,
                                               const QString& tip) {
     return appendToGrid(m_programButtons, makeButton(name, caption, tip));
+}
+
+QPushButton* TerminalWindow::sendControl(SendControl control) const {
+    return control == SendControl::Paste ? m_lblPaste : m_lblPuncher;
 }
 
 void TerminalWindow::applyPortView() {
@@ -488,32 +485,36 @@ void TerminalWindow::applyPortView() {
     // While the port is open only the box's echo reaches the text.
     m_txtTerm->setReadOnly(v.open);
     m_lblProps->setEnabled(v.propertiesEnabled);
-    for (QPushButton* b : m_portDependent)
-        b->setEnabled(v.sendCommandsEnabled);
+    // The send commands stay off for the whole of a transmission, however often the
+    // port's displays change meanwhile.
+    const bool sendable = v.sendCommandsEnabled && !m_transmission->isRunning();
+    for (QPushButton* b : std::as_const(m_portDependent))
+        b->setEnabled(sendable);
 }
 
 void TerminalWindow::showCounter(const QString& caption, quint32 colour) {
-    m_lblMaxChar->setStyleSheet(QStringLiteral("background: %1;").arg(fromColourValue(colour).name()));
     m_lblMaxChar->setText(caption);
-    m_lblMaxChar->setProperty("colourValue", colour);
+    Theme::setState(m_lblMaxChar, "colourValue", colour);
 }
 
-void TerminalWindow::connectCommands() {
-    for (const InterfaceCommands::CommandInfo& info : InterfaceCommands::commands()) {
-        auto* button = findChild<QPushButton*>(QString::fromLatin1(info.control));
-        const InterfaceCommands::Command command = info.command;
-        connect(button, &QPushButton::clicked, m_commands.get(),
-                [this, command] { m_commands->run(command); });
-    }
-    connect(findChild<QPushButton*>(QStringLiteral("LblCall")), &QPushButton::clicked, m_commands.get(),
-            &InterfaceCommands::Call);
-    connect(findChild<QPushButton*>(QStringLiteral("lblClear")), &QPushButton::clicked, m_commands.get(),
-            &InterfaceCommands::clearText);
-    connect(m_commands.get(), &InterfaceCommands::status, this, &TerminalWindow::setStatus);
-    connect(m_commands.get(), &InterfaceCommands::hideHeadlinePanel, this, [this] {
-        if (onHideHeadlinePanel)
-            onHideHeadlinePanel();
+void TerminalWindow::connectReceiving() {
+    connect(m_events.get(), &PortEvents::status, this, &TerminalWindow::setStatus);
+    connect(m_events.get(), &PortEvents::receiveIndicator, this,
+            [this](bool on) { m_imgRX->setPicture(on ? PortView::Active : PortView::Idle); });
+    connect(m_events.get(), &PortEvents::sendIndicator, this,
+            [this](bool on) { m_imgTX->setPicture(on ? PortView::Active : PortView::Idle); });
+    connect(m_display.get(), &TerminalDisplay::received, this,
+            [this] { m_imgRX->setPicture(PortView::Active); });
+    connect(m_display.get(), &TerminalDisplay::klklHeard, this, &TerminalWindow::answerKlkl);
+    connect(m_counter.get(), &LineCounter::counterChanged, this, &TerminalWindow::showCounter);
+    connect(m_counter.get(), &LineCounter::barChanged, this, [this](int twips, quint32 colour) {
+        m_line1->setLengthTwips(twips);
+        m_line1->setColour(colour);
     });
+    connect(m_counter.get(), &LineCounter::beep, this, [] { QApplication::beep(); });
+    connect(m_commands.get(), &InterfaceCommands::status, this, &TerminalWindow::setStatus);
+    connect(m_commands.get(), &InterfaceCommands::hideHeadlinePanel, m_features.get(),
+            &FeatureContext::headlinePanelHideRequested);
     connect(m_commands.get(), &InterfaceCommands::broadcastButtonsEnabled, this, [this] {
         m_lblRSend1->setEnabled(true);
         m_lblRsend2->setEnabled(true);
@@ -522,59 +523,49 @@ void TerminalWindow::connectCommands() {
 
 void TerminalWindow::connectSender() {
     m_cancelWindow = new CancelSendWindow(this);
-    m_cancelWindow->transmitting = [this] { return m_state.CancelSend == 0; };
-    connect(m_cancelWindow, &CancelSendWindow::cancelRequested, this, [this] { m_state.CancelSend = 1; });
-    TextSender* sender = m_sender.get();
-    for (const TextSender::SendCommandInfo& info : TextSender::sendCommands()) {
-        const TextSender::SendCommand command = info.command;
-        connect(findChild<QPushButton*>(QString::fromLatin1(info.control)), &QPushButton::clicked, sender,
-                [sender, command] { sender->runSendCommand(command); });
-    }
-    connect(sender, &TextSender::status, this, &TerminalWindow::setStatus);
-    connect(sender, &TextSender::beep, this, [] { QApplication::beep(); });
-    connect(sender, &TextSender::sendCommandsEnabled, this, [this](bool on) {
-        for (const TextSender::SendCommandInfo& info : TextSender::sendCommands())
-            findChild<QPushButton*>(QString::fromLatin1(info.control))->setEnabled(on);
-    });
-    connect(sender, &TextSender::sendTextFileEnabled, this,
-            [this] { findChild<QPushButton*>(QStringLiteral("lblSendText1"))->setEnabled(true); });
-    connect(sender, &TextSender::transmissionShown, m_cancelWindow, &CancelSendWindow::showTransmission);
-    connect(sender, &TextSender::transmissionHidden, m_cancelWindow, &QWidget::hide);
+    Transmission* transmission = m_transmission.get();
+    connect(m_cancelWindow, &CancelSendWindow::cancelRequested, transmission, &Transmission::cancel);
+    connect(transmission, &Transmission::shown, m_cancelWindow, &CancelSendWindow::showTransmission);
+    connect(transmission, &Transmission::finished, m_cancelWindow, &QWidget::hide);
+    connect(transmission, &Transmission::focusWanted, m_cancelWindow, &CancelSendWindow::setHoldsFocus);
+    connect(transmission, &Transmission::runningChanged, this, &TerminalWindow::applyPortView);
+    connect(transmission, &Transmission::sendIndicatorIdle, this,
+            [this] { m_imgTX->setPicture(PortView::Idle); });
+    connect(m_sender.get(), &TextSender::status, this, &TerminalWindow::setStatus);
+    connect(m_sender.get(), &TextSender::beep, this, [] { QApplication::beep(); });
     // The counter changes with every character sent; painting it 20 times a second
     // is as readable and keeps the pause between characters undisturbed.
     m_counterTimer.setSingleShot(true);
     connect(&m_counterTimer, &QTimer::timeout, this, [this] { m_lblMaxChar->setText(m_pendingCounter); });
-    connect(sender, &TextSender::counterCaption, this, [this](const QString& caption) {
+    connect(transmission, &Transmission::counterCaption, this, [this](const QString& caption) {
         m_pendingCounter = caption;
         if (!m_counterTimer.isActive())
             m_counterTimer.start(50);
     });
-    connect(sender, &TextSender::transmissionHidden, this, [this] {
+    connect(transmission, &Transmission::finished, this, [this] {
         if (m_counterTimer.isActive()) {
             m_counterTimer.stop();
             m_lblMaxChar->setText(m_pendingCounter);
         }
     });
-    connect(sender, &TextSender::sendIndicatorIdle, this, [this] { m_imgTX->setPicture(2); });
-    m_display->onKlkl = [sender] { sender->SendKlkl(); };
+}
+
+// Runs from the event loop after the text that held "klkl" has been shown, so the
+// port keeps reporting what arrives while the answer goes out.
+void TerminalWindow::answerKlkl() {
+    m_sender->SendKlkl();
+    m_display->answerFinished();
 }
 
 void TerminalWindow::toggleKlkl() {
-    const bool on = m_state.KlklAutoAnswer != 1;
-    m_state.KlklAutoAnswer = on ? 1 : 0;
-    const quint32 colour = on ? 65280u : 16777215u;
-    m_lblKlKl->setProperty("colourValue", colour);
-    m_lblKlKl->setStyleSheet(
-        QStringLiteral("QPushButton { background: #1f2a38; color: %1; font-weight: 600; }")
-            .arg(fromColourValue(colour).name()));
+    m_state.klklAutoAnswer = !m_state.klklAutoAnswer;
+    m_lblKlKl->setProperty("colourValue", m_state.klklAutoAnswer ? 65280u : 16777215u);
+    Theme::setState(m_lblKlKl, "autoAnswer", m_state.klklAutoAnswer);
 }
 
 void TerminalWindow::editKlkl() {
     setStatus(QStringLiteral("Loading Rundsenden Message Editor"));
-    m_state.CurrentFilePath = m_services.folder.file(QStringLiteral("\\klkl.txt"));
-    m_state.FileMode = 0;
-    if (onOpenEditor)
-        onOpenEditor();
+    m_features->openEditor(m_services.folder.file(QStringLiteral("\\klkl.txt")), EditorMode::Message);
 }
 
 bool TerminalWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -613,7 +604,7 @@ void TerminalWindow::showProperties() {
     if (m_services.link.isOpen())
         return;
     PropertiesDialog dialog(*m_port, m_services.settings, m_services.dialogs, this);
-    dialog.exec();
+    m_services.runner.run(dialog);
 }
 
 void TerminalWindow::editConfiguration() {
@@ -624,15 +615,13 @@ void TerminalWindow::editConfiguration() {
                                 DialogIcon::None,
                                 {}});
     setStatus(QStringLiteral("Loading Configuration Editor"));
-    m_state.CurrentFilePath = m_services.folder.file(QStringLiteral("\\VornalUsb.cfg"));
-    m_state.FileMode = 1;
-    if (onOpenEditor)
-        onOpenEditor();
+    m_features->openEditor(m_services.folder.file(QStringLiteral("\\VornalUsb.cfg")),
+                           EditorMode::Configuration);
 }
 
 void TerminalWindow::exitProgram() {
     m_services.settings.setValue(QStringLiteral("HeadlineSelect"), QStringLiteral("Option"),
-                                 QString::number(m_state.HeadlineSelect));
+                                 QString::number(m_state.headlineSelect));
     if (unload())
         QApplication::quit();
 }
@@ -641,11 +630,8 @@ bool TerminalWindow::unload() {
     if (m_unloading)
         return false;
     m_unloading = true;
-    const bool done = drainAndClose(m_services.link, m_services.clock, m_services.dialogs, [] {
-        QEventLoop loop;
-        QTimer::singleShot(50, &loop, &QEventLoop::quit);
-        loop.exec();
-    });
+    const bool done =
+        drainAndClose(m_services.link, m_services.clock, m_services.dialogs, [] { Delay(0.05); });
     m_unloading = false;
     return done;
 }

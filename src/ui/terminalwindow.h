@@ -1,5 +1,9 @@
 #pragma once
 
+#include "featurecontext.h"
+#include "terminalservices.h"
+#include "theme.h"
+
 #include "core/interfacecommands.h"
 #include "core/linecounter.h"
 #include "core/portcontroller.h"
@@ -10,44 +14,32 @@
 #include "core/terminalbuffer.h"
 #include "core/terminaldisplay.h"
 #include "transmit/textsender.h"
+#include "transmit/transmission.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QGridLayout;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace vornal {
 
 class CancelSendWindow;
-class Clock;
+class FeatureContext;
 class Indicator;
 class LineBar;
-class SerialLink;
-class SettingsStore;
-class SoundPlayer;
 class TerminalTextView;
-class UserDialogs;
-
-// What the main window is given: every outside service passes through here, so that a
-// test can hand in its own.
-struct TerminalServices {
-    SerialLink& link;
-    UserDialogs& dialogs;
-    SettingsStore& settings;
-    ProgramFolder folder;
-    Clock& clock;
-    SoundPlayer& sound;
-};
 
 // The main window: the terminal text, the status line, the port and the box's
-// commands, the send commands and the call lists. It lives for the whole run.
+// commands, the send commands and the places where features add their panels and
+// buttons (through features()). It lives for the whole run.
 class TerminalWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -63,6 +55,11 @@ public:
     // The unload step: false when the operator chose to keep the program running.
     bool unload();
 
+    // Where features attach.
+    FeatureContext& features() { return *m_features; }
+
+    // The program state for the composition root and tests; features read it through
+    // FeatureContext::state(), which is const.
     ProgramState& state() { return m_state; }
     PortController& port() { return *m_port; }
     TerminalBuffer& buffer() { return m_buffer; }
@@ -71,51 +68,49 @@ public:
     LineCounter& counter() { return *m_counter; }
     PortEvents& portEvents() { return *m_events; }
     TextSender& sender() { return *m_sender; }
+    Transmission& transmission() { return *m_transmission; }
     CancelSendWindow& cancelWindow() { return *m_cancelWindow; }
     Startup::Look requestedLook() const { return m_look; }
     void setStatus(const QString& text);
     QString status() const;
     const TerminalServices& services() const { return m_services; }
-
-    // Where the other parts of the program put their controls: a panel in the calls
-    // column, a button in the calls group or in the program group.
-    void addPanel(QWidget* panel);
-    QPushButton* addCallButton(const QString& name, const QString& caption, const QString& tip);
-    QPushButton* addProgramButton(const QString& name, const QString& caption, const QString& tip);
     QPlainTextEdit* terminal() const { return m_txtTerm; }
 
-    // Connections to parts of the program that are added later; unset, they do nothing.
-    std::function<void()> onLoadPresets;
-    std::function<void()> onOpenEditor;
-    std::function<void(Startup::Look)> onApplyLook;
-    std::function<void()> onShowVersion;
-    std::function<void()> onHideHeadlinePanel;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    QPushButton* addButton(QGridLayout* grid, int row, int column, const QString& name,
-                           const QString& caption, const QString& tip);
+    friend class FeatureContext;
+
+    void addPanel(QWidget* panel);
+    void revealPanel(QWidget* panel);
+    QPushButton* addCallButton(const QString& name, const QString& caption, const QString& tip);
+    QPushButton* addProgramButton(const QString& name, const QString& caption, const QString& tip);
+    QPushButton* sendControl(SendControl control) const;
+
     QWidget* buildHeader();
     QWidget* buildPortGroup();
     QWidget* buildCommandGroup();
     QWidget* buildTerminalArea();
     QWidget* buildSendGroup();
     QWidget* buildProgramGroup();
+    QWidget* buildSidePanels();
     void applyPortView();
     void showCounter(const QString& caption, quint32 colour);
-    void connectCommands();
+    void connectReceiving();
     void connectSender();
+    void answerKlkl();
     void toggleKlkl();
     void editKlkl();
     void showProperties();
     void editConfiguration();
     void exitProgram();
     QString operatorName() const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     TerminalServices m_services;
+    Theme m_theme;
     ProgramState m_state;
     TerminalBuffer m_buffer;
     std::unique_ptr<PortController> m_port;
@@ -124,9 +119,10 @@ private:
     std::unique_ptr<LineCounter> m_counter;
     std::unique_ptr<InterfaceCommands> m_commands;
     std::unique_ptr<TerminalTextView> m_view;
+    std::unique_ptr<Transmission> m_transmission;
     std::unique_ptr<TextSender> m_sender;
+    std::unique_ptr<FeatureContext> m_features;
     CancelSendWindow* m_cancelWindow = nullptr;
-    QPushButton* m_lblKlKl = nullptr;
     QTimer m_counterTimer;
     QString m_pendingCounter;
     Startup::Look m_look = Startup::Look::Unchanged;
@@ -148,7 +144,15 @@ private:
     Indicator* m_imgTX = nullptr;
     QPushButton* m_lblRSend1 = nullptr;
     QPushButton* m_lblRsend2 = nullptr;
-    QList<QPushButton*> m_portDependent; // enabled exactly while the port is open
+    QPushButton* m_lblKlKl = nullptr;
+    QPushButton* m_lblCall = nullptr;
+    QPushButton* m_lblClear = nullptr;
+    QPushButton* m_lblPaste = nullptr;
+    QPushButton* m_lblPuncher = nullptr;
+    QHash<InterfaceCommands::Command, QPushButton*> m_commandButtons;
+    QHash<TextSender::SendCommand, QPushButton*> m_sendButtons;
+    QList<QPushButton*> m_portDependent; // enabled while the port is open and nothing is sent
+    QScrollArea* m_sidePanels = nullptr;
     QVBoxLayout* m_panelArea = nullptr;
     QGridLayout* m_callButtons = nullptr;
     QGridLayout* m_programButtons = nullptr;

@@ -24,8 +24,9 @@ BoxSimHarness::~BoxSimHarness() {
 
 bool BoxSimHarness::start(const QStringList& extraArgs) {
     m_process.start(QStringLiteral(BOXSIM_PATH),
-                    QStringList{"--link", m_linkPath, "--log", path("bytes.log"), "--dial-pause", "0.25",
-                                "--connect-delay", "0.05"} +
+                    QStringList{QStringLiteral("--link"), m_linkPath, QStringLiteral("--log"), logPath(),
+                                QStringLiteral("--dial-pause"), QStringLiteral("0.25"),
+                                QStringLiteral("--connect-delay"), QStringLiteral("0.05")} +
                         extraArgs);
     QByteArray output;
     const QDeadlineTimer deadline(5000);
@@ -78,10 +79,27 @@ void BoxSimHarness::readFor(int milliseconds) {
 }
 
 QStringList BoxSimHarness::logLines() const {
-    QFile file(path("bytes.log"));
+    QFile file(logPath());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QByteArray BoxSimHarness::control(const QByteArray& line, int timeoutMs) {
+    m_process.write(line + '\n');
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        m_output += m_process.readAllStandardOutput();
+        const qsizetype end = m_output.indexOf('\n');
+        if (end >= 0) {
+            const QByteArray answer = m_output.left(end);
+            m_output.remove(0, end + 1);
+            return answer.mid(answer.indexOf(':') + 2);
+        }
+        if (deadline.hasExpired())
+            return {};
+        m_process.waitForReadyRead(static_cast<int>(qMin<qint64>(deadline.remainingTime(), 100)));
+    }
 }
 
 bool BoxSimHarness::waitForLogCount(int count, int timeoutMs) {

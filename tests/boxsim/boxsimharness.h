@@ -27,12 +27,17 @@ public:
     QByteArray received() const { return m_received; }
     void clearReceived() { m_received.clear(); }
 
+    // With --control: sends one control line and returns the simulator's answer
+    // ("done LINE" or "refused LINE (why)"), empty when none came in time.
+    QByteArray control(const QByteArray& line, int timeoutMs = 3000);
+
     bool waitForLogCount(int count, int timeoutMs = 3000);
     QStringList logLines() const;
 
     QString writeFile(const QString& name, const QByteArray& contents) const;
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString linkPath() const { return m_linkPath; }
+    QString logPath() const { return path(QStringLiteral("bytes.log")); }
     QString startFailure() const { return m_failure; }
     QProcess& process() { return m_process; }
     QSerialPort& port() { return m_port; }
@@ -44,4 +49,5 @@ private:
     QProcess m_process;
     QSerialPort m_port;
     QByteArray m_received;
+    QByteArray m_output; // the simulator's standard output after its ready line
 };

@@ -22,6 +22,10 @@ private slots:
     void existingPath();
     void sigtermRemovesLink();
     void sigkillIsSeenByOpenPort();
+    void controlLines_data();
+    void controlLines();
+    void stallHoldsWhatTheTerminalSends_data();
+    void stallHoldsWhatTheTerminalSends();
 };
 
 void TestBoxSimPort::textIsEchoedAndLogged_data() {
@@ -152,6 +156,61 @@ void TestBoxSimPort::sigkillIsSeenByOpenPort() {
         sim.port().waitForReadyRead(100);
     QVERIFY2(sim.port().error() == QSerialPort::ResourceError || sim.port().error() == QSerialPort::ReadError,
              qPrintable(sim.port().errorString()));
+}
+
+void TestBoxSimPort::controlLines_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QByteArray>("bytes"); // what the port receives
+    QTest::newRow("xoff") << QByteArray("xoff") << QByteArray("done xoff") << QByteArray("\x13");
+    QTest::newRow("xon") << QByteArray("xon") << QByteArray("done xon") << QByteArray("\x11");
+    QTest::newRow("send, without a call") << QByteArray("send a\\x13b") << QByteArray("done send a\\x13b")
+                                          << QByteArray("a\x13"
+                                                        "b");
+    QTest::newRow("script-only statement")
+        << QByteArray("pause 1") << QByteArray("refused pause 1") << QByteArray();
+    QTest::newRow("unknown word") << QByteArray("shout") << QByteArray("refused shout") << QByteArray();
+    QTest::newRow("bad escape") << QByteArray("send \\q") << QByteArray("refused send \\q") << QByteArray();
+}
+
+void TestBoxSimPort::controlLines() {
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, answer);
+    QFETCH(QByteArray, bytes);
+    BoxSimHarness sim;
+    QVERIFY2(sim.start({QStringLiteral("--control")}), qPrintable(sim.startFailure()));
+    QVERIFY(sim.openPort());
+    const QByteArray reply = sim.control(line);
+    QVERIFY2(reply.startsWith(answer), reply.constData());
+    QVERIFY(sim.write("."));
+    QVERIFY(sim.waitFor(bytes + '.'));
+    QCOMPARE(sim.received(), bytes + '.');
+    QCOMPARE(sim.process().state(), QProcess::Running);
+}
+
+void TestBoxSimPort::stallHoldsWhatTheTerminalSends_data() {
+    QTest::addColumn<QByteArray>("stall");
+    QTest::addColumn<bool>("resume"); // ended by "resume" rather than by its time
+    QTest::newRow("ended by resume") << QByteArray("stall 30") << true;
+    QTest::newRow("ended by its time") << QByteArray("stall 0.5") << false;
+}
+
+void TestBoxSimPort::stallHoldsWhatTheTerminalSends() {
+    QFETCH(QByteArray, stall);
+    QFETCH(bool, resume);
+    BoxSimHarness sim;
+    QVERIFY2(sim.start({QStringLiteral("--control")}), qPrintable(sim.startFailure()));
+    QVERIFY(sim.openPort());
+    QCOMPARE(sim.control(stall), "done " + stall);
+    QVERIFY(sim.write("abc"));
+    sim.readFor(300);
+    QCOMPARE(sim.received(), QByteArray());
+    QCOMPARE(sim.logLines().size(), 0);
+    if (resume)
+        QCOMPARE(sim.control("resume"), QByteArray("done resume"));
+    QVERIFY(sim.waitFor("abc"));
+    QVERIFY(sim.waitForLogCount(3));
+    QCOMPARE(sim.received(), QByteArray("abc"));
 }
 
 QTEST_GUILESS_MAIN(TestBoxSimPort)

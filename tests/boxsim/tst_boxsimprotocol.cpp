@@ -35,7 +35,8 @@ private:
 
 void TestBoxSimProtocol::init() {
     m_sim = std::make_unique<BoxSimHarness>();
-    QVERIFY2(m_sim->start({"--busy", "80,4711"}), qPrintable(m_sim->startFailure()));
+    QVERIFY2(m_sim->start({QStringLiteral("--busy"), QStringLiteral("80,4711")}),
+             qPrintable(m_sim->startFailure()));
     QVERIFY(m_sim->openPort());
 }
 

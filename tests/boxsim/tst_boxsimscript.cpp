@@ -14,6 +14,7 @@ private slots:
     void eachCallStartsAfresh();
     void waitTimeoutEndsScript();
     void incomingCall();
+    void lineStatements();
     void badScript_data();
     void badScript();
 
@@ -24,7 +25,7 @@ private:
 bool TestBoxSimScript::startWithScript(BoxSimHarness& sim, const QByteArray& script,
                                        const QStringList& args) {
     const QString path = sim.writeFile(QStringLiteral("far.script"), script);
-    return sim.start(QStringList{"--script", path} + args) && sim.openPort();
+    return sim.start(QStringList{QStringLiteral("--script"), path} + args) && sim.openPort();
 }
 
 void TestBoxSimScript::broadcastService() {
@@ -105,12 +106,34 @@ void TestBoxSimScript::waitTimeoutEndsScript() {
 
 void TestBoxSimScript::incomingCall() {
     BoxSimHarness sim;
-    QVERIFY2(startWithScript(sim, "send klkl\nwait 54321 vornal t\nsend thanks\n",
-                             {"--script-now", "--caller", "0777"}),
-             qPrintable(sim.startFailure()));
+    QVERIFY2(
+        startWithScript(sim, "send klkl\nwait 54321 vornal t\nsend thanks\n",
+                        {QStringLiteral("--script-now"), QStringLiteral("--caller"), QStringLiteral("0777")}),
+        qPrintable(sim.startFailure()));
     QVERIFY(sim.waitFor("[incoming call]\r\n777 vornal d\r\nklkl"));
     QVERIFY(sim.write("\r\t")); // the terminal's automatic answer: the box sends the own answerback
     QVERIFY(sim.waitFor("54321 vornal t\r\nthanks"));
+}
+
+// xoff / xon go out as the bytes 19 / 17; a stall keeps the box from reading (no
+// echo, nothing logged) while the script goes on, and everything is read afterwards.
+void TestBoxSimScript::lineStatements() {
+    BoxSimHarness sim;
+    QVERIFY2(startWithScript(sim, "xoff\nstall 0.6\nsend held\nwait typed\nxon\nsend free\n",
+                             {QStringLiteral("--script-now")}),
+             qPrintable(sim.startFailure()));
+    QVERIFY(sim.waitFor("12345 vornal d\r\n\x13held"));
+    const int logged = int(sim.logLines().size());
+    QElapsedTimer stalled;
+    stalled.start();
+    QVERIFY(sim.write("typed"));
+    sim.readFor(200);
+    QVERIFY(!sim.received().contains("typed"));
+    QCOMPARE(sim.logLines().size(), logged);
+    QVERIFY(sim.waitFor("heldtyped\x11"
+                        "free"));
+    QVERIFY2(stalled.elapsed() >= 300, qPrintable(QString::number(stalled.elapsed())));
+    QVERIFY(sim.waitForLogCount(logged + 5));
 }
 
 void TestBoxSimScript::badScript_data() {
@@ -120,6 +143,9 @@ void TestBoxSimScript::badScript_data() {
                                   << QByteArray("line 3: unknown");
     QTest::newRow("short hex escape") << QByteArray("send \\x4\n") << QByteArray("line 1: bad escape");
     QTest::newRow("empty wait") << QByteArray("\nwait\n") << QByteArray("line 2: wait needs");
+    QTest::newRow("stall without seconds") << QByteArray("stall\n") << QByteArray("line 1: stall needs");
+    QTest::newRow("stall for hours") << QByteArray("stall 7200\n") << QByteArray("line 1: stall needs");
+    QTest::newRow("xoff with an argument") << QByteArray("xoff now\n") << QByteArray("line 1: unknown");
 }
 
 void TestBoxSimScript::badScript() {

@@ -1,10 +1,10 @@
 #include "core/interfacecommands.h"
 #include "core/linecounter.h"
 #include "core/programstate.h"
-#include "core/soundplayer.h"
 #include "core/terminalbuffer.h"
 #include "core/terminaldisplay.h"
 #include "fakeseriallink.h"
+#include "recordingsoundplayer.h"
 
 #include <QtTest>
 
@@ -20,7 +20,7 @@ struct Rig {
     ProgramState state;
     TerminalBuffer box;
     TerminalDisplay display{box, state};
-    LineCounter counter{state};
+    LineCounter counter;
     RecordingSoundPlayer sound;
     InterfaceCommands commands{
         link, state, display, box, counter, sound, ProgramFolder(QStringLiteral("/prog"))};
@@ -105,17 +105,17 @@ void TestCommands::nothingWhileClosed() {
     QVERIFY(r.status.isEmpty());
     QVERIFY(r.sound.log().isEmpty());
     QCOMPARE(r.headlineHidden, 1); // Call hides the headline panel even so
-    QCOMPARE(r.state.ConnectionActive, 0);
+    QCOMPARE(r.state.connectionActive, false);
 }
 
 void TestCommands::commandEffects() {
     Rig r;
-    r.state.ConnectionActive = 1;
+    r.state.connectionActive = true;
     r.commands.run(Command::GoAhead);
-    QCOMPARE(r.state.ConnectionActive, 0);
+    QCOMPARE(r.state.connectionActive, false);
 
     // LoKal plays its sound even when sounds are muted.
-    r.state.SoundMuted = 1;
+    r.state.soundMuted = true;
     r.commands.run(Command::LoKal);
     QCOMPARE(r.sound.log(),
              (QStringList{QStringLiteral("open /prog/soundstart.wav"), QStringLiteral("play")}));
@@ -125,21 +125,21 @@ void TestCommands::commandEffects() {
     r.counter.advance();
     r.counter.advance();
     r.commands.run(Command::CR);
-    QCOMPARE(r.state.Cycle, 0);
+    QCOMPARE(r.counter.cycle(), 0);
     QCOMPARE(r.counterCaptions.last(), QStringLiteral("0"));
     QCOMPARE(r.counter.barTwips(), 2 * LineCounter::kTwipsPerCharacter);
 
     // Close: the stop sound before the byte (muted: none), then the state.
-    r.state.ConnectionActive = 1;
-    r.state.BroadcastActive = 1;
-    r.state.PastePreview = 0;
+    r.state.connectionActive = true;
+    r.state.broadcastActive = true;
+    r.state.pastePreview = false;
     r.commands.run(Command::CloseConnection);
     QVERIFY(r.sound.log().isEmpty());
-    QCOMPARE(r.state.ConnectionActive, 0);
-    QCOMPARE(r.state.BroadcastActive, 0);
-    QCOMPARE(r.state.PastePreview, 1);
+    QCOMPARE(r.state.connectionActive, false);
+    QCOMPARE(r.state.broadcastActive, false);
+    QCOMPARE(r.state.pastePreview, true);
     QCOMPARE(r.broadcastEnabled, 1);
-    r.state.SoundMuted = 0;
+    r.state.soundMuted = false;
     r.commands.run(Command::CloseConnection);
     QCOMPARE(r.sound.log(),
              (QStringList{QStringLiteral("open /prog/soundstop.wav"), QStringLiteral("play")}));
@@ -147,13 +147,13 @@ void TestCommands::commandEffects() {
 
 void TestCommands::call() {
     Rig r;
-    r.state.SoundMuted = 0;
+    r.state.soundMuted = false;
     r.box.setText(QStringLiteral("X"));
     r.commands.Call();
     QCOMPARE(r.link.written(), QByteArray("\x01"));
     QCOMPARE(r.box.text(), QStringLiteral("XDial Vornal Number please\r\n"));
     QCOMPARE(r.status, QStringList{QStringLiteral("Dial Vornal Number please")});
-    QCOMPARE(r.state.ConnectionActive, 1);
+    QCOMPARE(r.state.connectionActive, true);
     QCOMPARE(r.sound.log().first(), QStringLiteral("open /prog/soundstart.wav"));
     QCOMPARE(r.headlineHidden, 1);
 }
@@ -162,11 +162,11 @@ void TestCommands::clearText() {
     Rig r;
     r.link.setPortOpen(false);
     r.box.setText(QStringLiteral("some text"));
-    r.state.Cycle = 12;
+    r.counter.setCycle(12);
     r.commands.clearText();
     QVERIFY(r.box.text().isEmpty());
     QCOMPARE(r.status, QStringList{QStringLiteral("Text Cancelled")});
-    QCOMPARE(r.state.Cycle, 0);
+    QCOMPARE(r.counter.cycle(), 0);
     QCOMPARE(r.counter.barTwips(), 0);
     QCOMPARE(r.counterColour, LineCounter::kGreen);
     QVERIFY(r.link.writes().isEmpty());
@@ -201,8 +201,8 @@ void TestCommands::callNumber() {
     r.link.setPortOpen(open);
     r.commands.CallNumber(number, QStringLiteral("MAYER"));
     QTEST(r.link.written(), "sent");
-    QTEST(r.state.ConnectionActive, "active");
-    if (r.state.ConnectionActive) {
+    QTEST(int(r.state.connectionActive), "active");
+    if (r.state.connectionActive) {
         QCOMPARE(r.box.text(), QStringLiteral("MAYER\r\n"));
         QCOMPARE(r.status, QStringList{QStringLiteral("Dialing ") + number + QStringLiteral(" MAYER")});
     } else if (number.isEmpty() || number == QStringLiteral("12a45")) {
@@ -242,7 +242,7 @@ void TestCommands::keyboardLineEnd() {
     QCOMPARE(r.counterCaptions.last(), QStringLiteral("0"));
     QCOMPARE(r.counterColour, LineCounter::kGreen);
     QCOMPARE(r.counter.barTwips(), 0);
-    QCOMPARE(r.state.Cycle, 0);
+    QCOMPARE(r.counter.cycle(), 0);
     // The typed characters are never put into the display by the terminal itself.
     QVERIFY(r.box.text().isEmpty());
 }
@@ -252,7 +252,7 @@ void TestCommands::keyboardClosedPort() {
     r.link.setPortOpen(false);
     QVERIFY(!r.commands.keyPressed('a'));
     QVERIFY(r.link.writes().isEmpty());
-    QCOMPARE(r.state.Cycle, 0);
+    QCOMPARE(r.counter.cycle(), 0);
     QVERIFY(r.counterCaptions.isEmpty());
 }
 
@@ -262,7 +262,7 @@ void TestCommands::carriageReturnKeyResets() {
         r.commands.keyPressed('a');
     r.commands.keyPressed(13);
     QCOMPARE(r.link.written().right(1), QByteArray("\r"));
-    QCOMPARE(r.state.Cycle, 0);
+    QCOMPARE(r.counter.cycle(), 0);
     QCOMPARE(r.counter.barTwips(), 0);
     QCOMPARE(r.counterColour, LineCounter::kGreen);
     // A high character goes out as its Windows-1252 byte.

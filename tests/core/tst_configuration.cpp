@@ -94,6 +94,11 @@ void TestConfiguration::dialPrefixRounding_data() {
     QTest::newRow("text") << "abc" << false << 0;
     QTest::newRow("empty") << "" << false << 0;
     QTest::newRow("trailing text") << "12 abc" << false << 0;
+    QTest::newRow("not a number") << "nan" << false << 0;
+    QTest::newRow("infinite") << "inf" << false << 0;
+    QTest::newRow("minus infinite") << "-inf" << false << 0;
+    QTest::newRow("far too large") << "1e30" << false << 0;
+    QTest::newRow("far too small") << "-1e30" << false << 0;
 }
 
 void TestConfiguration::dialPrefixRounding() {
@@ -119,6 +124,9 @@ void TestConfiguration::leadingDecimal_data() {
     QTest::newRow("sign alone") << "-" << 0.0;
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("comma is no separator") << "0,5" << 0.0;
+    QTest::newRow("nan is no number") << "nan" << 0.0;
+    QTest::newRow("inf is no number") << "inf" << 0.0;
+    QTest::newRow("exponent is not read") << "1e30" << 1.0;
 }
 
 void TestConfiguration::leadingDecimal() {

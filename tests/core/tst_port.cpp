@@ -1,4 +1,3 @@
-#include "core/clock.h"
 #include "core/devicemessages.h"
 #include "core/portcontroller.h"
 #include "core/portmap.h"
@@ -6,10 +5,11 @@
 #include "core/programstate.h"
 #include "core/qserialportlink.h"
 #include "core/serialsettings.h"
-#include "core/settingsstore.h"
 #include "core/startup.h"
 #include "core/unload.h"
+#include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "memorysettingsstore.h"
 #include "scripteddialogs.h"
 
 #include <QtTest>
@@ -36,6 +36,8 @@ private slots:
     void deviceLossClosesOnce();
     void storedSettings_data();
     void storedSettings();
+    void storedNumbers_data();
+    void storedNumbers();
     void storedFont_data();
     void storedFont();
     void scanListsAvailablePorts();
@@ -135,15 +137,16 @@ struct Rig {
     FakeSerialLink link;
     FakeClock clock;
     ScriptedDialogs dialogs;
-    ProgramState state;
     MemorySettingsStore store;
-    PortController port{link, clock, dialogs, state};
+    PortController port{link, clock, dialogs};
     QStringList terminalTexts;
     int lineResets = 0;
+    int togglings = 0;
     Rig() {
         QObject::connect(&port, &PortController::terminalTextSet,
                          [this](const QString& t) { terminalTexts.append(t); });
         QObject::connect(&port, &PortController::lineReset, [this] { ++lineResets; });
+        QObject::connect(&port, &PortController::toggling, [this] { ++togglings; });
     }
 };
 
@@ -152,8 +155,6 @@ struct Rig {
 void TestPort::openAlwaysUsesDefaultLine() {
     Rig r;
     QVERIFY(r.link.setSettings(QStringLiteral("19200,e,7,2")));
-    r.state.Cycle = 30;
-    r.state.PastePreview = 0;
     r.port.toggle();
     QVERIFY(r.link.isOpen());
     const PortView& v = r.port.view();
@@ -165,9 +166,9 @@ void TestPort::openAlwaysUsesDefaultLine() {
     QVERIFY(v.sendCommandsEnabled);
     QCOMPARE(r.terminalTexts, QStringList{QStringLiteral("Terminal Ready ")});
     QCOMPARE(r.link.written(), QByteArray("\r"));
-    QCOMPARE(r.state.Cycle, 0);
-    QCOMPARE(r.state.PastePreview, 1);
+    // The line count goes back to zero and the clipboard to the preview first.
     QCOMPARE(r.lineResets, 1);
+    QCOMPARE(r.togglings, 1);
 }
 
 void TestPort::closeShowsOffLine() {
@@ -286,6 +287,62 @@ void TestPort::storedSettings() {
     QTEST(link.portNumber(), "expectPort");
     QTEST(link.handshaking(), "expectFlow");
     QCOMPARE(echo, ok ? QStringLiteral("1") : QString());
+}
+
+// Stored port numbers and flow-control codes as the settings store holds them: text
+// that becomes an integer (halves to the even neighbour), or is refused with the
+// message that names the stored value. A refusal leaves port 1 and no flow control.
+void TestPort::storedNumbers_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("expected");    // port number or flow code afterwards
+    QTest::addColumn<QString>("message"); // empty: accepted
+    const QString port = QStringLiteral("CommPort");
+    const QString flow = QStringLiteral("Handshaking");
+    const auto badPort = [](const char* shown) {
+        return QStringLiteral("Invalid port number %1 (ports are 1 to 32)").arg(QLatin1String(shown));
+    };
+    const auto badFlow = [](const char* shown) {
+        return QStringLiteral("Invalid flow control %1 (0 to 3 are known)").arg(QLatin1String(shown));
+    };
+    for (const char* value : {"nan", "NaN", "inf", "-inf", "1e30", "-1e30"}) {
+        QTest::addRow("port %s", value) << port << QString::fromLatin1(value) << 1 << badPort(value);
+        QTest::addRow("flow %s", value) << flow << QString::fromLatin1(value) << 0 << badFlow(value);
+    }
+    QTest::newRow("port beyond 16 bits") << port << "70000" << 1 << badPort("70000");
+    QTest::newRow("port 2.5") << port << "2.5" << 2 << QString();
+    QTest::newRow("port 3.5") << port << "3.5" << 4 << QString();
+    QTest::newRow("port 0.4") << port << "0.4" << 1 << badPort("0");
+    QTest::newRow("port empty") << port << "" << 1 << QString();
+    QTest::newRow("port abc") << port << "abc" << 1
+                              << QStringLiteral("The stored port number \"abc\" is not a number");
+    QTest::newRow("port 3") << port << "3" << 3 << QString();
+    QTest::newRow("port 12 with blanks") << port << " 12 " << 12 << QString();
+    QTest::newRow("flow 2.5") << flow << "2.5" << 2 << QString();
+    QTest::newRow("flow 3.5") << flow << "3.5" << 0 << badFlow("4");
+    QTest::newRow("flow 0.4") << flow << "0.4" << 0 << QString();
+    QTest::newRow("flow empty") << flow << "" << 0 << QString();
+    QTest::newRow("flow abc") << flow << "abc" << 0
+                              << QStringLiteral("The stored flow control \"abc\" is not a number");
+    QTest::newRow("flow 1") << flow << "1" << 1 << QString();
+    QTest::newRow("flow 3") << flow << "3" << 3 << QString();
+}
+
+void TestPort::storedNumbers() {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(int, expected);
+    QFETCH(QString, message);
+    MemorySettingsStore store;
+    store.setValue(QStringLiteral("Properties"), key, value);
+    QSerialPortLink link(PortMap(store, [] { return QStringList(); }));
+    ScriptedDialogs dialogs;
+    QString echo;
+    QCOMPARE(Startup::applyStoredPortSettings(link, store, dialogs, &echo), message.isEmpty());
+    QCOMPARE(key == QLatin1String("CommPort") ? link.portNumber() : link.handshaking(), expected);
+    QCOMPARE(dialogs.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    if (!message.isEmpty())
+        QCOMPARE(dialogs.messages.first().icon, DialogIcon::Warning);
 }
 
 void TestPort::storedFont_data() {
@@ -417,11 +474,16 @@ void TestPort::drain_data() {
     QTest::addColumn<QList<int>>("answers"); // DialogAnswer values
     QTest::addColumn<bool>("ends");
     QTest::addColumn<int>("questions");
-    QTest::newRow("empty output closes at once") << 0 << QList<int>{} << true << 0;
-    QTest::newRow("abort keeps running") << 10 << QList<int>{int(DialogAnswer::Abort)} << false << 1;
-    QTest::newRow("ignore closes") << 10 << QList<int>{int(DialogAnswer::Ignore)} << true << 1;
+    QTest::addColumn<int>("releaseAfter"); // wait steps before a held line is released, -1: none
+    QTest::newRow("empty output closes at once") << 0 << QList<int>{} << true << 0 << -1;
+    QTest::newRow("abort keeps running") << 10 << QList<int>{int(DialogAnswer::Abort)} << false << 1 << -1;
+    QTest::newRow("ignore closes") << 10 << QList<int>{int(DialogAnswer::Ignore)} << true << 1 << -1;
     QTest::newRow("retry waits again")
-        << 10 << QList<int>{int(DialogAnswer::Retry), int(DialogAnswer::Ignore)} << true << 2;
+        << 10 << QList<int>{int(DialogAnswer::Retry), int(DialogAnswer::Ignore)} << true << 2 << -1;
+    QTest::newRow("held line released in time") << 0 << QList<int>{} << true << 0 << 3;
+    QTest::newRow("held line released after a retry")
+        << 0 << QList<int>{int(DialogAnswer::Retry)} << true << 1 << 15;
+    QTest::newRow("held line, abort") << 0 << QList<int>{int(DialogAnswer::Abort)} << false << 1 << 100;
 }
 
 void TestPort::drain() {
@@ -432,12 +494,20 @@ void TestPort::drain() {
     ScriptedDialogs dialogs;
     for (int a : answers)
         dialogs.answers.enqueue(static_cast<DialogAnswer>(a));
+    QFETCH(int, releaseAfter);
     QVERIFY(link.setPortOpen(true));
     link.setPendingOutput(pending);
+    const bool held = releaseAfter >= 0;
+    if (held) {
+        link.holdLine(true);
+        QVERIFY(link.output("held"));
+        QCOMPARE(link.outBufferCount(), 4);
+    }
     int steps = 0;
     const bool ends = drainAndClose(link, clock, dialogs, [&] {
         clock.advance(1);
-        ++steps;
+        if (++steps == releaseAfter)
+            link.holdLine(false);
         QVERIFY(steps < 100);
     });
     QTEST(ends, "ends");
@@ -447,8 +517,11 @@ void TestPort::drain() {
         QCOMPARE(m.text, QStringLiteral("Data cannot be sent"));
         QCOMPARE(m.buttons, DialogButtons::AbortRetryIgnore);
     }
-    if (pending > 0)
+    if (pending > 0 || held)
         QVERIFY(steps >= 10 * int(dialogs.messages.size()));
+    // Released output went out before the port closed; on Abort it still waits.
+    if (held)
+        QCOMPARE(link.written(), ends ? QByteArray("held") : QByteArray());
 }
 
 void TestPort::realLinkRefusals_data() {

@@ -19,6 +19,7 @@ struct Rig {
     QString mirror;
     int klkl = 0;
     int prompts = 0;
+    bool finishAnswers = true; // the answer ends as soon as it was started
     Rig() {
         QObject::connect(&box, &TerminalBuffer::reset, [this](const QString& s) { mirror = s; });
         QObject::connect(&box, &TerminalBuffer::edited,
@@ -27,12 +28,19 @@ struct Rig {
                              mirror.chop(back);
                              mirror.append(s);
                          });
-        display.onKlkl = [this] { ++klkl; };
-        display.onReceiverListPrompt = [this] { ++prompts; };
+        QObject::connect(&display, &TerminalDisplay::klklHeard, [this] {
+            ++klkl;
+            if (finishAnswers)
+                display.answerFinished();
+        });
+        QObject::connect(&display, &TerminalDisplay::receiverListPrompted, [this] { ++prompts; });
     }
+    // One piece through the receive handler, then the event loop's turn, as between
+    // two reads of the port.
     void show(const QString& chunk) {
         QString t = chunk;
         display.DisplayReceived(t);
+        QCoreApplication::processEvents();
     }
 };
 
@@ -61,23 +69,31 @@ void TestReceive::displayReceived_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QStringList>("chunks");
     QTest::addColumn<QString>("after");
-    QTest::newRow("backspace in the middle") << "" << QStringList{"AB\bD"} << "AD";
+    QTest::newRow("backspace in the middle") << "" << QStringList{QStringLiteral("AB\bD")} << "AD";
     QTest::newRow("leading backspace replaces the last character")
-        << "HELLO" << QStringList{"\bP"} << "HELLP";
-    QTest::newRow("leading backspaces replace only one") << "HELLO" << QStringList{"\b\b\bX"} << "HELLX";
-    QTest::newRow("a lone backspace erases") << "HELLO" << QStringList{"\b"} << "HELL";
-    QTest::newRow("backspace on an empty box") << "" << QStringList{"\bA"} << "A";
-    QTest::newRow("run of backspaces") << "XY" << QStringList{"ABC\b\b\bD"} << "XYD";
-    QTest::newRow("more backspaces than text") << "XY" << QStringList{"AB\b\b\bC"} << "XC";
-    QTest::newRow("backspace then text then backspace") << "" << QStringList{"A\bB\bC"} << "C";
-    QTest::newRow("CR LF") << "" << QStringList{"X\r\nY"} << "X\r\nY";
-    QTest::newRow("LF alone is dropped") << "" << QStringList{"X\nY"} << "XY";
-    QTest::newRow("CR alone gets its LF") << "" << QStringList{"X\rY"} << "X\r\nY";
-    QTest::newRow("LF CR") << "" << QStringList{"X\n\rY"} << "X\r\nY";
-    QTest::newRow("CR CR LF LF") << "" << QStringList{"\r\r\n\n"} << "\r\n\r\n";
-    QTest::newRow("over two chunks") << "A" << QStringList{"B\r", "\nC"} << "AB\r\nC";
-    QTest::newRow("backspace after a line end") << "AB\r\n" << QStringList{"\bZ"} << "AB\rZ";
-    QTest::newRow("empty chunk") << "A" << QStringList{""} << "A";
+        << "HELLO" << QStringList{QStringLiteral("\bP")} << "HELLP";
+    QTest::newRow("leading backspaces replace only one")
+        << "HELLO" << QStringList{QStringLiteral("\b\b\bX")} << "HELLX";
+    QTest::newRow("a lone backspace erases") << "HELLO" << QStringList{QStringLiteral("\b")} << "HELL";
+    QTest::newRow("backspace on an empty box") << "" << QStringList{QStringLiteral("\bA")} << "A";
+    QTest::newRow("run of backspaces") << "XY" << QStringList{QStringLiteral("ABC\b\b\bD")} << "XYD";
+    QTest::newRow("more backspaces than text") << "XY" << QStringList{QStringLiteral("AB\b\b\bC")} << "XC";
+    QTest::newRow("backspace then text then backspace")
+        << "" << QStringList{QStringLiteral("A\bB\bC")} << "C";
+    QTest::newRow("CR LF") << "" << QStringList{QStringLiteral("X\r\nY")} << "X\r\nY";
+    QTest::newRow("LF alone is dropped") << "" << QStringList{QStringLiteral("X\nY")} << "XY";
+    QTest::newRow("CR alone gets its LF") << "" << QStringList{QStringLiteral("X\rY")} << "X\r\nY";
+    QTest::newRow("LF CR") << "" << QStringList{QStringLiteral("X\n\rY")} << "X\r\nY";
+    QTest::newRow("CR CR LF LF") << "" << QStringList{QStringLiteral("\r\r\n\n")} << "\r\n\r\n";
+    QTest::newRow("over two chunks") << "A" << QStringList{QStringLiteral("B\r"), QStringLiteral("\nC")}
+                                     << "AB\r\nC";
+    QTest::newRow("backspace after a line end") << "AB\r\n" << QStringList{QStringLiteral("\bZ")} << "AB\rZ";
+    QTest::newRow("empty chunk") << "A" << QStringList{QStringLiteral("")} << "A";
+    // Backspaces act on the text as it came, before line feeds are dropped.
+    QTest::newRow("backspace erases a line feed")
+        << "HELLO" << QStringList{QStringLiteral("AB\n\bD")} << "HELLOABD";
+    QTest::newRow("backspace after CR LF leaves no lone CR")
+        << "" << QStringList{QStringLiteral("X\r\n\bY")} << "X\r\nY";
 }
 
 void TestReceive::displayReceived() {
@@ -127,20 +143,31 @@ void TestReceive::phrases_data() {
     QTest::addColumn<QStringList>("chunks");
     QTest::addColumn<int>("klkl");
     QTest::addColumn<int>("prompts");
-    QTest::newRow("kl + kl") << 1 << 0 << QStringList{"kl", "kl"} << 1 << 0;
-    QTest::newRow("k + lk + l") << 1 << 0 << QStringList{"k", "lk", "l"} << 1 << 0;
-    QTest::newRow("off") << 0 << 0 << QStringList{"kl", "kl"} << 0 << 0;
-    QTest::newRow("case matters") << 1 << 0 << QStringList{"KLKL"} << 0 << 0;
-    QTest::newRow("twice") << 1 << 0 << QStringList{"klkl xx ", "klkl"} << 2 << 0;
-    QTest::newRow("prompt in two chunks") << 0 << 1 << QStringList{"NUMBERS +", "++):"} << 0 << 1;
+    QTest::newRow("kl + kl") << 1 << 0 << QStringList{QStringLiteral("kl"), QStringLiteral("kl")} << 1 << 0;
+    QTest::newRow("k + lk + l") << 1 << 0
+                                << QStringList{QStringLiteral("k"), QStringLiteral("lk"), QStringLiteral("l")}
+                                << 1 << 0;
+    QTest::newRow("off") << 0 << 0 << QStringList{QStringLiteral("kl"), QStringLiteral("kl")} << 0 << 0;
+    QTest::newRow("case matters") << 1 << 0 << QStringList{QStringLiteral("KLKL")} << 0 << 0;
+    QTest::newRow("twice") << 1 << 0 << QStringList{QStringLiteral("klkl xx "), QStringLiteral("klkl")} << 2
+                           << 0;
+    QTest::newRow("prompt in two chunks")
+        << 0 << 1 << QStringList{QStringLiteral("NUMBERS +"), QStringLiteral("++):")} << 0 << 1;
     QTest::newRow("text prompt in three chunks")
-        << 0 << 1 << QStringList{" text ", "einge", "ben."} << 0 << 1;
-    QTest::newRow("prompt without blank") << 0 << 1 << QStringList{"+++):"} << 0 << 0;
-    QTest::newRow("prompt while no broadcast") << 0 << 0 << QStringList{" +++):"} << 0 << 0;
+        << 0 << 1 << QStringList{QStringLiteral(" text "), QStringLiteral("einge"), QStringLiteral("ben.")}
+        << 0 << 1;
+    QTest::newRow("prompt without blank") << 0 << 1 << QStringList{QStringLiteral("+++):")} << 0 << 0;
+    QTest::newRow("prompt while no broadcast") << 0 << 0 << QStringList{QStringLiteral(" +++):")} << 0 << 0;
     // The "klkl" test runs before the broadcast gathers, so it finds the phrase at the
     // next chunk.
-    QTest::newRow("klkl test sees broadcast text") << 0 << 1 << QStringList{"kl", "kl", "x"} << 1 << 0;
-    QTest::newRow("backspaced away") << 1 << 0 << QStringList{"kl\bkl"} << 0 << 0;
+    QTest::newRow("klkl test sees broadcast text")
+        << 0 << 1 << QStringList{QStringLiteral("kl"), QStringLiteral("kl"), QStringLiteral("x")} << 1 << 0;
+    QTest::newRow("backspaced away") << 1 << 0 << QStringList{QStringLiteral("kl\bkl")} << 0 << 0;
+    const QString tail(300, QLatin1Char('x'));
+    QTest::newRow("klkl far before the end of a long piece")
+        << 1 << 0 << QStringList{QStringLiteral("klkl") + tail} << 1 << 0;
+    QTest::newRow("prompt far before the end of a long piece")
+        << 0 << 1 << QStringList{QStringLiteral(" +++):") + tail} << 0 << 1;
 }
 
 void TestReceive::phrases() {
@@ -148,8 +175,8 @@ void TestReceive::phrases() {
     QFETCH(int, broadcast);
     QFETCH(QStringList, chunks);
     Rig r;
-    r.state.KlklAutoAnswer = autoAnswer;
-    r.state.BroadcastActive = broadcast;
+    r.state.klklAutoAnswer = autoAnswer;
+    r.state.broadcastActive = broadcast;
     for (const QString& c : chunks)
         r.show(c);
     QTEST(r.klkl, "klkl");
@@ -158,23 +185,29 @@ void TestReceive::phrases() {
 
 void TestReceive::klklNotWhileAnswering() {
     Rig r;
-    r.state.KlklAutoAnswer = 1;
+    r.state.klklAutoAnswer = true;
+    r.finishAnswers = false;
+    // The answer starts only after the handler of the text that held "klkl" returned.
+    QString first = QStringLiteral("klkl");
+    r.display.DisplayReceived(first);
+    QCOMPARE(r.klkl, 0);
+    QVERIFY(r.display.answerBusy());
     // Text that arrives while the answer is being sent is shown but not gathered.
-    r.display.onKlkl = [&r] {
-        ++r.klkl;
-        QCOMPARE(r.display.answerBusy(), 1);
+    QObject::connect(&r.display, &TerminalDisplay::klklHeard, [&r] {
+        QVERIFY(r.display.answerBusy());
         r.show(QStringLiteral("klkl"));
-    };
-    r.show(QStringLiteral("klkl"));
+        r.display.answerFinished();
+    });
+    QCoreApplication::processEvents();
     QCOMPARE(r.klkl, 1);
-    QCOMPARE(r.display.answerBusy(), 0);
+    QVERIFY(!r.display.answerBusy());
     QVERIFY(r.box.text().endsWith(QStringLiteral("klklklkl")));
     QVERIFY(r.display.answerBuffer().isEmpty());
 }
 
 void TestReceive::answerBufferStaysBounded() {
     Rig r;
-    r.state.KlklAutoAnswer = 1;
+    r.state.klklAutoAnswer = true;
     for (int i = 0; i < 2000; ++i)
         r.show(QStringLiteral("abcdefghij"));
     QVERIFY(r.display.answerBuffer().size() <= TerminalDisplay::kAnswerTail);

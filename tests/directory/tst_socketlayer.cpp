@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTimer>
 #include <QtTest>
 
@@ -42,6 +43,21 @@ QByteArray loopback(int last) {
     return QByteArray("\x7f\x00\x00", 3) + char(last);
 }
 
+// True when the hosts file names "localhost" with a loopback address, so that the
+// system resolver answers for it from the file without asking a name server.
+bool hostsFileNamesLocalhost() {
+    QFile hosts(QStringLiteral("/etc/hosts"));
+    if (!hosts.open(QIODevice::ReadOnly))
+        return false;
+    for (QByteArray line : hosts.readAll().split('\n')) {
+        line.truncate(line.indexOf('#') < 0 ? line.size() : line.indexOf('#'));
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 2 && fields.first().startsWith("127.") && fields.mid(1).contains("localhost"))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 class TestSocketLayer : public QObject {
@@ -49,6 +65,8 @@ class TestSocketLayer : public QObject {
 private slots:
     void connectsByEveryForm_data();
     void connectsByEveryForm();
+    void systemResolverReadsAddressText_data();
+    void systemResolverReadsAddressText();
     void unknownNameCreatesNoSocket();
     void addressLengthOtherThanFourIsReported();
     void refusedConnectIsReportedAndClosed();
@@ -78,6 +96,11 @@ void TestSocketLayer::connectsByEveryForm_data() {
 void TestSocketLayer::connectsByEveryForm() {
     QFETCH(QString, host);
     QFETCH(bool, system);
+    // Which names a machine can resolve is its own business; only a hosts file entry
+    // answers without a name server.
+    if (system && !hostsFileNamesLocalhost())
+        QSKIP("/etc/hosts has no loopback entry for \"localhost\"; the system resolver would ask a "
+              "name server, so this row is not run");
     LoopbackServer server;
     server.start({LoopbackServer::waitClose()});
     ScriptedDialogs dialogs;
@@ -96,6 +119,28 @@ void TestSocketLayer::connectsByEveryForm() {
     QVERIFY(server.finish());
     QCOMPARE(layer.socketHandle(), -1);
     QCOMPARE(dialogs.texts(), QStringList());
+}
+
+// The real resolver on address text, which it reads without any name service.
+void TestSocketLayer::systemResolverReadsAddressText_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("address"); // empty: no entry
+    QTest::newRow("loopback") << QStringLiteral("127.0.0.2") << loopback(2);
+    QTest::newRow("another") << QStringLiteral("10.1.2.3") << QByteArray("\x0a\x01\x02\x03", 4);
+    QTest::newRow("empty name") << QString() << QByteArray();
+    QTest::newRow("name with a zero byte") << QStringLiteral("127.0.0.1") + QChar(0) << QByteArray();
+}
+
+void TestSocketLayer::systemResolverReadsAddressText() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, address);
+    SystemHostResolver resolver;
+    const std::optional<HostEntry> entry = resolver.lookup(name);
+    QCOMPARE(entry.has_value(), !address.isEmpty());
+    if (entry) {
+        QCOMPARE(entry->length, 4);
+        QCOMPARE(entry->addresses, QList<QByteArray>{address});
+    }
 }
 
 void TestSocketLayer::unknownNameCreatesNoSocket() {

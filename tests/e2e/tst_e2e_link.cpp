@@ -22,6 +22,7 @@ private slots:
     void vanishedBoxClosesPortOnce();
     void dialTypeAndClose();
     void fileArrivesAsItsWireImage();
+    void textAfterTheKlklAnswerIsShown();
 
 private:
     QTemporaryDir m_dir;
@@ -109,7 +110,7 @@ void TestE2eLink::dialTypeAndClose() {
 
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("LblCloseConnection")), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("closed")), 5000);
-    QCOMPARE(window.state().ConnectionActive, 0);
+    QCOMPARE(window.state().connectionActive, false);
     QVERIFY(m_box->loggedBytes().contains(19));
 }
 
@@ -131,7 +132,7 @@ void TestE2eLink::fileArrivesAsItsWireImage() {
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
     QVERIFY(link.isOpen());
     QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes().size(), 1, 5000);
-    window.state().ConnectionActive = 1;
+    window.state().connectionActive = true;
     dialogs.messages.clear();
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblSendMessage")), Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList{QStringLiteral(" You are about to send the Message File ")});
@@ -144,6 +145,42 @@ void TestE2eLink::fileArrivesAsItsWireImage() {
         expected.append(static_cast<unsigned char>(c));
     QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes(), expected, 10000);
     QVERIFY(wire.contains("Mueller"));
+}
+
+// The far side types "klkl"; while the answer goes out, the box echoes it, and then
+// the far side types on. Everything that arrives during and after the answer is
+// shown, and the answer goes out once.
+void TestE2eLink::textAfterTheKlklAnswerIsShown() {
+    const auto write = [this](const char* name, const QByteArray& bytes) {
+        QFile f(m_dir.filePath(QString::fromLatin1(name)));
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    // Value line 7: 5 ms after each character.
+    QVERIFY(write("VornalUsb.cfg", "0\r\ndd.mm.yyyy\r\nSTATION\r\n\r\n\r\n\r\n0.005\r\n"));
+    QVERIFY(write("klkl.txt", "HIER MAYER"));
+    QVERIFY(write("far.txt",
+                  "send klkl\r\n\ntimeout 20\nwait HIER MAYER\npause 0.3\nsend \\r\\nSTILL HERE\\r\\n\n"));
+    m_box.reset();
+    m_box = std::make_unique<BoxSimulator>(QStringLiteral(BOXSIM_PATH), m_dir.path());
+    QVERIFY(m_box->start({QStringLiteral("--script"), m_dir.filePath(QStringLiteral("far.txt")),
+                          QStringLiteral("--script-now")}));
+
+    RealTerminal t(m_dir.path(), m_link);
+    t.window.sender().setKlklPause(0.1);
+    t.click("lblKlKl");
+    QVERIFY2(t.open(), qPrintable(t.messages()));
+    auto* term = t.find<QPlainTextEdit>("txtTerm");
+    QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("STILL HERE")), 15000);
+    // The box's echo of the answer is shown too.
+    QVERIFY(term->toPlainText().contains(QStringLiteral("HIER MAYER")));
+    // And the Status reply after it.
+    t.click("lblStatus");
+    QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("[status")), 5000);
+    QByteArray sent;
+    for (int b : m_box->loggedBytes())
+        sent.append(char(b));
+    QCOMPARE(sent.count("HIER MAYER"), 1);
+    QVERIFY(t.dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(TestE2eLink)

@@ -1,6 +1,8 @@
 #include "core/textcodec.h"
 #include "phonebook/phonebookentry.h"
 #include "phonebook/phonebookfile.h"
+#include "phonebookrecords.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,11 +17,8 @@ namespace {
 
 // A hex listing: byte values in hex, "#" to the end of a line is a comment.
 QByteArray readHexListing(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
     QByteArray bytes;
-    for (QByteArray line : f.readAll().split('\n')) {
+    for (QByteArray line : fileBytes(path).split('\n')) {
         line = line.left(line.indexOf('#') < 0 ? line.size() : line.indexOf('#'));
         for (const QByteArray& token : line.simplified().split(' ')) {
             if (!token.isEmpty())
@@ -27,25 +26,6 @@ QByteArray readHexListing(const QString& path) {
         }
     }
     return bytes;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-PhonebookEntry entry(const QString& number, const QString& name, qint16 check = 0) {
-    PhonebookEntry e;
-    e.Number = number;
-    e.Name = name;
-    e.Check = check;
-    return e;
 }
 
 } // namespace
@@ -71,12 +51,12 @@ void TestPhonebookFile::goldenRecords() {
     const QByteArray golden = readHexListing(QStringLiteral(GOLDEN_DIR "/tworecords.hex"));
     QCOMPARE(golden.size(), 248);
 
-    PhonebookEntry first = entry(QStringLiteral("12345"), QStringLiteral("MAYER"), 1);
+    PhonebookEntry first = testEntry(QStringLiteral("12345"), QStringLiteral("MAYER"), 1);
     first.ID = 1;
     first.RsGr2 = 1;
     first.ChangeDate = QStringLiteral("07.12.2026");
-    PhonebookEntry second = entry(QStringLiteral("0123456789012"),
-                                  QStringLiteral("€ Ärger & Söhne Brötchen-Bäckerei am Südring"), 2);
+    PhonebookEntry second = testEntry(QStringLiteral("0123456789012"),
+                                      QStringLiteral("€ Ärger & Söhne Brötchen-Bäckerei am Südring"), 2);
     second.ID = -2;
     second.RsGr1 = -1;
     second.RsGr3 = 258;
@@ -114,7 +94,7 @@ void TestPhonebookFile::goldenRecords() {
 
     // The hand-made file reads the same as the written one.
     const QString byHand = m_dir.filePath(QStringLiteral("byhand.txt"));
-    writeBytes(byHand, golden);
+    QVERIFY(writeFile(byHand, golden));
     PhonebookFile handFile(byHand);
     QVERIFY(handFile.Open());
     QCOMPARE(handFile.ReadAll(), (QList<PhonebookEntry>{a, b}));
@@ -135,10 +115,10 @@ void TestPhonebookFile::recordCount() {
     QFETCH(int, records);
     QByteArray bytes;
     for (int k = 0; k * 124 < size; ++k)
-        bytes += entry(QString::number(1000 + k), QStringLiteral("NAME %1").arg(k), 1).toRecord();
+        bytes += testEntry(QString::number(1000 + k), QStringLiteral("NAME %1").arg(k), 1).toRecord();
     bytes.truncate(size);
     const QString path = m_dir.filePath(QStringLiteral("count%1.txt").arg(size));
-    writeBytes(path, bytes);
+    QVERIFY(writeFile(path, bytes));
 
     PhonebookFile file(path);
     QVERIFY(file.Open());
@@ -157,18 +137,18 @@ void TestPhonebookFile::writeInPlaceAndAppend() {
     const QString path = m_dir.filePath(QStringLiteral("inplace.txt"));
     QByteArray bytes;
     for (int k = 0; k < 3; ++k)
-        bytes += entry(QString::number(k), QStringLiteral("N%1").arg(k)).toRecord();
+        bytes += testEntry(QString::number(k), QStringLiteral("N%1").arg(k)).toRecord();
     bytes += QByteArray(52, 'x'); // a torn rest after the last whole record
-    writeBytes(path, bytes);
+    QVERIFY(writeFile(path, bytes));
 
     PhonebookFile file(path);
     QVERIFY(file.Open());
-    QVERIFY(file.WriteRecord(2, entry(QStringLiteral("777"), QStringLiteral("CHANGED"), 1)));
-    QVERIFY(!file.WriteRecord(0, entry(QStringLiteral("1"), {})));
-    QVERIFY(!file.WriteRecord(5, entry(QStringLiteral("1"), {})));
+    QVERIFY(file.WriteRecord(2, testEntry(QStringLiteral("777"), QStringLiteral("CHANGED"), 1)));
+    QVERIFY(!file.WriteRecord(0, testEntry(QStringLiteral("1"), {})));
+    QVERIFY(!file.WriteRecord(5, testEntry(QStringLiteral("1"), {})));
     QCOMPARE(file.RecordCount(), 3);
     // Appending at RecordCount + 1 overwrites the torn rest.
-    QVERIFY(file.WriteRecord(4, entry(QStringLiteral("4444"), QStringLiteral("APPENDED"))));
+    QVERIFY(file.WriteRecord(4, testEntry(QStringLiteral("4444"), QStringLiteral("APPENDED"))));
     QCOMPARE(file.RecordCount(), 4);
     file.Close();
 
@@ -198,19 +178,19 @@ void TestPhonebookFile::storedChangeDateLength() {
     QFETCH(int, stored);
     QFETCH(int, read);
     // A damaged length must not make the read run into the next record.
-    QByteArray record = entry(QStringLiteral("1"), QStringLiteral("A")).toRecord();
+    QByteArray record = testEntry(QStringLiteral("1"), QStringLiteral("A")).toRecord();
     qToLittleEndian<qint16>(qint16(stored), record.data() + 66);
     record.replace(68, 56, QByteArray(56, 'd'));
-    QByteArray next = entry(QStringLiteral("2"), QStringLiteral("B")).toRecord();
+    QByteArray next = testEntry(QStringLiteral("2"), QStringLiteral("B")).toRecord();
     const QString path = m_dir.filePath(QStringLiteral("date.txt"));
-    writeBytes(path, record + next);
+    QVERIFY(writeFile(path, record + next));
     PhonebookFile file(path);
     QVERIFY(file.Open());
     QCOMPARE(file.ReadRecord(1)->ChangeDate, QString(read, QLatin1Char('d')));
     QCOMPARE(file.ReadRecord(2)->trimmedName(), QStringLiteral("B"));
 
     // Writing cuts to 56.
-    PhonebookEntry e = entry(QStringLiteral("3"), QStringLiteral("C"));
+    PhonebookEntry e = testEntry(QStringLiteral("3"), QStringLiteral("C"));
     e.ChangeDate = QString(stored > 0 ? stored % 200 : 0, QLatin1Char('e'));
     QVERIFY(file.WriteRecord(3, e));
     QCOMPARE(file.RecordCount(), 3);
@@ -223,7 +203,7 @@ void TestPhonebookFile::randomBytesReadSafely() {
     for (char& b : bytes)
         b = char(random.bounded(256));
     const QString path = m_dir.filePath(QStringLiteral("random.txt"));
-    writeBytes(path, bytes);
+    QVERIFY(writeFile(path, bytes));
     PhonebookFile file(path);
     QVERIFY(file.Open());
     QCOMPARE(file.RecordCount(), 200);
@@ -244,15 +224,15 @@ void TestPhonebookFile::randomBytesReadSafely() {
 
 void TestPhonebookFile::readOnlyFileStillReads() {
     const QString path = m_dir.filePath(QStringLiteral("readonly.txt"));
-    writeBytes(path, entry(QStringLiteral("12345"), QStringLiteral("MAYER"), 1).toRecord());
+    QVERIFY(writeFile(path, testEntry(QStringLiteral("12345"), QStringLiteral("MAYER"), 1).toRecord()));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser);
     PhonebookFile file(path);
     QVERIFY(file.Open());
     QCOMPARE(file.ReadRecord(1)->trimmedName(), QStringLiteral("MAYER"));
     if (file.isWritable())
         QSKIP("this user may write read-only files");
-    QVERIFY(!file.WriteRecord(1, entry(QStringLiteral("1"), QStringLiteral("X"))));
-    QVERIFY(!file.WriteRecord(2, entry(QStringLiteral("1"), QStringLiteral("X"))));
+    QVERIFY(!file.WriteRecord(1, testEntry(QStringLiteral("1"), QStringLiteral("X"))));
+    QVERIFY(!file.WriteRecord(2, testEntry(QStringLiteral("1"), QStringLiteral("X"))));
     file.Close();
     QCOMPARE(QFileInfo(path).size(), 124);
 }
@@ -269,7 +249,7 @@ void TestPhonebookFile::fileThatCannotBeCreated() {
         QVERIFY(file.openFailureText().contains(path));
         QCOMPARE(file.RecordCount(), 0);
         QVERIFY(!file.ReadRecord(1));
-        QVERIFY(!file.WriteRecord(1, entry(QStringLiteral("1"), QStringLiteral("X"))));
+        QVERIFY(!file.WriteRecord(1, testEntry(QStringLiteral("1"), QStringLiteral("X"))));
     }
     QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("no"))));
 }

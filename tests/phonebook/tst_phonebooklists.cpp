@@ -4,6 +4,7 @@
 #include "phonebook/phonebookfile.h"
 #include "phonebook/slotdialling.h"
 #include "phonebookrecords.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,21 +14,6 @@
 using namespace vornal;
 
 namespace {
-
-PhonebookEntry entry(const QString& number, const QString& name, qint16 check) {
-    return testEntry(number, name, check);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 QStringList indexCaptions() {
     QStringList c;
@@ -66,17 +52,27 @@ void TestPhonebookLists::slotCaption_data() {
     QTest::addColumn<QString>("caption");
     QTest::newRow("12345 MAYER") << "12345"
                                  << "MAYER"
-                                 << blanks(2) + "12345" + blanks(7) + blanks(5) + "MAYER" + blanks(35);
+                                 << blanks(2) + QStringLiteral("12345") + blanks(7) + blanks(5) +
+                                        QStringLiteral("MAYER") + blanks(35);
     QTest::newRow("10 digits") << "1234567890"
-                               << "X" << blanks(2) + "1234567890" + blanks(2) + "X" + blanks(39);
+                               << "X"
+                               << blanks(2) + QStringLiteral("1234567890") + blanks(2) + QStringLiteral("X") +
+                                      blanks(39);
     QTest::newRow("11 digits") << "12345678901"
-                               << "X" << blanks(2) + "12345678901 " + "X" + blanks(39);
+                               << "X"
+                               << blanks(2) + QStringLiteral("12345678901 ") + QStringLiteral("X") +
+                                      blanks(39);
     QTest::newRow("12 digits") << "123456789012"
-                               << "X" << blanks(2) + "123456789012" + "X" + blanks(39);
+                               << "X"
+                               << blanks(2) + QStringLiteral("123456789012") + QStringLiteral("X") +
+                                      blanks(39);
     QTest::newRow("no number") << ""
-                               << "X" << blanks(2) + blanks(12) + blanks(10) + "X" + blanks(39);
+                               << "X"
+                               << blanks(2) + blanks(12) + blanks(10) + QStringLiteral("X") + blanks(39);
     QTest::newRow("accents") << "0123"
-                             << "Ærø €" << blanks(2) + "0123" + blanks(8) + blanks(6) + "Ærø €" + blanks(35);
+                             << "Ærø €"
+                             << blanks(2) + QStringLiteral("0123") + blanks(8) + blanks(6) +
+                                    QStringLiteral("Ærø €") + blanks(35);
 }
 
 void TestPhonebookLists::slotCaption() {
@@ -84,7 +80,7 @@ void TestPhonebookLists::slotCaption() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     // The slots show the entry as the file stores it, padding included.
-    const PhonebookEntry stored = PhonebookEntry::fromRecord(entry(number, name, 1).toRecord());
+    const PhonebookEntry stored = PhonebookEntry::fromRecord(testEntry(number, name, 1).toRecord());
     QCOMPARE(FavouriteSlots::caption(stored), caption);
 }
 
@@ -107,9 +103,9 @@ void TestPhonebookLists::fillSlots() {
     const QString path = m_dir.filePath(QStringLiteral("fill.txt"));
     QByteArray bytes;
     for (int i = 0; i < checks.size(); ++i)
-        bytes += entry(QString::number(10000 + i), QStringLiteral("NAME%1").arg(i), qint16(checks.at(i)))
+        bytes += testEntry(QString::number(10000 + i), QStringLiteral("NAME%1").arg(i), qint16(checks.at(i)))
                      .toRecord();
-    writeBytes(path, bytes);
+    QVERIFY(writeFile(path, bytes));
 
     QStringList expected = indexCaptions();
     for (int s = 0; s < favourites.size(); ++s) {
@@ -148,9 +144,10 @@ void TestPhonebookLists::dialNumber_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("number");
-    QTest::newRow("leading zero") << blanks(2) + "0123" + blanks(14) + "X" << 12 << "123";
-    QTest::newRow("11 digits: first 10") << blanks(2) + "12345678901 X" << 12 << "1234567890";
-    QTest::newRow("12 digits: first 10") << blanks(2) + "123456789012X" << 12 << "1234567890";
+    QTest::newRow("leading zero") << blanks(2) + QStringLiteral("0123") + blanks(14) + QStringLiteral("X")
+                                  << 12 << "123";
+    QTest::newRow("11 digits: first 10") << blanks(2) + QStringLiteral("12345678901 X") << 12 << "1234567890";
+    QTest::newRow("12 digits: first 10") << blanks(2) + QStringLiteral("123456789012X") << 12 << "1234567890";
     QTest::newRow("slot index") << "7" << 12 << "7";
     QTest::newRow("empty") << "" << 12 << "0";
     QTest::newRow("all blanks") << blanks(20) << 12 << "0";
@@ -158,9 +155,10 @@ void TestPhonebookLists::dialNumber_data() {
     QTest::newRow("stops at a letter") << "  12a34" << 12 << "12";
     QTest::newRow("stops at a minus") << "  -12" << 12 << "0";
     QTest::newRow("stops at a high byte") << "  12é3" << 12 << "12";
-    QTest::newRow("name digits not read") << blanks(2) + "11" + blanks(18) + "99" << 12 << "11";
-    QTest::newRow("local 123") << "123" + blanks(5) + "X" << 2 << "12";
-    QTest::newRow("local one digit") << "5" + blanks(7) + "X" << 2 << "5";
+    QTest::newRow("name digits not read")
+        << blanks(2) + QStringLiteral("11") + blanks(18) + QStringLiteral("99") << 12 << "11";
+    QTest::newRow("local 123") << QStringLiteral("123") + blanks(5) + QStringLiteral("X") << 2 << "12";
+    QTest::newRow("local one digit") << QStringLiteral("5") + blanks(7) + QStringLiteral("X") << 2 << "5";
 }
 
 void TestPhonebookLists::dialNumber() {
@@ -183,7 +181,8 @@ void TestPhonebookLists::saveWerkstatt() {
 
     const LocalNumbers::Entries loaded = LocalNumbers::LoadLocalNumbers(path);
     QCOMPARE(loaded, entries);
-    QCOMPARE(LocalNumbers::displayCaption(loaded[0]), QStringLiteral("12") + blanks(6) + "WERKSTATT");
+    QCOMPARE(LocalNumbers::displayCaption(loaded[0]),
+             QStringLiteral("12") + blanks(6) + QStringLiteral("WERKSTATT"));
     QCOMPARE(LocalNumbers::displayCaption(loaded[1]), blanks(8));
 }
 
@@ -222,16 +221,23 @@ void TestPhonebookLists::load_data() {
     QTest::newRow("eighteen lines") << eighteen << n18 << d18;
     QTest::newRow("twenty lines") << twenty << n18 << d18;
     QTest::newRow("three lines") << QByteArray("1     A\r\n2     B\r\n3     C\r\n")
-                                 << QStringList{"1", "2", "3"} << QStringList{"A", "B", "C"};
+                                 << QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}
+                                 << QStringList{QStringLiteral("A"), QStringLiteral("B"),
+                                                QStringLiteral("C")};
     QTest::newRow("short lines") << QByteArray("12\r\n\r\n1234567\r\n12345\r\n123456\r\n")
-                                 << QStringList{"12", "", "123", "123", "123"}
-                                 << QStringList{"", "", "7", "", ""};
-    QTest::newRow("CR only") << QByteArray("12    A\r34    B\r") << QStringList{"12", "34"}
-                             << QStringList{"A", "B"};
-    QTest::newRow("LF only") << QByteArray("12    A\n34    B") << QStringList{"12", "34"}
-                             << QStringList{"A", "B"};
-    QTest::newRow("high bytes") << QByteArray("\xe4\xf6\xfc   \x80\x9f\xff\r\n") << QStringList{"äöü"}
-                                << QStringList{"€Ÿÿ"};
+                                 << QStringList{QStringLiteral("12"), QStringLiteral(""),
+                                                QStringLiteral("123"), QStringLiteral("123"),
+                                                QStringLiteral("123")}
+                                 << QStringList{QStringLiteral(""), QStringLiteral(""), QStringLiteral("7"),
+                                                QStringLiteral(""), QStringLiteral("")};
+    QTest::newRow("CR only") << QByteArray("12    A\r34    B\r")
+                             << QStringList{QStringLiteral("12"), QStringLiteral("34")}
+                             << QStringList{QStringLiteral("A"), QStringLiteral("B")};
+    QTest::newRow("LF only") << QByteArray("12    A\n34    B")
+                             << QStringList{QStringLiteral("12"), QStringLiteral("34")}
+                             << QStringList{QStringLiteral("A"), QStringLiteral("B")};
+    QTest::newRow("high bytes") << QByteArray("\xe4\xf6\xfc   \x80\x9f\xff\r\n")
+                                << QStringList{QStringLiteral("äöü")} << QStringList{QStringLiteral("€Ÿÿ")};
 }
 
 void TestPhonebookLists::load() {
@@ -241,7 +247,7 @@ void TestPhonebookLists::load() {
     const QString path = m_dir.filePath(QStringLiteral("load.txt"));
     QFile::remove(path);
     if (!file.isEmpty())
-        writeBytes(path, file);
+        QVERIFY(writeFile(path, file));
     const LocalNumbers::Entries entries = LocalNumbers::LoadLocalNumbers(path);
     for (int i = 0; i < 18; ++i) {
         QCOMPARE(entries[i].number, i < numbers.size() ? numbers.at(i) : QString());

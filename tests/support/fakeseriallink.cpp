@@ -40,6 +40,7 @@ bool FakeSerialLink::setHandshaking(int code) {
 bool FakeSerialLink::setPortOpen(bool open) {
     if (!open) {
         m_open = false;
+        m_heldOutput.clear();
         m_error = {};
         return true;
     }
@@ -60,6 +61,11 @@ bool FakeSerialLink::setPortOpen(bool open) {
 bool FakeSerialLink::output(const QByteArray& bytes) {
     if (!m_open)
         return fail(LinkErrorCode::DeviceNotOpen, QStringLiteral("The port is not open"));
+    if (m_lineHeld || !m_heldOutput.isEmpty()) {
+        m_heldOutput += bytes;
+        m_error = {};
+        return true;
+    }
     m_writes.append({bytes, m_clock.nsecsElapsed()});
     m_pendingOutput += pendingOutputAfterWrite;
     m_error = {};
@@ -86,7 +92,17 @@ void FakeSerialLink::receive(const QByteArray& bytes) {
 
 void FakeSerialLink::loseDevice(const QString& message) {
     m_open = false;
+    m_heldOutput.clear();
     emit deviceLost(message);
+}
+
+void FakeSerialLink::holdLine(bool held) {
+    m_lineHeld = held;
+    if (held || m_heldOutput.isEmpty() || !m_open)
+        return;
+    m_writes.append({m_heldOutput, m_clock.nsecsElapsed()});
+    m_heldOutput.clear();
+    emit commEvent(CommEvent::Send);
 }
 
 } // namespace vornal

@@ -34,7 +34,7 @@ public:
     QByteArray input() override;
     int inBufferCount() const override { return int(m_input.size()); }
     void clearInput() override { m_input.clear(); }
-    int outBufferCount() const override { return m_pendingOutput; }
+    int outBufferCount() const override { return m_pendingOutput + int(m_heldOutput.size()); }
     QString deviceName() const override { return QStringLiteral("/dev/fake%1").arg(m_port); }
     LinkError lastError() const override { return m_error; }
 
@@ -45,6 +45,11 @@ public:
     void receive(const QByteArray& bytes);
     void raiseEvent(int code) { emit commEvent(code); }
     void loseDevice(const QString& message);
+    // Holds the line as a box does with XOFF: output is accepted and counted by
+    // outBufferCount() but not written until the line is released; then it is
+    // recorded as one write, in order, and the send event follows.
+    void holdLine(bool held);
+    QByteArray heldOutput() const { return m_heldOutput; }
     // Ports that open; every other number fails with the given error.
     QSet<int> availablePorts = {1};
     QMap<int, LinkError> openErrors;
@@ -64,6 +69,8 @@ private:
     QList<Write> m_writes;
     QElapsedTimer m_clock;
     int m_pendingOutput = 0;
+    bool m_lineHeld = false;
+    QByteArray m_heldOutput;
     LinkError m_error;
 };
 

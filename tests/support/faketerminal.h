@@ -1,11 +1,13 @@
 #pragma once
 
-#include "core/clock.h"
 #include "core/programfolder.h"
-#include "core/settingsstore.h"
-#include "core/soundplayer.h"
+#include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "memorysettingsstore.h"
+#include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
+#include "scriptedrunner.h"
+#include "ui/features.h"
 #include "ui/terminalwindow.h"
 
 #include <QFile>
@@ -31,6 +33,7 @@ struct FakeTerminal {
     MemorySettingsStore settings;
     FakeClock clock;
     RecordingSoundPlayer sound;
+    ScriptedRunner runner;
     std::unique_ptr<TerminalWindow> window;
 
     explicit FakeTerminal(const QByteArray& configuration = kConfiguration, bool writeConfiguration = true) {
@@ -38,11 +41,13 @@ struct FakeTerminal {
             writeFile(QStringLiteral("VornalUsb.cfg"), configuration);
     }
 
-    // Builds, loads and shows the window; beforeLoad may set its hooks first.
+    // Builds the window with every feature attached, then loads and shows it;
+    // beforeLoad may connect to its signals first.
     TerminalWindow& make(const QString& commandLine = {},
                          const std::function<void(TerminalWindow&)>& beforeLoad = {}) {
         window = std::make_unique<TerminalWindow>(
-            TerminalServices{link, dialogs, settings, ProgramFolder(dir.path()), clock, sound});
+            TerminalServices{link, dialogs, settings, ProgramFolder(dir.path()), clock, sound, runner});
+        attachFeatures(window->features());
         if (beforeLoad)
             beforeLoad(*window);
         window->load(commandLine);
@@ -77,6 +82,13 @@ struct FakeTerminal {
             return b->text();
         return QStringLiteral("<missing>");
     }
+
+    // File and control names in tests are ASCII literals.
+    QString path(const char* name) const { return path(QString::fromLatin1(name)); }
+    template <typename T> T* find(const char* name) const { return find<T>(QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) const { return button(QString::fromLatin1(name)); }
+    void click(const char* name) { click(QString::fromLatin1(name)); }
+    QString text(const char* name) const { return text(QString::fromLatin1(name)); }
 };
 
 } // namespace vornal

@@ -5,8 +5,10 @@
 #include "core/programfolder.h"
 #include "core/qserialportlink.h"
 #include "core/settingsstore.h"
-#include "core/soundplayer.h"
+#include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
+#include "scriptedrunner.h"
+#include "ui/features.h"
 #include "ui/terminalwindow.h"
 
 #include <QPushButton>
@@ -22,12 +24,14 @@ struct RealTerminal {
     ScriptedDialogs dialogs;
     SystemClock clock;
     RecordingSoundPlayer sound;
+    ScriptedRunner runner;
     TerminalWindow window;
 
     RealTerminal(const QString& folder, const QString& device)
         : settings(folder + QStringLiteral("/settings.ini")),
           link(PortMap(withPort(settings, device), [] { return QStringList(); })),
-          window({link, dialogs, settings, ProgramFolder(folder), clock, sound}) {
+          window({link, dialogs, settings, ProgramFolder(folder), clock, sound, runner}) {
+        attachFeatures(window.features());
         window.load(QString());
         window.show();
         dialogs.messages.clear(); // a folder without a configuration file says so

@@ -1,7 +1,10 @@
+#include "core/linecounter.h"
 #include "core/programstate.h"
 #include "fakeseriallink.h"
 #include "scripteddialogs.h"
+#include "testfiles.h"
 #include "transmit/textsender.h"
+#include "transmit/transmission.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,7 +21,9 @@ struct Rig {
     FakeSerialLink link;
     ProgramState state;
     ScriptedDialogs dialogs;
-    TextSender sender{link, state, dialogs, ProgramFolder(dir.path())};
+    LineCounter counter;
+    Transmission transmission{link};
+    TextSender sender{transmission, link, state, counter, dialogs, ProgramFolder(dir.path())};
     QStringList status;
     QStringList shown;
     int hidden = 0;
@@ -28,30 +33,24 @@ struct Rig {
     int idle = 0;
     Rig() {
         link.setPortOpen(true);
-        state.ConnectionActive = 1;
+        state.connectionActive = true;
         sender.setKlklPause(0);
         QObject::connect(&sender, &TextSender::status, [this](const QString& s) { status.append(s); });
-        QObject::connect(&sender, &TextSender::transmissionShown,
-                         [this](const QString& s) { shown.append(s); });
-        QObject::connect(&sender, &TextSender::transmissionHidden, [this] { ++hidden; });
+        QObject::connect(&transmission, &Transmission::shown, [this](const QString& s) { shown.append(s); });
+        QObject::connect(&transmission, &Transmission::finished, [this] { ++hidden; });
         QObject::connect(&sender, &TextSender::beep, [this] { ++beeps; });
-        QObject::connect(&sender, &TextSender::sendCommandsEnabled,
-                         [this](bool on) { commandsEnabled.append(on); });
-        QObject::connect(&sender, &TextSender::sendTextFileEnabled, [this] { ++textFileEnabled; });
-        QObject::connect(&sender, &TextSender::sendIndicatorIdle, [this] { ++idle; });
+        QObject::connect(&transmission, &Transmission::runningChanged, [this](bool running) {
+            commandsEnabled.append(!running);
+            textFileEnabled += running ? 0 : 1;
+        });
+        QObject::connect(&transmission, &Transmission::sendIndicatorIdle, [this] { ++idle; });
     }
+    // The path of the written file; empty when it could not be written.
     QString file(const QString& name, const QByteArray& content) {
         const QString path = dir.filePath(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(content);
-        return path;
+        return writeFile(path, content) ? path : QString();
     }
-    QByteArray read(const QString& name) const {
-        QFile f(dir.filePath(name));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    QByteArray read(const QString& name) const { return fileBytes(dir.filePath(name)); }
 };
 
 } // namespace
@@ -69,6 +68,8 @@ private slots:
     void dialogLoop();
     void closedPortReportsOnce();
     void cancelMidFile();
+    void boxLostMidFileIsNotReportedTwice();
+    void noSendCommandInsideATransmission();
     void longFile();
     void sendCommands();
     void klkl_data();
@@ -115,6 +116,11 @@ void TestTextSender::fileWireImage_data() {
     // The wrapper keeps the text's own last line end and adds its closing one.
     QTest::newRow("CR LF lines") << QByteArray("AB\r\nCD\r\n") << QByteArray("AB\r\nCD\r\n\r\n\r\n")
                                  << QByteArray("\rAB\rCD\r\r\r");
+    // A file written here ends its lines with a lone LF; it goes out as CR LF would.
+    QTest::newRow("lone LF lines") << QByteArray("AB\nCD\n") << QByteArray("AB\r\nCD\r\n\r\n\r\n")
+                                   << QByteArray("\rAB\rCD\r\r\r");
+    QTest::newRow("mixed line ends") << QByteArray("AB\r\nCD\nE") << QByteArray("AB\r\nCD\r\nE\r\n\r\n")
+                                     << QByteArray("\rAB\rCD\rE\r\r");
     QTest::newRow("special characters")
         << QByteArray("\xe4@") << QByteArray("ae(at)\r\n\r\n") << QByteArray("\rae(at)\r\r");
 }
@@ -123,22 +129,23 @@ void TestTextSender::fileWireImage() {
     QFETCH(QByteArray, content);
     Rig r;
     const QString path = r.file(QStringLiteral("in.txt"), content);
-    r.sender.SendTextFile(path, 0);
+    r.sender.SendTextFile(path);
     QTEST(r.read(QStringLiteral("SendFile.txt")), "copy");
     QTEST(r.link.written(), "wire");
     QCOMPARE(r.shown, QStringList{QStringLiteral("Transmitting  TextFile: ") + path});
     QCOMPARE(r.status.last(), QStringLiteral("Transmitting TextFile: ") + path);
     QCOMPARE(r.hidden, 1);
     QCOMPARE(r.textFileEnabled, 1);
-    QCOMPARE(r.commandsEnabled, QList<bool>{false});
-    QCOMPARE(r.state.CancelSend, 1);
+    // The send commands are off for the whole transmission and on again at its end.
+    QCOMPARE(r.commandsEnabled, (QList<bool>{false, true}));
+    QVERIFY(r.transmission.cancelRequested());
     QVERIFY(r.dialogs.messages.isEmpty());
 }
 
 void TestTextSender::fileNeedsConnection() {
     Rig r;
-    r.state.ConnectionActive = 0;
-    r.sender.SendTextFile(r.file(QStringLiteral("in.txt"), "X"), 0);
+    r.state.connectionActive = false;
+    r.sender.SendTextFile(r.file(QStringLiteral("in.txt"), "X"));
     QCOMPARE(r.beeps, 1);
     QCOMPARE(r.dialogs.texts(), QStringList{QStringLiteral(" No existing connection active ......")});
     QVERIFY(r.link.writes().isEmpty());
@@ -147,7 +154,7 @@ void TestTextSender::fileNeedsConnection() {
 
 void TestTextSender::missingFileSendsNothing() {
     Rig r;
-    r.sender.SendTextFile(r.dir.filePath(QStringLiteral("nothere.txt")), 0);
+    r.sender.SendTextFile(r.dir.filePath(QStringLiteral("nothere.txt")));
     QCOMPARE(r.dialogs.messages.size(), 1);
     QCOMPARE(r.dialogs.messages.first().icon, DialogIcon::Warning);
     QVERIFY(r.link.writes().isEmpty());
@@ -161,7 +168,7 @@ void TestTextSender::dialogLoop() {
     const QString gone = r.dir.filePath(QStringLiteral("gone.txt"));
     r.dialogs.files.enqueue(gone);
     r.dialogs.files.enqueue(QString()); // then the operator cancels
-    r.sender.SendTextFile(QString(), 5);
+    r.sender.SendTextFile(QString(), TextSender::FileSource::AskWhenEmpty);
     QCOMPARE(r.dialogs.texts(), QStringList{gone + QStringLiteral(" not found!")});
     QCOMPARE(r.dialogs.fileRequests.size(), 2);
     QCOMPARE(r.dialogs.fileRequests.first().title, QStringLiteral("Send Text File"));
@@ -170,17 +177,17 @@ void TestTextSender::dialogLoop() {
 
     Rig s;
     s.dialogs.files.enqueue(s.file(QStringLiteral("chosen.txt"), "OK"));
-    s.sender.SendTextFile(QString(), 5);
+    s.sender.SendTextFile(QString(), TextSender::FileSource::AskWhenEmpty);
     QCOMPARE(s.link.written(), QByteArray("\rOK\r\r"));
 }
 
 void TestTextSender::closedPortReportsOnce() {
     Rig r;
     r.link.setPortOpen(false);
-    r.sender.SendTextFile(r.file(QStringLiteral("in.txt"), "HELLO"), 0);
+    r.sender.SendTextFile(r.file(QStringLiteral("in.txt"), "HELLO"));
     QCOMPARE(r.dialogs.messages.size(), 1);
     QCOMPARE(r.hidden, 1);
-    QCOMPARE(r.state.CancelSend, 1);
+    QVERIFY(r.transmission.cancelRequested());
 }
 
 void TestTextSender::cancelMidFile() {
@@ -188,13 +195,43 @@ void TestTextSender::cancelMidFile() {
     r.state.config.CharDelay = 0.01;
     const QByteArray text(300, 'A');
     const QString path = r.file(QStringLiteral("in.txt"), text);
-    QTimer::singleShot(100, [&r] { r.state.CancelSend = 1; });
-    r.sender.SendTextFile(path, 0);
+    QTimer::singleShot(100, [&r] { r.transmission.cancel(); });
+    r.sender.SendTextFile(path);
     const QByteArray sent = r.link.written();
-    QVERIFY2(sent.size() > 3 && sent.size() < 100, QByteArray::number(sent.size()));
+    QVERIFY2(sent.size() > 3 && sent.size() < 100, QByteArray::number(sent.size()).constData());
     QVERIFY(sent.startsWith("\rAAA"));
     QCOMPARE(r.hidden, 1);
     QCOMPARE(r.textFileEnabled, 1);
+}
+
+void TestTextSender::boxLostMidFileIsNotReportedTwice() {
+    Rig r;
+    r.state.config.CharDelay = 0.01;
+    const QString path = r.file(QStringLiteral("in.txt"), QByteArray(300, 'A'));
+    // The link has told the operator already when it reports the loss.
+    QTimer::singleShot(100, [&r] { r.link.loseDevice(QStringLiteral("gone")); });
+    r.sender.SendTextFile(path);
+    QVERIFY(r.dialogs.messages.isEmpty());
+    QCOMPARE(r.status.last(), QStringLiteral("Transmission stopped: the interface box was lost"));
+    QCOMPARE(r.hidden, 1);
+}
+
+void TestTextSender::noSendCommandInsideATransmission() {
+    Rig r;
+    r.state.config.CharDelay = 0.01;
+    const QString path = r.file(QStringLiteral("in.txt"), QByteArray(30, 'A'));
+    r.file(QStringLiteral("Message.txt"), "MSG");
+    bool klklDone = false;
+    QTimer::singleShot(100, [&] {
+        r.sender.runSendCommand(TextSender::SendCommand::Message);
+        r.sender.SendKlkl();
+        klklDone = !r.sender.SendTxt(QStringLiteral("X"));
+    });
+    r.sender.SendTextFile(path);
+    QVERIFY(klklDone);
+    QVERIFY(r.dialogs.messages.isEmpty()); // no prompt either
+    QCOMPARE(r.link.written(), QByteArray("\r") + QByteArray(30, 'A') + "\r\r");
+    QCOMPARE(r.hidden, 1);
 }
 
 void TestTextSender::longFile() {
@@ -203,8 +240,8 @@ void TestTextSender::longFile() {
     QByteArray text;
     while (text.size() < 1000000)
         text += "THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG 0123456789 ";
-    r.state.Cycle = 2;
-    r.sender.SendTextFile(r.file(QStringLiteral("big.txt"), text), 0);
+    r.counter.setCycle(2);
+    r.sender.SendTextFile(r.file(QStringLiteral("big.txt"), text));
     QVERIFY(r.dialogs.messages.isEmpty());
     const QByteArray wire = r.link.written();
     QVERIFY(wire.size() > 1000000);
@@ -224,14 +261,13 @@ void TestTextSender::sendCommands() {
     r.dialogs.answers.enqueue(DialogAnswer::Yes);
     r.sender.runSendCommand(TextSender::SendCommand::Message);
     QCOMPARE(r.link.written(), QByteArray("\rMSG\r\r"));
-    QCOMPARE(r.state.FileMode, 5);
-    QCOMPARE(r.state.CurrentFilePath, r.dir.filePath(QStringLiteral("Message.txt")));
+    QCOMPARE(r.sender.sendFileName(), r.dir.filePath(QStringLiteral("Message.txt")));
     QCOMPARE(r.status.first(), QStringLiteral("Send Message"));
     QCOMPARE(r.commandsEnabled.last(), true);
     QCOMPARE(r.beeps, 2);
 
     bool headlineSaved = false;
-    r.sender.onExitHeadlineEditor = [&] { headlineSaved = true; };
+    QObject::connect(&r.sender, &TextSender::headlineExitRequested, [&] { headlineSaved = true; });
     r.dialogs.answers.enqueue(DialogAnswer::Yes);
     r.sender.runSendCommand(TextSender::SendCommand::Headlines);
     QVERIFY(headlineSaved);
@@ -242,6 +278,7 @@ void TestTextSender::klkl_data() {
     QTest::addColumn<QByteArray>("wire");
     QTest::newRow("empty") << QByteArray() << QByteArray("\r\r\r\r\r\r\r\r");
     QTest::newRow("two lines") << QByteArray("AB\r\nC") << QByteArray("\r\r\r\rAB\n\nC\n\n\r\r\r\r");
+    QTest::newRow("lone LF lines") << QByteArray("AB\nC\n") << QByteArray("\r\r\r\rAB\n\nC\n\n\r\r\r\r");
     QTest::newRow("column passes 69")
         << (QByteArray("X\r\n") + QByteArray(68, 'a') + " more")
         << (QByteArray("\r\r\r\rX\n\n") + QByteArray(68, 'a') + "\r \nmore\n\n\r\r\r\r");
@@ -271,7 +308,7 @@ void TestTextSender::cancelMidKlkl() {
     Rig r;
     r.state.config.CharDelay = 0.01;
     r.file(QStringLiteral("klkl.txt"), QByteArray(200, 'K'));
-    QTimer::singleShot(100, [&r] { r.state.CancelSend = 1; });
+    QTimer::singleShot(100, [&r] { r.transmission.cancel(); });
     r.sender.SendKlkl();
     const QByteArray sent = r.link.written();
     QVERIFY(sent.startsWith("\r\r\r\rKK"));

@@ -35,7 +35,8 @@ void TestWordWrap::wrap_data() {
     QTest::newRow("only blanks") << "   " << 68 << "\r\n";
     QTest::newRow("two words") << "a b" << 68 << "a b\r\n";
     QTest::newRow("outer blanks go") << "  a b  " << 68 << "a b\r\n";
-    QTest::newRow("68 letters, blank, word") << a68 + " word" << 68 << a68 + " \r\nword\r\n";
+    QTest::newRow("68 letters, blank, word")
+        << a68 + QStringLiteral(" word") << 68 << a68 + QStringLiteral(" \r\nword\r\n");
     QTest::newRow("last word fills the limit") << "aaaaa bbbbb" << 10 << "aaaaa bbbbb\r\n";
     QTest::newRow("last word over the limit") << "aaaaa bbbbbb" << 10 << "aaaaa \r\nbbbbbb\r\n";
     QTest::newRow("words wrap") << "aaa bbb ccc ddd" << 10 << "aaa bbb \r\nccc ddd\r\n";
@@ -55,7 +56,8 @@ void TestWordWrap::wrap_data() {
         << "xy abcdefghijklmnop qr" << 10 << "xy \r\nabcdefghijk\r\nlmnop qr\r\n";
     QTest::newRow("long word over three lines")
         << "abcdefghijklmnopqrstuvwxy z" << 10 << "abcdefghijk\r\nlmnopqrstuv\r\nwxy z\r\n";
-    QTest::newRow("69 letters keep their blank") << a69 + " word" << 68 << a69 + " \r\nword\r\n";
+    QTest::newRow("69 letters keep their blank")
+        << a69 + QStringLiteral(" word") << 68 << a69 + QStringLiteral(" \r\nword\r\n");
     QTest::newRow("long line cut at its own CR")
         << "ab\r\ncdefghijkl\r\nm n" << 10 << "ab\r\ncdefghijkl\r\nm n\r\n";
     QTest::newRow("CR before the blank of a long run")

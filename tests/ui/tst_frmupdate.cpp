@@ -124,8 +124,10 @@ void TestFrmUpdate::controlsAndLayout() {
     QTreeView* list = f.find<QTreeView>("lvwStat");
     QCOMPARE(list->geometry(), QRect(19, 83, 746, 392));
     QCOMPARE(list->model()->columnCount(), 10);
-    const QStringList headers{"ID",    "Number", "Name",  "Check", "RsGr1",
-                              "RsGr2", "RsGr3",  "RsGr4", "RsGr5", "Change Date"};
+    const QStringList headers{QStringLiteral("ID"),         QStringLiteral("Number"), QStringLiteral("Name"),
+                              QStringLiteral("Check"),      QStringLiteral("RsGr1"),  QStringLiteral("RsGr2"),
+                              QStringLiteral("RsGr3"),      QStringLiteral("RsGr4"),  QStringLiteral("RsGr5"),
+                              QStringLiteral("Change Date")};
     const QList<int> widths{40, 67, 207, 53, 53, 53, 53, 53, 53, 80};
     for (int c = 0; c < 10; ++c) {
         QCOMPARE(list->model()->headerData(c, Qt::Horizontal).toString(), headers.at(c));
@@ -243,12 +245,13 @@ void TestFrmUpdate::columnClickSorts() {
         return values;
     };
     clickColumn(1);
-    QCOMPARE(column(1), (QStringList{"100", "20", "3"}));
+    QCOMPARE(column(1), (QStringList{QStringLiteral("100"), QStringLiteral("20"), QStringLiteral("3")}));
     clickColumn(1); // again ascending
-    QCOMPARE(column(1), (QStringList{"100", "20", "3"}));
+    QCOMPARE(column(1), (QStringList{QStringLiteral("100"), QStringLiteral("20"), QStringLiteral("3")}));
     f.update->BuildRow(QStringLiteral("1"), QStringLiteral("a"));
     clickColumn(2);
-    QCOMPARE(column(2), (QStringList{"a", "N100", "N20", "N3"}));
+    QCOMPARE(column(2), (QStringList{QStringLiteral("a"), QStringLiteral("N100"), QStringLiteral("N20"),
+                                     QStringLiteral("N3")}));
     Q_UNUSED(w);
 }
 
@@ -280,28 +283,28 @@ void TestFrmUpdate::updateButtonOfTheMainWindow() {
     // favourite slots show the new phonebook.
     DirsimProcess sim;
     QVERIFY(sim.start({QStringLiteral("--generate"), QStringLiteral("4"), QStringLiteral("--once")}));
-    auto* action = window.findChild<DirectoryUpdateAction*>();
+    auto* action = window.features().findChild<DirectoryUpdateAction*>();
     QVERIFY(action);
     PhonebookUpdate::Options options;
     options.port = sim.port();
     options.sortPause = 0;
     action->setOptions(options);
     QString seenTitle;
-    bool wasModal = false;
-    QTimer::singleShot(0, [&] {
-        auto* shown = qobject_cast<FrmUpdate*>(QApplication::activeModalWidget());
-        if (!shown)
-            return;
-        seenTitle = shown->windowTitle();
-        wasModal = shown->isModal();
-        shown->findChild<QPushButton*>(QStringLiteral("lblRetrieve"))->click();
-        shown->findChild<QPushButton*>(QStringLiteral("lblExit"))->click();
+    bool wasUpdateWindow = false;
+    t.runner.drivers.enqueue([&](QDialog& shown) {
+        wasUpdateWindow = qobject_cast<FrmUpdate*>(&shown) != nullptr;
+        seenTitle = shown.windowTitle();
+        shown.findChild<QPushButton*>(QStringLiteral("lblRetrieve"))->click();
+        shown.findChild<QPushButton*>(QStringLiteral("lblExit"))->click();
+        return shown.result();
     });
     dialogs.messages.clear();
     dialogs.answers.enqueue(DialogAnswer::Yes);
     QTest::mouseClick(update, Qt::LeftButton);
     QCOMPARE(seenTitle, QStringLiteral(" Vornal Phonebook Update Utility "));
-    QVERIFY(wasModal);
+    // Opened through the runner, which shows it modally in the program.
+    QVERIFY(wasUpdateWindow);
+    QVERIFY(t.runner.drivers.isEmpty());
     QCOMPARE(sim.exitCode(), 0);
     QVERIFY2(dialogs.texts().size() == 1,
              qPrintable(dialogs.texts().join(QLatin1Char('|')))); // the warning only

@@ -3,11 +3,11 @@
 #include "phonebook/phonebookentry.h"
 #include "phonebookrecords.h"
 #include "realterminal.h"
+#include "testfiles.h"
 #include "ui/phonebookpanels.h"
 #include "ui/terminalwindow.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,22 +23,19 @@ QByteArray record(const QString& number, const QString& name, qint16 check) {
     return testEntry(number, name, check).toRecord();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+QByteArray record(const char* number, const char* name, qint16 check) {
+    return record(QString::fromLatin1(number), QString::fromLatin1(name), check);
 }
 
 struct Fixture : FakeTerminal {
     int presetLoads = 0;
 
     TerminalWindow& make() {
-        FakeTerminal::make({}, [this](TerminalWindow& t) { t.onLoadPresets = [this] { ++presetLoads; }; });
+        FakeTerminal::make({}, [this](TerminalWindow& t) {
+            // The preset phrases load at start-up and again with every refresh of the lists.
+            QObject::connect(&t.features(), &FeatureContext::presetsLoadRequested, [this] { ++presetLoads; });
+            QObject::connect(&t.features(), &FeatureContext::listsRefreshing, [this] { ++presetLoads; });
+        });
         presetLoads = 0;
         return *window;
     }
@@ -118,7 +115,7 @@ void TestPhonebookPanels::controlsAtStart() {
     QCOMPARE(texts.count(QStringLiteral("Nr.          Description")), 2);
     QVERIFY(texts.contains(QStringLiteral("Use only two digit numbers, \notherwise it will not "
                                           "work.\nDescriptions should not exceed 30 chrs.")));
-    QCOMPARE(PhonebookPanels::of(*f.window), &installPhonebookPanels(*f.window));
+    QCOMPARE(f.window->findChildren<QPushButton*>(QStringLiteral("lblRefresh")).size(), 1);
     QCOMPARE(f.presetLoads, 0);
 }
 
@@ -129,12 +126,17 @@ void TestPhonebookPanels::favouritesFillAndDial_data() {
     QTest::addColumn<QByteArray>("sent");
     const QByteArray book = record("55555", "NOT A FAVOURITE", 0) + record("12345", "MAYER", 1) +
                             record("0123", "ZERO", 2) + record("123456789012", "TWELVE", -1);
-    QTest::newRow("12345 MAYER") << book << 0 << blanks(2) + "12345" + blanks(12) + "MAYER" + blanks(35)
+    QTest::newRow("12345 MAYER") << book << 0
+                                 << blanks(2) + QStringLiteral("12345") + blanks(12) +
+                                        QStringLiteral("MAYER") + blanks(35)
                                  << QByteArray("\x01 012345");
-    QTest::newRow("0123 dials 123") << book << 1 << blanks(2) + "0123" + blanks(14) + "ZERO" + blanks(36)
+    QTest::newRow("0123 dials 123") << book << 1
+                                    << blanks(2) + QStringLiteral("0123") + blanks(14) +
+                                           QStringLiteral("ZERO") + blanks(36)
                                     << QByteArray("\x01 0123");
     QTest::newRow("12 digits dial 10")
-        << book << 2 << blanks(2) + "123456789012TWELVE" + blanks(34) << QByteArray("\x01 01234567890");
+        << book << 2 << blanks(2) + QStringLiteral("123456789012TWELVE") + blanks(34)
+        << QByteArray("\x01 01234567890");
     QTest::newRow("empty slot dials its index") << book << 7 << QStringLiteral("7") << QByteArray("\x01 7");
     QTest::newRow("no favourite, slot 0") << QByteArray() << 0 << QStringLiteral("0") << QByteArray("\x01 0");
 }
@@ -145,7 +147,7 @@ void TestPhonebookPanels::favouritesFillAndDial() {
     QFETCH(QString, caption);
     QFETCH(QByteArray, sent);
     Fixture f;
-    writeFile(f.path("phonebook.txt"), phonebook);
+    QVERIFY(writeFile(f.path("phonebook.txt"), phonebook));
     f.make();
     f.openPort();
 
@@ -159,7 +161,7 @@ void TestPhonebookPanels::favouritesFillAndDial() {
     QCOMPARE(f.link.written(), sent);
     QVERIFY(f.dialogs.messages.isEmpty());
     QVERIFY(f.window->terminal()->toPlainText().contains(blanks(4) + caption.trimmed()));
-    QCOMPARE(f.window->state().ConnectionActive, 1);
+    QCOMPARE(f.window->state().connectionActive, true);
     QCOMPARE(fileBytes(f.path("phonebook.txt")), phonebook);
 }
 
@@ -168,17 +170,18 @@ void TestPhonebookPanels::favouritesRefreshAndExit() {
     QByteArray book;
     for (int i = 0; i < 30; ++i)
         book += record(QString::number(20000 + i), QStringLiteral("N%1").arg(i), 1);
-    writeFile(f.path("phonebook.txt"), book);
+    QVERIFY(writeFile(f.path("phonebook.txt"), book));
     f.make();
     f.click(QStringLiteral("lblPhonebookShow"));
-    QVERIFY(f.favourite(24).startsWith(blanks(2) + "20024"));
+    QVERIFY(f.favourite(24).startsWith(blanks(2) + QStringLiteral("20024")));
 
     // A change in the file shows after "Refresh Lists": the old favourites disappear.
-    writeFile(f.path("phonebook.txt"), record("777", "ONLY", 1) + record("888", "NOT", 0));
+    QVERIFY(writeFile(f.path("phonebook.txt"), record("777", "ONLY", 1) + record("888", "NOT", 0)));
     QCOMPARE(f.favourite(0).mid(2, 5), QStringLiteral("20000"));
     f.click(QStringLiteral("lblRefresh"));
     QCOMPARE(f.presetLoads, 2);
-    QCOMPARE(f.favourite(0), blanks(2) + "777" + blanks(9) + blanks(7) + "ONLY" + blanks(36));
+    QCOMPARE(f.favourite(0),
+             blanks(2) + QStringLiteral("777") + blanks(9) + blanks(7) + QStringLiteral("ONLY") + blanks(36));
     for (int i = 1; i < 25; ++i)
         QCOMPARE(f.favourite(i), QString::number(i));
 
@@ -189,8 +192,8 @@ void TestPhonebookPanels::favouritesRefreshAndExit() {
 
 void TestPhonebookPanels::closedPortOnlyTellsTheOperator() {
     Fixture f;
-    writeFile(f.path("phonebook.txt"), record("12345", "MAYER", 1));
-    writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n");
+    QVERIFY(writeFile(f.path("phonebook.txt"), record("12345", "MAYER", 1)));
+    QVERIFY(writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n"));
     f.make();
     f.click(QStringLiteral("lblPhonebookShow"));
     f.click(QStringLiteral("lblLocalNumbersShow"));
@@ -199,7 +202,7 @@ void TestPhonebookPanels::closedPortOnlyTellsTheOperator() {
     QCOMPARE(f.dialogs.texts(), QStringList(2, QStringLiteral("Open Communication Port First ..... ")));
     QCOMPARE(f.dialogs.messages.first().buttons, DialogButtons::Ok);
     QVERIFY(f.link.written().isEmpty());
-    QCOMPARE(f.window->state().ConnectionActive, 0);
+    QCOMPARE(f.window->state().connectionActive, false);
 }
 
 void TestPhonebookPanels::uncreatablePhonebookIsReported() {
@@ -218,9 +221,12 @@ void TestPhonebookPanels::localNumbersDial_data() {
     QTest::addColumn<int>("slot");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QByteArray>("sent");
-    QTest::newRow("WERKSTATT dials 12") << 0 << "12" + blanks(6) + "WERKSTATT" << QByteArray("\x01 12");
-    QTest::newRow("123 dials 12") << 1 << "123" + blanks(5) + "DREI" << QByteArray("\x01 12");
-    QTest::newRow("07 dials 7") << 2 << "07" + blanks(6) + "SIEBEN" << QByteArray("\x01 7");
+    QTest::newRow("WERKSTATT dials 12")
+        << 0 << QStringLiteral("12") + blanks(6) + QStringLiteral("WERKSTATT") << QByteArray("\x01 12");
+    QTest::newRow("123 dials 12") << 1 << QStringLiteral("123") + blanks(5) + QStringLiteral("DREI")
+                                  << QByteArray("\x01 12");
+    QTest::newRow("07 dials 7") << 2 << QStringLiteral("07") + blanks(6) + QStringLiteral("SIEBEN")
+                                << QByteArray("\x01 7");
     QTest::newRow("empty entry dials 0") << 3 << blanks(8) << QByteArray("\x01 0");
     QTest::newRow("missing line dials 0") << 14 << blanks(8) << QByteArray("\x01 0");
 }
@@ -230,7 +236,8 @@ void TestPhonebookPanels::localNumbersDial() {
     QFETCH(QString, caption);
     QFETCH(QByteArray, sent);
     Fixture f;
-    writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n123   DREI\r\n07    SIEBEN\r\n      \r\n");
+    QVERIFY(
+        writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n123   DREI\r\n07    SIEBEN\r\n      \r\n"));
     f.make();
     f.openPort();
     f.click(QStringLiteral("lblLocalNumbersShow"));
@@ -245,7 +252,7 @@ void TestPhonebookPanels::localNumbersDial() {
 
 void TestPhonebookPanels::localNumbersEditor() {
     Fixture f;
-    writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n");
+    QVERIFY(writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n"));
     f.make();
     f.click(QStringLiteral("lblPhonebookShow"));
     f.click(QStringLiteral("lblLocalNumbersShow"));
@@ -302,8 +309,8 @@ void TestPhonebookPanels::slotClickDialsTheBoxSimulator() {
     QTemporaryDir dir;
     BoxSimulator sim(QStringLiteral(BOXSIM_PATH), dir.path());
     QVERIFY(sim.start({QStringLiteral("--dial-pause"), QStringLiteral("0.2")}));
-    writeFile(dir.filePath(QStringLiteral("phonebook.txt")),
-              record("99999", "ANYONE", 0) + record("12345", "MAYER", 1));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("phonebook.txt")),
+                      record("99999", "ANYONE", 0) + record("12345", "MAYER", 1)));
     RealTerminal t(dir.path(), sim.link());
 
     t.click("lblOpen1");
@@ -318,7 +325,7 @@ void TestPhonebookPanels::slotClickDialsTheBoxSimulator() {
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("12345 vornal d")), 8000);
     QVERIFY(term->toPlainText().contains(blanks(6) + QStringLiteral("12345")));
     QVERIFY(t.dialogs.messages.isEmpty());
-    QCOMPARE(t.window.state().ConnectionActive, 1);
+    QCOMPARE(t.window.state().connectionActive, true);
 }
 
 QTEST_MAIN(TestPhonebookPanels)

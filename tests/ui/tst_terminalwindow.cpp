@@ -1,8 +1,8 @@
-#include "core/clock.h"
 #include "core/programfolder.h"
-#include "core/settingsstore.h"
-#include "core/soundplayer.h"
+#include "fakeclock.h"
 #include "faketerminal.h"
+#include "memorysettingsstore.h"
+#include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "ui/cancelsendwindow.h"
 #include "ui/indicator.h"
@@ -53,12 +53,17 @@ private slots:
     void typingGoesToTheBoxOnly();
     void klklSwitchAndAnswer();
     void cancelWindowStopsAFile();
+    void sendCommandsStayOffForTheWholeTransmission();
+    void clickLeavesTheKeyboardWithTheTerminal_data();
+    void clickLeavesTheKeyboardWithTheTerminal();
 };
 
 void TestTerminalWindow::loadWithoutStoredSettings() {
     Fixture f;
     bool presets = false;
-    TerminalWindow& w = f.make({}, [&](TerminalWindow& t) { t.onLoadPresets = [&] { presets = true; }; });
+    TerminalWindow& w = f.make({}, [&](TerminalWindow& t) {
+        QObject::connect(&t.features(), &FeatureContext::presetsLoadRequested, [&] { presets = true; });
+    });
     QCOMPARE(w.windowTitle(), QStringLiteral("Vornal USB Terminal  STATION"));
     QCOMPARE(f.terminal(), QStringLiteral(" open port before using the interface "));
     QCOMPARE(f.text("lblAction"), QStringLiteral("Program Parameters Loaded"));
@@ -70,8 +75,8 @@ void TestTerminalWindow::loadWithoutStoredSettings() {
     QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->font().pointSizeF(), 14.0);
     QCOMPARE(w.state().StartDate, QStringLiteral("07-12-2026"));
     QCOMPARE(w.state().config.CharDelay, 0.05);
-    QCOMPARE(w.state().SoundMuted, 1);
-    QCOMPARE(w.state().ConnectionActive, 0);
+    QCOMPARE(w.state().soundMuted, true);
+    QCOMPARE(w.state().connectionActive, false);
     QCOMPARE(f.picture("imgPort1"), 2);
     QCOMPARE(f.find<LineBar>("Line1")->lengthTwips(), 0);
     QVERIFY(presets);
@@ -107,7 +112,9 @@ void TestTerminalWindow::refusedStoredSettingsStillFinishLoad() {
     f.settings.setValue(QStringLiteral("Properties"), QStringLiteral("Settings"),
                         QStringLiteral("9600,q,8,1"));
     bool presets = false;
-    f.make(QStringLiteral("/Color1"), [&](TerminalWindow& t) { t.onLoadPresets = [&] { presets = true; }; });
+    f.make(QStringLiteral("/Color1"), [&](TerminalWindow& t) {
+        QObject::connect(&t.features(), &FeatureContext::presetsLoadRequested, [&] { presets = true; });
+    });
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages.first().icon, DialogIcon::Warning);
     QVERIFY(presets);
@@ -160,17 +167,9 @@ void TestTerminalWindow::propertiesOnlyWhileClosed() {
     Fixture f;
     f.make();
     f.click("lblOpen1");
-    bool dialogSeen = false;
-    QTimer::singleShot(200, [&] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            dialogSeen = true;
-            d->reject();
-        }
-    });
     // A disabled button ignores the click; the handler itself refuses while open too.
     QMetaObject::invokeMethod(f.find<QPushButton>("lblProps"), "click");
-    QTest::qWait(300);
-    QVERIFY(!dialogSeen);
+    QVERIFY(f.runner.opened.isEmpty());
 }
 
 void TestTerminalWindow::propertiesSave() {
@@ -179,10 +178,11 @@ void TestTerminalWindow::propertiesSave() {
     f.make();
     QStringList ports;
     QString settingsText;
-    QTimer::singleShot(100, [&] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY(d);
-        QCOMPARE(d->windowTitle(), QStringLiteral("CommPort Properties"));
+    QString title;
+    f.runner.drivers.enqueue([&](QDialog& window) {
+        QDialog* d = &window;
+        d->show();
+        title = d->windowTitle();
         auto* port = d->findChild<QComboBox*>(QStringLiteral("cboPort"));
         for (int i = 0; i < port->count(); ++i)
             ports.append(port->itemText(i));
@@ -192,8 +192,10 @@ void TestTerminalWindow::propertiesSave() {
         d->findChild<QComboBox*>(QStringLiteral("cboParity"))->setCurrentIndex(1);
         QTest::mouseClick(d->findChild<QAbstractButton*>(QStringLiteral("optFlow_1")), Qt::LeftButton);
         QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("lblOK")), Qt::LeftButton);
+        return d->result();
     });
     f.click("lblProps");
+    QCOMPARE(title, QStringLiteral("CommPort Properties"));
     QCOMPARE(ports, (QStringList{QStringLiteral("Com 1"), QStringLiteral("Com 3")}));
     QCOMPARE(settingsText, QStringLiteral("9600,n,8,1   Port:  1  Flow  0"));
     QCOMPARE(f.settings.value(QStringLiteral("Properties"), QStringLiteral("Settings")),
@@ -226,21 +228,20 @@ void TestTerminalWindow::unloadWithOutputThatDoesNotDrain() {
 void TestTerminalWindow::editConfig() {
     Fixture f;
     TerminalWindow& w = f.make();
-    bool editor = false;
-    w.onOpenEditor = [&] { editor = true; };
+    QSignalSpy editor(&w.features(), &FeatureContext::editorRequested);
     f.click("lblEditConfig");
     QCOMPARE(f.dialogs.texts(),
              QStringList{QStringLiteral("After editing you must restart the program to load changes ")});
     QCOMPARE(f.text("lblAction"), QStringLiteral("Loading Configuration Editor"));
-    QCOMPARE(w.state().CurrentFilePath, f.dir.filePath(QStringLiteral("VornalUsb.cfg")));
-    QCOMPARE(w.state().FileMode, 1);
-    QVERIFY(editor);
+    QCOMPARE(editor.size(), 1);
+    QCOMPARE(editor.first().at(0).toString(), f.dir.filePath(QStringLiteral("VornalUsb.cfg")));
+    QCOMPARE(editor.first().at(1).value<EditorMode>(), EditorMode::Configuration);
 }
 
 void TestTerminalWindow::exitStoresHeadlineChoice() {
     Fixture f;
     TerminalWindow& w = f.make();
-    w.state().HeadlineSelect = 2;
+    w.state().headlineSelect = 2;
     QTimer::singleShot(0, [&] { f.click("lblExit"); });
     // lblExit ends the event loop it runs in.
     QEventLoop loop;
@@ -342,15 +343,16 @@ void TestTerminalWindow::klklSwitchAndAnswer() {
     QVERIFY(f.link.writes().isEmpty()); // off: nothing answers
 
     f.click("lblKlKl");
-    QCOMPARE(w.state().KlklAutoAnswer, 1);
+    QCOMPARE(w.state().klklAutoAnswer, true);
     QCOMPARE(klkl->property("colourValue").toUInt(), 65280u);
     f.link.receive("kl");
     f.link.receive("kl");
-    QCOMPARE(f.link.written(), QByteArray("\r\r\r\rHIER MAYER\n\n\r\r\r\r"));
+    // The answer starts once the receive handler has returned.
+    QTRY_COMPARE(f.link.written(), QByteArray("\r\r\r\rHIER MAYER\n\n\r\r\r\r"));
     QVERIFY(!w.cancelWindow().isVisible());
 
     f.click("lblKlKl");
-    QCOMPARE(w.state().KlklAutoAnswer, 0);
+    QCOMPARE(w.state().klklAutoAnswer, false);
     QCOMPARE(klkl->property("colourValue").toUInt(), 16777215u);
 }
 
@@ -360,7 +362,7 @@ void TestTerminalWindow::cancelWindowStopsAFile() {
     TerminalWindow& w = f.make();
     w.state().config.CharDelay = 0.01;
     f.click("lblOpen1");
-    w.state().ConnectionActive = 1;
+    w.state().connectionActive = true;
     f.link.clearWrites();
     bool visibleDuring = false;
     QString label;
@@ -381,6 +383,58 @@ void TestTerminalWindow::cancelWindowStopsAFile() {
     QVERIFY(f.link.written().size() < 100);
     for (const char* name : {"lblSendText1", "lblSendHeader", "lblSendMessage", "lblSendHeadlines"})
         QVERIFY2(f.find<QPushButton>(name)->isEnabled(), name);
+}
+
+void TestTerminalWindow::sendCommandsStayOffForTheWholeTransmission() {
+    Fixture f;
+    const QByteArray text(60, 'M');
+    f.writeFile(QStringLiteral("Message.txt"), text);
+    TerminalWindow& w = f.make();
+    w.state().config.CharDelay = 0.01;
+    f.click("lblOpen1");
+    w.state().connectionActive = true;
+    f.link.clearWrites();
+    QStringList enabledDuring;
+    QTimer::singleShot(150, [&] {
+        // The port's displays change meanwhile (the elapsed time does every second).
+        w.port().showPortNumber();
+        for (const char* name : kPortDependent) {
+            if (f.find<QPushButton>(name)->isEnabled())
+                enabledDuring.append(QString::fromLatin1(name));
+        }
+        // Even a click that reaches a send command starts nothing inside the first.
+        QMetaObject::invokeMethod(f.find<QPushButton>("lblSendText1"), "click");
+    });
+    f.dialogs.answers.enqueue(DialogAnswer::Yes);
+    f.click("lblSendMessage");
+    QCOMPARE(enabledDuring, QStringList());
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral(" You are about to send the Message File ")});
+    QCOMPARE(f.link.written(), "\r" + text + "\r\r");
+    for (const char* name : kPortDependent)
+        QVERIFY2(f.find<QPushButton>(name)->isEnabled(), name);
+}
+
+void TestTerminalWindow::clickLeavesTheKeyboardWithTheTerminal_data() {
+    QTest::addColumn<QString>("button");
+    for (const char* name :
+         {"LblCall", "lblBell", "lblCR", "lblClear", "lblKlKl", "lblPhonebookShow", "lblLocalNumbersShow"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestTerminalWindow::clickLeavesTheKeyboardWithTheTerminal() {
+    QFETCH(QString, button);
+    Fixture f;
+    TerminalWindow& w = f.make();
+    f.click("lblOpen1");
+    QCOMPARE(w.focusWidget(), w.terminal());
+    QTest::mouseClick(f.button(button), Qt::LeftButton);
+    QCOMPARE(w.focusWidget(), w.terminal());
+    // Typing after "Call" goes to the line.
+    f.link.clearWrites();
+    QTest::keyClicks(w.focusWidget(), QStringLiteral("12"));
+    QCOMPARE(f.link.written(), QByteArray("12"));
+    // Tab still reaches the button.
+    QVERIFY(f.button(button)->focusPolicy() & Qt::TabFocus);
 }
 
 QTEST_MAIN(TestTerminalWindow)

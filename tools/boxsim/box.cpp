@@ -58,6 +58,9 @@ Box::Box(const BoxOptions& options, std::optional<Script> script, QObject* paren
             if (m_state == CallState::Connected)
                 endCall();
         });
+        connect(m_player, &ScriptPlayer::holdLine, this,
+                [this](bool hold) { say(hold ? QByteArrayView("\x13") : QByteArrayView("\x11")); });
+        connect(m_player, &ScriptPlayer::stallReading, this, &Box::stallRequested);
     }
 }
 

@@ -25,6 +25,9 @@ public:
 
 signals:
     void output(const QByteArray& bytes);
+    // The script asks the simulator to stop reading the line for so many seconds
+    // (0: read again at once).
+    void stallRequested(double seconds);
 
 private:
     enum class CallState { Idle, Dialling, Connecting, Connected };

@@ -10,6 +10,7 @@ struct BoxOptions {
     QString logPath;    // empty: no byte log; "-": standard output
     QString scriptPath; // empty: the far side only prints back
     bool scriptNow = false;
+    bool control = false;      // take line statements (xoff, xon, stall, ...) from standard input
     double dialPause = 1.0;    // seconds without a digit that end the number
     double connectDelay = 0.3; // seconds from "calling" to the far side's answer
     QStringList busyNumbers{QStringLiteral("80")};

@@ -19,7 +19,8 @@ bool ByteLog::open(const QString& path, QString* error) {
     }
     m_fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (m_fd < 0) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, std::strerror(errno));
+        *error =
+            QStringLiteral("cannot write %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     m_ownsFd = true;

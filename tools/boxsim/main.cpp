@@ -71,6 +71,8 @@ BoxOptions parseOptions(const QCoreApplication& app) {
          QStringLiteral("file")},
         {QStringLiteral("script-now"),
          QStringLiteral("Call the terminal when it first opens the port, and play the script.")},
+        {QStringLiteral("control"),
+         QStringLiteral("Run line statements (send, xoff, xon, stall, resume) read from standard input.")},
         {QStringLiteral("caller"),
          QStringLiteral("Number of the station calling with --script-now (default 12345)."),
          QStringLiteral("number")},
@@ -86,6 +88,7 @@ BoxOptions parseOptions(const QCoreApplication& app) {
     options.logPath = parser.value(QStringLiteral("log"));
     options.scriptPath = parser.value(QStringLiteral("script"));
     options.scriptNow = parser.isSet(QStringLiteral("script-now"));
+    options.control = parser.isSet(QStringLiteral("control"));
     options.dialPause = seconds(parser, QStringLiteral("dial-pause"), defaults.dialPause);
     options.connectDelay = seconds(parser, QStringLiteral("connect-delay"), defaults.connectDelay);
     options.busyNumbers = numberList(parser, QStringLiteral("busy"), defaults.busyNumbers);

@@ -24,7 +24,7 @@ bool makeRaw(int fd) {
 }
 
 QString systemError(const char* what) {
-    return QStringLiteral("%1: %2").arg(what, std::strerror(errno));
+    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 } // namespace

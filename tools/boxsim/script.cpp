@@ -1,6 +1,7 @@
 #include "script.h"
 
 #include <QFile>
+#include <QHash>
 
 namespace {
 
@@ -13,6 +14,9 @@ int hexValue(char c) {
         return c - 'A' + 10;
     return -1;
 }
+
+// A stall longer than this is a typing error rather than a test of a slow box.
+constexpr double kMaxStallSeconds = 3600;
 
 std::optional<double> parseSeconds(QByteArrayView text) {
     bool ok = false;
@@ -75,6 +79,12 @@ std::optional<Script> Script::load(const QString& path, QString* error) {
 }
 
 std::optional<Script> Script::parse(QByteArrayView source, QString* error) {
+    static const QHash<QByteArray, ScriptStep::Kind> noArgument = {
+        {"close", ScriptStep::Kind::Close},
+        {"xoff", ScriptStep::Kind::Xoff},
+        {"xon", ScriptStep::Kind::Xon},
+        {"resume", ScriptStep::Kind::Resume},
+    };
     Script script;
     const QList<QByteArray> lines = QByteArray(source.data(), source.size()).split('\n');
     for (qsizetype index = 0; index < lines.size(); ++index) {
@@ -116,8 +126,14 @@ std::optional<Script> Script::parse(QByteArrayView source, QString* error) {
             if (!seconds)
                 return fail(QStringLiteral("%1 needs a number of seconds").arg(QString::fromLatin1(word)));
             step.seconds = *seconds;
-        } else if (word == "close" && argument.trimmed().isEmpty()) {
-            step.kind = ScriptStep::Kind::Close;
+        } else if (word == "stall") {
+            step.kind = ScriptStep::Kind::Stall;
+            const std::optional<double> seconds = parseSeconds(argument);
+            if (!seconds || *seconds > kMaxStallSeconds)
+                return fail(QStringLiteral("stall needs a number of seconds up to %1").arg(kMaxStallSeconds));
+            step.seconds = *seconds;
+        } else if (argument.trimmed().isEmpty() && noArgument.contains(word)) {
+            step.kind = noArgument.value(word);
         } else {
             return fail(QStringLiteral("unknown line \"%1\"").arg(QString::fromLatin1(trimmed)));
         }

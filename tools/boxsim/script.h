@@ -7,7 +7,8 @@
 #include <optional>
 #include <vector>
 
-// A parsed far-side script: send / pause / wait / timeout / close lines, '#' comments.
+// A parsed far-side script: send / pause / wait / timeout / close lines, the line
+// statements xoff / xon / stall / resume, and '#' comments.
 class Script {
 public:
     static std::optional<Script> load(const QString& path, QString* error);

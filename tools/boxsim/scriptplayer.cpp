@@ -74,6 +74,14 @@ void ScriptPlayer::advance() {
             stop();
             emit hangUp();
             return;
+        case ScriptStep::Kind::Xoff:
+        case ScriptStep::Kind::Xon:
+            emit holdLine(step.kind == ScriptStep::Kind::Xoff);
+            break;
+        case ScriptStep::Kind::Stall:
+        case ScriptStep::Kind::Resume:
+            emit stallReading(step.kind == ScriptStep::Kind::Stall ? step.seconds : 0);
+            break;
         }
     }
     m_running = false;

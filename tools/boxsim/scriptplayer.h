@@ -6,9 +6,9 @@
 #include <QObject>
 #include <QTimer>
 
-// Plays a far-side script: sends text, pauses, waits for text from the terminal
-// and hangs up. Text is matched case-insensitively (a teleprinter has one case),
-// and each wait only looks past the previous match.
+// Plays a far-side script: sends text, pauses, waits for text from the terminal,
+// holds the line or stops reading, and hangs up. Text is matched case-insensitively
+// (a teleprinter has one case), and each wait only looks past the previous match.
 class ScriptPlayer : public QObject {
     Q_OBJECT
 public:
@@ -23,6 +23,10 @@ public:
 signals:
     void send(const QByteArray& text);
     void hangUp();
+    // The line statements: XOFF (true) or XON (false) from the box, and a stop of
+    // the box's reading for so many seconds (0: reading again at once).
+    void holdLine(bool hold);
+    void stallReading(double seconds);
 
 private:
     void advance();

@@ -19,6 +19,9 @@ Simulator::Simulator(const BoxOptions& options, std::optional<Script> script, co
                      QObject* parent)
     : QObject(parent), m_options(options), m_log(clock), m_box(options, std::move(script)) {
     connect(&m_box, &Box::output, this, &Simulator::send);
+    connect(&m_box, &Box::stallRequested, this, &Simulator::stallReading);
+    m_stallTimer.setSingleShot(true);
+    connect(&m_stallTimer, &QTimer::timeout, this, [this] { stallReading(0); });
 }
 
 bool Simulator::start(QString* error) {
@@ -37,6 +40,11 @@ bool Simulator::start(QString* error) {
     if (m_pty.watchFd() >= 0) {
         m_watchNotifier = new QSocketNotifier(m_pty.watchFd(), QSocketNotifier::Read, this);
         connect(m_watchNotifier, &QSocketNotifier::activated, this, &Simulator::followPort);
+    }
+
+    if (m_options.control) {
+        m_controlNotifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
+        connect(m_controlNotifier, &QSocketNotifier::activated, this, &Simulator::readControl);
     }
 
     std::printf("vornal-boxsim: ready on %s -> %s\n", qPrintable(m_options.linkPath),
@@ -116,4 +124,76 @@ void Simulator::writeMaster() {
         break;
     }
     m_writeNotifier->setEnabled(!m_pending.isEmpty());
+}
+
+// A box that cannot take more stops reading: what the terminal sends piles up in
+// the pseudo-terminal until the terminal's writes would block.
+void Simulator::stallReading(double seconds) {
+    if (seconds > 0) {
+        if (!m_stalled)
+            std::fprintf(stderr, "vornal-boxsim: not reading the terminal for %g s\n", seconds);
+        m_stalled = true;
+        m_readNotifier->setEnabled(false);
+        m_stallTimer.start(static_cast<int>(seconds * 1000 + 0.5));
+        return;
+    }
+    m_stallTimer.stop();
+    if (!m_stalled)
+        return;
+    m_stalled = false;
+    std::fprintf(stderr, "vornal-boxsim: reading the terminal again\n");
+    m_readNotifier->setEnabled(true);
+    readMaster();
+}
+
+void Simulator::readControl() {
+    char buffer[1024];
+    const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (got <= 0) {
+        if (got == 0 || (errno != EAGAIN && errno != EINTR))
+            m_controlNotifier->setEnabled(false); // standard input closed: no more control
+        return;
+    }
+    m_controlInput.append(buffer, got);
+    for (qsizetype end = m_controlInput.indexOf('\n'); end >= 0; end = m_controlInput.indexOf('\n')) {
+        const QByteArray line = m_controlInput.left(end);
+        m_controlInput.remove(0, end + 1);
+        runControlLine(line);
+    }
+}
+
+// One statement of the script language that acts on the line at once: send (the
+// box's own bytes, whatever the call state), xoff, xon, stall and resume.
+void Simulator::runControlLine(const QByteArray& line) {
+    const QByteArray statement = line.endsWith('\r') ? line.chopped(1) : line;
+    if (statement.trimmed().isEmpty() || statement.trimmed().startsWith('#'))
+        return;
+    QString error;
+    const std::optional<Script> parsed = Script::parse(statement, &error);
+    if (parsed && parsed->steps().size() == 1) {
+        const ScriptStep& step = parsed->steps().front();
+        switch (step.kind) {
+        case ScriptStep::Kind::Send:
+            send(step.text);
+            break;
+        case ScriptStep::Kind::Xoff:
+            send(QByteArray(1, '\x13'));
+            break;
+        case ScriptStep::Kind::Xon:
+            send(QByteArray(1, '\x11'));
+            break;
+        case ScriptStep::Kind::Stall:
+        case ScriptStep::Kind::Resume:
+            stallReading(step.kind == ScriptStep::Kind::Stall ? step.seconds : 0);
+            break;
+        default:
+            error = QStringLiteral("not a line statement");
+            break;
+        }
+    }
+    if (error.isEmpty())
+        std::printf("vornal-boxsim: done %s\n", statement.trimmed().constData());
+    else
+        std::printf("vornal-boxsim: refused %s (%s)\n", statement.trimmed().constData(), qPrintable(error));
+    std::fflush(stdout);
 }

@@ -20,7 +20,8 @@ bool SlaveLink::create(const QString& path, const QString& target, QString* erro
     ::unlink(temporary.constData());
     if (symlink(targetBytes.constData(), temporary.constData()) != 0 ||
         rename(temporary.constData(), pathBytes.constData()) != 0) {
-        *error = QStringLiteral("cannot create the link %1: %2").arg(path, std::strerror(errno));
+        *error = QStringLiteral("cannot create the link %1: %2")
+                     .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         ::unlink(temporary.constData());
         return false;
     }

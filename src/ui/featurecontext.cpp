@@ -1,0 +1,68 @@
+#include "featurecontext.h"
+
+#include "terminalwindow.h"
+
+namespace vornal {
+
+FeatureContext::FeatureContext(TerminalWindow& window) : m_window(window) {}
+
+const TerminalServices& FeatureContext::services() const {
+    return m_window.m_services;
+}
+const ProgramState& FeatureContext::state() const {
+    return m_window.m_state;
+}
+InterfaceCommands& FeatureContext::commands() {
+    return *m_window.m_commands;
+}
+TerminalDisplay& FeatureContext::display() {
+    return *m_window.m_display;
+}
+LineCounter& FeatureContext::counter() {
+    return *m_window.m_counter;
+}
+TextSender& FeatureContext::sender() {
+    return *m_window.m_sender;
+}
+Transmission& FeatureContext::transmission() {
+    return *m_window.m_transmission;
+}
+WindowRunner& FeatureContext::runner() {
+    return m_window.m_services.runner;
+}
+Theme& FeatureContext::theme() {
+    return m_window.m_theme;
+}
+QWidget* FeatureContext::window() {
+    return &m_window;
+}
+void FeatureContext::setStatus(const QString& text) {
+    m_window.setStatus(text);
+}
+
+void FeatureContext::addPanel(QWidget* panel) {
+    m_window.addPanel(panel);
+}
+void FeatureContext::revealPanel(QWidget* panel) {
+    m_window.revealPanel(panel);
+}
+QPushButton* FeatureContext::addCallButton(const QString& name, const QString& caption, const QString& tip) {
+    return m_window.addCallButton(name, caption, tip);
+}
+QPushButton* FeatureContext::addProgramButton(const QString& name, const QString& caption,
+                                              const QString& tip) {
+    return m_window.addProgramButton(name, caption, tip);
+}
+QPushButton* FeatureContext::sendControl(SendControl control) {
+    return m_window.sendControl(control);
+}
+
+void FeatureContext::openEditor(const QString& path, EditorMode mode) {
+    emit editorRequested(path, mode);
+}
+
+void FeatureContext::refreshLists() {
+    emit listsRefreshing();
+}
+
+} // namespace vornal

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "core/startup.h"
+
+#include <QObject>
+#include <QString>
+
+class QPushButton;
+class QWidget;
+
+namespace vornal {
+
+class InterfaceCommands;
+class LineCounter;
+class TerminalDisplay;
+class TerminalWindow;
+class TextSender;
+class Theme;
+class Transmission;
+class WindowRunner;
+struct ProgramState;
+struct TerminalServices;
+
+// The editing modes of the message editor: what the caller opens it for.
+enum class EditorMode {
+    Message = 0,       // the message, the KLKL answer, the receivers file
+    Configuration = 1, // the configuration file
+    PresetPhrases = 2, // the preset phrases
+    AnyFile = 4,       // a file chosen in the editor's open dialog
+};
+
+// Controls of the main window's Send group that features take over.
+enum class SendControl { Paste, Puncher };
+
+// What a feature of the program is given: the services, the program state, the
+// senders, and the main window's places for panels and buttons. A feature attaches by
+// adding its controls here and connecting to the signals below; it never looks a
+// widget up by name and never sees the main window itself.
+class FeatureContext : public QObject {
+    Q_OBJECT
+public:
+    explicit FeatureContext(TerminalWindow& window);
+
+    const TerminalServices& services() const;
+    const ProgramState& state() const;
+    InterfaceCommands& commands();
+    TerminalDisplay& display();
+    LineCounter& counter();
+    TextSender& sender();
+    Transmission& transmission();
+    WindowRunner& runner();
+    Theme& theme();
+    // The parent of the features' own windows and dialogs.
+    QWidget* window();
+    void setStatus(const QString& text);
+
+    // A panel in the calls column, shown by its feature; reveal scrolls it into view.
+    void addPanel(QWidget* panel);
+    void revealPanel(QWidget* panel);
+    QPushButton* addCallButton(const QString& name, const QString& caption, const QString& tip);
+    QPushButton* addProgramButton(const QString& name, const QString& caption, const QString& tip);
+    QPushButton* sendControl(SendControl control);
+
+    // Opens the message editor on a file ("Edit Message", "Edit KLKL", "Edit Config",
+    // the presets, the header's EXIT): announced as editorRequested.
+    void openEditor(const QString& path, EditorMode mode);
+    // "Refresh Lists": every list of the main window reads its file again, in the
+    // order the features attached (the preset phrases, then the favourite slots, ...).
+    void refreshLists();
+
+signals:
+    void editorRequested(const QString& path, EditorMode mode);
+    void listsRefreshing();
+    // Start-up: the preset phrases are read, then the look of the command line applied.
+    void presetsLoadRequested();
+    void lookRequested(Startup::Look look);
+    void versionRequested();
+    // The headline panel hides (port toggled, a call started, the text cleared).
+    void headlinePanelHideRequested();
+
+private:
+    TerminalWindow& m_window;
+};
+
+} // namespace vornal

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/programfolder.h"
+
+namespace vornal {
+
+class Clock;
+class SerialLink;
+class SettingsStore;
+class SoundPlayer;
+class UserDialogs;
+class WindowRunner;
+
+// What the main window is given: every outside service passes through here, so that a
+// test can hand in its own.
+struct TerminalServices {
+    SerialLink& link;
+    UserDialogs& dialogs;
+    SettingsStore& settings;
+    ProgramFolder folder;
+    Clock& clock;
+    SoundPlayer& sound;
+    WindowRunner& runner;
+};
+
+} // namespace vornal

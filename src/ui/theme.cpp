@@ -1,0 +1,127 @@
+#include "theme.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+
+#include <cmath>
+
+namespace vornal {
+
+namespace {
+
+// The program's colour numbers of the line counter and the klkl switch, for the sheet.
+constexpr quint32 kGreen = 65280;
+constexpr quint32 kYellow = 65535;
+constexpr quint32 kRed = 255;
+
+} // namespace
+
+Theme::Theme() {
+    setColour(Colour::WindowBackground, QColor(0xee, 0xf1, 0xf5));
+    setColour(Colour::HeaderBackground, QColor(0x1f, 0x2a, 0x38));
+    setColour(Colour::HeaderText, QColor(0xe8, 0xee, 0xf5));
+    setColour(Colour::PanelBackground, Qt::white);
+    setColour(Colour::PanelBorder, QColor(0xd5, 0xdb, 0xe3));
+    setColour(Colour::Text, QColor(0x1f, 0x2a, 0x38));
+    setColour(Colour::MutedText, QColor(0x5b, 0x6b, 0x7c));
+    setColour(Colour::Accent, QColor(0x3b, 0x7d, 0xd8));
+    setColour(Colour::Danger, QColor(0xb9, 0x3b, 0x3b));
+    setColour(Colour::KlklFace, QColor(0x1f, 0x2a, 0x38));
+    setColour(Colour::KlklOff, fromColourValue(16777215));
+    setColour(Colour::KlklOn, fromColourValue(kGreen));
+    setColour(Colour::LampActive, QColor(0x2e, 0xcc, 0x40));
+    setColour(Colour::LampIdle, QColor(0x9a, 0xa3, 0xad));
+    setColour(Colour::LampChanged, QColor(0xff, 0xa5, 0x00));
+}
+
+QColor Theme::colour(Colour role) const {
+    return m_colours[int(role)];
+}
+
+void Theme::setColour(Colour role, const QColor& colour) {
+    m_colours[int(role)] = colour;
+}
+
+QColor Theme::fromColourValue(quint32 value) {
+    return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
+}
+
+int Theme::twipsToPixels(int twips, const QWidget* widget) {
+    const QScreen* screen = widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    return int(std::lround(twips / 15.0 * dpi / 96.0));
+}
+
+void Theme::setState(QWidget* widget, const char* property, const QVariant& value) {
+    if (widget->property(property) == value)
+        return;
+    widget->setProperty(property, value);
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+    widget->update();
+}
+
+void Theme::apply(QWidget* window) const {
+    window->setStyleSheet(styleSheet());
+}
+
+QString Theme::styleSheet() const {
+    const auto c = [this](Colour role) { return colour(role).name(); };
+    QString sheet = QStringLiteral(R"(
+#frmTerminal { background: %1; }
+#header { background: %2; }
+#header QLabel, #header QPushButton { color: %3; }
+#lblVersion { font-weight: 600; font-size: 11pt; border: none; background: transparent; text-align: left; }
+#lblVersion:hover { color: #ffffff; text-decoration: underline; }
+#Label15 { color: #9fb0c3; }
+QGroupBox { background: %4; border: 1px solid %5; border-radius: 6px; margin-top: 16px;
+            padding: 10px 6px 6px 6px; font-weight: 600; color: #2b3a4b; }
+QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
+QPushButton { background: #f4f6f9; border: 1px solid #c9d1db; border-radius: 4px; padding: 4px 4px;
+              color: %6; font-weight: normal; min-height: 20px; }
+QPushButton:hover { background: #e4ebf3; border-color: #8fa6bf; }
+QPushButton:pressed { background: #d3dfec; }
+QPushButton:focus { border-color: %8; }
+QPushButton:disabled { color: #9aa3ad; background: #f7f8fa; border-color: #e1e5ea; }
+#lblOpen1 { background: #2f6fbd; color: white; border-color: #2a64ab; font-weight: 600; }
+#lblOpen1:hover { background: %8; }
+#lblExit { background: %9; color: white; border-color: #a33434; font-weight: 600; }
+#lblExit:hover { background: #cc4747; }
+#txtTerm { border: 1px solid #c9d1db; border-radius: 4px; }
+#statusArea { background: %4; border-top: 1px solid %5; }
+#lblAction { color: %6; padding: 2px 6px; }
+#lblMaxChar { border-radius: 4px; padding: 1px 6px; font-weight: 600; min-width: 28px; }
+#lblSettings { font-weight: 600; }
+.fieldLabel { color: %7; font-weight: normal; }
+.fieldValue { color: %6; font-weight: normal; }
+QScrollArea#sidePanels, #sidePanels > QWidget > QWidget { background: transparent; }
+QFrame[class="callPanel"] { background: %4; border: 1px solid %5; border-radius: 6px; }
+QFrame[class="callPanel"] QLabel { border: none; background: transparent; }
+QLabel[class="panelHeading"] { font-weight: 600; color: #2b3a4b; padding: 2px 2px 4px 2px; }
+QLabel[class="panelSubheading"] { font-weight: 600; color: %7; padding: 6px 2px 2px 2px; }
+QLabel[class="panelHint"] { color: %7; padding: 4px 2px; font-size: 8pt; }
+QPushButton[class="callSlot"] { text-align: left; border: none; border-bottom: 1px solid #eef1f5;
+    border-radius: 0; background: transparent; padding: 1px 6px; min-height: 17px; color: %6; }
+QPushButton[class="callSlot"]:hover { background: #e4ebf3; }
+QPushButton[class="callSlot"]:pressed { background: #d3dfec; }
+QPushButton[class="callSlot"]:focus { background: #eaf1fb; }
+QLineEdit { border: 1px solid #c9d1db; border-radius: 3px; padding: 1px 4px; background: %4; }
+QLineEdit:focus { border-color: %8; }
+)")
+                        .arg(c(Colour::WindowBackground), c(Colour::HeaderBackground), c(Colour::HeaderText),
+                             c(Colour::PanelBackground), c(Colour::PanelBorder), c(Colour::Text),
+                             c(Colour::MutedText), c(Colour::Accent), c(Colour::Danger));
+    // The states: the klkl switch's text colour, the line counter's level.
+    sheet += QStringLiteral("#lblKlKl { background: %1; color: %2; font-weight: 600; }\n"
+                            "#lblKlKl[autoAnswer=\"true\"] { color: %3; }\n")
+                 .arg(c(Colour::KlklFace), c(Colour::KlklOff), c(Colour::KlklOn));
+    for (const quint32 level : {kGreen, kYellow, kRed})
+        sheet += QStringLiteral("#lblMaxChar[colourValue=\"%1\"] { background: %2; }\n")
+                     .arg(level)
+                     .arg(fromColourValue(level).name());
+    return sheet;
+}
+
+} // namespace vornal
