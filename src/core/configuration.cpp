@@ -2,9 +2,9 @@
 
 #include "numbertext.h"
 #include "textcodec.h"
+#include "textfile.h"
 #include "textlines.h"
 
-#include <QFile>
 #include <cfenv>
 #include <cmath>
 
@@ -60,16 +60,16 @@ Configuration ConfigurationReader::parse(const QByteArray& content) {
 }
 
 Configuration ConfigurationReader::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (const FileResult read = TextFile::readBytes(path, &bytes); !read) {
         Configuration config = parse(QByteArray());
-        config.warnings.append(QStringLiteral("The configuration file %1 could not be read (%2). The "
+        config.warnings.append(QStringLiteral("The configuration file could not be read (%1). The "
                                               "program starts without it: no dial prefix, no pause "
                                               "between characters, no directory server.")
-                                   .arg(path, file.errorString()));
+                                   .arg(read.error));
         return config;
     }
-    return parse(file.readAll());
+    return parse(bytes);
 }
 
 } // namespace vornal

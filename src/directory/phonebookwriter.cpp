@@ -1,12 +1,12 @@
 #include "phonebookwriter.h"
 
 #include "core/textcodec.h"
+#include "core/textfile.h"
 #include "phonebook/phonebookfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -46,13 +46,10 @@ void syncFolder(const QString& folder) {
 }
 
 bool saveWhole(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = failure(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    const FileResult written = TextFile::writeBytes(path, bytes);
+    if (!written)
+        *error = written.error;
+    return written.ok();
 }
 
 } // namespace
@@ -142,14 +139,10 @@ bool PhonebookWriter::writeCsv(const QList<PhonebookListModel::Row>& rows, QStri
 }
 
 bool PhonebookWriter::copyBackup(QString* error) const {
-    QFile source(phonebookPath());
-    if (!source.open(QIODevice::ReadOnly)) {
-        *error = failure(source.fileName(), source.errorString());
-        return false;
-    }
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError) {
-        *error = failure(source.fileName(), source.errorString());
+    // A byte copy: the backup is the phonebook as it was.
+    QByteArray bytes;
+    if (const FileResult read = TextFile::readBytes(phonebookPath(), &bytes); !read) {
+        *error = read.error;
         return false;
     }
     return saveWhole(backupPath(), bytes, error);

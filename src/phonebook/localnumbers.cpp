@@ -1,10 +1,8 @@
 #include "localnumbers.h"
 
 #include "core/textcodec.h"
+#include "core/textfile.h"
 #include "core/textlines.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace vornal {
 
@@ -29,11 +27,10 @@ QString withoutPadding(QString text) {
 
 LocalNumbers::Entries LocalNumbers::LoadLocalNumbers(const QString& path) {
     Entries entries;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QString text;
+    if (!TextFile::readText(path, &text))
         return entries;
-    const QStringList lines = splitTextLines(TextCodec::decode(file.readAll()));
-    file.close();
+    const QStringList lines = splitTextLines(text);
     for (int i = 0; i < kCount && i < lines.size(); ++i) {
         const QString& line = lines.at(i);
         entries[i].number = withoutPadding(line.left(kNumberWidth));
@@ -51,12 +48,10 @@ bool LocalNumbers::SaveLocalNumbers(const QString& path, const Entries& entries,
         bytes += TextCodec::encode(oneLine(e.description));
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    const FileResult written = TextFile::writeBytes(path, bytes);
+    if (!written && error)
+        *error = written.error;
+    return written.ok();
 }
 
 QString LocalNumbers::displayCaption(const LocalNumberEntry& entry) {

@@ -105,7 +105,7 @@ void PhonebookPanels::exitLocalNumbersEditor() {
     if (!LocalNumbers::SaveLocalNumbers(localNumbersPath(), m_localEditor->entries(), &error)) {
         // The editor stays open, so nothing typed is lost.
         m_context.services().dialogs.critical(
-            QStringLiteral("The local numbers could not be saved to %1:\n%2").arg(localNumbersPath(), error));
+            QStringLiteral("The local numbers could not be saved; they stay in the editor.\n%1").arg(error));
         return;
     }
     m_localEditor->hide();
