@@ -6,7 +6,6 @@
 
 #include "core/linecounter.h"
 #include "core/programstate.h"
-#include "core/seriallink.h"
 #include "core/textcodec.h"
 #include "core/textfile.h"
 #include "core/textlines.h"
@@ -25,10 +24,10 @@ const QByteArray kCRLF("\r\n");
 
 } // namespace
 
-TextSender::TextSender(Transmission& transmission, SerialLink& link, const ProgramState& state,
-                       LineCounter& counter, UserDialogs& dialogs, ProgramFolder folder, QObject* parent)
-    : QObject(parent), m_transmission(transmission), m_link(link), m_state(state), m_counter(counter),
-      m_dialogs(dialogs), m_folder(std::move(folder)) {}
+TextSender::TextSender(Transmission& transmission, const ProgramState& state, LineCounter& counter,
+                       UserDialogs& dialogs, ProgramFolder folder, QObject* parent)
+    : QObject(parent), m_transmission(transmission), m_state(state), m_counter(counter), m_dialogs(dialogs),
+      m_folder(std::move(folder)) {}
 
 void TextSender::error(const QString& text) {
     m_dialogs.message({text, QString(), DialogButtons::Ok, DialogIcon::Warning, {}});

@@ -9,7 +9,6 @@
 namespace vornal {
 
 class LineCounter;
-class SerialLink;
 class Transmission;
 class UserDialogs;
 struct ProgramState;
@@ -29,7 +28,7 @@ public:
     static constexpr int kLineEndAt = 69;
     static constexpr double kKlklPause = 3.0;
 
-    TextSender(Transmission& transmission, SerialLink& link, const ProgramState& state, LineCounter& counter,
+    TextSender(Transmission& transmission, const ProgramState& state, LineCounter& counter,
                UserDialogs& dialogs, ProgramFolder folder, QObject* parent = nullptr);
 
     // A short text through the short table; stops at the first failed write.
@@ -74,7 +73,6 @@ private:
     void reportStop(const QString& what);
 
     Transmission& m_transmission;
-    SerialLink& m_link;
     const ProgramState& m_state;
     LineCounter& m_counter;
     UserDialogs& m_dialogs;

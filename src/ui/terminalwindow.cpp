@@ -128,8 +128,8 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     m_commands = std::make_unique<InterfaceCommands>(m_services.link, m_state, *m_display, m_buffer,
                                                      *m_counter, m_services.sound, m_services.folder);
     m_transmission = std::make_unique<Transmission>(m_services.link);
-    m_sender = std::make_unique<TextSender>(*m_transmission, m_services.link, m_state, *m_counter,
-                                            m_services.dialogs, m_services.folder);
+    m_sender = std::make_unique<TextSender>(*m_transmission, m_state, *m_counter, m_services.dialogs,
+                                            m_services.folder);
     m_features = std::make_unique<FeatureContext>(*this);
 
     auto* central = new QWidget;

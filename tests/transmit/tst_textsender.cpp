@@ -23,7 +23,7 @@ struct Rig {
     ScriptedDialogs dialogs;
     LineCounter counter;
     Transmission transmission{link};
-    TextSender sender{transmission, link, state, counter, dialogs, ProgramFolder(dir.path())};
+    TextSender sender{transmission, state, counter, dialogs, ProgramFolder(dir.path())};
     QStringList status;
     QStringList shown;
     int hidden = 0;
