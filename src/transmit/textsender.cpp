@@ -124,7 +124,7 @@ bool TextSender::chooseFile(QString* path) {
     }
 }
 
-void TextSender::SendTextFile(const QString& path, FileSource source) {
+bool TextSender::SendTextFile(const QString& path, FileSource source) {
     if (!m_state.connectionActive) {
         emit beep();
         m_dialogs.message({QStringLiteral(" No existing connection active ......"),
@@ -132,8 +132,9 @@ void TextSender::SendTextFile(const QString& path, FileSource source) {
                            DialogButtons::Ok,
                            DialogIcon::None,
                            {}});
-        return;
+        return false;
     }
+    bool complete = false;
     // The send commands are off from here on, while the operator chooses the file too.
     const Transmission::Outcome outcome =
         m_transmission.run(m_state.config.CharDelay, [&](TransmissionRun& run) {
@@ -180,9 +181,11 @@ void TextSender::SendTextFile(const QString& path, FileSource source) {
                     return;
                 run.showCount(cycle);
             }
+            complete = true;
         });
     if (outcome == Transmission::Outcome::Failed)
         reportStop(QStringLiteral("Transmission"));
+    return complete && outcome == Transmission::Outcome::Done;
 }
 
 void TextSender::SendKlkl() {

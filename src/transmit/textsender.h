@@ -34,9 +34,10 @@ public:
     // A short text through the short table; stops at the first failed write.
     // Returns false when not all of it went out.
     bool SendTxt(const QString& TextString);
-    // A text file; an empty path with mode 5 asks the operator for the file.
+    // A text file; an empty path with mode 5 asks the operator for the file. Returns
+    // true when the whole file went out (not refused, cancelled or failed).
     enum class FileSource { Path, AskWhenEmpty };
-    void SendTextFile(const QString& path, FileSource source = FileSource::Path);
+    bool SendTextFile(const QString& path, FileSource source = FileSource::Path);
     // The automatic answer.
     void SendKlkl();
 

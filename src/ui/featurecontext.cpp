@@ -46,6 +46,9 @@ void FeatureContext::addPanel(QWidget* panel) {
 void FeatureContext::revealPanel(QWidget* panel) {
     m_window.revealPanel(panel);
 }
+void FeatureContext::addTerminalPanel(QWidget* panel) {
+    m_window.addTerminalPanel(panel);
+}
 QPushButton* FeatureContext::addCallButton(const QString& name, const QString& caption, const QString& tip) {
     return m_window.addCallButton(name, caption, tip);
 }

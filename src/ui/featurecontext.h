@@ -57,6 +57,8 @@ public:
     // A panel in the calls column, shown by its feature; reveal scrolls it into view.
     void addPanel(QWidget* panel);
     void revealPanel(QWidget* panel);
+    // A panel under the terminal text, as wide as it, shown by its feature.
+    void addTerminalPanel(QWidget* panel);
     QPushButton* addCallButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* addProgramButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* sendControl(SendControl control);

@@ -2,12 +2,14 @@
 
 #include "directoryupdateaction.h"
 #include "phonebookpanels.h"
+#include "punchpanel.h"
 
 namespace vornal {
 
 void attachFeatures(FeatureContext& context) {
     attachPhonebookPanels(context);
     attachDirectoryUpdate(context);
+    attachPuncher(context);
 }
 
 } // namespace vornal

@@ -300,6 +300,9 @@ QWidget* TerminalWindow::buildTerminalArea() {
     m_txtTerm->setAccessibleName(QStringLiteral("Terminal"));
     m_txtTerm->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     column->addWidget(m_txtTerm, 1);
+    m_terminalPanels = new QVBoxLayout;
+    m_terminalPanels->setSpacing(4);
+    column->addLayout(m_terminalPanels);
     return area;
 }
 
@@ -320,7 +323,7 @@ QWidget* TerminalWindow::buildSendGroup() {
     m_lblPaste = addButton(grid, 2, 0, QStringLiteral("lblPaste"), QStringLiteral("Paste"),
                            QStringLiteral("Preview and send the clipboard"));
     m_lblPuncher = addButton(grid, 2, 1, QStringLiteral("lblPuncher"), QStringLiteral("Puncher"),
-                             QStringLiteral("Punch human readable tape"));
+                             QStringLiteral("Starts the human readable punch tape app."));
     m_portDependent << m_lblPaste << m_lblPuncher;
     m_lblKlKl = addButton(grid, 3, 0, QStringLiteral("lblKlKl"), QStringLiteral("klkl"),
                           QStringLiteral("Toggle KLKL Automatic Answer"));
@@ -452,6 +455,10 @@ QString TerminalWindow::status() const {
 
 void TerminalWindow::addPanel(QWidget* panel) {
     m_panels->addWidget(panel);
+}
+
+void TerminalWindow::addTerminalPanel(QWidget* panel) {
+    m_terminalPanels->addWidget(panel);
 }
 
 void TerminalWindow::revealPanel(QWidget* panel) {

@@ -81,6 +81,7 @@ private:
 
     void addPanel(QWidget* panel);
     void revealPanel(QWidget* panel);
+    void addTerminalPanel(QWidget* panel);
     QPushButton* addCallButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* addProgramButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* sendControl(SendControl control) const;
@@ -157,6 +158,7 @@ private:
     QGridLayout* m_callButtons = nullptr;
     QGridLayout* m_programButtons = nullptr;
     QVBoxLayout* m_panels = nullptr;
+    QVBoxLayout* m_terminalPanels = nullptr;
 };
 
 } // namespace vornal

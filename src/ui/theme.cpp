@@ -117,6 +117,10 @@ QLineEdit:focus { border-color: %8; }
     sheet += QStringLiteral("#lblKlKl { background: %1; color: %2; font-weight: 600; }\n"
                             "#lblKlKl[autoAnswer=\"true\"] { color: %3; }\n")
                  .arg(c(Colour::KlklFace), c(Colour::KlklOff), c(Colour::KlklOn));
+    // The punch panel's caption: red while punching.
+    sheet += QStringLiteral("#lblPreview[punching=\"false\"] { color: %1; }\n"
+                            "#lblPreview[punching=\"true\"] { color: %2; }\n")
+                 .arg(fromColourValue(0).name(), fromColourValue(kRed).name());
     for (const quint32 level : {kGreen, kYellow, kRed})
         sheet += QStringLiteral("#lblMaxChar[colourValue=\"%1\"] { background: %2; }\n")
                      .arg(level)

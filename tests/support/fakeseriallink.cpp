@@ -61,6 +61,10 @@ bool FakeSerialLink::setPortOpen(bool open) {
 bool FakeSerialLink::output(const QByteArray& bytes) {
     if (!m_open)
         return fail(LinkErrorCode::DeviceNotOpen, QStringLiteral("The port is not open"));
+    if (writesBeforeFailure == 0)
+        return fail(writeFailure.code, writeFailure.text);
+    if (writesBeforeFailure > 0)
+        --writesBeforeFailure;
     if (m_lineHeld || !m_heldOutput.isEmpty()) {
         m_heldOutput += bytes;
         m_error = {};

@@ -55,6 +55,11 @@ public:
     QMap<int, LinkError> openErrors;
     bool refuseSettings = false;
     int pendingOutputAfterWrite = 0;
+    // After this many more writes on the open port every write fails with
+    // writeFailure (a line that refuses output); negative: never.
+    int writesBeforeFailure = -1;
+    LinkError writeFailure{LinkErrorCode::WriteFailed,
+                           QStringLiteral("Writing to /dev/fake1 failed: Input/output error")};
     void setPendingOutput(int bytes) { m_pendingOutput = bytes; }
     int openCount = 0;
 

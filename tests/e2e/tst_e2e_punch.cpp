@@ -1,0 +1,55 @@
+#include "boxsimulator.h"
+#include "realterminal.h"
+#include "tape/puncher.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vornal;
+
+// Punching through the real serial link to the box simulator on a pseudo-terminal.
+class TestE2ePunch : public QObject {
+    Q_OBJECT
+private slots:
+    void shortPunchArrivesPaced();
+};
+
+void TestE2ePunch::shortPunchArrivesPaced() {
+    QTemporaryDir dir;
+    BoxSimulator box(QStringLiteral(BOXSIM_PATH), dir.path());
+    QVERIFY(box.start());
+    constexpr double kCharDelay = 0.02;
+    RealTerminal t(dir.path(), box.link());
+    t.window.state().config.CharDelay = kCharDelay;
+    QVERIFY2(t.open(), qPrintable(t.messages()));
+    QTRY_COMPARE_WITH_TIMEOUT(box.loggedBytes(), QList<int>{13}, 5000);
+    t.window.state().connectionActive = true;
+
+    t.click("lblPuncher");
+    QTest::keyClicks(t.find<QLineEdit>("txtInput"), QStringLiteral("Hi"));
+    t.click("cmdPunch");
+    QVERIFY2(t.dialogs.messages.isEmpty(), qPrintable(t.messages()));
+    const QByteArray sequence = Puncher(QStringLiteral("HI"));
+    QList<int> expected{13};
+    for (const char c : sequence)
+        expected.append(static_cast<unsigned char>(c));
+    QTRY_COMPARE_WITH_TIMEOUT(box.loggedBytes(), expected, 10000);
+
+    // A pause after each character: the bytes arrive spread over the punch, not in one
+    // burst (loose bounds, as a busy machine may delay the box's reads). The log has
+    // "<seconds> <byte>" a line; the first is the CR of the opening.
+    QFile log(dir.filePath(QStringLiteral("box.log")));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QList<double> seconds;
+    for (const QByteArray& line : log.readAll().trimmed().split('\n').mid(1))
+        seconds.append(line.split(' ').first().toDouble());
+    const double span = seconds.last() - seconds.first();
+    QVERIFY2(span >= (sequence.size() - 1) * kCharDelay / 2, qPrintable(QString::number(span)));
+    QVERIFY(QSet<double>(seconds.begin(), seconds.end()).size() >= sequence.size() / 2);
+}
+
+QTEST_MAIN(TestE2ePunch)
+#include "tst_e2e_punch.moc"

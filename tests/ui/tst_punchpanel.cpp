@@ -1,0 +1,152 @@
+#include "faketerminal.h"
+#include "tape/puncher.h"
+#include "tape/tapegeometry.h"
+#include "ui/punchpanel.h"
+#include "ui/punchpicture.h"
+
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace vornal;
+
+namespace {
+
+// The main window with the port open and, unless told otherwise, a call up.
+struct Fixture : FakeTerminal {
+    TerminalWindow& w;
+    explicit Fixture(bool connected = true) : w(make()) {
+        click("lblOpen1");
+        w.state().connectionActive = connected;
+        w.state().config.CharDelay = 0.001;
+        link.clearWrites();
+        dialogs.messages.clear();
+    }
+    QWidget* panel() const { return find<QWidget>("frmPunch"); }
+    QLineEdit* input() const { return find<QLineEdit>("txtInput"); }
+    PunchPicture* picture() const { return find<PunchPicture>("picPunch"); }
+    PunchSender& sender() const { return find<PunchPanel>("frmPunch")->sender(); }
+    // Opens the panel and types the text into it.
+    void open(const QString& text = {}) {
+        click("lblPuncher");
+        QTest::keyClicks(input(), text);
+    }
+};
+
+} // namespace
+
+class TestPunchPanel : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnlyWithAConnection();
+    void previewFollowsTheText();
+    void punchShowsEachCharacterAndTheCaption();
+    void exitWhilePunchingLetsItFinish();
+    void sendErrorLeavesThePanelUsable();
+};
+
+void TestPunchPanel::opensOnlyWithAConnection() {
+    Fixture f(false);
+    QCOMPARE(f.button("lblPuncher")->toolTip(), QStringLiteral("Starts the human readable punch tape app."));
+    f.open();
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral(" No existing connection active ......")});
+    QVERIFY(!f.panel()->isVisible());
+
+    f.w.state().connectionActive = true;
+    f.open(QStringLiteral("AB"));
+    f.click("cmdEndPunch");
+    QVERIFY(!f.panel()->isVisible());
+    f.open();
+    QVERIFY(f.panel()->isVisible());
+    QVERIFY(f.input()->text().isEmpty());
+    QVERIFY(f.picture()->dots().isEmpty());
+    QCOMPARE(f.w.focusWidget(), f.input());
+    QCOMPARE(f.picture()->size(), QSize(857, 64));
+    // What is typed there stays in the panel.
+    QVERIFY(f.link.writes().isEmpty());
+}
+
+// The preview is redrawn as the text changes; a tape longer than the panel scrolls,
+// with the glyph at the caret in view.
+void TestPunchPanel::previewFollowsTheText() {
+    Fixture f;
+    f.open(QStringLiteral("a&b"));
+    QCOMPARE(f.picture()->dots(), TapeGeometry::previewDots(QStringLiteral("A&B")));
+    QTest::keyClick(f.input(), Qt::Key_Backspace);
+    QCOMPARE(f.picture()->dots(), TapeGeometry::previewDots(QStringLiteral("A&")));
+
+    f.input()->clear();
+    QTest::keyClicks(f.input(), QString(100, QLatin1Char('W')));
+    QVERIFY(f.picture()->width() > 4000);
+    QScrollBar* bar = f.find<QScrollArea>("tapeScroll")->horizontalScrollBar();
+    QCOMPARE(bar->value(), bar->maximum());
+    f.input()->setCursorPosition(0);
+    QTest::keyClicks(f.input(), QStringLiteral("A"));
+    QVERIFY(bar->value() < 100);
+}
+
+void TestPunchPanel::punchShowsEachCharacterAndTheCaption() {
+    Fixture f;
+    f.open(QStringLiteral("HI"));
+    QStringList captions;
+    QList<QList<TapeDot>> pictures;
+    QObject::connect(&f.sender(), &PunchSender::characterSent, [&] {
+        const auto* caption = f.find<QLabel>("lblPreview");
+        captions.append(caption->text() +
+                        (caption->property("punching").toBool() ? QStringLiteral("(red)") : QString()));
+        pictures.append(f.picture()->dots());
+        QVERIFY(!f.button("cmdPunch")->isEnabled());
+    });
+    f.click("cmdPunch");
+
+    const QByteArray sequence = Puncher(QStringLiteral("HI"));
+    QCOMPARE(f.link.written(), sequence);
+    QCOMPARE(captions, QStringList(sequence.size(), QStringLiteral(" Puncher Active (red)")));
+    // Each time the glyph of the character just sent, and nothing else: Z of the I.
+    QCOMPARE(pictures.size(), sequence.size());
+    QCOMPARE(pictures[11], TapeGeometry::glyphDots(QStringLiteral("Z")));
+    QVERIFY(pictures[10].isEmpty() && pictures[12].isEmpty());
+    QCOMPARE(f.text("lblPreview"), QStringLiteral("Preview"));
+    QCOMPARE(f.find<QLabel>("lblPreview")->property("punching").toBool(), false);
+    QCOMPARE(f.text("lblAction"), QStringLiteral("Sending Human Readables"));
+    QVERIFY(f.button("cmdPunch")->isEnabled());
+
+    // With the port closed nothing is sent and only the caption is set.
+    f.link.setPortOpen(false);
+    f.link.clearWrites();
+    f.click("cmdPunch");
+    QVERIFY(f.link.writes().isEmpty());
+    QCOMPARE(f.text("lblPreview"), QStringLiteral("Preview"));
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestPunchPanel::exitWhilePunchingLetsItFinish() {
+    Fixture f;
+    f.open(QStringLiteral("HI"));
+    QObject::connect(&f.sender(), &PunchSender::characterSent, [&] {
+        if (f.link.writes().size() == 5)
+            f.click("cmdEndPunch");
+    });
+    f.click("cmdPunch");
+    QVERIFY(!f.panel()->isVisible());
+    QCOMPARE(f.link.written(), Puncher(QStringLiteral("HI")));
+}
+
+void TestPunchPanel::sendErrorLeavesThePanelUsable() {
+    Fixture f;
+    f.open(QStringLiteral("HI"));
+    f.link.writesBeforeFailure = 2;
+    f.click("cmdPunch");
+    QCOMPARE(f.dialogs.texts(), QStringList{f.link.writeFailure.text});
+    QCOMPARE(f.text("lblPreview"), QStringLiteral("Preview"));
+    QVERIFY(f.panel()->isVisible());
+    f.link.writesBeforeFailure = -1;
+    f.link.clearWrites();
+    f.click("cmdPunch");
+    QCOMPARE(f.link.written(), Puncher(QStringLiteral("HI")));
+    QCOMPARE(f.dialogs.messages.size(), 1);
+}
+
+QTEST_MAIN(TestPunchPanel)
+#include "tst_punchpanel.moc"
