@@ -26,7 +26,7 @@ struct Rig {
     LineCounter counter;
     Transmission transmission{link};
     PunchSender puncher{transmission, link, state, dialogs};
-    TextSender sender{transmission, link, state, counter, dialogs, ProgramFolder(dir.path())};
+    TextSender sender{transmission, state, counter, dialogs, ProgramFolder(dir.path())};
     RSendPunch rsend{sender, state, dialogs, ProgramFolder(dir.path())};
     QStringList status;
     QList<bool> punching;
