@@ -1,6 +1,8 @@
 #include "features.h"
 
 #include "directoryupdateaction.h"
+#include "helpfeature.h"
+#include "messageeditorfeature.h"
 #include "phonebookpanels.h"
 
 namespace vornal {
@@ -8,6 +10,9 @@ namespace vornal {
 void attachFeatures(FeatureContext& context) {
     attachPhonebookPanels(context);
     attachDirectoryUpdate(context);
+    MessageEditorFeature& editor = attachMessageEditor(context);
+    HelpFeature& help = attachHelp(context);
+    QObject::connect(&editor, &MessageEditorFeature::helpRequested, &help, &HelpFeature::showHelp);
 }
 
 } // namespace vornal
