@@ -10,6 +10,7 @@
 #include "phonebook/favouriteslots.h"
 #include "phonebook/phonebookentry.h"
 #include "phonebook/phonebookfile.h"
+#include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "scriptedrunner.h"
@@ -74,7 +75,8 @@ int main(int argc, char* argv[]) {
     FakeClock clock;
     RecordingSoundPlayer sound;
     ScriptedRunner runner;
-    TerminalWindow window({link, dialogs, settings, folder, clock, sound, runner});
+    RecordingDesktopLauncher desktop;
+    TerminalWindow window({link, dialogs, settings, folder, clock, sound, runner, desktop});
     attachFeatures(window.features());
     window.load(QString());
     window.show();

@@ -4,6 +4,7 @@
 #include "core/qserialportlink.h"
 #include "core/settingsstore.h"
 #include "ui/features.h"
+#include "ui/qtdesktoplauncher.h"
 #include "ui/qtsoundplayer.h"
 #include "ui/qtuserdialogs.h"
 #include "ui/terminalwindow.h"
@@ -28,9 +29,10 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     QtSoundPlayer sound;
     ExecRunner runner;
+    QtDesktopLauncher desktop;
     const ProgramFolder folder = ProgramFolder::fromEnvironment(QApplication::applicationDirPath());
 
-    TerminalWindow window({link, dialogs, settings, folder, clock, sound, runner});
+    TerminalWindow window({link, dialogs, settings, folder, clock, sound, runner, desktop});
     dialogs.setParent(&window);
     attachFeatures(window.features());
     window.load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));

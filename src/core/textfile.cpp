@@ -9,7 +9,7 @@
 namespace vornal {
 
 FileResult FileResult::failure(const QString& path, const QString& reason) {
-    return {QStringLiteral("%1: %2").arg(QDir::fromNativeSeparators(path), reason)};
+    return {QStringLiteral("%1: %2").arg(QDir::fromNativeSeparators(path), reason), reason};
 }
 
 namespace TextFile {
@@ -34,12 +34,19 @@ FileResult readText(const QString& path, QString* text) {
 
 FileResult writeBytes(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that every write reaches the system here and a short one (a full
+    // disk, a size limit) is seen: a failed flush inside commit() would not stop the
+    // rename of a cut-off file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileResult::failure(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const FileResult result = FileResult::failure(path, file.errorString());
-        file.cancelWriting();
-        return result;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const FileResult result = FileResult::failure(path, file.errorString());
+            file.cancelWriting();
+            return result;
+        }
+        done += written;
     }
     if (!file.commit())
         return FileResult::failure(path, file.errorString());

@@ -9,6 +9,7 @@ namespace vornal {
 // file and the system's reason ("/home/op/Message.txt: Permission denied").
 struct FileResult {
     QString error;
+    QString reason = {}; // the system's reason alone
 
     bool ok() const { return error.isEmpty(); }
     explicit operator bool() const { return ok(); }

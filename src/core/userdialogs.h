@@ -21,7 +21,9 @@ struct MessageRequest {
 struct FileRequest {
     QString title;
     QString folder;
-    QString filter; // Qt filter text, "Text files (*.txt)"
+    QString filter;             // Qt filter text, "Text files (*.txt)"
+    QString defaultSuffix = {}; // added to a name typed without one
+    QString fileName = {};      // the name proposed in a save dialog
 };
 
 struct FontChoice {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compose/editormode.h"
 #include "core/startup.h"
 
 #include <QObject>
@@ -20,14 +21,6 @@ class Transmission;
 class WindowRunner;
 struct ProgramState;
 struct TerminalServices;
-
-// The editing modes of the message editor: what the caller opens it for.
-enum class EditorMode {
-    Message = 0,       // the message, the KLKL answer, the receivers file
-    Configuration = 1, // the configuration file
-    PresetPhrases = 2, // the preset phrases
-    AnyFile = 4,       // a file chosen in the editor's open dialog
-};
 
 // Controls of the main window's Send group that features take over.
 enum class SendControl { Paste, Puncher };

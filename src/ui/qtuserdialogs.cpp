@@ -94,11 +94,24 @@ DialogAnswer QtUserDialogs::message(const MessageRequest& request) {
 }
 
 QString QtUserDialogs::openFile(const FileRequest& request) {
-    return QFileDialog::getOpenFileName(m_parent, request.title, request.folder, request.filter);
+    return runFileDialog(request, true);
 }
 
 QString QtUserDialogs::saveFile(const FileRequest& request) {
-    return QFileDialog::getSaveFileName(m_parent, request.title, request.folder, request.filter);
+    return runFileDialog(request, false);
+}
+
+QString QtUserDialogs::runFileDialog(const FileRequest& request, bool open) {
+    QFileDialog dialog(m_parent, request.title, request.folder, request.filter);
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
 }
 
 std::optional<FontChoice> QtUserDialogs::chooseFont(const FontChoice& initial) {

@@ -18,6 +18,8 @@ public:
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
 
 private:
+    QString runFileDialog(const FileRequest& request, bool open);
+
     QWidget* m_parent;
 };
 

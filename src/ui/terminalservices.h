@@ -5,6 +5,7 @@
 namespace vornal {
 
 class Clock;
+class DesktopLauncher;
 class SerialLink;
 class SettingsStore;
 class SoundPlayer;
@@ -21,6 +22,7 @@ struct TerminalServices {
     Clock& clock;
     SoundPlayer& sound;
     WindowRunner& runner;
+    DesktopLauncher& desktop;
 };
 
 } // namespace vornal

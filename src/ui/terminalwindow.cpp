@@ -202,7 +202,8 @@ QWidget* TerminalWindow::buildHeader() {
     header->setObjectName(QStringLiteral("header"));
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(12, 6, 12, 6);
-    m_lblVersion = makeButton(QStringLiteral("lblVersion"), QString(), QStringLiteral("Version"));
+    m_lblVersion =
+        makeButton(QStringLiteral("lblVersion"), QString(), QStringLiteral("Shows Software Version"));
     m_lblVersion->setFlat(true);
     connect(m_lblVersion, &QPushButton::clicked, m_features.get(), &FeatureContext::versionRequested);
     row->addWidget(m_lblVersion);

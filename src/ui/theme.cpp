@@ -125,6 +125,14 @@ QLineEdit:focus { border-color: %8; }
         sheet += QStringLiteral("#lblMaxChar[colourValue=\"%1\"] { background: %2; }\n")
                      .arg(level)
                      .arg(fromColourValue(level).name());
+    // The message editor's column warning: green text within the line, red beyond.
+    sheet +=
+        QStringLiteral("#lblMax { background: %1; font-weight: 600; padding: 0 4px; border-radius: 3px; }\n")
+            .arg(c(Colour::KlklFace));
+    for (const quint32 level : {kGreen, kRed})
+        sheet += QStringLiteral("#lblMax[colourValue=\"%1\"] { color: %2; }\n")
+                     .arg(level)
+                     .arg(fromColourValue(level).name());
     return sheet;
 }
 

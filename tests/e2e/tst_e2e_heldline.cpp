@@ -4,6 +4,7 @@
 #include "core/qserialportlink.h"
 #include "fakeclock.h"
 #include "memorysettingsstore.h"
+#include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "scriptedrunner.h"
@@ -49,11 +50,12 @@ struct HeldTerminal {
     FakeClock clock;
     RecordingSoundPlayer sound;
     ScriptedRunner runner;
+    RecordingDesktopLauncher desktop;
     TerminalWindow window;
 
     HeldTerminal(const QString& folder, const QString& device)
         : link(PortMap(prepared(settings, device), [] { return QStringList(); })),
-          window({link, dialogs, settings, ProgramFolder(folder), clock, sound, runner}) {
+          window({link, dialogs, settings, ProgramFolder(folder), clock, sound, runner, desktop}) {
         window.load(QString());
         window.show();
         dialogs.messages.clear(); // a folder without a configuration file says so

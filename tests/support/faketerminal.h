@@ -4,6 +4,7 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "memorysettingsstore.h"
+#include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "scriptedrunner.h"
@@ -34,6 +35,7 @@ struct FakeTerminal {
     FakeClock clock;
     RecordingSoundPlayer sound;
     ScriptedRunner runner;
+    RecordingDesktopLauncher desktop;
     std::unique_ptr<TerminalWindow> window;
 
     explicit FakeTerminal(const QByteArray& configuration = kConfiguration, bool writeConfiguration = true) {
@@ -45,8 +47,8 @@ struct FakeTerminal {
     // beforeLoad may connect to its signals first.
     TerminalWindow& make(const QString& commandLine = {},
                          const std::function<void(TerminalWindow&)>& beforeLoad = {}) {
-        window = std::make_unique<TerminalWindow>(
-            TerminalServices{link, dialogs, settings, ProgramFolder(dir.path()), clock, sound, runner});
+        window = std::make_unique<TerminalWindow>(TerminalServices{
+            link, dialogs, settings, ProgramFolder(dir.path()), clock, sound, runner, desktop});
         attachFeatures(window->features());
         if (beforeLoad)
             beforeLoad(*window);

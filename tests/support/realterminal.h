@@ -5,6 +5,7 @@
 #include "core/programfolder.h"
 #include "core/qserialportlink.h"
 #include "core/settingsstore.h"
+#include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "scriptedrunner.h"
@@ -25,12 +26,13 @@ struct RealTerminal {
     SystemClock clock;
     RecordingSoundPlayer sound;
     ScriptedRunner runner;
+    RecordingDesktopLauncher desktop;
     TerminalWindow window;
 
     RealTerminal(const QString& folder, const QString& device)
         : settings(folder + QStringLiteral("/settings.ini")),
           link(PortMap(withPort(settings, device), [] { return QStringList(); })),
-          window({link, dialogs, settings, ProgramFolder(folder), clock, sound, runner}) {
+          window({link, dialogs, settings, ProgramFolder(folder), clock, sound, runner, desktop}) {
         attachFeatures(window.features());
         window.load(QString());
         window.show();

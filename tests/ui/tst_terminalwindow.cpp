@@ -229,6 +229,7 @@ void TestTerminalWindow::editConfig() {
     Fixture f;
     TerminalWindow& w = f.make();
     QSignalSpy editor(&w.features(), &FeatureContext::editorRequested);
+    f.runner.drivers.enqueue([](QDialog& dialog) { return dialog.result(); });
     f.click("lblEditConfig");
     QCOMPARE(f.dialogs.texts(),
              QStringList{QStringLiteral("After editing you must restart the program to load changes ")});
@@ -236,6 +237,7 @@ void TestTerminalWindow::editConfig() {
     QCOMPARE(editor.size(), 1);
     QCOMPARE(editor.first().at(0).toString(), f.dir.filePath(QStringLiteral("VornalUsb.cfg")));
     QCOMPARE(editor.first().at(1).value<EditorMode>(), EditorMode::Configuration);
+    QCOMPARE(f.runner.opened, QStringList{QStringLiteral("frmEdit")});
 }
 
 void TestTerminalWindow::exitStoresHeadlineChoice() {
