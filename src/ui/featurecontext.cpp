@@ -39,12 +39,24 @@ QWidget* FeatureContext::window() {
 void FeatureContext::setStatus(const QString& text) {
     m_window.setStatus(text);
 }
+void FeatureContext::focusTerminal() {
+    m_window.focusTerminal();
+}
+void FeatureContext::setPastePreview(bool preview) {
+    m_window.m_state.pastePreview = preview;
+}
+void FeatureContext::setHeadlineSelect(int set) {
+    m_window.m_state.headlineSelect = set;
+}
 
 void FeatureContext::addPanel(QWidget* panel) {
     m_window.addPanel(panel);
 }
 void FeatureContext::revealPanel(QWidget* panel) {
     m_window.revealPanel(panel);
+}
+void FeatureContext::addTerminalPanel(QWidget* panel) {
+    m_window.addTerminalPanel(panel);
 }
 QPushButton* FeatureContext::addCallButton(const QString& name, const QString& caption, const QString& tip) {
     return m_window.addCallButton(name, caption, tip);

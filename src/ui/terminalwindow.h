@@ -81,6 +81,7 @@ private:
 
     void addPanel(QWidget* panel);
     void revealPanel(QWidget* panel);
+    void addTerminalPanel(QWidget* panel);
     QPushButton* addCallButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* addProgramButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* sendControl(SendControl control) const;
@@ -93,6 +94,7 @@ private:
     QWidget* buildProgramGroup();
     QWidget* buildSidePanels();
     void applyPortView();
+    void focusTerminal();
     void showCounter(const QString& caption, quint32 colour);
     void connectReceiving();
     void connectSender();
@@ -157,6 +159,7 @@ private:
     QGridLayout* m_callButtons = nullptr;
     QGridLayout* m_programButtons = nullptr;
     QVBoxLayout* m_panels = nullptr;
+    QVBoxLayout* m_terminalColumn = nullptr;
 };
 
 } // namespace vornal
