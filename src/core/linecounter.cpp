@@ -19,6 +19,12 @@ void LineCounter::resetCounter() {
     emit counterChanged(QStringLiteral("0"), m_counterColour);
 }
 
+void LineCounter::resetBar() {
+    m_barTwips = 0;
+    m_barColour = kGreen;
+    emit barChanged(m_barTwips, m_barColour);
+}
+
 bool LineCounter::advance() {
     const qint64 cycle = ++m_cycle;
     m_barTwips += kTwipsPerCharacter;

@@ -26,6 +26,8 @@ public:
     void reset();
     // The counter only: the bar keeps its length.
     void resetCounter();
+    // The bar only: zero length and green; the count and its caption stay.
+    void resetBar();
     // One more character in the line. Returns true when the line is full: the caller
     // sends a carriage return, and the counter is already back at zero.
     bool advance();

@@ -17,11 +17,13 @@ struct ProgramState {
 
     bool soundMuted = true;         // writer: TerminalWindow::load; event sounds off until switched on
     bool connectionActive = false;  // writer: InterfaceCommands; a call was dialled and not closed
-    bool pastePreview = true;       // writer: InterfaceCommands; the clipboard goes to the preview first
+    bool pastePreview = true;       // writers: the clipboard paste (false for "Send Preview", true after
+                                    // each run) and InterfaceCommands (true on port toggle and call close)
     bool klklAutoAnswer = false;    // writer: TerminalWindow (the "klkl" button)
     bool broadcastActive = false;   // writer: InterfaceCommands (reset when the call closes)
     bool broadcastListSent = false; // writer: the broadcast sequence
-    int headlineSelect = 0;         // writer: the headline editor; the set chosen last, stored at EXIT
+    int headlineSelect = 0;         // writer: the headline editor (the stored sets at start-up, the option
+                                    // buttons); the set chosen last, stored at EXIT
 };
 
 } // namespace vornal

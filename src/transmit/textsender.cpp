@@ -77,8 +77,14 @@ void TextSender::runSendCommand(SendCommand command) {
                            DialogAnswer::Yes});
     if (answer != DialogAnswer::Yes)
         return;
-    if (command == SendCommand::Headlines)
+    if (command == SendCommand::Headlines) {
+        m_headlineNotWritten = false;
         emit headlineExitRequested();
+        if (m_headlineNotWritten) {
+            emit status(QStringLiteral("Headline not sent: it could not be written"));
+            return;
+        }
+    }
     emit status(QString::fromLatin1(it->status));
     const QString file = QString::fromLatin1(it->file);
     SendTextFile(file.isEmpty() ? QString() : m_folder.file(file), FileSource::AskWhenEmpty);

@@ -59,6 +59,11 @@ public:
     // A lone line feed in a file that is sent is a line end, as CR LF is.
     static QByteArray withCrLf(const QByteArray& bytes);
 
+public slots:
+    // Called by the headline editor while "Send Headline" runs its exit action: the
+    // headline could not be written, so the old file is not sent.
+    void headlineNotWritten() { m_headlineNotWritten = true; }
+
 signals:
     void status(const QString& text);
     void beep();
@@ -80,6 +85,7 @@ private:
     ProgramFolder m_folder;
     QString m_SendFileName;
     double m_klklPause = kKlklPause;
+    bool m_headlineNotWritten = false;
 };
 
 } // namespace vornal

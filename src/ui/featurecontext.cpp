@@ -39,6 +39,15 @@ QWidget* FeatureContext::window() {
 void FeatureContext::setStatus(const QString& text) {
     m_window.setStatus(text);
 }
+void FeatureContext::focusTerminal() {
+    m_window.focusTerminal();
+}
+void FeatureContext::setPastePreview(bool preview) {
+    m_window.m_state.pastePreview = preview;
+}
+void FeatureContext::setHeadlineSelect(int set) {
+    m_window.m_state.headlineSelect = set;
+}
 
 void FeatureContext::addPanel(QWidget* panel) {
     m_window.addPanel(panel);

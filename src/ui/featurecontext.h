@@ -46,6 +46,11 @@ public:
     // The parent of the features' own windows and dialogs.
     QWidget* window();
     void setStatus(const QString& text);
+    // The keyboard goes to the terminal text, its caret after the last character.
+    void focusTerminal();
+    // The program-wide values that features own (ProgramState names their writers).
+    void setPastePreview(bool preview);
+    void setHeadlineSelect(int set);
 
     // A panel in the calls column, shown by its feature; reveal scrolls it into view.
     void addPanel(QWidget* panel);

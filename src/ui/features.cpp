@@ -1,20 +1,27 @@
 #include "features.h"
 
+#include "clipboardpreview.h"
 #include "directoryupdateaction.h"
+#include "headlineeditor.h"
 #include "helpfeature.h"
 #include "messageeditorfeature.h"
 #include "phonebookpanels.h"
+#include "presettexts.h"
 #include "punchpanel.h"
 
 namespace vornal {
 
 void attachFeatures(FeatureContext& context) {
+    // The preset phrases refresh before the favourite slots.
+    attachPresetTexts(context);
     attachPhonebookPanels(context);
     attachDirectoryUpdate(context);
     attachPuncher(context);
     MessageEditorFeature& editor = attachMessageEditor(context);
     HelpFeature& help = attachHelp(context);
     QObject::connect(&editor, &MessageEditorFeature::helpRequested, &help, &HelpFeature::showHelp);
+    attachHeadlineEditor(context);
+    attachClipboardPreview(context);
 }
 
 } // namespace vornal

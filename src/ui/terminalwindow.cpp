@@ -188,10 +188,7 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     connect(m_port.get(), &PortController::toggling, m_features.get(),
             &FeatureContext::headlinePanelHideRequested);
     connect(m_port.get(), &PortController::terminalTextSet, &m_buffer, &TerminalBuffer::setText);
-    connect(m_port.get(), &PortController::focusTerminal, this, [this] {
-        m_txtTerm->setFocus();
-        m_txtTerm->moveCursor(QTextCursor::End);
-    });
+    connect(m_port.get(), &PortController::focusTerminal, this, &TerminalWindow::focusTerminal);
     applyPortView();
 }
 
@@ -322,7 +319,7 @@ QWidget* TerminalWindow::buildSendGroup() {
                 [this, command] { m_sender->runSendCommand(command); });
     }
     m_lblPaste = addButton(grid, 2, 0, QStringLiteral("lblPaste"), QStringLiteral("Paste"),
-                           QStringLiteral("Preview and send the clipboard"));
+                           QStringLiteral("Copy and Paste text into a live connection."));
     m_lblPuncher = addButton(grid, 2, 1, QStringLiteral("lblPuncher"), QStringLiteral("Puncher"),
                              QStringLiteral("Starts the human readable punch tape app."));
     m_portDependent << m_lblPaste << m_lblPuncher;
@@ -498,6 +495,11 @@ void TerminalWindow::applyPortView() {
     const bool sendable = v.sendCommandsEnabled && !m_transmission->isRunning();
     for (QPushButton* b : std::as_const(m_portDependent))
         b->setEnabled(sendable);
+}
+
+void TerminalWindow::focusTerminal() {
+    m_txtTerm->setFocus();
+    m_txtTerm->moveCursor(QTextCursor::End);
 }
 
 void TerminalWindow::showCounter(const QString& caption, quint32 colour) {

@@ -94,6 +94,7 @@ private:
     QWidget* buildProgramGroup();
     QWidget* buildSidePanels();
     void applyPortView();
+    void focusTerminal();
     void showCounter(const QString& caption, quint32 colour);
     void connectReceiving();
     void connectSender();

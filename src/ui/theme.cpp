@@ -1,5 +1,7 @@
 #include "theme.h"
 
+#include "compose/headlinesets.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -133,6 +135,12 @@ QLineEdit:focus { border-color: %8; }
         sheet += QStringLiteral("#lblMax[colourValue=\"%1\"] { color: %2; }\n")
                      .arg(level)
                      .arg(fromColourValue(level).name());
+    // Each headline set has its colour, in its boxes and in its preview.
+    for (int set = 0; set < HeadlineSets::kSets; ++set)
+        sheet += QStringLiteral(
+                     "QLineEdit[headlineSet=\"%1\"], QListWidget[headlineSet=\"%1\"] { background: %2; }\n")
+                     .arg(set)
+                     .arg(fromColourValue(HeadlineSets::colourValue(set)).name());
     return sheet;
 }
 
