@@ -24,7 +24,7 @@ struct Rig {
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 5, 9))};
     LineCounter counter;
     Transmission transmission{link};
-    TextSender sender{transmission, link, state, counter, dialogs, ProgramFolder(dir.path())};
+    TextSender sender{transmission, state, counter, dialogs, ProgramFolder(dir.path())};
     FixedTexts texts{sender, link, state, dialogs, clock};
     int beeps = 0;
     int focus = 0;

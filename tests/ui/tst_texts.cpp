@@ -62,7 +62,9 @@ void TestTexts::presetPhrases() {
     QCOMPARE(f.link.written(), QByteArray("\rnew"));
     QCOMPARE(f.window->terminal()->textCursor().position(), f.window->terminal()->toPlainText().size());
 
+    f.runner.drivers.enqueue([](QDialog&) { return int(QDialog::Rejected); });
     f.click("lblEditData");
+    QCOMPARE(f.runner.opened, QStringList{QStringLiteral("frmEdit")});
     QCOMPARE(f.text("lblAction"), QStringLiteral("Loading Preset Text Editor"));
     QCOMPARE(editor.size(), 1);
     QCOMPARE(editor.first().at(0).toString(), f.path("VornalPresetText.txt"));
@@ -81,7 +83,8 @@ void TestTexts::storedHeadlineIsSentBeforeTheEditorOpens() {
     QCOMPARE(f.fileBytes(QStringLiteral("Headlines.txt")), storedSets());
     QCOMPARE(f.fileBytes(QStringLiteral("Headline1.txt")),
              QByteArray("f11 f12\r\nf13 ref f15 07/12/2026 f17 09:30:00\r\nf19 f20 f21\r\n"));
-    QCOMPARE(f.link.written(), QByteArray("\rf11 f12\rf13 ref f15 07/12/2026 f17 09:30:00\rf19 f20 f21\r\r\r"));
+    QCOMPARE(f.link.written(),
+             QByteArray("\rf11 f12\rf13 ref f15 07/12/2026 f17 09:30:00\rf19 f20 f21\r\r\r"));
 }
 
 void TestTexts::headlineEditor() {
