@@ -19,8 +19,8 @@ struct ProgramState {
     bool connectionActive = false;  // writer: InterfaceCommands; a call was dialled and not closed
     bool pastePreview = true;       // writer: InterfaceCommands; the clipboard goes to the preview first
     bool klklAutoAnswer = false;    // writer: TerminalWindow (the "klkl" button)
-    bool broadcastActive = false;   // writer: InterfaceCommands (reset when the call closes)
-    bool broadcastListSent = false; // writer: the broadcast sequence
+    bool broadcastActive = false;   // writer: BroadcastSequence (also reset when the call closes)
+    bool broadcastListSent = false; // writer: BroadcastSequence
     int headlineSelect = 0;         // writer: the headline editor; the set chosen last, stored at EXIT
 };
 
