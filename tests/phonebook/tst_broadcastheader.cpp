@@ -134,7 +134,7 @@ void TestBroadcastHeader::shortName() {
     QTEST(BroadcastHeader::shortName(name), "shortName");
 }
 
-// What the Parts leave open: running numbers from 100 on, and numbers that do not fit
+// Where a line leaves no room: running numbers from 100 on, and numbers that do not fit
 // before column 10 in block 1. Every number stays whole.
 void TestBroadcastHeader::beyondTheLine_data() {
     QTest::addColumn<int>("receivers");
