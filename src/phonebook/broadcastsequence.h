@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/programfolder.h"
+#include "slotdialler.h"
 
 #include <QObject>
 #include <QString>
@@ -36,7 +37,7 @@ public:
     enum class Phase { Idle, Armed, Transmitting, Confirming };
 
     static constexpr double kLinePause = 0.18;
-    static constexpr const char* kPortClosed = "Open Communication Port First ..... ";
+    static constexpr const char* kPortClosed = SlotDialler::kPortClosed;
     static constexpr const char* kQuestion =
         "This Option will call automaticaly the Rundsenden service and transmit all the subscribers from the "
         "Rundsenden list. After the connection is established you will receive a prompt to send your "

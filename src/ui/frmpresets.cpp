@@ -4,6 +4,7 @@
 #include "core/seriallink.h"
 #include "core/userdialogs.h"
 #include "phonebook/phonebookfile.h"
+#include "phonebook/slotdialler.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -68,8 +69,11 @@ void FrmPresets::CallSelected() {
     }
     if (!m_link.isOpen()) {
         emit beep();
-        m_dialogs.message(
-            {QString::fromLatin1(kPortClosed), QString(), DialogButtons::Ok, DialogIcon::None, {}});
+        m_dialogs.message({QString::fromLatin1(SlotDialler::kPortClosed),
+                           QString(),
+                           DialogButtons::Ok,
+                           DialogIcon::None,
+                           {}});
         return;
     }
     // The number and name as stored, with their padding blanks.

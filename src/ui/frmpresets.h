@@ -15,7 +15,6 @@ class FrmPresets : public PhonebookListWindow {
     Q_OBJECT
 public:
     static constexpr const char* kNoSelection = "No selection was made ....";
-    static constexpr const char* kPortClosed = "Open Communication Port First ..... ";
 
     FrmPresets(ProgramFolder folder, UserDialogs& dialogs, SerialLink& link, InterfaceCommands& commands,
                QWidget* parent = nullptr);
