@@ -117,9 +117,8 @@ void InterfaceCommands::run(Command command) {
         break;
     case Command::CloseConnection:
         m_state.connectionActive = false;
-        emit broadcastButtonsEnabled();
-        m_state.broadcastActive = false;
         m_state.pastePreview = true;
+        emit callClosed();
         break;
     default:
         break;

@@ -65,7 +65,8 @@ public:
 signals:
     void status(const QString& text);
     void hideHeadlinePanel();
-    void broadcastButtonsEnabled();
+    // The close command went out: the broadcast sequence ends.
+    void callClosed();
     void caretToEnd();
 
 private:

@@ -20,8 +20,8 @@ struct ProgramState {
     bool pastePreview = true;       // writers: the clipboard paste (false for "Send Preview", true after
                                     // each run) and InterfaceCommands (true on port toggle and call close)
     bool klklAutoAnswer = false;    // writer: TerminalWindow (the "klkl" button)
-    bool broadcastActive = false;   // writer: InterfaceCommands (reset when the call closes)
-    bool broadcastListSent = false; // writer: the broadcast sequence
+    bool broadcastActive = false;   // writer: BroadcastSequence (also reset when the call closes)
+    bool broadcastListSent = false; // writer: BroadcastSequence
     int headlineSelect = 0;         // writer: the headline editor (the stored sets at start-up, the option
                                     // buttons); the set chosen last, stored at EXIT
 };

@@ -44,6 +44,10 @@ void PhonebookListModel::setTickedBackground(const QVariant& background) {
         emit dataChanged(index(0, 0), index(m_shown - 1, kColumnCount - 1), {Qt::BackgroundRole});
 }
 
+void PhonebookListModel::setTicksEditable(bool editable) {
+    m_ticksEditable = editable;
+}
+
 int PhonebookListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_shown;
 }
@@ -70,7 +74,7 @@ QVariant PhonebookListModel::data(const QModelIndex& index, int role) const {
 }
 
 bool PhonebookListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::CheckStateRole || !index.isValid() || index.row() >= m_shown ||
+    if (role != Qt::CheckStateRole || !m_ticksEditable || !index.isValid() || index.row() >= m_shown ||
         index.column() != m_tickColumn)
         return false;
     setTicked(index.row(), value.toInt() == Qt::Checked);
@@ -79,7 +83,7 @@ bool PhonebookListModel::setData(const QModelIndex& index, const QVariant& value
 
 Qt::ItemFlags PhonebookListModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.isValid() && index.column() == m_tickColumn)
+    if (m_ticksEditable && index.isValid() && index.column() == m_tickColumn)
         f |= Qt::ItemIsUserCheckable;
     return f;
 }
@@ -97,11 +101,13 @@ void PhonebookListModel::clear() {
     beginResetModel();
     m_rows.clear();
     m_ticks.clear();
+    m_origins.clear();
     m_shown = 0;
     endResetModel();
 }
 
 void PhonebookListModel::appendRow(const Row& row, bool ticked) {
+    m_origins.append(int(m_rows.size()));
     m_rows.append(row);
     m_ticks.append(ticked);
     if (!m_sinceBatch.isValid() || m_sinceBatch.elapsed() >= kBatchMs)
@@ -126,6 +132,8 @@ void PhonebookListModel::setRows(QList<Row> rows, const QList<bool>& ticks) {
     m_rows = std::move(rows);
     m_ticks = ticks.mid(0, m_rows.size());
     m_ticks.resize(m_rows.size(), false);
+    m_origins.resize(m_rows.size());
+    std::iota(m_origins.begin(), m_origins.end(), 0);
     m_shown = int(m_rows.size());
     endResetModel();
 }
@@ -171,14 +179,18 @@ void PhonebookListModel::sortByColumn(int column) {
     sorted.reserve(m_rows.size());
     QList<bool> sortedTicks;
     sortedTicks.reserve(m_ticks.size());
+    QList<int> sortedOrigins;
+    sortedOrigins.reserve(m_origins.size());
     QList<int> newPlace(m_rows.size());
     for (int i = 0; i < order.size(); ++i) {
         sorted.append(std::move(m_rows[order.at(i)]));
         sortedTicks.append(m_ticks.at(order.at(i)));
+        sortedOrigins.append(m_origins.at(order.at(i)));
         newPlace[order.at(i)] = i;
     }
     m_rows = std::move(sorted);
     m_ticks = std::move(sortedTicks);
+    m_origins = std::move(sortedOrigins);
     // Selections and the current row of a view follow their rows.
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;

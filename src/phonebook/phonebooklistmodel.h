@@ -57,6 +57,9 @@ public:
     // What ticked rows give for Qt::BackgroundRole (the window's colour); unticked rows
     // give nothing. An invalid value (the default) colours no row.
     void setTickedBackground(const QVariant& background);
+    // Whether the operator may tick and untick the rows in a view (the default); a list
+    // that only shows the marks turns it off.
+    void setTicksEditable(bool editable);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -78,6 +81,10 @@ public:
     // One cell's text, such as the mark a tick stands for.
     void setText(int row, int column, const QString& text);
     bool isTicked(int row) const;
+    // Where the row stood when it was added: its index in the list given to setRows(), or
+    // the number of rows before it for appendRow(). It travels with the row through every
+    // sort, so a list read in file order knows each row's record.
+    int origin(int row) const { return validRow(row) ? m_origins.at(row) : -1; }
     // Ticks or unticks a row; tickChanged when that changes it.
     void setTicked(int row, bool ticked);
     // Ascending by the column's text; a column outside 0..9 leaves the order alone.
@@ -96,8 +103,10 @@ private:
     int m_tickColumn = kNoTicks;
     QVariant m_tickedBackground;
     QList<Row> m_rows;
-    QList<bool> m_ticks; // one per row
-    int m_shown = 0;     // rows that views have been told about
+    QList<bool> m_ticks;  // one per row
+    QList<int> m_origins; // one per row
+    bool m_ticksEditable = true;
+    int m_shown = 0; // rows that views have been told about
     QElapsedTimer m_sinceBatch;
     QTimer m_batchTimer;
 };

@@ -94,12 +94,7 @@ bool TextSender::SendTxt(const QString& TextString) {
     const Transmission::Outcome outcome =
         m_transmission.run(m_state.config.CharDelay, [&](TransmissionRun& run) {
             emit status(QStringLiteral("Transmitting Text"));
-            if (!run.write(kCR))
-                return;
-            for (QChar c : TextString) {
-                if (!run.write(TextCodec::encode(shortTranslateChar(c))) || !run.next())
-                    return;
-            }
+            writeShortText(run, TextString);
         });
     if (outcome == Transmission::Outcome::Busy) {
         emit status(QStringLiteral("Text not sent: another transmission is running"));
@@ -110,6 +105,17 @@ bool TextSender::SendTxt(const QString& TextString) {
                                                              ? QStringLiteral("the interface box was lost")
                                                              : m_transmission.lastError().text));
         return false;
+    }
+    return true;
+}
+
+bool TextSender::writeShortText(TransmissionRun& run, const QString& TextString) {
+    run.restartPacing();
+    if (!run.write(kCR))
+        return false;
+    for (QChar c : TextString) {
+        if (!run.write(TextCodec::encode(shortTranslateChar(c))) || !run.next())
+            return false;
     }
     return true;
 }

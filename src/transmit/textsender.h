@@ -10,6 +10,7 @@ namespace vornal {
 
 class LineCounter;
 class Transmission;
+class TransmissionRun;
 class UserDialogs;
 struct ProgramState;
 
@@ -34,6 +35,10 @@ public:
     // A short text through the short table; stops at the first failed write.
     // Returns false when not all of it went out.
     bool SendTxt(const QString& TextString);
+    // What SendTxt writes, inside a run of the caller's: a CR, then each character
+    // through the short table followed by its pause, on a schedule started afresh.
+    // False when the run stopped (a failed write, Cancel).
+    static bool writeShortText(TransmissionRun& run, const QString& TextString);
     // A text file; an empty path with mode 5 asks the operator for the file. Returns
     // true when the whole file went out (not refused, cancelled or failed).
     enum class FileSource { Path, AskWhenEmpty };

@@ -104,6 +104,10 @@ void TransmissionRun::pause(double seconds) {
     Delay(seconds);
 }
 
+void TransmissionRun::restartPacing() {
+    m_pacer.start();
+}
+
 void TransmissionRun::showCount(qint64 count) {
     emit m_owner.counterCaption(QString::number(count));
 }

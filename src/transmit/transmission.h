@@ -82,6 +82,9 @@ public:
     bool next();
     // A fixed pause (the automatic answer's 3 seconds, the pause between lines).
     void pause(double seconds);
+    // Starts the character schedule afresh from now, as a new run does: the next next()
+    // waits a whole interval, however long ago the last character went out.
+    void restartPacing();
     // True once the operator cancelled (only after show()) or a write failed.
     bool stopped() const;
     bool failed() const { return m_failed; }

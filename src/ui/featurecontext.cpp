@@ -24,6 +24,9 @@ LineCounter& FeatureContext::counter() {
 TextSender& FeatureContext::sender() {
     return *m_window.m_sender;
 }
+BroadcastSequence& FeatureContext::broadcast() {
+    return *m_window.m_broadcast;
+}
 Transmission& FeatureContext::transmission() {
     return *m_window.m_transmission;
 }
@@ -67,6 +70,9 @@ QPushButton* FeatureContext::addProgramButton(const QString& name, const QString
 }
 QPushButton* FeatureContext::sendControl(SendControl control) {
     return m_window.sendControl(control);
+}
+QPushButton* FeatureContext::broadcastButton(int service) {
+    return m_window.broadcastButton(service);
 }
 
 void FeatureContext::openEditor(const QString& path, EditorMode mode) {

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace vornal {
 
+class BroadcastSequence;
 class InterfaceCommands;
 class LineCounter;
 class TerminalDisplay;
@@ -40,6 +41,7 @@ public:
     TerminalDisplay& display();
     LineCounter& counter();
     TextSender& sender();
+    BroadcastSequence& broadcast();
     Transmission& transmission();
     WindowRunner& runner();
     Theme& theme();
@@ -60,6 +62,8 @@ public:
     QPushButton* addCallButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* addProgramButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* sendControl(SendControl control);
+    // The broadcast service buttons: 1 lblRSend_1, 2 lblRsend_2 (null for any other).
+    QPushButton* broadcastButton(int service);
 
     // Opens the message editor on a file ("Edit Message", "Edit KLKL", "Edit Config",
     // the presets, the header's EXIT): announced as editorRequested.

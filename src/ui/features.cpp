@@ -1,11 +1,13 @@
 #include "features.h"
 
+#include "broadcastactions.h"
 #include "clipboardpreview.h"
 #include "directoryupdateaction.h"
 #include "headlineeditor.h"
 #include "helpfeature.h"
 #include "messageeditorfeature.h"
 #include "phonebookpanels.h"
+#include "phonebookwindows.h"
 #include "presettexts.h"
 #include "punchpanel.h"
 
@@ -22,6 +24,8 @@ void attachFeatures(FeatureContext& context) {
     QObject::connect(&editor, &MessageEditorFeature::helpRequested, &help, &HelpFeature::showHelp);
     attachHeadlineEditor(context);
     attachClipboardPreview(context);
+    attachPhonebookWindows(context);
+    attachBroadcastActions(context);
 }
 
 } // namespace vornal

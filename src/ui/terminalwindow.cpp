@@ -130,6 +130,8 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     m_transmission = std::make_unique<Transmission>(m_services.link);
     m_sender = std::make_unique<TextSender>(*m_transmission, m_state, *m_counter, m_services.dialogs,
                                             m_services.folder);
+    m_broadcast = std::make_unique<BroadcastSequence>(m_state, *m_transmission, m_services.link,
+                                                      m_services.dialogs, *m_commands, m_services.folder);
     m_features = std::make_unique<FeatureContext>(*this);
 
     auto* central = new QWidget;
@@ -346,10 +348,10 @@ QWidget* TerminalWindow::buildSidePanels() {
     m_panelArea = new QVBoxLayout(calls);
     auto* broadcast = new QGridLayout;
     broadcast->addWidget(new QLabel(QStringLiteral("Rundsenden")), 0, 0, 1, 2);
-    m_lblRSend1 =
-        makeButton(QStringLiteral("lblRSend_1"), QStringLiteral("0"), QStringLiteral("Rundsenden 1"));
-    m_lblRsend2 =
-        makeButton(QStringLiteral("lblRsend_2"), QStringLiteral("0"), QStringLiteral("Rundsenden 2"));
+    m_lblRSend1 = makeButton(QStringLiteral("lblRSend_1"), QStringLiteral("0"),
+                             QStringLiteral("11151 Rundsenden Server Call automatic dialing"));
+    m_lblRsend2 = makeButton(QStringLiteral("lblRsend_2"), QStringLiteral("0"),
+                             QStringLiteral("11162 Rundsenden Server Call automatic dialing"));
     broadcast->addWidget(m_lblRSend1, 1, 0);
     broadcast->addWidget(m_lblRsend2, 1, 1);
     m_panelArea->addLayout(broadcast);
@@ -480,6 +482,10 @@ QPushButton* TerminalWindow::sendControl(SendControl control) const {
     return control == SendControl::Paste ? m_lblPaste : m_lblPuncher;
 }
 
+QPushButton* TerminalWindow::broadcastButton(int service) const {
+    return service == 1 ? m_lblRSend1 : service == 2 ? m_lblRsend2 : nullptr;
+}
+
 void TerminalWindow::applyPortView() {
     const PortView& v = m_port->view();
     m_lblOpen1->setText(v.openCaption);
@@ -525,10 +531,11 @@ void TerminalWindow::connectReceiving() {
     connect(m_commands.get(), &InterfaceCommands::status, this, &TerminalWindow::setStatus);
     connect(m_commands.get(), &InterfaceCommands::hideHeadlinePanel, m_features.get(),
             &FeatureContext::headlinePanelHideRequested);
-    connect(m_commands.get(), &InterfaceCommands::broadcastButtonsEnabled, this, [this] {
-        m_lblRSend1->setEnabled(true);
-        m_lblRsend2->setEnabled(true);
-    });
+    // The broadcast sequence hears the service's prompt and the end of the call.
+    connect(m_display.get(), &TerminalDisplay::receiverListPrompted, m_broadcast.get(),
+            &BroadcastSequence::promptHeard);
+    connect(m_commands.get(), &InterfaceCommands::callClosed, m_broadcast.get(),
+            &BroadcastSequence::connectionClosed);
 }
 
 void TerminalWindow::connectSender() {

@@ -13,6 +13,7 @@
 #include "core/startup.h"
 #include "core/terminalbuffer.h"
 #include "core/terminaldisplay.h"
+#include "phonebook/broadcastsequence.h"
 #include "transmit/textsender.h"
 #include "transmit/transmission.h"
 
@@ -68,6 +69,7 @@ public:
     LineCounter& counter() { return *m_counter; }
     PortEvents& portEvents() { return *m_events; }
     TextSender& sender() { return *m_sender; }
+    BroadcastSequence& broadcast() { return *m_broadcast; }
     Transmission& transmission() { return *m_transmission; }
     CancelSendWindow& cancelWindow() { return *m_cancelWindow; }
     Startup::Look requestedLook() const { return m_look; }
@@ -85,6 +87,7 @@ private:
     QPushButton* addCallButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* addProgramButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* sendControl(SendControl control) const;
+    QPushButton* broadcastButton(int service) const;
 
     QWidget* buildHeader();
     QWidget* buildPortGroup();
@@ -123,6 +126,7 @@ private:
     std::unique_ptr<TerminalTextView> m_view;
     std::unique_ptr<Transmission> m_transmission;
     std::unique_ptr<TextSender> m_sender;
+    std::unique_ptr<BroadcastSequence> m_broadcast;
     std::unique_ptr<FeatureContext> m_features;
     CancelSendWindow* m_cancelWindow = nullptr;
     QTimer m_counterTimer;

@@ -28,7 +28,7 @@ struct Rig {
     QStringList counterCaptions;
     quint32 counterColour = 0;
     int beeps = 0;
-    int broadcastEnabled = 0;
+    int callsClosed = 0;
     int headlineHidden = 0;
     Rig() {
         QObject::connect(&commands, &InterfaceCommands::status,
@@ -38,8 +38,7 @@ struct Rig {
             counterColour = colour;
         });
         QObject::connect(&counter, &LineCounter::beep, [this] { ++beeps; });
-        QObject::connect(&commands, &InterfaceCommands::broadcastButtonsEnabled,
-                         [this] { ++broadcastEnabled; });
+        QObject::connect(&commands, &InterfaceCommands::callClosed, [this] { ++callsClosed; });
         QObject::connect(&commands, &InterfaceCommands::hideHeadlinePanel, [this] { ++headlineHidden; });
         link.setPortOpen(true);
     }
@@ -129,16 +128,15 @@ void TestCommands::commandEffects() {
     QCOMPARE(r.counterCaptions.last(), QStringLiteral("0"));
     QCOMPARE(r.counter.barTwips(), 2 * LineCounter::kTwipsPerCharacter);
 
-    // Close: the stop sound before the byte (muted: none), then the state.
+    // Close: the stop sound before the byte (muted: none), then the state; the
+    // broadcast sequence learns of it through callClosed.
     r.state.connectionActive = true;
-    r.state.broadcastActive = true;
     r.state.pastePreview = false;
     r.commands.run(Command::CloseConnection);
     QVERIFY(r.sound.log().isEmpty());
     QCOMPARE(r.state.connectionActive, false);
-    QCOMPARE(r.state.broadcastActive, false);
     QCOMPARE(r.state.pastePreview, true);
-    QCOMPARE(r.broadcastEnabled, 1);
+    QCOMPARE(r.callsClosed, 1);
     r.state.soundMuted = false;
     r.commands.run(Command::CloseConnection);
     QCOMPARE(r.sound.log(),

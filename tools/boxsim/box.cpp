@@ -1,5 +1,6 @@
 #include "box.h"
 
+#include "broadcastservice.h"
 #include "scriptplayer.h"
 
 #include <cstdio>
@@ -48,6 +49,15 @@ Box::Box(const BoxOptions& options, std::optional<Script> script, QObject* paren
     m_connectTimer.setSingleShot(true);
     connect(&m_dialTimer, &QTimer::timeout, this, &Box::finishDialling);
     connect(&m_connectTimer, &QTimer::timeout, this, &Box::answerCall);
+    m_service = new BroadcastService(m_options.broadcastLogPath, this);
+    connect(m_service, &BroadcastService::send, this, [this](const QByteArray& text) {
+        if (m_state == CallState::Connected)
+            say(text);
+    });
+    connect(m_service, &BroadcastService::hangUp, this, [this] {
+        if (m_state == CallState::Connected)
+            endCall();
+    });
     if (script) {
         m_player = new ScriptPlayer(std::move(*script), this);
         connect(m_player, &ScriptPlayer::send, this, [this](const QByteArray& text) {
@@ -120,6 +130,7 @@ void Box::handle(quint8 byte) {
             m_connectTimer.stop();
             if (m_player)
                 m_player->stop();
+            m_service->stop();
             m_state = CallState::Idle;
         }
         notice("local");
@@ -171,7 +182,11 @@ void Box::typed(quint8 byte) {
 }
 
 void Box::toFarSide(QByteArrayView text) {
-    if (m_state == CallState::Connected && m_player)
+    if (m_state != CallState::Connected)
+        return;
+    if (m_service->isRunning())
+        m_service->receive(text);
+    else if (m_player)
         m_player->receive(text);
 }
 
@@ -257,7 +272,10 @@ void Box::acceptIncomingCall() {
 void Box::connected(QByteArrayView notice) {
     m_state = CallState::Connected;
     say("\r\n[" + QByteArray(notice.data(), notice.size()) + "]\r\n" + farAnswerback() + "\r\n");
-    if (m_player)
+    const QByteArray number = farNumberWithoutZeros();
+    if (m_options.broadcastNumbers.contains(QString::fromLatin1(number)))
+        m_service->start(number);
+    else if (m_player)
         m_player->start();
 }
 
@@ -266,6 +284,7 @@ void Box::endCall() {
     m_connectTimer.stop();
     if (m_player)
         m_player->stop();
+    m_service->stop();
     m_state = CallState::Idle;
     say("\r\nclosed\r\n");
 }
@@ -285,10 +304,14 @@ void Box::hereIs() {
 
 // A far station's answerback is its number (without trunk zeros) and a name.
 QByteArray Box::farAnswerback() const {
+    return farNumberWithoutZeros() + ' ' + m_options.farName;
+}
+
+QByteArray Box::farNumberWithoutZeros() const {
     qsizetype zeros = 0;
     while (zeros + 1 < m_farNumber.size() && m_farNumber[zeros] == '0')
         ++zeros;
-    return m_farNumber.mid(zeros) + ' ' + m_options.farName;
+    return m_farNumber.mid(zeros);
 }
 
 // --- recorded messages --------------------------------------------------------

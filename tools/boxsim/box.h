@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <optional>
 
+class BroadcastService;
 class ScriptPlayer;
 
 // The interface box: turns the bytes the terminal sends into what the box and
@@ -54,6 +55,7 @@ private:
     void cancelMessages();
 
     QByteArray farAnswerback() const;
+    QByteArray farNumberWithoutZeros() const;
     QByteArray statusText() const;
     QByteArray configText() const;
 
@@ -71,4 +73,5 @@ private:
     QTimer m_dialTimer;
     QTimer m_connectTimer;
     ScriptPlayer* m_player = nullptr;
+    BroadcastService* m_service = nullptr;
 };

@@ -18,4 +18,7 @@ struct BoxOptions {
     QByteArray ownAnswerback = "54321 vornal t";
     QByteArray farName = "vornal d";
     QByteArray caller = "12345"; // far station of the incoming call made by --script-now
+    // Numbers answered by the broadcast service (without leading zeros), and its log.
+    QStringList broadcastNumbers{QStringLiteral("11150"), QStringLiteral("11151"), QStringLiteral("11162")};
+    QString broadcastLogPath;
 };

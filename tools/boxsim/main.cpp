@@ -73,6 +73,13 @@ BoxOptions parseOptions(const QCoreApplication& app) {
          QStringLiteral("Call the terminal when it first opens the port, and play the script.")},
         {QStringLiteral("control"),
          QStringLiteral("Run line statements (send, xoff, xon, stall, resume) read from standard input.")},
+        {QStringLiteral("broadcast"),
+         QStringLiteral(
+             "Numbers answered by the broadcast service (default 11150,11151,11162; \"\" for none)."),
+         QStringLiteral("list")},
+        {QStringLiteral("broadcast-log"),
+         QStringLiteral("File to which the broadcast service appends what it received for whom."),
+         QStringLiteral("file")},
         {QStringLiteral("caller"),
          QStringLiteral("Number of the station calling with --script-now (default 12345)."),
          QStringLiteral("number")},
@@ -97,6 +104,8 @@ BoxOptions parseOptions(const QCoreApplication& app) {
         options.ownAnswerback = parser.value(QStringLiteral("answerback")).toLatin1();
     if (parser.isSet(QStringLiteral("far-name")))
         options.farName = parser.value(QStringLiteral("far-name")).toLatin1();
+    options.broadcastNumbers = numberList(parser, QStringLiteral("broadcast"), defaults.broadcastNumbers);
+    options.broadcastLogPath = parser.value(QStringLiteral("broadcast-log"));
     if (parser.isSet(QStringLiteral("caller")))
         options.caller = parser.value(QStringLiteral("caller")).toLatin1();
     return options;

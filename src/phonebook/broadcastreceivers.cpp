@@ -1,0 +1,41 @@
+#include "broadcastreceivers.h"
+
+#include "markedphonebooklist.h"
+#include "phonebookfile.h"
+#include "receiverlines.h"
+
+#include "core/textfile.h"
+
+namespace vornal {
+
+BroadcastReceivers::Saved BroadcastReceivers::save(MarkedPhonebookList& list, PhonebookFile& phonebook,
+                                                   const QString& receiversPath) {
+    Saved result;
+    const MarkedPhonebookList::Saved saved = list.save(phonebook);
+    if (!saved.ok) {
+        // The receivers file stays as it was, matching no half-written phonebook.
+        result.error = saved.error;
+        return result;
+    }
+    QStringList numbers;
+    for (const PhonebookEntry& e : saved.records) {
+        if (e.RsGr2 != 1)
+            continue;
+        const QString number = ReceiverLines::numberText(e.Number);
+        if (number.isEmpty())
+            result.leftOut.append(e.trimmedNumber() + QLatin1Char(' ') + e.trimmedName());
+        else
+            numbers.append(number);
+    }
+    const QStringList lines = ReceiverLines::lines(numbers);
+    if (const FileResult written = TextFile::writeText(receiversPath, ReceiverLines::fileText(lines));
+        !written) {
+        result.error = written.error;
+        return result;
+    }
+    result.shown = QStringList{QString::fromLatin1(kListTitle), QStringLiteral(" ")} + lines;
+    result.ok = true;
+    return result;
+}
+
+} // namespace vornal

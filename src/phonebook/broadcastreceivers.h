@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vornal {
+
+class MarkedPhonebookList;
+class PhonebookFile;
+
+// The save of the receivers window: the ticks become the RsGr2 marks of the phonebook,
+// and the receivers (the records marked afterwards, in phonebook order) are written as
+// the receivers file, replaced whole, so that a failed write leaves the old one.
+class BroadcastReceivers {
+public:
+    static constexpr const char* kListTitle = "Rundsenden to:";
+
+    struct Saved {
+        bool ok = false;
+        QString error;       // what failed, naming the file
+        QStringList shown;   // the receivers list of the window: title, blank, the file's lines
+        QStringList leftOut; // receivers whose number holds more than digits: not in the file
+    };
+
+    static Saved save(MarkedPhonebookList& list, PhonebookFile& phonebook, const QString& receiversPath);
+};
+
+} // namespace vornal

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vornal {
+
+// The receivers file "\RSend.txt" that the broadcast sequence hands to the service: one
+// line per receiver in phonebook order, the number followed by ",", then a closing line
+// with the last number once more followed by "+" ("+" alone without receivers). Every
+// line ends with CR LF.
+class ReceiverLines {
+public:
+    static constexpr const char* kFileName = "\\RSend.txt";
+
+    // The number as the service takes it: the digits of a stored Number without its
+    // blanks and leading zeros ("0123" gives "123", "000" gives "0"). Empty when the
+    // Number holds no digit or anything besides digits and blanks: such a number would
+    // reach the wrong subscriber or none, so it is never sent.
+    static QString numberText(const QString& Number);
+    // The lines for these numbers (each already in numberText form), closing line included.
+    static QStringList lines(const QStringList& numbers);
+    // The whole file: every line followed by CR LF.
+    static QString fileText(const QStringList& lines);
+};
+
+} // namespace vornal

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "phonebooklistwindow.h"
+
+class QListWidget;
+
+namespace vornal {
+
+// The broadcast receivers window: the phonebook with a tick per subscriber for its
+// receiver mark (RsGr2); ticked rows are light orange. "Save Receivers List" writes the
+// ticks into the phonebook and the receivers file, shows the receivers in lstRSend and
+// closes the window with QDialog::Accepted, after which the header generator opens.
+class FrmCirculair : public PhonebookListWindow {
+    Q_OBJECT
+public:
+    FrmCirculair(ProgramFolder folder, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    QListWidget* receivers() const { return m_lstRSend; }
+
+protected:
+    void save() override;
+
+private:
+    QListWidget* m_lstRSend = nullptr;
+};
+
+} // namespace vornal

@@ -1,0 +1,63 @@
+#include "phonebookwindows.h"
+
+#include "featurecontext.h"
+#include "frmcirculair.h"
+#include "frmheader.h"
+#include "frmpresets.h"
+#include "terminalservices.h"
+#include "windowrunner.h"
+
+#include "core/programstate.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+namespace vornal {
+
+PhonebookWindows::PhonebookWindows(FeatureContext& context) : QObject(&context), m_context(context) {
+    setObjectName(QStringLiteral("phonebookWindows"));
+}
+
+void PhonebookWindows::showFavourites() {
+    if (!m_favourites) {
+        const TerminalServices& s = m_context.services();
+        m_favourites = new FrmPresets(s.folder, s.dialogs, s.link, m_context.commands(), m_context.window());
+        connect(m_favourites, &FrmPresets::saved, &m_context, &FeatureContext::refreshLists);
+        connect(m_favourites, &FrmPresets::beep, this, [] { QApplication::beep(); });
+    }
+    m_context.runner().run(*m_favourites);
+}
+
+void PhonebookWindows::showReceivers() {
+    if (!m_receivers) {
+        const TerminalServices& s = m_context.services();
+        m_receivers = new FrmCirculair(s.folder, s.dialogs, m_context.window());
+    }
+    if (m_context.runner().run(*m_receivers) == QDialog::Accepted)
+        showHeader();
+}
+
+void PhonebookWindows::showHeader() {
+    FrmHeader header(m_context.services().folder, m_context.state().config.TitleSuffix,
+                     m_context.services().dialogs, m_context.window());
+    connect(&header, &FrmHeader::editRequested, this,
+            [this](const QString& path) { m_context.openEditor(path, EditorMode::Message); });
+    m_context.runner().run(header);
+}
+
+PhonebookWindows& attachPhonebookWindows(FeatureContext& context) {
+    auto* windows = new PhonebookWindows(context);
+    QPushButton* phonebook = context.addCallButton(QStringLiteral("lblPreset"), QStringLiteral("Phonebook"),
+                                                   QStringLiteral("Shows Vornal Phonebook"));
+    QPushButton* receivers =
+        context.addCallButton(QStringLiteral("lblRSendList"), QStringLiteral("RS Receivers"),
+                              QStringLiteral("Rundsenden Subscribers List"));
+    QPushButton* header = context.addCallButton(QStringLiteral("lblHeader"), QStringLiteral("Set RS List"),
+                                                QStringLiteral("Display and sets, saves the RS list"));
+    QObject::connect(phonebook, &QPushButton::clicked, windows, &PhonebookWindows::showFavourites);
+    QObject::connect(receivers, &QPushButton::clicked, windows, &PhonebookWindows::showReceivers);
+    QObject::connect(header, &QPushButton::clicked, windows, &PhonebookWindows::showHeader);
+    return *windows;
+}
+
+} // namespace vornal
