@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/programfolder.h"
+#include "core/reportingsettingsstore.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "memorysettingsstore.h"
@@ -31,6 +32,8 @@ struct FakeTerminal {
     FakeSerialLink link;
     ScriptedDialogs dialogs;
     MemorySettingsStore settings;
+    // What the window writes through, as in the program: failures are told once.
+    ReportingSettingsStore reportingSettings{settings, dialogs};
     FakeClock clock;
     RecordingSoundPlayer sound;
     ScriptedRunner runner;
@@ -45,8 +48,8 @@ struct FakeTerminal {
     // beforeLoad may connect to its signals first.
     TerminalWindow& make(const QString& commandLine = {},
                          const std::function<void(TerminalWindow&)>& beforeLoad = {}) {
-        window = std::make_unique<TerminalWindow>(
-            TerminalServices{link, dialogs, settings, ProgramFolder(dir.path()), clock, sound, runner});
+        window = std::make_unique<TerminalWindow>(TerminalServices{
+            link, dialogs, reportingSettings, ProgramFolder(dir.path()), clock, sound, runner});
         attachFeatures(window->features());
         if (beforeLoad)
             beforeLoad(*window);

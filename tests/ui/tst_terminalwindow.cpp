@@ -1,4 +1,5 @@
 #include "core/programfolder.h"
+#include "core/reportingsettingsstore.h"
 #include "fakeclock.h"
 #include "faketerminal.h"
 #include "memorysettingsstore.h"
@@ -47,6 +48,7 @@ private slots:
     void unloadWithOutputThatDoesNotDrain();
     void editConfig();
     void exitStoresHeadlineChoice();
+    void exitWithUnwritableSettingsTellsAndEnds();
     void controlsAreNamedButtonsWithTips();
     void fitsSmallScreen();
     void receivedTextAndCommandsInTheWindow();
@@ -249,6 +251,23 @@ void TestTerminalWindow::exitStoresHeadlineChoice() {
     loop.exec();
     QCOMPARE(f.settings.value(QStringLiteral("HeadlineSelect"), QStringLiteral("Option")),
              QStringLiteral("2"));
+}
+
+void TestTerminalWindow::exitWithUnwritableSettingsTellsAndEnds() {
+    Fixture f;
+    TerminalWindow& w = f.make();
+    f.click("lblOpen1");
+    w.state().headlineSelect = 3;
+    const QString failure =
+        QStringLiteral("/home/op/.config/vornal/Vornal USB Terminal.ini: Permission denied");
+    f.settings.failWrites(failure);
+    QTimer::singleShot(0, [&] { f.click("lblExit"); });
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QCOMPARE(f.dialogs.texts(), QStringList{ReportingSettingsStore::failureText({failure})});
+    // The program goes on to its end: the port is closed.
+    QVERIFY(!f.link.isOpen());
 }
 
 void TestTerminalWindow::controlsAreNamedButtonsWithTips() {
