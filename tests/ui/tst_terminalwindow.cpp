@@ -8,6 +8,7 @@
 #include "ui/cancelsendwindow.h"
 #include "ui/indicator.h"
 #include "ui/linebar.h"
+#include "ui/terminaltextview.h"
 #include "ui/terminalwindow.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace vornal;
@@ -49,6 +51,7 @@ private slots:
     void editConfig();
     void exitStoresHeadlineChoice();
     void exitWithUnwritableSettingsTellsAndEnds();
+    void receivedTextKeepsNoUndoHistory();
     void controlsAreNamedButtonsWithTips();
     void fitsSmallScreen();
     void receivedTextAndCommandsInTheWindow();
@@ -268,6 +271,23 @@ void TestTerminalWindow::exitWithUnwritableSettingsTellsAndEnds() {
     QCOMPARE(f.dialogs.texts(), QStringList{ReportingSettingsStore::failureText({failure})});
     // The program goes on to its end: the port is closed.
     QVERIFY(!f.link.isOpen());
+}
+
+void TestTerminalWindow::receivedTextKeepsNoUndoHistory() {
+    Fixture f;
+    f.make();
+    f.click("lblOpen1");
+    auto* term = f.find<QPlainTextEdit>(QStringLiteral("txtTerm"));
+    for (int i = 0; i < 3; ++i) {
+        f.link.receive("RECEIVED LINE\r\n");
+        // Past the gathering of edits, so each one reaches the text box on its own.
+        QTest::qWait(TerminalTextView::kMaxWaitMs + 20);
+    }
+    f.click("lblClear");
+    f.link.receive("AFTER CLEAR\r\n");
+    QTRY_VERIFY(f.terminal().endsWith(QLatin1String("AFTER CLEAR\n")));
+    QCOMPARE(term->document()->availableUndoSteps(), 0);
+    QVERIFY(!term->isUndoRedoEnabled());
 }
 
 void TestTerminalWindow::controlsAreNamedButtonsWithTips() {
