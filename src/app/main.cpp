@@ -2,6 +2,7 @@
 #include "core/portmap.h"
 #include "core/programfolder.h"
 #include "core/qserialportlink.h"
+#include "core/reportingsettingsstore.h"
 #include "core/settingsstore.h"
 #include "ui/features.h"
 #include "ui/qtdesktoplauncher.h"
@@ -23,9 +24,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(IniSettingsStore::kApplication));
     QApplication::setOrganizationName(QString::fromLatin1(IniSettingsStore::kOrganization));
 
-    IniSettingsStore settings;
-    QSerialPortLink link(PortMap(settings, &PortMap::systemDevices));
     QtUserDialogs dialogs;
+    IniSettingsStore store;
+    // A settings write that fails is told to the operator once; the program goes on.
+    ReportingSettingsStore settings(store, dialogs);
+    QSerialPortLink link(PortMap(settings, &PortMap::systemDevices));
     SystemClock clock;
     QtSoundPlayer sound;
     ExecRunner runner;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "writefault.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 namespace vornal {
 
@@ -14,17 +18,28 @@ struct FileResult {
     bool ok() const { return error.isEmpty(); }
     explicit operator bool() const { return ok(); }
     static FileResult failure(const QString& path, const QString& reason);
+    // The failure with the system's text for an error number (errno).
+    static FileResult systemFailure(const QString& path, int error);
 };
 
 // The program's text files: one byte per character in Windows-1252, read and written
-// through the one codec. A write replaces the whole file at once (a temporary file
-// renamed over the old one), so a failed write leaves the old file as it was.
+// through the one codec.
+//
+// A write replaces the whole file only when the new one is complete: the bytes go to a
+// temporary file in the same folder, every write, the sync to the disk and the close
+// are checked, and only then is the temporary file renamed over the old one (and the
+// folder synced). Any failure removes the temporary file and leaves the old file as it
+// was. A read-only file is not replaced; a symbolic link keeps pointing to the file it
+// names, which is replaced; the new file gets the old one's permissions.
 namespace TextFile {
 
 FileResult readBytes(const QString& path, QByteArray* bytes);
 FileResult readText(const QString& path, QString* text);
 FileResult writeBytes(const QString& path, const QByteArray& bytes);
 FileResult writeText(const QString& path, const QString& text);
+
+// For tests: makes the following writes fail as described, until cleared.
+void setWriteFault(std::optional<WriteFault> fault);
 
 } // namespace TextFile
 } // namespace vornal

@@ -177,6 +177,8 @@ bool PhonebookUpdate::write() {
     setButtonsEnabled(true);
     QString backupError;
     const bool backedUp = m_writer.copyBackup(&backupError);
+    if (!backedUp)
+        setStatus(QString::fromLatin1(csvWritten ? kBackupFailedText : kCsvAndBackupFailedText), kRed);
     emit phonebookChanged();
     if (!csvWritten)
         m_dialogs.message({QStringLiteral("ERROR: The export could not be written.\n") + csvError,

@@ -36,6 +36,10 @@ public:
         "Microsoft Excel for personal use";
     static constexpr const char* kSaveFailedText = " Saving failed - the phonebook was not changed";
     static constexpr const char* kCsvFailedText = " Update complete - but phonebook.csv could not be written";
+    static constexpr const char* kBackupFailedText =
+        " Update complete - but phonebook-backup.txt could not be written";
+    static constexpr const char* kCsvAndBackupFailedText =
+        " Update complete - but phonebook.csv and phonebook-backup.txt could not be written";
 
     struct Options {
         quint16 port = DirectoryFrames::kPort;

@@ -11,16 +11,14 @@
 namespace vornal {
 
 // The writer of the directory update: the new phonebook from the update list, its
-// CSV export and the backup copy. Every file is written to a temporary file that is
-// renamed over the old one only when it is complete, so a crash or a full disk leaves
-// either the old file or the new one. The new phonebook holds exactly the rows of the
-// list, in the list's order.
+// CSV export and the backup copy. Every file is written whole with TextFile, which
+// replaces the old file only when the new one is complete, so a crash or a full disk
+// leaves either the old file or the new one. The new phonebook holds exactly the rows
+// of the list, in the list's order.
 class PhonebookWriter {
 public:
     static constexpr const char* kCsvFileName = "\\phonebook.csv";
     static constexpr const char* kBackupFileName = "\\phonebook-backup.txt";
-    // The new phonebook is written here first, beside the old one.
-    static constexpr const char* kTemporarySuffix = ".new";
 
     explicit PhonebookWriter(ProgramFolder folder);
 

@@ -10,6 +10,10 @@ namespace vornal {
 
 TerminalTextView::TerminalTextView(TerminalBuffer& buffer, QPlainTextEdit& edit, QObject* parent)
     : QObject(parent), m_buffer(buffer), m_edit(edit) {
+    // The box's text comes in for hours: an undo history would keep every piece of it
+    // (the display is cut to its limit, its history would not be). Nothing received is
+    // the operator's to undo.
+    m_edit.setUndoRedoEnabled(false);
     m_flushTimer.setSingleShot(true);
     connect(&m_flushTimer, &QTimer::timeout, this, &TerminalTextView::flush);
     connect(&m_buffer, &TerminalBuffer::reset, this, [this](const QString& shown) {

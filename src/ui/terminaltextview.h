@@ -16,7 +16,8 @@ class TerminalBuffer;
 // painting the text costs far more than the edit itself, so edits that come in a
 // stream are gathered: an edit after a quiet spell shows at once, the ones that
 // follow it show when the stream pauses for kQuietMs, and at least every kMaxWaitMs
-// while it goes on.
+// while it goes on. The text box keeps no undo history, so its memory stays bounded
+// with the text.
 class TerminalTextView : public QObject {
     Q_OBJECT
 public:

@@ -4,7 +4,9 @@
 #include "dirsimprocess.h"
 #include "fakeclock.h"
 #include "fakehostresolver.h"
+#include "filesizelimit.h"
 #include "phonebook/phonebookfile.h"
+#include "scopedwritefault.h"
 #include "scripteddialogs.h"
 
 #include <QDir>
@@ -14,8 +16,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <cstring>
 
 using namespace vornal;
 using namespace std::chrono_literals;
@@ -36,6 +37,10 @@ PhonebookEntry entry(const QString& number, const QString& name, qint16 check = 
 
 QString pad(const QString& text, int width) {
     return text.leftJustified(width, QLatin1Char(' '));
+}
+
+QString reason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 struct Fixture {
@@ -72,6 +77,14 @@ struct Fixture {
             bytes += e.toRecord();
         }
         writeFile("phonebook.txt", bytes);
+    }
+    // Files of the folder that are none of the program's: half-written temporary ones.
+    QStringList leftovers() const {
+        QStringList names = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        names.removeIf([](const QString& n) {
+            return n.endsWith(QLatin1String(".txt")) || n.endsWith(QLatin1String(".csv"));
+        });
+        return names;
     }
     QList<PhonebookEntry> phonebook() const {
         PhonebookFile file(path("phonebook.txt"));
@@ -113,6 +126,8 @@ private slots:
     void failedDownloadLeavesTheFiles();
     void failedWriteLeavesTheOldPhonebook_data();
     void failedWriteLeavesTheOldPhonebook();
+    void failedExportOrBackupIsToldWithTheReason_data();
+    void failedExportOrBackupIsToldWithTheReason();
     void columnClickDuringTheSaveKeepsTheNameOrder();
     void marksOfEveryRecordCount();
     void newPhonebookCommand();
@@ -162,7 +177,7 @@ void TestPhonebookUpdate::retrieveMergesMarksAndReplacesThePhonebook() {
         csv += PhonebookWriter::csvLine(i + 1, names.at(i), numbers.at(i));
     QCOMPARE(f.readFile("phonebook.csv"), csv);
     QCOMPARE(f.readFile("phonebook-backup.txt"), f.readFile("phonebook.txt"));
-    QVERIFY(!QFile::exists(f.path("phonebook.txt.new")));
+    QCOMPARE(f.leftovers(), QStringList());
     QCOMPARE(u.list().rowCount(), 4);
 }
 
@@ -289,7 +304,7 @@ void TestPhonebookUpdate::failedDownloadLeavesTheFiles() {
     QCOMPARE(f.readFile("phonebook.txt"), before);
     QCOMPARE(f.readFile("phonebook.csv"), QByteArray("old export\r\n"));
     QCOMPARE(f.readFile("phonebook-backup.txt"), QByteArray("old backup"));
-    QVERIFY(!QFile::exists(f.path("phonebook.txt.new")));
+    QCOMPARE(f.leftovers(), QStringList());
     // The window can be closed, or the download tried again.
     QVERIFY(u.buttonsEnabled());
     QVERIFY(!u.busy());
@@ -297,13 +312,17 @@ void TestPhonebookUpdate::failedDownloadLeavesTheFiles() {
 }
 
 void TestPhonebookUpdate::failedWriteLeavesTheOldPhonebook_data() {
-    QTest::addColumn<bool>("fullDisk");
-    QTest::newRow("temporary file cannot be made") << false;
-    QTest::newRow("disk full half way") << true;
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<int>("error");
+    enum { Create, DiskFull, SizeLimit };
+    QTest::newRow("temporary file cannot be made") << int(Create) << EACCES;
+    QTest::newRow("disk full half way") << int(DiskFull) << ENOSPC;
+    QTest::newRow("file size limit half way") << int(SizeLimit) << EFBIG;
 }
 
 void TestPhonebookUpdate::failedWriteLeavesTheOldPhonebook() {
-    QFETCH(bool, fullDisk);
+    QFETCH(int, failure);
+    QFETCH(int, error);
     Fixture f;
     f.writePhonebook(oldPhonebook().mid(0, 2));
     f.writeFile("phonebook.csv", "old export\r\n");
@@ -313,30 +332,72 @@ void TestPhonebookUpdate::failedWriteLeavesTheOldPhonebook() {
         u.BuildRow(QString::number(10000 + i), QStringLiteral("Name %1").arg(i));
 
     bool written = true;
-    if (fullDisk) {
-        // Writes past 4000 bytes fail as on a full disk.
-        rlimit old{};
-        ::getrlimit(RLIMIT_FSIZE, &old);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small{4000, old.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &small);
+    if (failure == 2) {
+        // Writes past 4000 bytes fail, as on a full disk.
+        const FileSizeLimit limit(4000);
         written = u.WritePhonebook();
-        ::setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
     } else {
-        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("phonebook.txt.new")));
+        const ScopedWriteFault fault({failure == 0 ? WriteFault::Step::Create : WriteFault::Step::Write,
+                                      error, 4096, QStringLiteral("phonebook.txt")});
         written = u.WritePhonebook();
     }
     QVERIFY(!written);
     QCOMPARE(f.readFile("phonebook.txt"), before);
     QCOMPARE(f.readFile("phonebook.csv"), QByteArray("old export\r\n"));
-    QCOMPARE(f.dialogs.texts().size(), 1);
-    QVERIFY(
-        f.dialogs.texts().first().startsWith(QLatin1String("ERROR: The new phonebook could not be saved")));
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{QStringLiteral("ERROR: The new phonebook could not be saved; the old phonebook is "
+                                        "unchanged.\n") +
+                         f.path("phonebook.txt") + QStringLiteral(": ") + reason(error)});
     QCOMPARE(u.statusText(), QString::fromLatin1(PhonebookUpdate::kSaveFailedText));
     QVERIFY(u.buttonsEnabled());
-    if (fullDisk)
-        QVERIFY(!QFile::exists(f.path("phonebook.txt.new")));
+    QCOMPARE(f.leftovers(), QStringList());
+}
+
+void TestPhonebookUpdate::failedExportOrBackupIsToldWithTheReason_data() {
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("export") << QStringLiteral("phonebook.csv")
+                            << QString::fromLatin1(PhonebookUpdate::kCsvFailedText);
+    QTest::newRow("backup") << QStringLiteral("phonebook-backup.txt")
+                            << QString::fromLatin1(PhonebookUpdate::kBackupFailedText);
+    QTest::newRow("both") << QStringLiteral("")
+                          << QString::fromLatin1(PhonebookUpdate::kCsvAndBackupFailedText);
+}
+
+void TestPhonebookUpdate::failedExportOrBackupIsToldWithTheReason() {
+    QFETCH(QString, failing);
+    QFETCH(QString, status);
+    Fixture f;
+    f.writePhonebook(oldPhonebook());
+    f.writeFile("phonebook.csv", "old export\r\n");
+    f.writeFile("phonebook-backup.txt", "old backup");
+    PhonebookUpdate& u = f.make();
+    for (int i = 0; i < 60; ++i)
+        u.BuildRow(QString::number(10000 + i), QStringLiteral("Name %1").arg(i));
+    const QByteArray csvBefore = f.readFile("phonebook.csv");
+    const QByteArray backupBefore = f.readFile("phonebook-backup.txt");
+    {
+        // The disk fills up a block into the file; with both failing, after the phonebook.
+        const ScopedWriteFault fault(
+            {WriteFault::Step::Write, ENOSPC, 4096, failing, failing.isEmpty() ? 1 : 0});
+        QVERIFY(u.WritePhonebook());
+    }
+    QCOMPARE(f.phonebook().size(), 60);
+    QCOMPARE(u.statusText(), status);
+    QCOMPARE(u.statusColour(), PhonebookUpdate::kRed);
+    QStringList expected;
+    if (failing != QLatin1String("phonebook-backup.txt")) {
+        QCOMPARE(f.readFile("phonebook.csv"), csvBefore);
+        expected.append(QStringLiteral("ERROR: The export could not be written.\n") +
+                        f.path("phonebook.csv") + QStringLiteral(": ") + reason(ENOSPC));
+    }
+    if (failing != QLatin1String("phonebook.csv")) {
+        QCOMPARE(f.readFile("phonebook-backup.txt"), backupBefore);
+        expected.append(QStringLiteral("ERROR: The backup of the phonebook could not be written.\n") +
+                        f.path("phonebook-backup.txt") + QStringLiteral(": ") + reason(ENOSPC));
+    }
+    QCOMPARE(f.dialogs.texts(), expected);
+    QCOMPARE(f.leftovers(), QStringList());
 }
 
 void TestPhonebookUpdate::columnClickDuringTheSaveKeepsTheNameOrder() {

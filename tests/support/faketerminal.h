@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/programfolder.h"
+#include "core/reportingsettingsstore.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "memorysettingsstore.h"
@@ -32,6 +33,8 @@ struct FakeTerminal {
     FakeSerialLink link;
     ScriptedDialogs dialogs;
     MemorySettingsStore settings;
+    // What the window writes through, as in the program: failures are told once.
+    ReportingSettingsStore reportingSettings{settings, dialogs};
     FakeClock clock;
     RecordingSoundPlayer sound;
     ScriptedRunner runner;
@@ -48,7 +51,7 @@ struct FakeTerminal {
     TerminalWindow& make(const QString& commandLine = {},
                          const std::function<void(TerminalWindow&)>& beforeLoad = {}) {
         window = std::make_unique<TerminalWindow>(TerminalServices{
-            link, dialogs, settings, ProgramFolder(dir.path()), clock, sound, runner, desktop});
+            link, dialogs, reportingSettings, ProgramFolder(dir.path()), clock, sound, runner, desktop});
         attachFeatures(window->features());
         if (beforeLoad)
             beforeLoad(*window);

@@ -8,9 +8,10 @@ QString MemorySettingsStore::value(const QString& section, const QString& key,
     return it == m_values.end() ? fallback : it->second;
 }
 
-void MemorySettingsStore::setValue(const QString& section, const QString& key, const QString& value) {
+FileResult MemorySettingsStore::setValue(const QString& section, const QString& key, const QString& value) {
     m_values[{section, key}] = value;
     ++m_writes;
+    return {m_failure};
 }
 
 } // namespace vornal

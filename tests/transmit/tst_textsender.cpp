@@ -1,6 +1,7 @@
 #include "core/linecounter.h"
 #include "core/programstate.h"
 #include "fakeseriallink.h"
+#include "scopedwritefault.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
 #include "transmit/textsender.h"
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstring>
 
 using namespace vornal;
 
@@ -65,6 +68,8 @@ private slots:
     void fileWireImage();
     void fileNeedsConnection();
     void missingFileSendsNothing();
+    void scratchFileOnAFullDiskSendsNothing_data();
+    void scratchFileOnAFullDiskSendsNothing();
     void dialogLoop();
     void closedPortReportsOnce();
     void cancelMidFile();
@@ -161,6 +166,35 @@ void TestTextSender::missingFileSendsNothing() {
     QCOMPARE(r.hidden, 1);
     QCOMPARE(r.textFileEnabled, 1);
     QVERIFY(!QFile::exists(r.dir.filePath(QStringLiteral("SendFile.txt"))));
+}
+
+void TestTextSender::scratchFileOnAFullDiskSendsNothing_data() {
+    QTest::addColumn<bool>("klkl");
+    QTest::addColumn<QString>("scratch");
+    QTest::newRow("text file") << false << QStringLiteral("SendFile.txt");
+    QTest::newRow("automatic answer") << true << QStringLiteral("klkl-Temp.txt");
+}
+
+void TestTextSender::scratchFileOnAFullDiskSendsNothing() {
+    QFETCH(bool, klkl);
+    QFETCH(QString, scratch);
+    Rig r;
+    const QString in =
+        r.file(klkl ? QStringLiteral("klkl.txt") : QStringLiteral("in.txt"), "HELLO WORLD\r\n");
+    const QByteArray before = r.read(QStringLiteral("SendFile.txt"));
+    {
+        const ScopedWriteFault fault({WriteFault::Step::Write, ENOSPC, 5, scratch});
+        if (klkl)
+            r.sender.SendKlkl();
+        else
+            r.sender.SendTextFile(in);
+    }
+    QCOMPARE(r.dialogs.texts(), QStringList{r.dir.filePath(scratch) + QStringLiteral(": ") +
+                                            QString::fromLocal8Bit(std::strerror(ENOSPC))});
+    QCOMPARE(r.read(QStringLiteral("SendFile.txt")), before);
+    // Only the answer's closing line ends go out; none of the text.
+    QVERIFY(!r.link.written().contains("HELLO"));
+    QCOMPARE(r.textFileEnabled, 1);
 }
 
 void TestTextSender::dialogLoop() {

@@ -1,8 +1,10 @@
 #include "boxsimulator.h"
 #include "faketerminal.h"
+#include "filesizelimit.h"
 #include "phonebook/phonebookentry.h"
 #include "phonebookrecords.h"
 #include "realterminal.h"
+#include "scopedwritefault.h"
 #include "testfiles.h"
 #include "ui/phonebookpanels.h"
 #include "ui/terminalwindow.h"
@@ -14,6 +16,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstring>
 
 using namespace vornal;
 
@@ -66,6 +70,8 @@ private slots:
     void localNumbersDial();
     void localNumbersEditor();
     void localEditorSaveFailureKeepsTheEditorOpen();
+    void localEditorOnAFullDiskKeepsTheFile_data();
+    void localEditorOnAFullDiskKeepsTheFile();
     void slotClickDialsTheBoxSimulator();
 };
 
@@ -303,6 +309,42 @@ void TestPhonebookPanels::localEditorSaveFailureKeepsTheEditorOpen() {
     QVERIFY(f.visible("frameLocalTeleprinters"));
     QCOMPARE(f.localField("txtLocalName", 0)->text(), QStringLiteral("typed"));
     QCOMPARE(f.presetLoads, 0);
+}
+
+void TestPhonebookPanels::localEditorOnAFullDiskKeepsTheFile_data() {
+    QTest::addColumn<int>("error");
+    QTest::addColumn<qint64>("bytesBeforeFailure");
+    QTest::newRow("disk full at once") << ENOSPC << qint64(0);
+    QTest::newRow("disk full part way") << ENOSPC << qint64(100);
+    QTest::newRow("file size limit") << EFBIG << qint64(-1);
+}
+
+void TestPhonebookPanels::localEditorOnAFullDiskKeepsTheFile() {
+    QFETCH(int, error);
+    QFETCH(qint64, bytesBeforeFailure);
+    Fixture f;
+    QByteArray numbers;
+    for (int i = 0; i < 18; ++i)
+        numbers += QByteArray::number(10 + i) + "    STATION " + QByteArray::number(i) + "\r\n";
+    QVERIFY(writeFile(f.path("LocalTelex.txt"), numbers));
+    f.make();
+    f.click(QStringLiteral("lblEditLocal"));
+    f.localField("txtLocalName", 0)->setText(QStringLiteral("a much longer description than before"));
+    if (bytesBeforeFailure < 0) {
+        const FileSizeLimit limit(200);
+        f.click(QStringLiteral("lblExitLocalNumbers"));
+    } else {
+        const ScopedWriteFault fault({WriteFault::Step::Write, error, bytesBeforeFailure, {}});
+        f.click(QStringLiteral("lblExitLocalNumbers"));
+    }
+    QCOMPARE(fileBytes(f.path("LocalTelex.txt")), numbers);
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY2(f.dialogs.texts().first().endsWith(f.path("LocalTelex.txt") + QStringLiteral(": ") +
+                                                QString::fromLocal8Bit(std::strerror(error))),
+             qPrintable(f.dialogs.texts().first()));
+    QVERIFY(f.visible("frameLocalTeleprinters"));
+    QCOMPARE(f.localField("txtLocalName", 0)->text(),
+             QStringLiteral("a much longer description than before"));
 }
 
 void TestPhonebookPanels::slotClickDialsTheBoxSimulator() {

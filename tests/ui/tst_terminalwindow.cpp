@@ -1,4 +1,5 @@
 #include "core/programfolder.h"
+#include "core/reportingsettingsstore.h"
 #include "fakeclock.h"
 #include "faketerminal.h"
 #include "memorysettingsstore.h"
@@ -7,6 +8,7 @@
 #include "ui/cancelsendwindow.h"
 #include "ui/indicator.h"
 #include "ui/linebar.h"
+#include "ui/terminaltextview.h"
 #include "ui/terminalwindow.h"
 
 #include <QApplication>
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace vornal;
@@ -47,6 +50,8 @@ private slots:
     void unloadWithOutputThatDoesNotDrain();
     void editConfig();
     void exitStoresHeadlineChoice();
+    void exitWithUnwritableSettingsTellsAndEnds();
+    void receivedTextKeepsNoUndoHistory();
     void controlsAreNamedButtonsWithTips();
     void fitsSmallScreen();
     void receivedTextAndCommandsInTheWindow();
@@ -251,6 +256,40 @@ void TestTerminalWindow::exitStoresHeadlineChoice() {
     loop.exec();
     QCOMPARE(f.settings.value(QStringLiteral("HeadlineSelect"), QStringLiteral("Option")),
              QStringLiteral("2"));
+}
+
+void TestTerminalWindow::exitWithUnwritableSettingsTellsAndEnds() {
+    Fixture f;
+    TerminalWindow& w = f.make();
+    f.click("lblOpen1");
+    w.state().headlineSelect = 3;
+    const QString failure =
+        QStringLiteral("/home/op/.config/vornal/Vornal USB Terminal.ini: Permission denied");
+    f.settings.failWrites(failure);
+    QTimer::singleShot(0, [&] { f.click("lblExit"); });
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QCOMPARE(f.dialogs.texts(), QStringList{ReportingSettingsStore::failureText({failure})});
+    // The program goes on to its end: the port is closed.
+    QVERIFY(!f.link.isOpen());
+}
+
+void TestTerminalWindow::receivedTextKeepsNoUndoHistory() {
+    Fixture f;
+    f.make();
+    f.click("lblOpen1");
+    auto* term = f.find<QPlainTextEdit>(QStringLiteral("txtTerm"));
+    for (int i = 0; i < 3; ++i) {
+        f.link.receive("RECEIVED LINE\r\n");
+        // Past the gathering of edits, so each one reaches the text box on its own.
+        QTest::qWait(TerminalTextView::kMaxWaitMs + 20);
+    }
+    f.click("lblClear");
+    f.link.receive("AFTER CLEAR\r\n");
+    QTRY_VERIFY(f.terminal().endsWith(QLatin1String("AFTER CLEAR\n")));
+    QCOMPARE(term->document()->availableUndoSteps(), 0);
+    QVERIFY(!term->isUndoRedoEnabled());
 }
 
 void TestTerminalWindow::controlsAreNamedButtonsWithTips() {
