@@ -34,6 +34,12 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     attachFeatures(window.features());
     window.load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+    // For screenshots: the window at a given size ("1280x800").
+    const QStringList size = qEnvironmentVariable("VORNAL_WINDOW_SIZE").split(QLatin1Char('x'));
+    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0) {
+        window.resize(size[0].toInt(), size[1].toInt());
+        window.move(0, 0);
+    }
     window.show();
 
     // For the start-up benchmark and smoke tests: say when the window is on screen.

@@ -202,19 +202,30 @@ QWidget* TerminalWindow::buildHeader() {
     header->setObjectName(QStringLiteral("header"));
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(12, 6, 12, 6);
+    row->setSpacing(16);
+    // On the left the title over the features' controls, on the right the clock.
+    auto* left = new QVBoxLayout;
+    left->setSpacing(6);
+    auto* title = new QHBoxLayout;
     m_lblVersion = makeButton(QStringLiteral("lblVersion"), QString(), QStringLiteral("Version"));
     m_lblVersion->setFlat(true);
     connect(m_lblVersion, &QPushButton::clicked, m_features.get(), &FeatureContext::versionRequested);
-    row->addWidget(m_lblVersion);
+    title->addWidget(m_lblVersion);
     m_label15 = makeLabel(QStringLiteral("Label15"), QString());
-    row->addWidget(m_label15);
-    row->addStretch(1);
-    // The clock and the date sit on the right of the header.
-    auto* clock = new QWidget;
-    clock->setObjectName(QStringLiteral("frameClock"));
-    clock->setLayout(new QHBoxLayout);
-    clock->layout()->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(clock);
+    title->addWidget(m_label15);
+    title->addStretch(1);
+    left->addLayout(title);
+    left->addStretch(1);
+    m_headerControls = new QVBoxLayout;
+    m_headerControls->setSpacing(4);
+    left->addLayout(m_headerControls);
+    row->addLayout(left, 1);
+    m_frameClock = new QWidget;
+    m_frameClock->setObjectName(QStringLiteral("frameClock"));
+    auto* clock = new QHBoxLayout(m_frameClock);
+    clock->setContentsMargins(0, 0, 0, 0);
+    clock->setSpacing(12);
+    row->addWidget(m_frameClock);
     return header;
 }
 
@@ -280,6 +291,7 @@ QWidget* TerminalWindow::buildCommandGroup() {
 
 QWidget* TerminalWindow::buildTerminalArea() {
     auto* area = new QWidget;
+    area->setObjectName(QStringLiteral("terminalArea"));
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 10, 0, 0);
     column->setSpacing(6);
@@ -299,7 +311,11 @@ QWidget* TerminalWindow::buildTerminalArea() {
     m_txtTerm->setObjectName(QStringLiteral("txtTerm"));
     m_txtTerm->setAccessibleName(QStringLiteral("Terminal"));
     m_txtTerm->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    column->addWidget(m_txtTerm, 1);
+    // The text with what a skin puts beside it.
+    m_terminalRow = new QHBoxLayout;
+    m_terminalRow->setSpacing(0);
+    m_terminalRow->addWidget(m_txtTerm, 1);
+    column->addLayout(m_terminalRow, 1);
     return area;
 }
 
@@ -403,9 +419,7 @@ void TerminalWindow::load(const QString& commandLine) {
     m_state.pastePreview = true;
     m_imgPort1->setPicture(PortView::Idle);
 
-    QPalette palette = m_txtTerm->palette();
-    palette.setColor(QPalette::Base, Theme::fromColourValue(16777215));
-    m_txtTerm->setPalette(palette);
+    // The text box is white (the theme's first terminal background).
     m_buffer.setText(QStringLiteral(" open port before using the interface "));
 
     m_lblVersion->setText(operatorName() + QString::fromLatin1(kVersionTail));
@@ -490,6 +504,13 @@ void TerminalWindow::applyPortView() {
     const bool sendable = v.sendCommandsEnabled && !m_transmission->isRunning();
     for (QPushButton* b : std::as_const(m_portDependent))
         b->setEnabled(sendable);
+}
+
+void TerminalWindow::settleIndicators() {
+    if (m_services.link.inBufferCount() == 0)
+        m_imgRX->setPicture(PortView::Idle);
+    if (m_services.link.outBufferCount() == 0)
+        m_imgTX->setPicture(PortView::Idle);
 }
 
 void TerminalWindow::showCounter(const QString& caption, quint32 colour) {

@@ -26,6 +26,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QGridLayout;
+class QHBoxLayout;
 class QScrollArea;
 class QVBoxLayout;
 
@@ -93,6 +94,7 @@ private:
     QWidget* buildProgramGroup();
     QWidget* buildSidePanels();
     void applyPortView();
+    void settleIndicators();
     void showCounter(const QString& caption, quint32 colour);
     void connectReceiving();
     void connectSender();
@@ -157,6 +159,9 @@ private:
     QGridLayout* m_callButtons = nullptr;
     QGridLayout* m_programButtons = nullptr;
     QVBoxLayout* m_panels = nullptr;
+    QVBoxLayout* m_headerControls = nullptr;
+    QWidget* m_frameClock = nullptr;
+    QHBoxLayout* m_terminalRow = nullptr;
 };
 
 } // namespace vornal
