@@ -78,15 +78,15 @@ ClockPanel::ClockPanel(FeatureContext& context) : QObject(&context), m_context(c
 
 void ClockPanel::tick() {
     const QDateTime now = m_context.services().clock.now();
-    DrawClock();
+    DrawClock(now.time());
     m_lblDate->setText(DateFormat::format(m_context.state().config.DateFormat, now));
     m_lblTempo->setText(DateFormat::tempo(now.time()));
     m_context.settleIndicators();
 }
 
-void ClockPanel::DrawClock() {
+void ClockPanel::DrawClock(const QTime& time) {
     const QPointF centre = m_shape1->centre();
-    const ClockHands::Positions positions = ClockHands::positions(m_context.services().clock.now().time());
+    const ClockHands::Positions positions = ClockHands::positions(time);
     int i = 0;
     for (const ClockHands::Spec& spec : ClockHands::hands()) {
         const QPointF offset =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTime>
 #include <QTimer>
 
 #include <array>
@@ -28,8 +29,8 @@ public:
     explicit ClockPanel(FeatureContext& context);
 
     void tick();
-    // Puts the three hands at the current time.
-    void DrawClock();
+    // Puts the three hands at a time of day.
+    void DrawClock(const QTime& time);
 
 private:
     FeatureContext& m_context;

@@ -63,7 +63,8 @@ public:
     QPushButton* addProgramButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* sendControl(SendControl control);
 
-    // The header: a row of controls under the title, and the clock area on the right.
+    // The header: a row of controls under the title, and the clock area on the right
+    // (a widget with a horizontal box layout to add to).
     void addHeaderControls(QWidget* controls);
     QWidget* clockArea();
     // The terminal text: its font, widgets on both sides of it (the skin's paper

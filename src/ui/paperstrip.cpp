@@ -19,8 +19,15 @@ void PaperStrip::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor paper = m_theme.colour(Theme::Colour::TerminalBackground);
+    // Edges and holes a shade away from the paper: towards white on dark paper.
     const bool dark = paper.lightnessF() < 0.5;
-    const QColor edge = dark ? paper.lighter(180) : paper.darker(125);
+    const auto shade = [&paper, dark](double amount) {
+        const QColor towards = dark ? QColor(Qt::white) : QColor(Qt::black);
+        return QColor::fromRgbF(float(paper.redF() + (towards.redF() - paper.redF()) * amount),
+                                float(paper.greenF() + (towards.greenF() - paper.greenF()) * amount),
+                                float(paper.blueF() + (towards.blueF() - paper.blueF()) * amount));
+    };
+    const QColor edge = shade(dark ? 0.35 : 0.2);
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
 
     // The paper, rounded on the outer side only.
@@ -43,7 +50,7 @@ void PaperStrip::paintEvent(QPaintEvent*) {
     p.drawLine(QPointF(tear, r.top() + 3), QPointF(tear, r.bottom() - 3));
 
     // The feed holes down the strip.
-    const QColor hole = dark ? paper.lighter(150) : paper.darker(112);
+    const QColor hole = shade(dark ? 0.2 : 0.1);
     const qreal x = r.center().x() + (m_side == Qt::LeftEdge ? -1 : 1);
     p.setPen(QPen(edge, 1));
     p.setBrush(hole);

@@ -116,9 +116,9 @@ void TestSounds::soundButtons() {
     t.start();
     f.click(button);
     const QString opened = QStringLiteral("open ") + f.path(file);
+    // Closed after its length, without the window waiting for it: not yet closed
+    // when the click returns.
     QCOMPARE(f.sound.log(), (QStringList{opened, QStringLiteral("play")}));
-    // Closed after its length, without the window waiting for it.
-    QVERIFY(t.elapsed() < lengthMs);
     QTRY_COMPARE_WITH_TIMEOUT(f.sound.log().size(), 4, lengthMs + 1000);
     QVERIFY(t.elapsed() >= lengthMs - 5);
     QCOMPARE(f.sound.log().mid(2), (QStringList{opened, QStringLiteral("close")}));
