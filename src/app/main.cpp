@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
@@ -51,6 +52,18 @@ int main(int argc, char* argv[]) {
                 QApplication::exit(0);
         });
     }
+    // Buttons to press once the window runs (the port, a skin, a scheme), by name:
+    // for the screenshot script and the idle benchmark.
+    const QStringList clicks =
+        qEnvironmentVariable("VORNAL_START_CLICKS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (!clicks.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, clicks] {
+            for (const QString& name : clicks) {
+                if (auto* button = window.findChild<QPushButton*>(name))
+                    button->click();
+            }
+        });
+    }
     // The demo writes a picture of the window, for machines without a screen to look at.
     const QString screenshot = qEnvironmentVariable("VORNAL_SCREENSHOT");
     if (!screenshot.isEmpty()) {
@@ -58,6 +71,9 @@ int main(int argc, char* argv[]) {
             if (window.grab().save(screenshot))
                 std::printf("vornal-terminal: screenshot written to %s\n", qPrintable(screenshot));
             std::fflush(stdout);
+            // The screenshot script takes one picture per run.
+            if (qEnvironmentVariableIsSet("VORNAL_SCREENSHOT_QUIT"))
+                window.close();
         });
     }
     return QApplication::exec();
