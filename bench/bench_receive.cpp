@@ -3,6 +3,9 @@
 //  (a) a 64 KiB burst: time until all of it is displayed, median of 5;
 //  (b) a steady 960 bytes/s (the line rate at 9600 baud) for N seconds (default 20):
 //      the process's CPU share and the largest display length seen.
+//   bench_receive [seconds] [steady] [sound]
+// "steady" leaves out (a); "sound" switches the event sounds on first, so that every
+// displayed chunk asks for the receive sound.
 #include "core/terminalbuffer.h"
 #include "processcpu.h"
 #include "realterminal.h"
@@ -44,7 +47,10 @@ void writeAll(int fd, const char* data, size_t n) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 20;
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    const int seconds = !args.isEmpty() && args[0].toInt() > 0 ? args[0].toInt() : 20;
+    const bool steadyOnly = args.contains(QStringLiteral("steady"));
+    const bool sound = args.contains(QStringLiteral("sound"));
 
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
@@ -64,6 +70,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     TerminalWindow& window = terminal.window;
+    if (sound) {
+        terminal.click("lblSoundOn");
+        std::printf("sounds on\n");
+    }
     // Take the carriage return that opening sends.
     char sink[64];
     QApplication::processEvents();
@@ -88,7 +98,6 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < burst.size(); ++i)
         burst[i] = i % 7 == 6 ? ' ' : char('A' + i % 26);
     std::vector<double> ms;
-    const bool steadyOnly = argc > 2 && QByteArray(argv[2]) == "steady";
     for (int run = 0; run < (steadyOnly ? 0 : 5); ++run) {
         shown = 0;
         QElapsedTimer t;
@@ -149,6 +158,9 @@ int main(int argc, char* argv[]) {
     std::printf("(b) 960 bytes/s for %d s: CPU %.2f %% of one core; %lld characters shown; largest display "
                 "length %lld characters\n",
                 seconds, 100.0 * cpu / elapsed, (long long)shown, (long long)longest);
+    if (sound)
+        std::printf("    receive sounds played in all: %lld\n",
+                    (long long)terminal.sound.log().count(QStringLiteral("play")));
     ::close(master);
     return 0;
 }

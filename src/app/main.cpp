@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
@@ -39,6 +40,12 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     attachFeatures(window.features());
     window.load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+    // For screenshots: the window at a given size ("1280x800").
+    const QStringList size = qEnvironmentVariable("VORNAL_WINDOW_SIZE").split(QLatin1Char('x'));
+    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0) {
+        window.resize(size[0].toInt(), size[1].toInt());
+        window.move(0, 0);
+    }
     window.show();
 
     // For the start-up benchmark and smoke tests: say when the window is on screen.
@@ -50,6 +57,18 @@ int main(int argc, char* argv[]) {
                 QApplication::exit(0);
         });
     }
+    // Buttons to press once the window runs (the port, a skin, a scheme), by name:
+    // for the screenshot script and the idle benchmark.
+    const QStringList clicks =
+        qEnvironmentVariable("VORNAL_START_CLICKS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (!clicks.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, clicks] {
+            for (const QString& name : clicks) {
+                if (auto* button = window.findChild<QPushButton*>(name))
+                    button->click();
+            }
+        });
+    }
     // The demo writes a picture of the window, for machines without a screen to look at.
     const QString screenshot = qEnvironmentVariable("VORNAL_SCREENSHOT");
     if (!screenshot.isEmpty()) {
@@ -57,6 +76,9 @@ int main(int argc, char* argv[]) {
             if (window.grab().save(screenshot))
                 std::printf("vornal-terminal: screenshot written to %s\n", qPrintable(screenshot));
             std::fflush(stdout);
+            // The screenshot script takes one picture per run.
+            if (qEnvironmentVariableIsSet("VORNAL_SCREENSHOT_QUIT"))
+                window.close();
         });
     }
     return QApplication::exec();

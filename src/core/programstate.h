@@ -15,7 +15,7 @@ struct ProgramState {
     QString StartDate;    // writer: TerminalWindow::load; "dd-MM-yyyy" of the day of start-up
     QString Echo;         // writer: TerminalWindow::load; kept from the settings store, unused
 
-    bool soundMuted = true;         // writer: TerminalWindow::load; event sounds off until switched on
+    bool soundMuted = true;         // writer: TerminalWindow::load, the sound switches; off until switched on
     bool connectionActive = false;  // writer: InterfaceCommands; a call was dialled and not closed
     bool pastePreview = true;       // writers: the clipboard paste (false for "Send Preview", true after
                                     // each run) and InterfaceCommands (true on port toggle and call close)

@@ -30,6 +30,8 @@ struct FontChoice {
     QString name;
     int pointSize = 0;
     quint32 color = 0; // red in the lowest byte
+    bool bold = false;
+    bool italic = false;
 };
 
 // Everything that asks the operator something. The windows get the real one; tests
@@ -42,6 +44,8 @@ public:
     virtual QString openFile(const FileRequest& request) = 0;
     virtual QString saveFile(const FileRequest& request) = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
+    // A colour (red in the lowest byte); none when the operator cancelled.
+    virtual std::optional<quint32> chooseColour(quint32 initial, const QString& title) = 0;
 
     DialogAnswer warning(const QString& text, const QString& title = {}) {
         return message({text, title, DialogButtons::Ok, DialogIcon::Warning, {}});

@@ -2,6 +2,9 @@
 
 #include "terminalwindow.h"
 
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+
 namespace vornal {
 
 FeatureContext::FeatureContext(TerminalWindow& window) : m_window(window) {}
@@ -73,6 +76,32 @@ QPushButton* FeatureContext::sendControl(SendControl control) {
 }
 QPushButton* FeatureContext::broadcastButton(int service) {
     return m_window.broadcastButton(service);
+}
+
+void FeatureContext::addHeaderControls(QWidget* controls) {
+    m_window.m_headerControls->addWidget(controls);
+}
+QWidget* FeatureContext::clockArea() {
+    return m_window.m_frameClock;
+}
+QFont FeatureContext::terminalFont() const {
+    return m_window.m_txtTerm->font();
+}
+void FeatureContext::setTerminalFont(const QFont& font) {
+    m_window.m_txtTerm->setFont(font);
+}
+void FeatureContext::setTerminalSides(QWidget* left, QWidget* right) {
+    m_window.m_terminalRow->insertWidget(0, left);
+    m_window.m_terminalRow->addWidget(right);
+}
+void FeatureContext::setTerminalInsets(const QMargins& insets) {
+    m_window.m_terminalRow->setContentsMargins(insets);
+}
+void FeatureContext::settleIndicators() {
+    m_window.settleIndicators();
+}
+void FeatureContext::setSoundMuted(bool muted) {
+    m_window.m_state.soundMuted = muted;
 }
 
 void FeatureContext::openEditor(const QString& path, EditorMode mode) {

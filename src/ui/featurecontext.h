@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+class QFont;
+class QMargins;
 class QPushButton;
 class QWidget;
 
@@ -64,6 +66,21 @@ public:
     QPushButton* sendControl(SendControl control);
     // The broadcast service buttons: 1 lblRSend_1, 2 lblRsend_2 (null for any other).
     QPushButton* broadcastButton(int service);
+
+    // The header: a row of controls under the title, and the clock area on the right
+    // (a widget with a horizontal box layout to add to).
+    void addHeaderControls(QWidget* controls);
+    QWidget* clockArea();
+    // The terminal text: its font, widgets on both sides of it (the skin's paper
+    // strips), and insets in pixels around it and them (the skin's placement).
+    QFont terminalFont() const;
+    void setTerminalFont(const QFont& font);
+    void setTerminalSides(QWidget* left, QWidget* right);
+    void setTerminalInsets(const QMargins& insets);
+    // The receive and send lamps go idle when the port holds nothing to read or send.
+    void settleIndicators();
+    // The sound switches: event sounds off (true) or on.
+    void setSoundMuted(bool muted);
 
     // Opens the message editor on a file ("Edit Message", "Edit KLKL", "Edit Config",
     // the presets, the header's EXIT): announced as editorRequested.

@@ -2,14 +2,17 @@
 
 #include "broadcastactions.h"
 #include "clipboardpreview.h"
+#include "clockpanel.h"
 #include "directoryupdateaction.h"
 #include "headlineeditor.h"
 #include "helpfeature.h"
+#include "lookcontrols.h"
 #include "messageeditorfeature.h"
 #include "phonebookpanels.h"
 #include "phonebookwindows.h"
 #include "presettexts.h"
 #include "punchpanel.h"
+#include "soundcontrols.h"
 
 namespace vornal {
 
@@ -26,6 +29,9 @@ void attachFeatures(FeatureContext& context) {
     attachClipboardPreview(context);
     attachPhonebookWindows(context);
     attachBroadcastActions(context);
+    new ClockPanel(context);
+    new LookControls(context);
+    new SoundControls(context);
 }
 
 } // namespace vornal

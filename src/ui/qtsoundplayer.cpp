@@ -1,6 +1,8 @@
 #include "qtsoundplayer.h"
 
+#include <QAudioDevice>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -9,22 +11,42 @@ namespace vornal {
 QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
 
-void QtSoundPlayer::open(const QString& path) {
-    if (!QFileInfo::exists(path)) {
-        m_effect.reset();
-        return;
+bool QtSoundPlayer::haveOutput() {
+    if (!m_devices) {
+        m_devices = std::make_unique<QMediaDevices>();
+        m_haveOutput = !QMediaDevices::audioOutputs().isEmpty();
+        // A headset plugged in later is taken.
+        QObject::connect(m_devices.get(), &QMediaDevices::audioOutputsChanged, m_devices.get(),
+                         [this] { m_haveOutput = !QMediaDevices::audioOutputs().isEmpty(); });
     }
-    m_effect = std::make_unique<QSoundEffect>();
-    m_effect->setSource(QUrl::fromLocalFile(path));
+    return m_haveOutput;
+}
+
+void QtSoundPlayer::open(const QString& path) {
+    m_current = nullptr;
+    if (!haveOutput())
+        return;
+    auto it = m_effects.find(path);
+    if (it == m_effects.end()) {
+        if (!QFileInfo(path).isFile())
+            return;
+        auto effect = std::make_shared<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(path));
+        it = m_effects.insert(path, effect);
+    }
+    m_current = it->get();
 }
 
 void QtSoundPlayer::play() {
-    if (m_effect)
-        m_effect->play();
+    // A file that is still loading plays as soon as it has loaded.
+    if (m_current)
+        m_current->play();
 }
 
 void QtSoundPlayer::close() {
-    m_effect.reset();
+    if (m_current)
+        m_current->stop();
+    m_current = nullptr;
 }
 
 } // namespace vornal

@@ -2,14 +2,19 @@
 
 #include "core/soundplayer.h"
 
+#include <QHash>
+#include <QString>
+
 #include <memory>
 
+class QMediaDevices;
 class QSoundEffect;
 
 namespace vornal {
 
-// Wave files through QSoundEffect, which needs no media back end and cannot take the
-// program down on a machine without sound.
+// Wave files through QSoundEffect, which needs no media back end. Each file is loaded
+// once and kept, so a sound repeated for every received chunk costs no reading. A
+// missing file, or a machine without an audio output, plays nothing and says nothing.
 class QtSoundPlayer final : public SoundPlayer {
 public:
     QtSoundPlayer();
@@ -19,7 +24,12 @@ public:
     void close() override;
 
 private:
-    std::unique_ptr<QSoundEffect> m_effect;
+    bool haveOutput();
+
+    std::unique_ptr<QMediaDevices> m_devices; // asked on the first sound, not at start
+    bool m_haveOutput = false;
+    QHash<QString, std::shared_ptr<QSoundEffect>> m_effects;
+    QSoundEffect* m_current = nullptr;
 };
 
 } // namespace vornal

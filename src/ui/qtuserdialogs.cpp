@@ -1,6 +1,7 @@
 #include "qtuserdialogs.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -116,10 +117,21 @@ QString QtUserDialogs::runFileDialog(const FileRequest& request, bool open) {
 
 std::optional<FontChoice> QtUserDialogs::chooseFont(const FontChoice& initial) {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, QFont(initial.name, initial.pointSize), m_parent);
+    QFont start(initial.name, initial.pointSize);
+    start.setBold(initial.bold);
+    start.setItalic(initial.italic);
+    const QFont font = QFontDialog::getFont(&ok, start, m_parent);
     if (!ok)
         return std::nullopt;
-    return FontChoice{font.family(), font.pointSize(), initial.color};
+    return FontChoice{font.family(), font.pointSize(), initial.color, font.bold(), font.italic()};
+}
+
+std::optional<quint32> QtUserDialogs::chooseColour(quint32 initial, const QString& title) {
+    const QColor start(int(initial & 0xff), int((initial >> 8) & 0xff), int((initial >> 16) & 0xff));
+    const QColor colour = QColorDialog::getColor(start, m_parent, title);
+    if (!colour.isValid())
+        return std::nullopt;
+    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
 }
 
 } // namespace vornal

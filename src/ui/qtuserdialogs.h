@@ -6,7 +6,7 @@ class QWidget;
 
 namespace vornal {
 
-// The real dialogs: Qt message boxes, file and font dialogs over the given window.
+// The real dialogs: Qt message boxes, file, font and colour dialogs over the given window.
 class QtUserDialogs final : public UserDialogs {
 public:
     explicit QtUserDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
@@ -16,6 +16,7 @@ public:
     QString openFile(const FileRequest& request) override;
     QString saveFile(const FileRequest& request) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
+    std::optional<quint32> chooseColour(quint32 initial, const QString& title) override;
 
 private:
     QString runFileDialog(const FileRequest& request, bool open);

@@ -201,20 +201,31 @@ QWidget* TerminalWindow::buildHeader() {
     header->setObjectName(QStringLiteral("header"));
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(12, 6, 12, 6);
+    row->setSpacing(16);
+    // On the left the title over the features' controls, on the right the clock.
+    auto* left = new QVBoxLayout;
+    left->setSpacing(6);
+    auto* title = new QHBoxLayout;
     m_lblVersion =
         makeButton(QStringLiteral("lblVersion"), QString(), QStringLiteral("Shows Software Version"));
     m_lblVersion->setFlat(true);
     connect(m_lblVersion, &QPushButton::clicked, m_features.get(), &FeatureContext::versionRequested);
-    row->addWidget(m_lblVersion);
+    title->addWidget(m_lblVersion);
     m_label15 = makeLabel(QStringLiteral("Label15"), QString());
-    row->addWidget(m_label15);
-    row->addStretch(1);
-    // The clock and the date sit on the right of the header.
-    auto* clock = new QWidget;
-    clock->setObjectName(QStringLiteral("frameClock"));
-    clock->setLayout(new QHBoxLayout);
-    clock->layout()->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(clock);
+    title->addWidget(m_label15);
+    title->addStretch(1);
+    left->addLayout(title);
+    left->addStretch(1);
+    m_headerControls = new QVBoxLayout;
+    m_headerControls->setSpacing(4);
+    left->addLayout(m_headerControls);
+    row->addLayout(left, 1);
+    m_frameClock = new QWidget;
+    m_frameClock->setObjectName(QStringLiteral("frameClock"));
+    auto* clock = new QHBoxLayout(m_frameClock);
+    clock->setContentsMargins(0, 0, 0, 0);
+    clock->setSpacing(12);
+    row->addWidget(m_frameClock);
     return header;
 }
 
@@ -280,6 +291,7 @@ QWidget* TerminalWindow::buildCommandGroup() {
 
 QWidget* TerminalWindow::buildTerminalArea() {
     auto* area = new QWidget;
+    area->setObjectName(QStringLiteral("terminalArea"));
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 10, 0, 0);
     column->setSpacing(6);
@@ -299,7 +311,12 @@ QWidget* TerminalWindow::buildTerminalArea() {
     m_txtTerm->setObjectName(QStringLiteral("txtTerm"));
     m_txtTerm->setAccessibleName(QStringLiteral("Terminal"));
     m_txtTerm->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    column->addWidget(m_txtTerm, 1);
+    // The text with what a skin puts beside it.
+    m_terminalRow = new QHBoxLayout;
+    m_terminalRow->setSpacing(0);
+    m_terminalRow->addWidget(m_txtTerm, 1);
+    column->addLayout(m_terminalRow, 1);
+    // The panels that features show under the text.
     m_terminalPanels = new QVBoxLayout;
     m_terminalPanels->setSpacing(4);
     column->addLayout(m_terminalPanels);
@@ -363,7 +380,6 @@ QWidget* TerminalWindow::buildSidePanels() {
     m_panels->setSpacing(4);
     right->addLayout(m_panels);
     right->addStretch(1);
-    right->addWidget(buildProgramGroup());
     auto* rightHost = new QWidget;
     rightHost->setLayout(right);
     m_sidePanels = new QScrollArea;
@@ -372,10 +388,20 @@ QWidget* TerminalWindow::buildSidePanels() {
     m_sidePanels->setWidgetResizable(true);
     m_sidePanels->setFrameShape(QFrame::NoFrame);
     m_sidePanels->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_sidePanels->setFixedWidth(262);
     // A click on the column (on a button in it) leaves the keyboard where it was.
     m_sidePanels->setFocusPolicy(Qt::NoFocus);
-    return m_sidePanels;
+    // The Program group (EXIT among it) stays in view under the column, which scrolls
+    // when the call lists need more room than a small screen has.
+    auto* side = new QWidget;
+    auto* sideColumn = new QVBoxLayout(side);
+    sideColumn->setContentsMargins(0, 0, 0, 0);
+    sideColumn->setSpacing(4);
+    sideColumn->addWidget(m_sidePanels, 1);
+    auto* program = buildProgramGroup();
+    program->setContentsMargins(0, 0, 4, 0);
+    sideColumn->addWidget(program);
+    side->setFixedWidth(262);
+    return side;
 }
 
 QWidget* TerminalWindow::buildProgramGroup() {
@@ -406,9 +432,7 @@ void TerminalWindow::load(const QString& commandLine) {
     m_state.pastePreview = true;
     m_imgPort1->setPicture(PortView::Idle);
 
-    QPalette palette = m_txtTerm->palette();
-    palette.setColor(QPalette::Base, Theme::fromColourValue(16777215));
-    m_txtTerm->setPalette(palette);
+    // The text box is white (the theme's first terminal background).
     m_buffer.setText(QStringLiteral(" open port before using the interface "));
 
     m_lblVersion->setText(operatorName() + QString::fromLatin1(kVersionTail));
@@ -506,6 +530,13 @@ void TerminalWindow::applyPortView() {
 void TerminalWindow::focusTerminal() {
     m_txtTerm->setFocus();
     m_txtTerm->moveCursor(QTextCursor::End);
+}
+
+void TerminalWindow::settleIndicators() {
+    if (m_services.link.inBufferCount() == 0)
+        m_imgRX->setPicture(PortView::Idle);
+    if (m_services.link.outBufferCount() == 0)
+        m_imgTX->setPicture(PortView::Idle);
 }
 
 void TerminalWindow::showCounter(const QString& caption, quint32 colour) {

@@ -27,6 +27,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QGridLayout;
+class QHBoxLayout;
 class QScrollArea;
 class QVBoxLayout;
 
@@ -98,6 +99,7 @@ private:
     QWidget* buildSidePanels();
     void applyPortView();
     void focusTerminal();
+    void settleIndicators();
     void showCounter(const QString& caption, quint32 colour);
     void connectReceiving();
     void connectSender();
@@ -164,6 +166,9 @@ private:
     QGridLayout* m_programButtons = nullptr;
     QVBoxLayout* m_panels = nullptr;
     QVBoxLayout* m_terminalPanels = nullptr;
+    QVBoxLayout* m_headerControls = nullptr;
+    QWidget* m_frameClock = nullptr;
+    QHBoxLayout* m_terminalRow = nullptr;
 };
 
 } // namespace vornal

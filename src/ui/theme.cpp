@@ -1,6 +1,7 @@
 #include "theme.h"
 
 #include "compose/headlinesets.h"
+#include "core/colourscheme.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -21,6 +22,33 @@ constexpr quint32 kRed = 255;
 } // namespace
 
 Theme::Theme() {
+    setSkin(Skin::Standard);
+    setColour(Colour::KlklOff, fromColourValue(16777215));
+    setColour(Colour::KlklOn, fromColourValue(kGreen));
+    setColour(Colour::LampActive, QColor(0x2e, 0xcc, 0x40));
+    setColour(Colour::LampIdle, QColor(0x9a, 0xa3, 0xad));
+    setColour(Colour::LampChanged, QColor(0xff, 0xa5, 0x00));
+    // The terminal text starts black on white.
+    setColour(Colour::TerminalText, Qt::black);
+    setColour(Colour::TerminalBackground, fromColourValue(16777215));
+}
+
+void Theme::setSkin(Skin skin) {
+    m_skin = skin;
+    if (skin == Skin::Steampunk) {
+        // Brass, copper and parchment on dark wood.
+        setColour(Colour::WindowBackground, QColor(0x3a, 0x2a, 0x1c));
+        setColour(Colour::HeaderBackground, QColor(0x2a, 0x1c, 0x12));
+        setColour(Colour::HeaderText, QColor(0xf0, 0xd9, 0xa8));
+        setColour(Colour::PanelBackground, QColor(0xf4, 0xea, 0xd5));
+        setColour(Colour::PanelBorder, QColor(0xa6, 0x7c, 0x3d));
+        setColour(Colour::Text, QColor(0x3b, 0x2a, 0x1a));
+        setColour(Colour::MutedText, QColor(0x7a, 0x5c, 0x3a));
+        setColour(Colour::Accent, QColor(0xb8, 0x73, 0x2e));
+        setColour(Colour::Danger, QColor(0x9c, 0x2f, 0x1f));
+        setColour(Colour::KlklFace, QColor(0x3b, 0x2a, 0x1a));
+        return;
+    }
     setColour(Colour::WindowBackground, QColor(0xee, 0xf1, 0xf5));
     setColour(Colour::HeaderBackground, QColor(0x1f, 0x2a, 0x38));
     setColour(Colour::HeaderText, QColor(0xe8, 0xee, 0xf5));
@@ -31,11 +59,10 @@ Theme::Theme() {
     setColour(Colour::Accent, QColor(0x3b, 0x7d, 0xd8));
     setColour(Colour::Danger, QColor(0xb9, 0x3b, 0x3b));
     setColour(Colour::KlklFace, QColor(0x1f, 0x2a, 0x38));
-    setColour(Colour::KlklOff, fromColourValue(16777215));
-    setColour(Colour::KlklOn, fromColourValue(kGreen));
-    setColour(Colour::LampActive, QColor(0x2e, 0xcc, 0x40));
-    setColour(Colour::LampIdle, QColor(0x9a, 0xa3, 0xad));
-    setColour(Colour::LampChanged, QColor(0xff, 0xa5, 0x00));
+}
+
+void Theme::setBackgroundPicture(const QString& path) {
+    m_picture = path;
 }
 
 QColor Theme::colour(Colour role) const {
@@ -141,7 +168,68 @@ QLineEdit:focus { border-color: %8; }
                      "QLineEdit[headlineSet=\"%1\"], QListWidget[headlineSet=\"%1\"] { background: %2; }\n")
                      .arg(set)
                      .arg(fromColourValue(HeadlineSets::colourValue(set)).name());
+    // The terminal text's colour scheme, and the schemes' swatches in their own colours.
+    sheet += QStringLiteral("#txtTerm { color: %1; background: %2; }\n")
+                 .arg(c(Colour::TerminalText), c(Colour::TerminalBackground));
+    for (const ColourScheme& scheme : ColourScheme::all())
+        sheet += QStringLiteral("#header QPushButton#%1 { color: %2; background: %3; font-weight: 600; }\n")
+                     .arg(QString::fromLatin1(scheme.control), fromColourValue(scheme.text).name(),
+                          fromColourValue(scheme.background).name());
+    // The header's own controls (the look and the sounds) and the clock's labels.
+    sheet += QStringLiteral(R"(
+#header QPushButton[class="headerButton"] { background: rgba(255, 255, 255, 20); color: %1;
+    border: 1px solid rgba(255, 255, 255, 50); border-radius: 4px; padding: 2px 8px; min-height: 18px; }
+#header QPushButton[class="headerButton"]:hover { background: rgba(255, 255, 255, 45); }
+#header QPushButton[class="headerButton"]:pressed { background: rgba(255, 255, 255, 70); }
+#header QPushButton[class="headerButton"][current="true"] { border: 2px solid %2; padding: 1px 7px; }
+#header QLabel[class="headerCaption"] { color: %3; font-size: 8pt; }
+#lblTempo { font-size: 22pt; font-weight: 600; }
+#lblDate { font-size: 10pt; }
+)")
+                 .arg(c(Colour::HeaderText), c(Colour::LampActive), c(Colour::HeaderText));
+    if (!m_picture.isEmpty()) {
+        QString url = m_picture;
+        url.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+            .replace(QLatin1Char('"'), QLatin1String("\\\""));
+        sheet +=
+            QStringLiteral("#frmTerminal { border-image: url(\"%1\") 0 0 0 0 stretch stretch; }\n").arg(url);
+    }
+    sheet += skinSheet();
     return sheet;
+}
+
+// What the Steampunk skin dresses differently from the Standard sheet above.
+QString Theme::skinSheet() const {
+    if (m_skin != Skin::Steampunk)
+        return QString();
+    const auto c = [this](Colour role) { return colour(role).name(); };
+    return QStringLiteral(R"(
+#header { border-bottom: 2px solid %5; }
+#Label15 { color: %5; }
+QGroupBox::title { color: %6; background: rgba(42, 28, 18, 215); border: 1px solid %5; border-radius: 3px;
+                   padding: 0 6px; }
+#terminalArea QLabel[class="fieldLabel"] { color: %6; }
+QPushButton { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #fbf3e2, stop: 1 #ead8b4);
+              border: 1px solid #b99a66; color: %1; }
+QPushButton:hover { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #fff8ea, stop: 1 #f0dfbd);
+                    border-color: %2; }
+QPushButton:pressed { background: #dcc49a; }
+QPushButton:disabled { color: #ab9b82; background: #f1e8d6; border-color: #dccdb1; }
+#lblOpen1 { background: %2; color: #fff8ea; border-color: #8a5522; }
+#lblOpen1:hover { background: #c98640; }
+#lblExit { background: %3; color: #fff8ea; border-color: #7a2418; }
+#lblExit:hover { background: #b23a27; }
+#txtTerm { border: 2px solid %5; border-radius: 4px; }
+QLabel[class="panelHeading"] { color: %1; }
+QPushButton[class="callSlot"] { background: transparent; border: none; border-bottom: 1px solid #e6d7b8; }
+QPushButton[class="callSlot"]:hover { background: #efe0c2; }
+QPushButton[class="callSlot"]:pressed { background: #e2cc9f; }
+QPushButton[class="callSlot"]:focus { background: #f3e6cb; }
+QLineEdit { border-color: #b99a66; }
+#header QPushButton[class="headerButton"][current="true"] { border-color: %4; }
+)")
+        .arg(c(Colour::Text), c(Colour::Accent), c(Colour::Danger), QStringLiteral("#e8b04a"),
+             c(Colour::PanelBorder), c(Colour::HeaderText));
 }
 
 } // namespace vornal

@@ -32,12 +32,25 @@ public:
         LampActive,
         LampIdle,
         LampChanged,
+        TerminalText,
+        TerminalBackground,
     };
+    static constexpr int kColourCount = int(Colour::TerminalBackground) + 1;
+
+    // The window's dress: its chrome colours and background picture.
+    enum class Skin { Standard, Steampunk };
 
     Theme();
 
     QColor colour(Colour role) const;
     void setColour(Colour role, const QColor& colour);
+    // Sets the chrome colours of a skin; the terminal text's colours stay.
+    void setSkin(Skin skin);
+    Skin skin() const { return m_skin; }
+    // The window's background picture, stretched over the whole window and seen
+    // around the panels; empty for none.
+    void setBackgroundPicture(const QString& path);
+    const QString& backgroundPicture() const { return m_picture; }
     // The sheet of the whole main window.
     QString styleSheet() const;
     // Applies the sheet to the main window (and so to everything in it).
@@ -55,7 +68,11 @@ public:
     static int twipsToPixels(int twips, const QWidget* widget = nullptr);
 
 private:
-    QColor m_colours[int(Colour::LampChanged) + 1];
+    QString skinSheet() const;
+
+    QColor m_colours[kColourCount];
+    Skin m_skin = Skin::Standard;
+    QString m_picture;
 };
 
 } // namespace vornal

@@ -38,6 +38,7 @@ public:
     QString openFile(const FileRequest&) override { return {}; }
     QString saveFile(const FileRequest&) override { return {}; }
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
+    std::optional<quint32> chooseColour(quint32, const QString&) override { return std::nullopt; }
     QStringList texts() const {
         QStringList t;
         for (const MessageRequest& m : messages)

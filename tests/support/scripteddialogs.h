@@ -8,7 +8,7 @@
 namespace vornal {
 
 // Records every dialog and answers from queues; an empty queue answers Ok (or the
-// request's default), an empty file name, or no font.
+// request's default), an empty file name, no font or no colour.
 class ScriptedDialogs final : public UserDialogs {
 public:
     DialogAnswer message(const MessageRequest& request) override {
@@ -31,6 +31,12 @@ public:
             return std::nullopt;
         return fonts.dequeue();
     }
+    std::optional<quint32> chooseColour(quint32 initial, const QString& title) override {
+        colourRequests.append({initial, title});
+        if (colours.isEmpty())
+            return std::nullopt;
+        return colours.dequeue();
+    }
 
     QStringList texts() const {
         QStringList t;
@@ -45,6 +51,8 @@ public:
     QQueue<QString> files;
     QList<FontChoice> fontRequests;
     QQueue<FontChoice> fonts;
+    QList<std::pair<quint32, QString>> colourRequests;
+    QQueue<quint32> colours;
 };
 
 } // namespace vornal

@@ -1,0 +1,32 @@
+#include "skin.h"
+
+namespace vornal {
+
+const QList<Skin>& Skin::all() {
+    static const QList<Skin> kSkins = {
+        {Kind::Standard, "lblStandard", "Standard", "Set Skin to Standard", "\\Skin-Std.jpg",
+         QRect(790, 525, 11895, 4245), true},
+        {Kind::Steampunk, "lblSteam", "Steampunk", "Set Skin to Steampunk", "\\Skin-Pnk.jpg",
+         QRect(780, 585, 11895, 4185), false},
+    };
+    return kSkins;
+}
+
+const Skin& Skin::of(Kind kind) {
+    for (const Skin& s : all()) {
+        if (s.kind == kind)
+            return s;
+    }
+    return all().front();
+}
+
+QMargins Skin::terminalInsets(Kind kind) {
+    QRect bounds;
+    for (const Skin& s : all())
+        bounds = bounds.united(s.terminal);
+    const QRect r = of(kind).terminal;
+    return QMargins(r.left() - bounds.left(), r.top() - bounds.top(), bounds.right() - r.right(),
+                    bounds.bottom() - r.bottom());
+}
+
+} // namespace vornal

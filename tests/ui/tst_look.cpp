@@ -1,0 +1,310 @@
+#include "faketerminal.h"
+#include "ui/clockface.h"
+#include "ui/clockhandline.h"
+#include "ui/indicator.h"
+#include "ui/paperstrip.h"
+#include "ui/theme.h"
+
+#include <QPlainTextEdit>
+#include <QtTest>
+
+using namespace vornal;
+
+namespace {
+
+struct Fixture : FakeTerminal {
+    using FakeTerminal::FakeTerminal;
+    QPlainTextEdit* term() const { return find<QPlainTextEdit>("txtTerm"); }
+    QColor textColour() const { return term()->palette().color(QPalette::Text); }
+    QColor backColour() const { return term()->palette().color(QPalette::Base); }
+    bool stripsShown() const {
+        return find<PaperStrip>("picVornalPapier_0")->isVisible() &&
+               find<PaperStrip>("picVornalPapier_1")->isVisible();
+    }
+    bool stripsHidden() const {
+        return find<PaperStrip>("picVornalPapier_0")->isHidden() &&
+               find<PaperStrip>("picVornalPapier_1")->isHidden();
+    }
+    int termTop() const { return term()->mapTo(window.get(), QPoint(0, 0)).y(); }
+    int termLeft() const { return term()->mapTo(window.get(), QPoint(0, 0)).x(); }
+    const Theme& theme() const { return window->features().theme(); }
+    int picture(const char* name) const { return find<Indicator>(name)->picture(); }
+};
+
+QColor rgb(quint32 value) {
+    return Theme::fromColourValue(value);
+}
+
+} // namespace
+
+class TestLook : public QObject {
+    Q_OBJECT
+private slots:
+    void schemes_data();
+    void schemes();
+    void switches_data();
+    void switches();
+    void skins();
+    void missingSkinPicture();
+    void font();
+    void fontCancelled_data();
+    void fontCancelled();
+    void clockTicks();
+    void indicatorsGoIdle();
+    void controlsAreButtonsWithTips();
+};
+
+void TestLook::schemes_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<quint32>("text");
+    QTest::addColumn<quint32>("back");
+    QTest::newRow("lbGnBk") << QStringLiteral("lbGnBk") << 65280u << 0u;
+    QTest::newRow("lblBlWt") << QStringLiteral("lblBlWt") << 16776960u << 16777215u;
+    QTest::newRow("lblRdBl") << QStringLiteral("lblRdBl") << 255u << 0u;
+    QTest::newRow("lblYlBl") << QStringLiteral("lblYlBl") << 16777215u << 16711680u;
+    QTest::newRow("lblBkWt") << QStringLiteral("lblBkWt") << 8388608u << 16777215u;
+}
+
+void TestLook::schemes() {
+    QFETCH(QString, control);
+    QFETCH(quint32, text);
+    QFETCH(quint32, back);
+    Fixture f;
+    f.make();
+    QCOMPARE(f.textColour(), QColor(Qt::black));
+    QCOMPARE(f.backColour(), rgb(16777215));
+    QPushButton* button = f.button(control);
+    QCOMPARE(button->toolTip(), QStringLiteral("Change Fore & Back color of the Text Window"));
+    f.click(control);
+    QCOMPARE(f.textColour(), rgb(text));
+    QCOMPARE(f.backColour(), rgb(back));
+    QCOMPARE(button->property("current").toBool(), true);
+    // The text box really is painted in it.
+    const QImage shot = f.term()->viewport()->grab().toImage();
+    QCOMPARE(QColor(shot.pixel(shot.width() - 3, shot.height() - 3)), rgb(back));
+    // A skin leaves the scheme alone.
+    f.click("lblSteam");
+    QCOMPARE(f.textColour(), rgb(text));
+    QCOMPARE(f.backColour(), rgb(back));
+}
+
+void TestLook::switches_data() {
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<quint32>("text");
+    QTest::addColumn<quint32>("back");
+    QTest::addColumn<bool>("steam");
+    QTest::newRow("none") << QString() << 0u << 16777215u << false;
+    QTest::newRow("/Color1") << QStringLiteral("/Color1") << 65280u << 0u << false;
+    QTest::newRow("/Color2") << QStringLiteral("/Color2") << 16776960u << 16777215u << false;
+    QTest::newRow("/Color3") << QStringLiteral("/Color3") << 255u << 0u << false;
+    QTest::newRow("/Color4") << QStringLiteral("/Color4") << 16777215u << 16711680u << false;
+    QTest::newRow("/steam") << QStringLiteral("/steam") << 0u << 16777215u << true;
+    QTest::newRow("/Color2 /steam") << QStringLiteral("/Color2 /steam") << 0u << 16777215u << true;
+    QTest::newRow("/steam /Color3") << QStringLiteral("/steam /Color3") << 255u << 0u << false;
+    QTest::newRow("case counts") << QStringLiteral("/color1 /STEAM") << 0u << 16777215u << false;
+}
+
+void TestLook::switches() {
+    QFETCH(QString, commandLine);
+    QFETCH(quint32, text);
+    QFETCH(quint32, back);
+    QFETCH(bool, steam);
+    Fixture f;
+    f.make(commandLine);
+    QCOMPARE(f.textColour(), rgb(text));
+    QCOMPARE(f.backColour(), rgb(back));
+    QCOMPARE(f.stripsShown(), !steam);
+    QCOMPARE(f.theme().skin() == Theme::Skin::Steampunk, steam);
+    // The start-up caption stays.
+    QCOMPARE(f.text("lblAction"), QStringLiteral("Program Parameters Loaded"));
+}
+
+void TestLook::skins() {
+    Fixture f;
+    f.writeFile(QStringLiteral("Skin-Std.jpg"), QByteArray("jpeg"));
+    f.writeFile(QStringLiteral("Skin-Pnk.jpg"), QByteArray("jpeg"));
+    f.make();
+    // The program starts in the Standard skin with both strips shown.
+    QVERIFY(f.stripsShown());
+    QCOMPARE(f.theme().backgroundPicture(), f.path("Skin-Std.jpg"));
+    QVERIFY(f.window->styleSheet().contains(QStringLiteral("Skin-Std.jpg")));
+    QCOMPARE(f.button("lblStandard")->property("current").toBool(), true);
+    const int top = f.termTop();
+    const int left = f.termLeft();
+
+    f.click("lblSteam");
+    QTest::qWait(20);
+    QVERIFY(f.stripsHidden());
+    QCOMPARE(f.theme().skin(), Theme::Skin::Steampunk);
+    QCOMPARE(f.theme().backgroundPicture(), f.path("Skin-Pnk.jpg"));
+    QVERIFY(f.window->styleSheet().contains(QStringLiteral("Skin-Pnk.jpg")));
+    QCOMPARE(f.button("lblSteam")->property("current").toBool(), true);
+    QCOMPARE(f.button("lblStandard")->property("current").toBool(), false);
+    // 60 twips lower (4 pixels); the strips' place goes to the text.
+    QCOMPARE(f.termTop(), top + 4);
+    QVERIFY(f.termLeft() < left);
+
+    f.click("lblStandard");
+    QTest::qWait(20);
+    QVERIFY(f.stripsShown());
+    QCOMPARE(f.termTop(), top);
+    QCOMPARE(f.termLeft(), left);
+    QCOMPARE(f.theme().backgroundPicture(), f.path("Skin-Std.jpg"));
+}
+
+void TestLook::missingSkinPicture() {
+    Fixture f;
+    f.make();
+    // At start the absence is not reported over the start-up caption.
+    QCOMPARE(f.text("lblAction"), QStringLiteral("Program Parameters Loaded"));
+    QCOMPARE(f.theme().backgroundPicture(), QString());
+    f.click("lblSteam");
+    QCOMPARE(f.text("lblAction"), QStringLiteral("Skin picture not found: ") + f.path("Skin-Pnk.jpg"));
+    QVERIFY(f.stripsHidden());
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestLook::font() {
+    Fixture f;
+    f.make();
+    f.dialogs.fonts.enqueue({QStringLiteral("DejaVu Sans Mono"), 17, 0, true, true});
+    f.dialogs.colours.enqueue(255);
+    f.click("lblFont");
+    QCOMPARE(f.dialogs.fontRequests.size(), 1);
+    QCOMPARE(f.dialogs.fontRequests[0].name, QStringLiteral("stg 100 f.e."));
+    QCOMPARE(f.dialogs.fontRequests[0].bold, false);
+    QCOMPARE(f.dialogs.fontRequests[0].color, 16711680u);
+    QCOMPARE(f.dialogs.colourRequests.size(), 1);
+    QCOMPARE(f.dialogs.colourRequests[0].first, 16711680u);
+
+    const QFont font = f.term()->font();
+    QCOMPARE(font.family(), QStringLiteral("DejaVu Sans Mono"));
+    QCOMPARE(font.pointSize(), 17);
+    QVERIFY(font.bold());
+    QVERIFY(font.italic());
+    QCOMPARE(f.textColour(), rgb(255));
+    QCOMPARE(f.settings.value(QStringLiteral("Font"), QStringLiteral("FontName")),
+             QStringLiteral("DejaVu Sans Mono"));
+    QCOMPARE(f.settings.value(QStringLiteral("Font"), QStringLiteral("FontSize")), QStringLiteral("17"));
+    QCOMPARE(f.settings.value(QStringLiteral("Font"), QStringLiteral("FontColor")), QStringLiteral("255"));
+    // A scheme or a skin applied later keeps the font.
+    f.click("lblYlBl");
+    f.click("lblSteam");
+    QCOMPARE(f.term()->font().family(), QStringLiteral("DejaVu Sans Mono"));
+    QCOMPARE(f.term()->font().pointSize(), 17);
+
+    // The next start restores name and size.
+    Fixture again;
+    again.settings.setValue(QStringLiteral("Font"), QStringLiteral("FontName"),
+                            QStringLiteral("DejaVu Sans Mono"));
+    again.settings.setValue(QStringLiteral("Font"), QStringLiteral("FontSize"), QStringLiteral("17"));
+    again.make();
+    QCOMPARE(again.term()->font().family(), QStringLiteral("DejaVu Sans Mono"));
+    QCOMPARE(again.term()->font().pointSize(), 17);
+}
+
+void TestLook::fontCancelled_data() {
+    QTest::addColumn<bool>("fontChosen");
+    QTest::newRow("font dialog cancelled") << false;
+    QTest::newRow("colour cancelled") << true;
+}
+
+void TestLook::fontCancelled() {
+    QFETCH(bool, fontChosen);
+    Fixture f;
+    f.make();
+    const QFont before = f.term()->font();
+    if (fontChosen)
+        f.dialogs.fonts.enqueue({QStringLiteral("DejaVu Sans Mono"), 17, 0, true, false});
+    f.click("lblFont");
+    QCOMPARE(f.dialogs.colourRequests.size(), fontChosen ? 1 : 0);
+    QCOMPARE(f.term()->font(), before);
+    QCOMPARE(f.textColour(), QColor(Qt::black));
+    QCOMPARE(f.settings.value(QStringLiteral("Font"), QStringLiteral("FontSize"), QStringLiteral("none")),
+             QStringLiteral("none"));
+}
+
+void TestLook::clockTicks() {
+    Fixture f;
+    f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(15, 0, 15)));
+    f.make();
+    QTRY_COMPARE(f.text("lblTempo"), QStringLiteral("15:00:15"));
+    QCOMPARE(f.text("lblDate"), QStringLiteral("07.12.2026"));
+    QCOMPARE(f.find<QLabel>("lblTempo")->toolTip(), QStringLiteral("Time ( hh.mm.ss )"));
+    QCOMPARE(f.find<QLabel>("lblDate")->toolTip(), QStringLiteral("Date (dd.mm.yyyy)"));
+
+    auto* face = f.find<ClockFace>("Shape1");
+    QVERIFY(face->width() >= 130);
+    QVERIFY(face->isVisible());
+    const QPointF centre(face->x() + face->width() / 2.0, face->y() + face->width() / 2.0);
+    struct Expected {
+        const char* name;
+        QPointF end;
+        int width;
+        quint32 colour;
+    };
+    // At 3:00:15 the seconds and hour hands point right, the minutes hand up.
+    const Expected hands[] = {{"lineSeconds2", centre + QPointF(60, 0), 2, 255},
+                              {"LineMinutes1", centre + QPointF(0, -52), 3, 65280},
+                              {"LineHours1", centre + QPointF(36, 0), 3, 65280}};
+    for (const Expected& e : hands) {
+        auto* hand = f.find<ClockHandLine>(e.name);
+        QVERIFY2(hand->isVisible(), e.name);
+        QCOMPARE(hand->start(), centre);
+        QCOMPARE(hand->end(), e.end);
+        QCOMPARE(hand->lineWidth(), e.width);
+        QCOMPARE(hand->colour(), rgb(e.colour));
+        // The hand lies inside the face.
+        QVERIFY(QRectF(face->geometry()).contains(hand->end()));
+    }
+
+    // The next tick shows the time that has come.
+    f.clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
+    QTRY_COMPARE_WITH_TIMEOUT(f.text("lblTempo"), QStringLiteral("23:59:59"), 2500);
+    QCOMPARE(f.text("lblDate"), QStringLiteral("31.12.2026"));
+    // Minute 59 is 354 degrees: -81.5 and -775.7 twips, rounded, at 15 twips to the pixel.
+    QCOMPARE(f.find<ClockHandLine>("LineMinutes1")->end(), centre + QPointF(-82, -776) / 15.0);
+}
+
+void TestLook::indicatorsGoIdle() {
+    Fixture f;
+    f.make();
+    f.click("lblOpen1");
+    f.link.receive("ABC");
+    QCOMPARE(f.picture("imgRX"), 1);
+    f.link.setPendingOutput(3);
+    f.link.raiseEvent(1);
+    QCOMPARE(f.picture("imgTX"), 1);
+    // Nothing left to read: the receive lamp goes idle on the next tick; the send
+    // lamp stays on while output is waiting.
+    QTRY_COMPARE_WITH_TIMEOUT(f.picture("imgRX"), 2, 2500);
+    QCOMPARE(f.picture("imgTX"), 1);
+    f.link.setPendingOutput(0);
+    QTRY_COMPARE_WITH_TIMEOUT(f.picture("imgTX"), 2, 2500);
+}
+
+void TestLook::controlsAreButtonsWithTips() {
+    Fixture f;
+    f.make();
+    const char* const names[] = {"lbGnBk",      "lblBlWt",  "lblRdBl", "lblYlBl",    "lblBkWt",
+                                 "lblStandard", "lblSteam", "lblFont", "lblSoundOn", "lblSoundOff",
+                                 "Command1",    "Command2", "Command3"};
+    for (const char* name : names) {
+        QPushButton* b = f.button(name);
+        QVERIFY2(b, name);
+        QVERIFY2(b->isVisible(), name);
+        QVERIFY2(!b->text().isEmpty(), name);
+        QVERIFY2(!b->toolTip().isEmpty(), name);
+        QCOMPARE(b->accessibleDescription(), b->toolTip());
+    }
+    QCOMPARE(f.button("lblStandard")->text(), QStringLiteral("Standard"));
+    QCOMPARE(f.button("lblStandard")->toolTip(), QStringLiteral("Set Skin to Standard"));
+    QCOMPARE(f.button("lblSteam")->text(), QStringLiteral("Steampunk"));
+    QCOMPARE(f.button("lblSteam")->toolTip(), QStringLiteral("Set Skin to Steampunk"));
+    QCOMPARE(f.button("lblFont")->toolTip(), QStringLiteral("Set font for the telex window"));
+    QCOMPARE(f.button("lblSoundOn")->toolTip(), QStringLiteral("Enable Soundeffects"));
+    QCOMPARE(f.button("lblSoundOff")->toolTip(), QStringLiteral("Mute Soundeffects"));
+}
+
+QTEST_MAIN(TestLook)
+#include "tst_look.moc"
