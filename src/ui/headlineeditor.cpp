@@ -1,5 +1,6 @@
 #include "headlineeditor.h"
 
+#include "commandbutton.h"
 #include "featurecontext.h"
 #include "overlayplacement.h"
 #include "terminalservices.h"
@@ -28,13 +29,7 @@ namespace {
 const QRect kPlace(45, 60, 13365, 5145);
 
 QPushButton* button(const QString& name, const QString& caption, const QString& tip) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    b->setAccessibleDescription(tip);
-    b->setCursor(Qt::PointingHandCursor);
-    b->setFocusPolicy(Qt::TabFocus);
-    return b;
+    return makeCommandButton(name, caption, tip);
 }
 
 // The boxes and the preview show what a teleprinter prints: a fixed pitch.

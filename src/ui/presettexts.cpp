@@ -1,5 +1,6 @@
 #include "presettexts.h"
 
+#include "commandbutton.h"
 #include "featurecontext.h"
 #include "phrasebutton.h"
 #include "terminalservices.h"
@@ -21,13 +22,7 @@ namespace vornal {
 namespace {
 
 QPushButton* button(const QString& name, const QString& caption, const QString& tip) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    b->setAccessibleDescription(tip);
-    b->setCursor(Qt::PointingHandCursor);
-    b->setFocusPolicy(Qt::TabFocus);
-    return b;
+    return makeCommandButton(name, caption, tip);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "terminalwindow.h"
 
 #include "cancelsendwindow.h"
+#include "commandbutton.h"
 #include "featurecontext.h"
 #include "indicator.h"
 #include "linebar.h"
@@ -45,17 +46,8 @@ QLabel* makeLabel(const QString& name, const QString& caption, const QString& ti
     return label;
 }
 
-// A button of the main window. It takes the keyboard when reached with Tab, but a
-// click leaves the focus where it was (normally the terminal), so that what the
-// operator types next, a number after "Call" say, goes to the line.
 QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAccessibleDescription(tip);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
+    return makeCommandButton(name, caption, tip);
 }
 
 QPushButton* addButton(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
