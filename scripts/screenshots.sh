@@ -18,7 +18,7 @@ for arg in "$@"; do
   esac
 done
 out=${out:-$build/screenshots}
-if [ ! -x "$build/bin/vornal-terminal" ] || [ ! -x "$build/bin/vornal-boxsim" ]; then
+if [ ! -x "$build/bin/vornal-terminal-scripted" ] || [ ! -x "$build/bin/vornal-boxsim" ]; then
   "$here/scripts/build.sh"
 fi
 mkdir -p "$out"
@@ -65,7 +65,7 @@ shot() { # skin scheme size
   DISPLAY=$display VORNAL_HOME=$work XDG_CONFIG_HOME=$work/config VORNAL_WINDOW_SIZE=$size \
     VORNAL_SCREENSHOT="$out/$skin-$scheme-$size.png" VORNAL_SCREENSHOT_QUIT=1 \
     VORNAL_START_CLICKS="$skinButton,$scheme,lblOpen1,lblSoundOn" \
-    timeout 10 "$build/bin/vornal-terminal" >/dev/null 2>&1 || true
+    timeout 10 "$build/bin/vornal-terminal-scripted" >/dev/null 2>&1 || true
   kill "$sim" 2>/dev/null || true
   wait "$sim" 2>/dev/null || true
   [ -f "$out/$skin-$scheme-$size.png" ] && echo "$out/$skin-$scheme-$size.png"

@@ -1,85 +1,8 @@
-#include "core/clock.h"
-#include "core/portmap.h"
-#include "core/programfolder.h"
-#include "core/qserialportlink.h"
-#include "core/reportingsettingsstore.h"
-#include "core/settingsstore.h"
-#include "ui/features.h"
-#include "ui/qtdesktoplauncher.h"
-#include "ui/qtsoundplayer.h"
-#include "ui/qtuserdialogs.h"
-#include "ui/terminalwindow.h"
-#include "ui/windowrunner.h"
+#include "terminalapp.h"
 
 #include <QApplication>
-#include <QPixmap>
-#include <QPushButton>
-#include <QStringList>
-#include <QTimer>
-#include <cstdio>
-
-using namespace vornal;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(IniSettingsStore::kApplication));
-    QApplication::setOrganizationName(QString::fromLatin1(IniSettingsStore::kOrganization));
-
-    QtUserDialogs dialogs;
-    IniSettingsStore store;
-    // A settings write that fails is told to the operator once; the program goes on.
-    ReportingSettingsStore settings(store, dialogs);
-    QSerialPortLink link(PortMap(settings, &PortMap::systemDevices));
-    SystemClock clock;
-    QtSoundPlayer sound;
-    ExecRunner runner;
-    QtDesktopLauncher desktop;
-    const ProgramFolder folder = ProgramFolder::fromEnvironment(QApplication::applicationDirPath());
-
-    TerminalWindow window({link, dialogs, settings, folder, clock, sound, runner, desktop});
-    dialogs.setParent(&window);
-    attachFeatures(window.features());
-    window.load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
-    // For screenshots: the window at a given size ("1280x800").
-    const QStringList size = qEnvironmentVariable("VORNAL_WINDOW_SIZE").split(QLatin1Char('x'));
-    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0) {
-        window.resize(size[0].toInt(), size[1].toInt());
-        window.move(0, 0);
-    }
-    window.show();
-
-    // For the start-up benchmark and smoke tests: say when the window is on screen.
-    if (qEnvironmentVariableIsSet("VORNAL_REPORT_SHOWN")) {
-        QTimer::singleShot(0, &window, [] {
-            std::printf("vornal-terminal: window shown\n");
-            std::fflush(stdout);
-            if (qEnvironmentVariable("VORNAL_REPORT_SHOWN") == QLatin1String("quit"))
-                QApplication::exit(0);
-        });
-    }
-    // Buttons to press once the window runs (the port, a skin, a scheme), by name:
-    // for the screenshot script and the idle benchmark.
-    const QStringList clicks =
-        qEnvironmentVariable("VORNAL_START_CLICKS").split(QLatin1Char(','), Qt::SkipEmptyParts);
-    if (!clicks.isEmpty()) {
-        QTimer::singleShot(0, &window, [&window, clicks] {
-            for (const QString& name : clicks) {
-                if (auto* button = window.findChild<QPushButton*>(name))
-                    button->click();
-            }
-        });
-    }
-    // The demo writes a picture of the window, for machines without a screen to look at.
-    const QString screenshot = qEnvironmentVariable("VORNAL_SCREENSHOT");
-    if (!screenshot.isEmpty()) {
-        QTimer::singleShot(1500, &window, [&window, screenshot] {
-            if (window.grab().save(screenshot))
-                std::printf("vornal-terminal: screenshot written to %s\n", qPrintable(screenshot));
-            std::fflush(stdout);
-            // The screenshot script takes one picture per run.
-            if (qEnvironmentVariableIsSet("VORNAL_SCREENSHOT_QUIT"))
-                window.close();
-        });
-    }
-    return QApplication::exec();
+    return vornal::runTerminal();
 }
