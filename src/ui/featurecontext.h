@@ -56,10 +56,13 @@ public:
     void setPastePreview(bool preview);
     void setHeadlineSelect(int set);
 
-    // A panel in the calls column, shown by its feature; reveal scrolls it into view.
+    // A panel in the panel place between the terminal and the side column, shown by its
+    // feature: the terminal makes room for it and no button moves. Reveal scrolls it
+    // into view.
     void addPanel(QWidget* panel);
     void revealPanel(QWidget* panel);
-    // A panel under the terminal text, as wide as it, shown by its feature.
+    // A panel under the terminal text, as wide as it, shown by its feature; one added
+    // later sits nearer the text, so showing it leaves the earlier ones in place.
     void addTerminalPanel(QWidget* panel);
     QPushButton* addCallButton(const QString& name, const QString& caption, const QString& tip);
     QPushButton* addProgramButton(const QString& name, const QString& caption, const QString& tip);

@@ -40,6 +40,7 @@ FrmCirculair::FrmCirculair(ProgramFolder folder, UserDialogs& dialogs, QWidget* 
     m_lstRSend->setObjectName(QStringLiteral("lstRSend"));
     m_lstRSend->setToolTip(QStringLiteral("Receivers List for Rundsenden Service"));
     m_lstRSend->setAccessibleDescription(m_lstRSend->toolTip());
+    m_lstRSend->setAccessibleName(QStringLiteral("Receivers"));
     m_lstRSend->setFixedWidth(Theme::twipsToPixels(1800, this));
     besideList()->addWidget(m_lstRSend);
     loadList();

@@ -96,6 +96,7 @@ FrmHeader::FrmHeader(ProgramFolder folder, QString titleSuffix, UserDialogs& dia
     m_lvwHeader->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_lvwHeader->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lvwHeader->setModel(&m_list);
+    m_lvwHeader->setAccessibleName(QStringLiteral("Phonebook"));
     m_lvwHeader->header()->setSectionsClickable(true);
     m_lvwHeader->header()->setStretchLastSection(false);
     for (int c = 0; c < PhonebookListModel::kColumnCount; ++c) {

@@ -47,6 +47,7 @@ FrmUpdate::FrmUpdate(PhonebookUpdate& update, QWidget* parent) : QDialog(parent)
     m_lvwStat->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lvwStat->setSortingEnabled(false);
     m_lvwStat->setModel(&m_update.list());
+    m_lvwStat->setAccessibleName(QStringLiteral("Phonebook"));
     m_lvwStat->header()->setSectionsClickable(true);
     m_lvwStat->header()->setStretchLastSection(false);
     for (int c = 0; c < PhonebookListModel::kColumnCount; ++c)
@@ -59,11 +60,15 @@ FrmUpdate::FrmUpdate(PhonebookUpdate& update, QWidget* parent) : QDialog(parent)
     place(favLabel, 12000, 165, 1275, 400);
     m_lstFav = new QListWidget;
     m_lstFav->setObjectName(QStringLiteral("lstFav"));
+    m_lstFav->setAccessibleName(favLabel->text());
+    favLabel->setBuddy(m_lstFav);
     place(m_lstFav, 12000, 615, 1275, 6495);
     auto* rsendLabel = makeLabel(QStringLiteral("Rundsenden"));
     place(rsendLabel, 13410, 165, 1275, 400);
     m_lstRSend = new QListWidget;
     m_lstRSend->setObjectName(QStringLiteral("lstRSend"));
+    m_lstRSend->setAccessibleName(rsendLabel->text());
+    rsendLabel->setBuddy(m_lstRSend);
     place(m_lstRSend, 13410, 615, 1275, 6495);
 
     auto* numberLabel = makeLabel(QStringLiteral("Number"));
@@ -72,6 +77,7 @@ FrmUpdate::FrmUpdate(PhonebookUpdate& update, QWidget* parent) : QDialog(parent)
     m_text1 = new QLineEdit;
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setReadOnly(true);
+    numberLabel->setBuddy(m_text1);
     place(m_text1, 1080, 315, 1830, 285);
     auto* nameLabel = makeLabel(QStringLiteral("Name"));
     nameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -79,6 +85,7 @@ FrmUpdate::FrmUpdate(PhonebookUpdate& update, QWidget* parent) : QDialog(parent)
     m_text2 = new QLineEdit;
     m_text2->setObjectName(QStringLiteral("Text2"));
     m_text2->setReadOnly(true);
+    nameLabel->setBuddy(m_text2);
     place(m_text2, 3945, 300, 7560, 300);
 
     m_lblExit = makeButton("lblExit", QStringLiteral("EXIT"), QStringLiteral("Close the update window"));

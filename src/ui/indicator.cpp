@@ -2,6 +2,7 @@
 
 #include "theme.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPixmap>
 
@@ -11,6 +12,7 @@ Indicator::Indicator(const QString& objectName, const QString& tip, const Theme&
     : QLabel(parent), m_theme(theme) {
     setObjectName(objectName);
     setToolTip(tip);
+    setAccessibleName(tip);
     setFixedSize(18, 18);
     setPicture(2);
 }
@@ -34,7 +36,20 @@ void Indicator::setPicture(int picture) {
     p.drawEllipse(QRectF(2, 2, 14, 14));
     p.end();
     setPixmap(pixmap);
-    setAccessibleDescription(picture == 1 ? QStringLiteral("active") : QStringLiteral("idle"));
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent state(this, changed);
+        QAccessible::updateAccessibility(&state);
+        QAccessibleValueChangeEvent value(this, isOn() ? 1 : 0);
+        QAccessible::updateAccessibility(&value);
+    }
+}
+
+QString Indicator::stateText() const {
+    return m_picture == 1   ? QStringLiteral("active")
+           : m_picture == 8 ? QStringLiteral("changed")
+                            : QStringLiteral("idle");
 }
 
 } // namespace vornal

@@ -8,13 +8,17 @@ class Theme;
 
 // A small round lamp: the pictures of the port and line indicators (1 active,
 // 2 idle, 8 the port changed while open), in the theme's lamp colours. The picture is
-// also its "picture" property.
+// also its "picture" property. Its tip is also its accessible name; assistive
+// technology reads the state as the lamp's value.
 class Indicator : public QLabel {
     Q_OBJECT
 public:
     Indicator(const QString& objectName, const QString& tip, const Theme& theme, QWidget* parent = nullptr);
     void setPicture(int picture);
     int picture() const { return m_picture; }
+    bool isOn() const { return m_picture == 1; }
+    // "active", "idle" or "changed".
+    QString stateText() const;
 
 private:
     const Theme& m_theme;

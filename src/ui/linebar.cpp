@@ -2,19 +2,26 @@
 
 #include "theme.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace vornal {
 
 LineBar::LineBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Line1"));
+    setAccessibleName(QStringLiteral("Line length"));
     setMinimumHeight(8);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 void LineBar::setLengthTwips(int twips) {
+    const int before = characters();
     m_twips = std::max(0, twips);
     update();
+    if (characters() != before && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, characters());
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void LineBar::setColour(quint32 colour) {
@@ -33,7 +40,7 @@ void LineBar::paintEvent(QPaintEvent*) {
     p.setBrush(QColor(0xe3, 0xe7, 0xec));
     p.drawRoundedRect(rect(), 3, 3);
     // 69 characters fill the bar, so the warning colours line up with its end.
-    const qreal full = 69.0 * kTwipsPerCharacter;
+    const qreal full = qreal(kFullLine) * kTwipsPerCharacter;
     const qreal w = std::min<qreal>(width(), width() * m_twips / full);
     if (w > 0) {
         p.setBrush(Theme::fromColourValue(m_colour));

@@ -10,10 +10,14 @@ class LineBar : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kTwipsPerCharacter = 170;
+    // The characters that fill the bar.
+    static constexpr int kFullLine = 69;
 
     explicit LineBar(QWidget* parent = nullptr);
     // Length from the start point to the end point, in twips.
     int lengthTwips() const { return m_twips; }
+    // The characters of the line the length stands for (also its accessible value).
+    int characters() const { return m_twips / kTwipsPerCharacter; }
     void setLengthTwips(int twips);
     quint32 colour() const { return m_colour; }
     void setColour(quint32 colour);

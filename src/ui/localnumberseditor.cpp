@@ -65,7 +65,9 @@ LocalNumbersEditor::LocalNumbersEditor(QWidget* parent) : QFrame(parent) {
     auto* exit = new QPushButton(QStringLiteral("Exit Local Numbers Editor"));
     exit->setObjectName(QStringLiteral("lblExitLocalNumbers"));
     exit->setToolTip(QStringLiteral("Close Local teleprinters editor"));
+    exit->setAccessibleDescription(exit->toolTip());
     exit->setCursor(Qt::PointingHandCursor);
+    exit->setFocusPolicy(Qt::TabFocus);
     connect(exit, &QPushButton::clicked, this, &LocalNumbersEditor::exitClicked);
     column->addWidget(exit);
     hide();

@@ -1,5 +1,6 @@
 #include "overlayplacement.h"
 
+#include "accessibility.h"
 #include "theme.h"
 
 #include <QEvent>
@@ -11,6 +12,8 @@ namespace vornal {
 
 OverlayPlacement::OverlayPlacement(QWidget* panel, const QRect& twips)
     : QObject(panel), m_panel(panel), m_twips(twips) {
+    // A panel of the main window, not a window of its own.
+    markAsGroup(m_panel);
     m_panel->hide();
     if (QWidget* window = m_panel->parentWidget())
         window->installEventFilter(this);

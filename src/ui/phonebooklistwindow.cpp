@@ -59,6 +59,7 @@ PhonebookListWindow::PhonebookListWindow(const Texts& texts, MarkedPhonebookList
     m_lvwStat->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lvwStat->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lvwStat->setModel(&m_list.list());
+    m_lvwStat->setAccessibleName(QStringLiteral("Phonebook"));
     m_lvwStat->header()->setSectionsClickable(true);
     m_lvwStat->header()->setStretchLastSection(false);
     for (int c = 0; c < PhonebookListModel::kColumnCount; ++c)

@@ -1,11 +1,13 @@
 #include "terminalwindow.h"
 
+#include "accessibility.h"
 #include "cancelsendwindow.h"
 #include "commandbutton.h"
 #include "featurecontext.h"
 #include "indicator.h"
 #include "linebar.h"
 #include "propertiesdialog.h"
+#include "taborder.h"
 #include "terminaltextview.h"
 #include "windowrunner.h"
 
@@ -18,6 +20,7 @@
 #include "core/textcodec.h"
 #include "core/unload.h"
 #include "core/userdialogs.h"
+#include "core/windowplacement.h"
 #include "transmit/delay.h"
 
 #include <QApplication>
@@ -32,6 +35,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace vornal {
@@ -113,6 +117,7 @@ const SendButton kSendButtons[] = {
 TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)) {
     setObjectName(QStringLiteral("frmTerminal"));
+    installAccessibility();
     m_port = std::make_unique<PortController>(m_services.link, m_services.clock, m_services.dialogs);
     m_display = std::make_unique<TerminalDisplay>(m_buffer, m_state);
     m_events = std::make_unique<PortEvents>(m_services.link, *m_display);
@@ -130,7 +135,8 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     auto* root = new QVBoxLayout(central);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
-    root->addWidget(buildHeader());
+    m_header = buildHeader();
+    root->addWidget(m_header);
 
     auto* body = new QHBoxLayout;
     body->setContentsMargins(10, 4, 10, 8);
@@ -138,15 +144,18 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
 
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
-    left->addWidget(buildPortGroup());
-    left->addWidget(buildCommandGroup());
+    m_portGroup = buildPortGroup();
+    m_commandGroup = buildCommandGroup();
+    left->addWidget(m_portGroup);
+    left->addWidget(m_commandGroup);
     left->addStretch(1);
     auto* leftHost = new QWidget;
     leftHost->setLayout(left);
     leftHost->setFixedWidth(252);
     body->addWidget(leftHost);
 
-    body->addWidget(buildTerminalArea(), 1);
+    m_terminalArea = buildTerminalArea();
+    body->addWidget(m_terminalArea, 1);
     body->addWidget(buildSidePanels());
     root->addLayout(body, 1);
 
@@ -168,7 +177,9 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
 
     setCentralWidget(central);
     resize(1180, 740);
-    setMinimumSize(1000, 660);
+    // Small enough for a 1024x700 screen with a panel and the window's frame; the
+    // side column scrolls when it needs more height.
+    setMinimumSize(960, 600);
     m_theme.apply(this);
 
     m_view = std::make_unique<TerminalTextView>(m_buffer, *m_txtTerm);
@@ -303,11 +314,18 @@ QWidget* TerminalWindow::buildTerminalArea() {
     m_txtTerm->setObjectName(QStringLiteral("txtTerm"));
     m_txtTerm->setAccessibleName(QStringLiteral("Terminal"));
     m_txtTerm->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_txtTerm->setTabChangesFocus(true);
     // The text with what a skin puts beside it.
     m_terminalRow = new QHBoxLayout;
     m_terminalRow->setSpacing(0);
     m_terminalRow->addWidget(m_txtTerm, 1);
-    column->addLayout(m_terminalRow, 1);
+    // The side panels open beside the text: the text makes room for them, and no
+    // button moves.
+    auto* textAndPanels = new QHBoxLayout;
+    textAndPanels->setSpacing(6);
+    textAndPanels->addLayout(m_terminalRow, 1);
+    textAndPanels->addWidget(buildPanelPlace());
+    column->addLayout(textAndPanels, 1);
     // The panels that features show under the text.
     m_terminalPanels = new QVBoxLayout;
     m_terminalPanels->setSpacing(4);
@@ -340,6 +358,8 @@ QWidget* TerminalWindow::buildSendGroup() {
     // green on.
     m_lblKlKl->setProperty("colourValue", 16777215u);
     Theme::setState(m_lblKlKl, "autoAnswer", false);
+    // Checked while the automatic answer is on, which is what assistive technology says.
+    m_lblKlKl->setCheckable(true);
     connect(m_lblKlKl, &QPushButton::clicked, this, &TerminalWindow::toggleKlkl);
     QPushButton* edit = addButton(grid, 3, 1, QStringLiteral("lblEditKLKL"), QStringLiteral("Edit KLKL"),
                                   QStringLiteral("Invokes the KLKL Editor"));
@@ -351,8 +371,10 @@ QWidget* TerminalWindow::buildSidePanels() {
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
     right->setContentsMargins(0, 0, 4, 0);
-    right->addWidget(buildSendGroup());
+    m_sendGroup = buildSendGroup();
+    right->addWidget(m_sendGroup);
     auto* calls = new QGroupBox(QStringLiteral("Calls"));
+    m_callsGroup = calls;
     calls->setObjectName(QStringLiteral("groupCalls"));
     m_panelArea = new QVBoxLayout(calls);
     auto* broadcast = new QGridLayout;
@@ -368,9 +390,6 @@ QWidget* TerminalWindow::buildSidePanels() {
     m_callButtons->setSpacing(4);
     m_panelArea->addLayout(m_callButtons);
     right->addWidget(calls);
-    m_panels = new QVBoxLayout;
-    m_panels->setSpacing(4);
-    right->addLayout(m_panels);
     right->addStretch(1);
     auto* rightHost = new QWidget;
     rightHost->setLayout(right);
@@ -389,11 +408,29 @@ QWidget* TerminalWindow::buildSidePanels() {
     sideColumn->setContentsMargins(0, 0, 0, 0);
     sideColumn->setSpacing(4);
     sideColumn->addWidget(m_sidePanels, 1);
-    auto* program = buildProgramGroup();
-    program->setContentsMargins(0, 0, 4, 0);
-    sideColumn->addWidget(program);
+    m_programGroup = buildProgramGroup();
+    m_programGroup->setContentsMargins(0, 0, 4, 0);
+    sideColumn->addWidget(m_programGroup);
     side->setFixedWidth(262);
     return side;
+}
+
+QWidget* TerminalWindow::buildPanelPlace() {
+    auto* host = new QWidget;
+    m_panels = new QVBoxLayout(host);
+    m_panels->setContentsMargins(0, 0, 4, 0);
+    m_panels->setSpacing(4);
+    m_panels->addStretch(1);
+    m_panelPlace = new QScrollArea;
+    m_panelPlace->setObjectName(QStringLiteral("panelPlace"));
+    m_panelPlace->setWidget(host);
+    m_panelPlace->setWidgetResizable(true);
+    m_panelPlace->setFrameShape(QFrame::NoFrame);
+    m_panelPlace->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_panelPlace->setFocusPolicy(Qt::NoFocus);
+    m_panelPlace->setFixedWidth(240);
+    m_panelPlace->hide();
+    return m_panelPlace;
 }
 
 QWidget* TerminalWindow::buildProgramGroup() {
@@ -429,10 +466,7 @@ void TerminalWindow::load(const QString& commandLine) {
 
     m_lblVersion->setText(operatorName() + QString::fromLatin1(kVersionTail));
     m_label15->setText(QString::fromLatin1(kReleaseLine));
-    if (const QScreen* screen = this->screen()) {
-        const QRect s = screen->availableGeometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
-    }
+    placeOnScreen();
     setWindowTitle(Startup::windowTitle(m_state.config.TitleSuffix));
 
     const Startup::FontSetting font = Startup::storedFont(m_services.settings);
@@ -470,28 +504,71 @@ QString TerminalWindow::status() const {
 }
 
 void TerminalWindow::addPanel(QWidget* panel) {
-    m_panels->addWidget(panel);
+    // Above the stretch that keeps the panels at the top of their place.
+    m_panels->insertWidget(m_panels->count() - 1, panel);
+    markAsGroup(panel);
+    panel->installEventFilter(this);
+    updatePanelPlace();
+    scheduleTabOrder();
 }
 
 void TerminalWindow::addTerminalPanel(QWidget* panel) {
-    m_terminalPanels->addWidget(panel);
+    // Right under the text: a panel shown later takes its room from the text and
+    // leaves the panels under it (the phrases) where they are.
+    m_terminalPanels->insertWidget(0, panel);
+    markAsGroup(panel);
+    scheduleTabOrder();
 }
 
 void TerminalWindow::revealPanel(QWidget* panel) {
-    // Once the column has laid the panel out, scroll it into view.
+    // Once the place has laid the panel out, scroll its top into view.
     QTimer::singleShot(0, panel, [this, panel] {
         if (panel->isVisible())
-            m_sidePanels->ensureWidgetVisible(panel, 0, 0);
+            m_panelPlace->verticalScrollBar()->setValue(panel->y());
     });
 }
 
+void TerminalWindow::updatePanelPlace() {
+    bool shown = false;
+    for (int i = 0; i < m_panels->count(); ++i) {
+        const QWidget* panel = m_panels->itemAt(i)->widget();
+        shown = shown || (panel && panel->isVisibleTo(m_panelPlace->widget()));
+    }
+    m_panelPlace->setVisible(shown);
+}
+
 QPushButton* TerminalWindow::addCallButton(const QString& name, const QString& caption, const QString& tip) {
+    scheduleTabOrder();
     return appendToGrid(m_callButtons, makeButton(name, caption, tip));
 }
 
 QPushButton* TerminalWindow::addProgramButton(const QString& name, const QString& caption,
                                               const QString& tip) {
+    scheduleTabOrder();
     return appendToGrid(m_programButtons, makeButton(name, caption, tip));
+}
+
+void TerminalWindow::scheduleTabOrder() {
+    if (m_tabOrderPending)
+        return;
+    m_tabOrderPending = true;
+    QTimer::singleShot(0, this, &TerminalWindow::updateTabOrder);
+}
+
+void TerminalWindow::updateTabOrder() {
+    m_tabOrderPending = false;
+    // Reading order; the panel place last, then what lies over the window.
+    TabOrder::apply(TabOrder::readingOrder({m_header, m_portGroup, m_commandGroup, m_terminalArea,
+                                            m_sendGroup, m_callsGroup, m_programGroup, m_panelPlace, this}));
+}
+
+void TerminalWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    updateTabOrder();
+    if (!m_keptOnScreen && !event->spontaneous()) {
+        m_keptOnScreen = true;
+        keepOnScreen();
+    }
 }
 
 QPushButton* TerminalWindow::sendControl(SendControl control) const {
@@ -600,6 +677,7 @@ void TerminalWindow::answerKlkl() {
 void TerminalWindow::toggleKlkl() {
     m_state.klklAutoAnswer = !m_state.klklAutoAnswer;
     m_lblKlKl->setProperty("colourValue", m_state.klklAutoAnswer ? 65280u : 16777215u);
+    m_lblKlKl->setChecked(m_state.klklAutoAnswer);
     Theme::setState(m_lblKlKl, "autoAnswer", m_state.klklAutoAnswer);
 }
 
@@ -609,6 +687,11 @@ void TerminalWindow::editKlkl() {
 }
 
 bool TerminalWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_txtTerm &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+        updatePanelPlace();
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (watched != m_txtTerm || event->type() != QEvent::KeyPress || !m_services.link.isOpen())
         return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
@@ -625,8 +708,9 @@ bool TerminalWindow::eventFilter(QObject* watched, QEvent* event) {
         k = 8;
         break;
     case Qt::Key_Tab:
-        k = 9;
-        break;
+    case Qt::Key_Backtab:
+        // Tab moves on to the next control, as everywhere; byte 9 is "I Am".
+        return false;
     case Qt::Key_Escape:
         k = 27;
         break;
@@ -673,7 +757,49 @@ bool TerminalWindow::unload() {
     const bool done =
         drainAndClose(m_services.link, m_services.clock, m_services.dialogs, [] { Delay(0.05); });
     m_unloading = false;
+    if (done)
+        storePlacement();
     return done;
+}
+
+void TerminalWindow::placeOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    QList<QRect> areas;
+    for (const QScreen* s : QGuiApplication::screens())
+        areas.append(s->availableGeometry());
+    // The frame is not known before the window is shown; this is a usual one.
+    const QMargins frame(4, 30, 4, 4);
+    if (const auto kept = WindowPlacement::load(m_services.settings);
+        kept && WindowPlacement::fits(kept->geometry, frame, areas)) {
+        setGeometry(kept->geometry);
+        if (kept->maximized)
+            setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    m_centred = true;
+    setGeometry(WindowPlacement::centred(size(), minimumSize(), screen->availableGeometry(), frame));
+}
+
+void TerminalWindow::keepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen || isMaximized() || isFullScreen())
+        return;
+    const QRect g = geometry();
+    const QRect f = frameGeometry();
+    const QMargins frame(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
+                         f.bottom() - g.bottom());
+    // Centred again with the real frame, or kept where it was as far as it fits.
+    const QRect inside =
+        m_centred ? WindowPlacement::centred(g.size(), minimumSize(), screen->availableGeometry(), frame)
+                  : WindowPlacement::keptInside(g, minimumSize(), screen->availableGeometry(), frame);
+    if (inside != g)
+        setGeometry(inside);
+}
+
+void TerminalWindow::storePlacement() {
+    WindowPlacement::save(m_services.settings, {normalGeometry(), isMaximized()});
 }
 
 void TerminalWindow::closeEvent(QCloseEvent* event) {

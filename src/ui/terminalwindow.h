@@ -97,6 +97,7 @@ private:
     QWidget* buildSendGroup();
     QWidget* buildProgramGroup();
     QWidget* buildSidePanels();
+    QWidget* buildPanelPlace();
     void applyPortView();
     void focusTerminal();
     void settleIndicators();
@@ -111,9 +112,21 @@ private:
     void exitProgram();
     QString operatorName() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The keyboard's order through the window, from its layouts; again whenever a
+    // control or panel is added and when the window is shown.
+    void updateTabOrder();
+    void scheduleTabOrder();
+    // The panel place shows while one of its panels does.
+    void updatePanelPlace();
+    // The first placement (or the one kept from the last run), and keeping the framed
+    // window on its screen once the window manager's frame is known.
+    void placeOnScreen();
+    void keepOnScreen();
+    void storePlacement();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     TerminalServices m_services;
@@ -135,6 +148,9 @@ private:
     QString m_pendingCounter;
     Startup::Look m_look = Startup::Look::Unchanged;
     bool m_unloading = false;
+    bool m_tabOrderPending = false;
+    bool m_keptOnScreen = false;
+    bool m_centred = false; // placed in the middle of the screen, not where it was kept
 
     QPlainTextEdit* m_txtTerm = nullptr;
     QLabel* m_lblAction = nullptr;
@@ -161,6 +177,15 @@ private:
     QHash<TextSender::SendCommand, QPushButton*> m_sendButtons;
     QList<QPushButton*> m_portDependent; // enabled while the port is open and nothing is sent
     QScrollArea* m_sidePanels = nullptr;
+    QScrollArea* m_panelPlace = nullptr;
+    // The regions in the keyboard's reading order.
+    QWidget* m_header = nullptr;
+    QWidget* m_portGroup = nullptr;
+    QWidget* m_commandGroup = nullptr;
+    QWidget* m_terminalArea = nullptr;
+    QWidget* m_sendGroup = nullptr;
+    QWidget* m_callsGroup = nullptr;
+    QWidget* m_programGroup = nullptr;
     QVBoxLayout* m_panelArea = nullptr;
     QGridLayout* m_callButtons = nullptr;
     QGridLayout* m_programButtons = nullptr;

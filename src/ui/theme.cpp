@@ -2,6 +2,7 @@
 
 #include "compose/headlinesets.h"
 #include "core/colourscheme.h"
+#include "core/contrast.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -18,6 +19,26 @@ namespace {
 constexpr quint32 kGreen = 65280;
 constexpr quint32 kYellow = 65535;
 constexpr quint32 kRed = 255;
+
+// The faces of the buttons as the sheets below paint them (the Steampunk face is a
+// gradient between two).
+const QColor kButtonFace(0xf4, 0xf6, 0xf9);
+const QColor kOpenFace(0x2f, 0x6f, 0xbd);
+const QColor kSteamFaceTop(0xfb, 0xf3, 0xe2);
+const QColor kSteamFaceBottom(0xea, 0xd8, 0xb4);
+const QColor kSlotFocusFace(0xea, 0xf1, 0xfb);
+const QColor kSteamSlotFocusFace(0xf3, 0xe6, 0xcb);
+// The colours a focus ring may take, the first that stands out enough against the
+// button and its background: amber, then black, then white.
+const QList<quint32> kRingColours = {0xd35400, 0x000000, 0xffffff};
+constexpr double kRingContrast = 3.0;
+
+// `over` with the given opacity (0 to 255) painted on `under`.
+QColor blended(const QColor& under, const QColor& over, int alpha) {
+    const auto mix = [alpha](int a, int b) { return (a * (255 - alpha) + b * alpha + 127) / 255; };
+    return QColor(mix(under.red(), over.red()), mix(under.green(), over.green()),
+                  mix(under.blue(), over.blue()));
+}
 
 } // namespace
 
@@ -45,7 +66,7 @@ void Theme::setSkin(Skin skin) {
         setColour(Colour::Text, QColor(0x3b, 0x2a, 0x1a));
         setColour(Colour::MutedText, QColor(0x7a, 0x5c, 0x3a));
         setColour(Colour::Accent, QColor(0xb8, 0x73, 0x2e));
-        setColour(Colour::Danger, QColor(0x9c, 0x2f, 0x1f));
+        setColour(Colour::Danger, QColor(0xad, 0x3a, 0x24));
         setColour(Colour::KlklFace, QColor(0x3b, 0x2a, 0x1a));
         return;
     }
@@ -102,7 +123,8 @@ QString Theme::styleSheet() const {
 #frmTerminal { background: %1; }
 #header { background: %2; }
 #header QLabel, #header QPushButton { color: %3; }
-#lblVersion { font-weight: 600; font-size: 11pt; border: none; background: transparent; text-align: left; }
+#lblVersion { font-weight: 600; font-size: 11pt; border: 2px solid transparent; background: transparent;
+              text-align: left; }
 #lblVersion:hover { color: #ffffff; text-decoration: underline; }
 #Label15 { color: #9fb0c3; }
 QGroupBox { background: %4; border: 1px solid %5; border-radius: 6px; margin-top: 16px;
@@ -112,7 +134,6 @@ QPushButton { background: #f4f6f9; border: 1px solid #c9d1db; border-radius: 4px
               color: %6; font-weight: normal; min-height: 20px; }
 QPushButton:hover { background: #e4ebf3; border-color: #8fa6bf; }
 QPushButton:pressed { background: #d3dfec; }
-QPushButton:focus { border-color: %8; }
 QPushButton:disabled { color: #9aa3ad; background: #f7f8fa; border-color: #e1e5ea; }
 #lblOpen1 { background: #2f6fbd; color: white; border-color: #2a64ab; font-weight: 600; }
 #lblOpen1:hover { background: %8; }
@@ -131,8 +152,8 @@ QFrame[class="callPanel"] QLabel { border: none; background: transparent; }
 QLabel[class="panelHeading"] { font-weight: 600; color: #2b3a4b; padding: 2px 2px 4px 2px; }
 QLabel[class="panelSubheading"] { font-weight: 600; color: %7; padding: 6px 2px 2px 2px; }
 QLabel[class="panelHint"] { color: %7; padding: 4px 2px; font-size: 8pt; }
-QPushButton[class="callSlot"] { text-align: left; border: none; border-bottom: 1px solid #eef1f5;
-    border-radius: 0; background: transparent; padding: 1px 6px; min-height: 17px; color: %6; }
+QPushButton[class="callSlot"] { text-align: left; border: 1px solid transparent; border-bottom-color: #eef1f5;
+    border-radius: 0; background: transparent; padding: 1px 5px; min-height: 17px; color: %6; }
 QPushButton[class="callSlot"]:hover { background: #e4ebf3; }
 QPushButton[class="callSlot"]:pressed { background: #d3dfec; }
 QPushButton[class="callSlot"]:focus { background: #eaf1fb; }
@@ -195,7 +216,49 @@ QLineEdit:focus { border-color: %8; }
             QStringLiteral("#frmTerminal { border-image: url(\"%1\") 0 0 0 0 stretch stretch; }\n").arg(url);
     }
     sheet += skinSheet();
+    // Last, so that they win over every face above: the keyboard focus rings.
+    for (const FocusRing& f : focusRings())
+        sheet +=
+            QStringLiteral("%1:focus { border: 2px solid %2; %3 }\n").arg(f.selector, f.ring.name(), f.rest);
     return sheet;
+}
+
+QList<Theme::FocusRing> Theme::focusRings() const {
+    const bool steam = m_skin == Skin::Steampunk;
+    const QColor panel = colour(Colour::PanelBackground);
+    const QColor header = colour(Colour::HeaderBackground);
+    const QString plain = QStringLiteral("padding: 3px 3px;");
+    const QString onHeader = QStringLiteral("padding: 1px 7px;");
+    QList<FocusRing> rings = {
+        {QStringLiteral("QPushButton"),
+         steam ? QList<QColor>{kSteamFaceTop, kSteamFaceBottom, panel} : QList<QColor>{kButtonFace, panel},
+         {},
+         plain},
+        {QStringLiteral("#lblOpen1"), {steam ? colour(Colour::Accent) : kOpenFace, panel}, {}, plain},
+        {QStringLiteral("#lblExit"), {colour(Colour::Danger), panel}, {}, plain},
+        {QStringLiteral("#lblKlKl"), {colour(Colour::KlklFace), panel}, {}, plain},
+        {QStringLiteral("QPushButton[class=\"callSlot\"]"),
+         {panel, steam ? kSteamSlotFocusFace : kSlotFocusFace},
+         {},
+         QStringLiteral("padding: 0px 4px;")},
+        {QStringLiteral("#lblVersion"), {header}, {}, QString()},
+        {QStringLiteral("#header QPushButton[class=\"headerButton\"]"),
+         {header, blended(header, Qt::white, 20)},
+         {},
+         onHeader},
+    };
+    for (const ColourScheme& scheme : ColourScheme::all())
+        rings.append({QStringLiteral("#header QPushButton#%1").arg(QString::fromLatin1(scheme.control)),
+                      {fromColourValue(scheme.background), header},
+                      {},
+                      onHeader});
+    for (FocusRing& f : rings) {
+        QList<quint32> neighbours;
+        for (const QColor& n : f.neighbours)
+            neighbours.append(n.rgb() & 0xffffffu);
+        f.ring = QColor::fromRgb(Contrast::pick(kRingColours, neighbours, kRingContrast));
+    }
+    return rings;
 }
 
 // What the Steampunk skin dresses differently from the Standard sheet above.
@@ -221,7 +284,8 @@ QPushButton:disabled { color: #ab9b82; background: #f1e8d6; border-color: #dccdb
 #lblExit:hover { background: #b23a27; }
 #txtTerm { border: 2px solid %5; border-radius: 4px; }
 QLabel[class="panelHeading"] { color: %1; }
-QPushButton[class="callSlot"] { background: transparent; border: none; border-bottom: 1px solid #e6d7b8; }
+QPushButton[class="callSlot"] { background: transparent; border: 1px solid transparent;
+                                border-bottom-color: #e6d7b8; }
 QPushButton[class="callSlot"]:hover { background: #efe0c2; }
 QPushButton[class="callSlot"]:pressed { background: #e2cc9f; }
 QPushButton[class="callSlot"]:focus { background: #f3e6cb; }

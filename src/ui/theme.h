@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QVariant>
 
@@ -55,6 +56,17 @@ public:
     QString styleSheet() const;
     // Applies the sheet to the main window (and so to everything in it).
     void apply(QWidget* window) const;
+
+    // A kind of button, the colours its keyboard focus ring lies against (its faces and
+    // what it stands on), the ring's colour and the rest of its focused look (the
+    // padding that keeps the 2 pixel ring from changing the button's size).
+    struct FocusRing {
+        QString selector;
+        QList<QColor> neighbours;
+        QColor ring;
+        QString rest;
+    };
+    QList<FocusRing> focusRings() const;
 
     // Sets a state property that the sheet selects on, and lets the widget take the
     // matching look at once.
