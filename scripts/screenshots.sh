@@ -3,8 +3,9 @@
 # 1280x800 and at 1024x700, with the port open and a message from the far station on
 # the interface-box simulator. The files are named <skin>-<scheme>-<size>.png.
 #   scripts/screenshots.sh [folder]     (default: build/screenshots)
-#   --readme                            also copies the two 1280x800 pictures of the
-#                                       README into docs/screenshots/
+#   --readme                            also copies the README's pictures (both skins
+#                                       at 1280x800, the window at both sizes) into
+#                                       docs/screenshots/
 # Uses the build in build/ (VORNAL_BUILD_DIR); builds it when it is missing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -83,5 +84,7 @@ if [ "$readme" = 1 ]; then
   mkdir -p "$here/docs/screenshots"
   cp "$out/standard-lblBkWt-1280x800.png" "$here/docs/screenshots/standard-1280x800.png"
   cp "$out/steampunk-lbGnBk-1280x800.png" "$here/docs/screenshots/steampunk-1280x800.png"
+  cp "$out/standard-lblBkWt-1024x700.png" "$here/docs/screenshots/window-1024x700.png"
+  cp "$out/standard-lblBkWt-1280x800.png" "$here/docs/screenshots/window-1280x800.png"
   echo "copied the README's pictures into docs/screenshots/"
 fi
