@@ -16,14 +16,14 @@ const char* const kControlNames[32] = {
     "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB", "CAN", "EM", "SUB", "ESC", "FS", "GS", "RS", "US",
 };
 
-void appendShown(QString& line, QChar c) {
-    if (c.unicode() < 32 || c.unicode() == 127) {
-        line.append(QLatin1Char('<'));
-        line.append(QLatin1String(c.unicode() == 127 ? "DEL" : kControlNames[c.unicode()]));
-        line.append(QLatin1Char('>'));
-    } else {
-        line.append(c);
-    }
+bool isControl(QChar c) {
+    return c.unicode() < 32 || c.unicode() == 127;
+}
+
+void appendControl(QString& line, QChar c) {
+    line.append(QLatin1Char('<'));
+    line.append(QLatin1String(c.unicode() == 127 ? "DEL" : kControlNames[c.unicode()]));
+    line.append(QLatin1Char('>'));
 }
 
 } // namespace
@@ -85,7 +85,25 @@ void TrafficLog::take(Direction direction, QStringView text) {
     if (m_stopped || text.isEmpty())
         return;
     Line& l = line(direction);
-    for (QChar c : text) {
+    qsizetype i = 0;
+    while (i < text.size()) {
+        // A run of printing characters goes in at once.
+        qsizetype run = i;
+        while (run < text.size() && !isControl(text[run]))
+            ++run;
+        while (i < run) {
+            if (!l.open)
+                begin(l);
+            const qsizetype take = std::min(run - i, kLongestLine - l.text.size());
+            l.text.append(text.mid(i, take));
+            i += take;
+            l.afterCr = false;
+            if (l.text.size() >= kLongestLine)
+                end(direction);
+        }
+        if (i == text.size())
+            break;
+        const QChar c = text[i++];
         const bool lf = c == QLatin1Char('\n');
         if (lf && l.afterCr) {
             l.afterCr = false;
@@ -94,11 +112,10 @@ void TrafficLog::take(Direction direction, QStringView text) {
         l.afterCr = c == QLatin1Char('\r');
         if (!l.open)
             begin(l);
-        if (lf || l.afterCr) {
+        if (lf || l.afterCr)
             end(direction);
-            continue;
-        }
-        appendShown(l.text, c);
+        else
+            appendControl(l.text, c);
     }
     if (l.open) {
         l.lastCharacter.start();

@@ -30,7 +30,8 @@ class SettingsStore;
 // written when it ends (CR, LF, or CR LF: one line break), when a command is sent
 // (the open sent line first), and when it has had no new character for kQuietMs: a
 // crash then loses at most the line being gathered. What follows on a line written
-// unfinished starts a new line of the file. Control characters are written by name
+// unfinished, or beyond kLongestLine characters, starts a new line of the file. Control characters are
+// written by name
 // ("<BEL>"); a backspace that erases a shown character is not undone in the file.
 //
 // The file stays open and every line goes to the system as it is written. A write
@@ -42,6 +43,9 @@ class TrafficLog : public QObject {
 public:
     static constexpr int kQuietMs = 3000;
     static constexpr qint64 kSlowWriteMs = 1000;
+    // A line longer than this (text that never ends a line) is written and continued
+    // on the next line of the file.
+    static constexpr qsizetype kLongestLine = 1024;
 
     TrafficLog(ProgramFolder folder, const Clock& clock, QObject* parent = nullptr);
     ~TrafficLog() override;

@@ -87,6 +87,10 @@ void TestTrafficLog::lines_data() {
         << QStringList{QStringLiteral("r caf\u00e9 \u20ac\r\n")} << QByteArray("09:30:00 < caf\xe9 \x80\r\n");
     QTest::newRow("after the quiet time the rest of the line starts a new one")
         << steps({"r WAIT", "u", "r ING\r\n"}) << QByteArray("09:30:00 < WAIT\r\n09:30:02 < ING\r\n");
+    QTest::newRow("text that never ends a line is cut at the longest line")
+        << QStringList{QStringLiteral("r ") + QString(TrafficLog::kLongestLine + 6, QLatin1Char('x')) +
+                       QStringLiteral("\r\n")}
+        << "09:30:00 < " + QByteArray(TrafficLog::kLongestLine, 'x') + "\r\n09:30:00 < xxxxxx\r\n";
     QTest::newRow("the terminal's own text is a line of its own")
         << steps({"r OLD", "t Terminal Closed ", "r NEW\r\n"})
         << QByteArray("09:30:00 < OLD\r\n09:30:01 < Terminal Closed \r\n09:30:02 < NEW\r\n");
