@@ -58,6 +58,7 @@ class TestTrafficLog : public QObject {
 private slots:
     void lines_data();
     void lines();
+    void unfinishedLineIsWrittenAfterTheQuietTime();
     void newFileAtMidnight();
     void enabled_data();
     void enabled();
@@ -106,6 +107,18 @@ void TestTrafficLog::lines() {
         play(log, clock, steps);
     }
     QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Logs/2026-12-07.txt"))), file);
+}
+
+void TestTrafficLog::unfinishedLineIsWrittenAfterTheQuietTime() {
+    QTemporaryDir dir;
+    FakeClock clock;
+    TrafficLog log(ProgramFolder(dir.path()), clock);
+    const QString path = dir.filePath(QStringLiteral("Logs/2026-12-07.txt"));
+    log.received(QStringLiteral("PLEASE WAIT"));
+    log.sent("NNNN");
+    QVERIFY(!QFile::exists(path));
+    QTRY_COMPARE_WITH_TIMEOUT(fileBytes(path), QByteArray("09:30:00 > NNNN\r\n09:30:00 < PLEASE WAIT\r\n"),
+                              TrafficLog::kQuietMs + 2000);
 }
 
 void TestTrafficLog::newFileAtMidnight() {
