@@ -7,14 +7,17 @@
 #include "transmit/textsender.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <sys/resource.h>
 
@@ -32,6 +35,13 @@ int main(int argc, char* argv[]) {
     const int characters = std::atoi(argv[3]);
 
     QTemporaryDir dir;
+    // The traffic log runs as in the program unless the fourth argument is "nolog".
+    const bool noLog = argc > 4 && std::strcmp(argv[4], "nolog") == 0;
+    if (noLog) {
+        QFile ini(dir.filePath(QStringLiteral("settings.ini")));
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write("[Log]\nEnabled=0\n");
+    }
     QByteArray text;
     static const char* const kWords[] = {"VORNAL",   "TELEX",  "PRUEFTEXT", "DER",
                                          "SCHNELLE", "BRAUNE", "FUCHS",     "1234"};
@@ -107,6 +117,10 @@ int main(int argc, char* argv[]) {
             "%.1f ms)\n",
             (long long)sent.size(), double(shortest) / 1e6, 100.0 * (took - ideal) / ideal, took, ideal);
     }
+    qint64 logged = 0;
+    for (const QFileInfo& f : QDir(dir.filePath(QStringLiteral("Logs"))).entryInfoList(QDir::Files))
+        logged += f.size();
+    std::printf("sender: traffic log %s, %lld bytes logged\n", noLog ? "off" : "on", (long long)logged);
     std::fflush(stdout);
     // Let the last bytes leave before the port closes.
     QElapsedTimer tail;

@@ -3,15 +3,17 @@
 //  (a) a 64 KiB burst: time until all of it is displayed, median of 5;
 //  (b) a steady 960 bytes/s (the line rate at 9600 baud) for N seconds (default 20):
 //      the process's CPU share and the largest display length seen.
-//   bench_receive [seconds] [steady] [sound]
+//   bench_receive [seconds] [steady] [sound] [nolog]
 // "steady" leaves out (a); "sound" switches the event sounds on first, so that every
-// displayed chunk asks for the receive sound.
+// displayed chunk asks for the receive sound; "nolog" runs with the traffic log off
+// (it is on, as in the program, otherwise).
 #include "core/terminalbuffer.h"
 #include "processcpu.h"
 #include "realterminal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -51,6 +53,7 @@ int main(int argc, char* argv[]) {
     const int seconds = !args.isEmpty() && args[0].toInt() > 0 ? args[0].toInt() : 20;
     const bool steadyOnly = args.contains(QStringLiteral("steady"));
     const bool sound = args.contains(QStringLiteral("sound"));
+    const bool noLog = args.contains(QStringLiteral("nolog"));
 
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
@@ -64,7 +67,13 @@ int main(int argc, char* argv[]) {
     const QString slave = QString::fromLocal8Bit(ptsname(master));
 
     QTemporaryDir dir;
+    if (noLog) {
+        QFile ini(dir.filePath(QStringLiteral("settings.ini")));
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write("[Log]\nEnabled=0\n");
+    }
     RealTerminal terminal(dir.path(), slave);
+    std::printf("traffic log %s\n", noLog ? "off" : "on");
     if (!terminal.open()) {
         std::fprintf(stderr, "port did not open: %s\n", qPrintable(terminal.messages()));
         return 1;

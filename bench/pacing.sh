@@ -4,6 +4,7 @@
 # CharDelay of 10 ms over 500 characters, the CPU used, and the window's
 # responsiveness at 150 ms.
 #   bench/pacing.sh [BUILD_DIR]
+# The traffic log runs as in the program; VORNAL_PACING_NOLOG=1 turns it off.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
@@ -20,7 +21,8 @@ run() { # CHAR_DELAY_MS CHARACTERS
     --out "$work/probe.json" --silence 2.5 --wait 20 &
   local p=$!
   for _ in $(seq 100); do [ -s "$work/tty" ] && break; sleep 0.05; done
-  "$sender" "$(cat "$work/tty")" "$(python3 -c "print($1 / 1000)")" "$2" 2>/dev/null
+  "$sender" "$(cat "$work/tty")" "$(python3 -c "print($1 / 1000)")" "$2" \
+    ${VORNAL_PACING_NOLOG:+nolog} 2>/dev/null
   wait $p
   python3 - "$work/dump.tsv" "$1" <<'PY'
 import statistics, sys

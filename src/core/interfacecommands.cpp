@@ -57,21 +57,21 @@ DialValue dialValue(const QString& number) {
 
 const QList<InterfaceCommands::CommandInfo>& InterfaceCommands::commands() {
     static const QList<CommandInfo> kCommands = {
-        {Command::Bell, QByteArray("\x07"), "Ringing the bell"},
-        {Command::Werda, QByteArray("\x0d\x17"), "Sending whoIs"},
-        {Command::IAm, QByteArray("\x0d\x09"), "Sending Here Is"},
-        {Command::GoAhead, QByteArray("+?"), "Go Ahead"},
-        {Command::Zi, QByteArray("\x0f"), " Sending Figures  1... "},
-        {Command::Bu, QByteArray("\x0e"), " Sending Letters  A... "},
-        {Command::LoKal, QByteArray("\x0c"), "Local Mode Enabled"},
-        {Command::Msg, QByteArray("\x11"), "Reading Vornal Messages"},
-        {Command::NextMessage, QByteArray("n"), "Next Vornal Message"},
-        {Command::CancelMsg, QByteArray("l"), "Cancel Vornal Messages"},
-        {Command::Status, QByteArray("\x14"), "Reading Vornal Status"},
-        {Command::Konfig, QByteArray("\x0b"), "Configuration"},
-        {Command::CR, QByteArray("\x1bM"), "Sending Carriage Return only"},
-        {Command::LineFeed, QByteArray("\x1bJ"), "Sending Line feed only"},
-        {Command::CloseConnection, QByteArray("\x13"), "Closing Vornal Connection"},
+        {Command::Bell, QByteArray("\x07"), "Ringing the bell", "Bell"},
+        {Command::Werda, QByteArray("\x0d\x17"), "Sending whoIs", "Who Is"},
+        {Command::IAm, QByteArray("\x0d\x09"), "Sending Here Is", "Here Is"},
+        {Command::GoAhead, QByteArray("+?"), "Go Ahead", "Go Ahead"},
+        {Command::Zi, QByteArray("\x0f"), " Sending Figures  1... ", "Figures"},
+        {Command::Bu, QByteArray("\x0e"), " Sending Letters  A... ", "Letters"},
+        {Command::LoKal, QByteArray("\x0c"), "Local Mode Enabled", "Local Mode"},
+        {Command::Msg, QByteArray("\x11"), "Reading Vornal Messages", "Messages"},
+        {Command::NextMessage, QByteArray("n"), "Next Vornal Message", "Next Message"},
+        {Command::CancelMsg, QByteArray("l"), "Cancel Vornal Messages", "Cancel Messages"},
+        {Command::Status, QByteArray("\x14"), "Reading Vornal Status", "Status"},
+        {Command::Konfig, QByteArray("\x0b"), "Configuration", "Configuration"},
+        {Command::CR, QByteArray("\x1bM"), "Sending Carriage Return only", "Carriage Return only"},
+        {Command::LineFeed, QByteArray("\x1bJ"), "Sending Line feed only", "Line Feed only"},
+        {Command::CloseConnection, QByteArray("\x13"), "Closing Vornal Connection", "Close Connection"},
     };
     return kCommands;
 }
@@ -82,8 +82,10 @@ InterfaceCommands::InterfaceCommands(SerialLink& link, ProgramState& state, Term
     : QObject(parent), m_link(link), m_state(state), m_display(display), m_box(box), m_counter(counter),
       m_sound(sound), m_folder(std::move(folder)) {}
 
-bool InterfaceCommands::send(const QByteArray& bytes) {
-    if (m_link.output(bytes))
+// A command goes out under its name, so that the traffic log shows the name rather
+// than the control bytes.
+bool InterfaceCommands::send(const QByteArray& bytes, const char* command) {
+    if (command ? m_link.outputCommand(bytes, QString::fromLatin1(command)) : m_link.output(bytes))
         return true;
     emit status(m_link.lastError().text);
     return false;
@@ -102,7 +104,7 @@ void InterfaceCommands::run(Command command) {
                                  [command](const CommandInfo& c) { return c.command == command; });
     if (command == Command::CloseConnection && !m_state.soundMuted)
         playSound("/soundstop.wav");
-    if (!send(it->bytes))
+    if (!send(it->bytes, it->name))
         return;
     emit status(QString::fromLatin1(it->status));
     switch (command) {
@@ -135,7 +137,7 @@ void InterfaceCommands::Call() {
         return;
     if (!m_state.soundMuted)
         playSound("/soundstart.wav");
-    if (!send(QByteArray(1, '\x01')))
+    if (!send(QByteArray(1, '\x01'), "Call"))
         return;
     QString prompt = QStringLiteral("Dial Vornal Number please\r");
     m_display.DisplayReceived(prompt);
@@ -158,7 +160,7 @@ void InterfaceCommands::CallNumber(const QString& CallNr, const QString& CallNm)
     }
     if (value.compared85 == 0 || !m_link.isOpen())
         return;
-    if (!send(QByteArray(1, '\x01')))
+    if (!send(QByteArray(1, '\x01'), "Call"))
         return;
     QString caption = CallNm + QLatin1Char('\r');
     m_display.DisplayReceived(caption);

@@ -41,6 +41,7 @@ public:
         Command command;
         QByteArray bytes;
         const char* status;
+        const char* name; // how the traffic log names what went out
     };
     static const QList<CommandInfo>& commands();
 
@@ -70,7 +71,7 @@ signals:
     void caretToEnd();
 
 private:
-    bool send(const QByteArray& bytes);
+    bool send(const QByteArray& bytes, const char* command = nullptr);
     void playSound(const char* name);
 
     SerialLink& m_link;

@@ -72,6 +72,12 @@ public:
     virtual bool setPortOpen(bool open) = 0;
     virtual bool isOpen() const = 0;
     virtual bool output(const QByteArray& bytes) = 0;
+    // One of the box's commands, named for the traffic log ("Bell"); it goes out as
+    // output(bytes) does.
+    virtual bool outputCommand(const QByteArray& bytes, const QString& name) {
+        Q_UNUSED(name);
+        return output(bytes);
+    }
     // Everything received and waiting.
     virtual QByteArray input() = 0;
     virtual int inBufferCount() const = 0;

@@ -21,6 +21,11 @@ void TerminalDisplay::trimGathered() {
         m_AnswerBuffer.remove(0, m_AnswerBuffer.size() - kAnswerTail);
 }
 
+void TerminalDisplay::replaceText(const QString& text) {
+    m_box.setText(text);
+    emit replaced(text);
+}
+
 void TerminalDisplay::DisplayReceived(QString& text) {
     // One cut of 4096 characters is enough for text that arrives at the line rate; a
     // chunk larger than the cut (after a stall) would otherwise let the display grow
@@ -58,6 +63,7 @@ void TerminalDisplay::DisplayReceived(QString& text) {
     if (m_state.klklAutoAnswer && !m_AnswerBusy)
         gather(text);
     m_box.replaceBack(replaceLast ? 1 : 0, text);
+    emit shown(text);
     emit received();
 
     // A second "klkl" that arrives while the answer is being sent does not start

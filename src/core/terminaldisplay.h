@@ -29,6 +29,8 @@ public:
 
     // Appends text to the display with the conversions above. The text is changed.
     void DisplayReceived(QString& text);
+    // The whole display becomes a text of the terminal's own ("Terminal Ready ").
+    void replaceText(const QString& text);
 
     const QString& answerBuffer() const { return m_AnswerBuffer; }
     // True from the "klkl" that started the automatic answer until answerFinished().
@@ -38,6 +40,10 @@ public:
     void answerFinished() { m_AnswerBusy = false; }
 
 signals:
+    // Text added to the display, as edited for it (every CR followed by an LF).
+    void shown(const QString& text);
+    // The display was replaced by a text of the terminal's own.
+    void replaced(const QString& text);
     // The receive indicator turns active.
     void received();
     // Delivered after DisplayReceived has returned (see above).

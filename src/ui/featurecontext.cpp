@@ -39,6 +39,12 @@ WindowRunner& FeatureContext::runner() {
 Theme& FeatureContext::theme() {
     return m_window.m_theme;
 }
+TrafficLink& FeatureContext::traffic() {
+    return m_window.m_trafficLink;
+}
+QPlainTextEdit* FeatureContext::terminal() {
+    return m_window.m_txtTerm;
+}
 QWidget* FeatureContext::window() {
     return &m_window;
 }

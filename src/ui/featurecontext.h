@@ -8,6 +8,7 @@
 
 class QFont;
 class QMargins;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -20,6 +21,7 @@ class TerminalDisplay;
 class TerminalWindow;
 class TextSender;
 class Theme;
+class TrafficLink;
 class Transmission;
 class WindowRunner;
 struct ProgramState;
@@ -47,6 +49,10 @@ public:
     Transmission& transmission();
     WindowRunner& runner();
     Theme& theme();
+    // The link as the window uses it: it announces everything that goes out.
+    TrafficLink& traffic();
+    // The terminal text box, for features that read or select its text (find, save).
+    QPlainTextEdit* terminal();
     // The parent of the features' own windows and dialogs.
     QWidget* window();
     void setStatus(const QString& text);

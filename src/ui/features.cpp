@@ -4,6 +4,7 @@
 #include "clipboardpreview.h"
 #include "clockpanel.h"
 #include "directoryupdateaction.h"
+#include "findbar.h"
 #include "headlineeditor.h"
 #include "helpfeature.h"
 #include "lookcontrols.h"
@@ -12,7 +13,9 @@
 #include "phonebookwindows.h"
 #include "presettexts.h"
 #include "punchpanel.h"
+#include "savetextaction.h"
 #include "soundcontrols.h"
+#include "trafficlogfeature.h"
 
 namespace vornal {
 
@@ -32,6 +35,9 @@ void attachFeatures(FeatureContext& context) {
     new ClockPanel(context);
     new LookControls(context);
     new SoundControls(context);
+    attachTrafficLog(context);
+    new SaveTextAction(context);
+    new FindBar(context);
 }
 
 } // namespace vornal

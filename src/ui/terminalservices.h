@@ -23,6 +23,11 @@ struct TerminalServices {
     SoundPlayer& sound;
     WindowRunner& runner;
     DesktopLauncher& desktop;
+
+    // The same services on another link (the window's, which announces the traffic).
+    TerminalServices onLink(SerialLink& other) const {
+        return {other, dialogs, settings, folder, clock, sound, runner, desktop};
+    }
 };
 
 } // namespace vornal

@@ -115,7 +115,7 @@ const SendButton kSendButtons[] = {
 } // namespace
 
 TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
-    : QMainWindow(parent), m_services(std::move(services)) {
+    : QMainWindow(parent), m_trafficLink(services.link), m_services(services.onLink(m_trafficLink)) {
     setObjectName(QStringLiteral("frmTerminal"));
     installAccessibility();
     m_port = std::make_unique<PortController>(m_services.link, m_services.clock, m_services.dialogs);
@@ -192,7 +192,7 @@ TerminalWindow::TerminalWindow(TerminalServices services, QWidget* parent)
     connect(m_port.get(), &PortController::toggling, m_commands.get(), &InterfaceCommands::portToggled);
     connect(m_port.get(), &PortController::toggling, m_features.get(),
             &FeatureContext::headlinePanelHideRequested);
-    connect(m_port.get(), &PortController::terminalTextSet, &m_buffer, &TerminalBuffer::setText);
+    connect(m_port.get(), &PortController::terminalTextSet, m_display.get(), &TerminalDisplay::replaceText);
     connect(m_port.get(), &PortController::focusTerminal, this, &TerminalWindow::focusTerminal);
     applyPortView();
 }

@@ -13,6 +13,7 @@
 #include "core/startup.h"
 #include "core/terminalbuffer.h"
 #include "core/terminaldisplay.h"
+#include "core/trafficlink.h"
 #include "phonebook/broadcastsequence.h"
 #include "transmit/textsender.h"
 #include "transmit/transmission.h"
@@ -129,6 +130,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Comes before the services, which hand it to everything that writes.
+    TrafficLink m_trafficLink;
     TerminalServices m_services;
     Theme m_theme;
     ProgramState m_state;

@@ -1,0 +1,35 @@
+#include "trafficlogfeature.h"
+
+#include "featurecontext.h"
+#include "terminalservices.h"
+
+#include "core/terminaldisplay.h"
+#include "core/trafficlink.h"
+#include "core/trafficlog.h"
+#include "core/userdialogs.h"
+
+namespace vornal {
+
+TrafficLog* attachTrafficLog(FeatureContext& context) {
+    const TerminalServices& services = context.services();
+    if (!TrafficLog::enabledIn(services.settings))
+        return nullptr;
+    auto* log = new TrafficLog(services.folder, services.clock, &context);
+    QObject::connect(&context.display(), &TerminalDisplay::shown, log, &TrafficLog::received);
+    QObject::connect(&context.display(), &TerminalDisplay::replaced, log, &TrafficLog::replaced);
+    QObject::connect(&context.traffic(), &TrafficLink::sent, log, &TrafficLog::sent);
+    QObject::connect(&context.traffic(), &TrafficLink::commandSent, log, &TrafficLog::command);
+    // Delivered from the event loop, never from inside the receive path.
+    QObject::connect(log, &TrafficLog::failed, &context, [&context](const QString& message) {
+        context.setStatus(QStringLiteral("Traffic log stopped"));
+        context.services().dialogs.warning(
+            QStringLiteral("The traffic log could not be written:\n%1\n\n"
+                           "The terminal goes on; nothing more is logged until "
+                           "the program is started again.")
+                .arg(message),
+            QStringLiteral("Traffic Log"));
+    });
+    return log;
+}
+
+} // namespace vornal
