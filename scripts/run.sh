@@ -38,4 +38,10 @@ echo "Directory simulator on 127.0.0.1:11811: \"Update\", then \"Retrieve\""
 
 export VORNAL_HOME="$demo"
 export XDG_CONFIG_HOME="$demo/config"
+# A session without a runtime folder (a root shell, ssh) gets a private one of its own.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="$demo/runtime"
+  mkdir -p "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+fi
 "$build/bin/vornal-terminal" "$@"
