@@ -14,15 +14,17 @@ VORNAL_BUILD_DIR="$build" "$source/scripts/tour.sh" "$out" || fail "the tour did
 
 # The lines of one step's section of the transcript.
 section() { awk -v head="== $1 ==" '$0 == head {on = 1; next} /^== / {on = 0} on' "$out/transcript.txt"; }
-# expect <step heading> <direction: out|in|note> <text>
+# expect <step heading> <direction: out|in|note> <text>: the text in that direction's
+# lines of the step, joined (a line may end at a pause in the middle of a word).
 expect() {
   local arrow
   case $2 in
-    out) arrow='terminal -> box' ;;
-    in) arrow='box -> terminal' ;;
-    note) arrow='note' ;;
+    out) arrow='terminal -> box  ' ;;
+    in) arrow='box -> terminal  ' ;;
+    note) arrow='note             ' ;;
   esac
-  section "$1" | grep -F "$arrow" | grep -qiF -- "$3" || fail "step \"$1\": no $2 \"$3\""
+  section "$1" | grep -F "$arrow" | sed "s/^ *[0-9.]*  $arrow//" | tr -d '\n' | grep -qiF -- "$3" ||
+    fail "step \"$1\": no $2 \"$3\""
 }
 
 expect "1. open the port" out "<CR>"

@@ -86,24 +86,26 @@ void Transcript::note(const QString& text) {
 
 void Transcript::add(Pending& pending, Pending& other, const QByteArray& bytes) {
     constexpr int kLongestLine = 100;
-    const auto complete = [&] {
-        // A line of the other direction that began earlier is written first, so the
-        // lines keep the order in which they began.
-        if (!other.bytes.isEmpty() && other.started < pending.started)
-            flush(other);
+    // A line that has had nothing for this long is over; it is written before what
+    // comes now, so the lines keep their order.
+    constexpr qint64 kPauseMs = 200;
+    const qint64 now = m_clock.elapsed();
+    if (!other.bytes.isEmpty() && now - other.last >= kPauseMs)
+        flush(other);
+    if (!pending.bytes.isEmpty() && now - pending.last >= kPauseMs)
         flush(pending);
-    };
     for (char c : bytes) {
         if ((pending.bytes.endsWith('\r') && c != '\n') || pending.bytes.size() >= kLongestLine)
-            complete();
+            flush(pending);
         if (pending.bytes.isEmpty()) {
             pending.stamp = stamp();
-            pending.started = m_clock.elapsed();
+            pending.started = now;
         }
         pending.bytes += c;
         if (c == '\n')
-            complete();
+            flush(pending);
     }
+    pending.last = now;
 }
 
 void Transcript::flush(Pending& pending) {

@@ -31,6 +31,7 @@ private:
         QByteArray bytes;
         QString stamp;
         qint64 started = 0;
+        qint64 last = 0;
     };
     void add(Pending& pending, Pending& other, const QByteArray& bytes);
     void flush(Pending& pending);
@@ -39,8 +40,8 @@ private:
 
     QElapsedTimer m_clock;
     QStringList m_lines;
-    Pending m_out{QStringLiteral("terminal -> box  "), {}, {}, 0};
-    Pending m_in{QStringLiteral("box -> terminal  "), {}, {}, 0};
+    Pending m_out{QStringLiteral("terminal -> box  "), {}, {}, 0, 0};
+    Pending m_in{QStringLiteral("box -> terminal  "), {}, {}, 0, 0};
     QByteArray m_sentInStep;
     QByteArray m_receivedInStep;
 };
