@@ -87,7 +87,12 @@ void TestPortDevices::byIdLinksAreResolved() {
     const QString link = dir.filePath(QStringLiteral("dev/serial/by-id/usb-Fictional_Box-if00-port0"));
     QVERIFY(QFile::link(QStringLiteral("../../ttyFAKE7"), link));
 
+    // A real device file, as the links of the system name character devices.
+    const QString toDevice = dir.filePath(QStringLiteral("dev/serial/by-id/usb-Fictional_Null-if00"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), toDevice));
+
     const SerialDeviceList devices = SerialDevices::system(dir.filePath(QStringLiteral("dev/serial/by-id")));
+    QCOMPARE(SerialDevices::find(devices, toDevice).path, QStringLiteral("/dev/null"));
     const SerialDevice found = SerialDevices::find(devices, link);
     QCOMPARE(found.path, QFileInfo(device.fileName()).canonicalFilePath());
     QCOMPARE(found.stableName, link);
