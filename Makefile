@@ -1,7 +1,8 @@
 # The two commands of the project:
 #   make run    build and start the terminal against the interface-box simulator
 #   make test   build and run the whole test suite
-.PHONY: run test build clean
+#   make package  build the Debian package into build/
+.PHONY: run test build clean package
 
 run:
 	./scripts/run.sh
@@ -12,6 +13,9 @@ test:
 build:
 	./scripts/install-deps.sh
 	./scripts/build.sh
+
+package:
+	./scripts/package.sh
 
 clean:
 	rm -rf build

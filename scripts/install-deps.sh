@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
   xvfb xauth fonts-dejavu-core python3
+  dpkg-dev file desktop-file-utils
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/portmap.h"
 #include "core/programfolder.h"
+#include "core/programfolderchoice.h"
 #include "core/qserialportlink.h"
 #include "core/reportingsettingsstore.h"
 #include "core/settingsstore.h"
@@ -21,24 +22,36 @@
 
 namespace vornal {
 
-int runTerminal(const std::function<void(TerminalWindow&)>& started) {
+int runTerminal(const std::function<void(TerminalWindow&)>& started, const TerminalSeams& seams) {
     QApplication::setApplicationName(QString::fromLatin1(IniSettingsStore::kApplication));
     QApplication::setOrganizationName(QString::fromLatin1(IniSettingsStore::kOrganization));
 
-    QtUserDialogs dialogs;
+    QtUserDialogs qtDialogs;
+    UserDialogs& dialogs = seams.dialogs ? *seams.dialogs : qtDialogs;
     IniSettingsStore store;
     // A settings write that fails is told to the operator once; the program goes on.
     ReportingSettingsStore settings(store, dialogs);
-    QSerialPortLink link(PortMap(settings, &PortMap::systemDevices));
+    QSerialPortLink serialLink(PortMap(settings, &PortMap::systemDevices));
+    SerialLink* wrapped = seams.link ? seams.link(serialLink) : nullptr;
+    SerialLink& link = wrapped ? *wrapped : serialLink;
     SystemClock clock;
     QtSoundPlayer sound;
-    ExecRunner runner;
+    ExecRunner execRunner;
+    WindowRunner& runner = seams.runner ? *seams.runner : execRunner;
     QtDesktopLauncher desktop;
-    const ProgramFolder folder = ProgramFolder::fromEnvironment(QApplication::applicationDirPath());
+    const ProgramFolderChoice place =
+        ProgramFolderChoice::choose(ProgramFolderChoice::systemInputs(QApplication::applicationDirPath()));
+    // An installed program keeps the operator's files in a per-user folder, filled from
+    // the shipped defaults at the first start.
+    const FileResult seeded = place.seed();
+    const ProgramFolder folder(place.root());
 
     TerminalWindow window({link, dialogs, settings, folder, clock, sound, runner, desktop});
-    dialogs.setParent(&window);
+    qtDialogs.setParent(&window);
     attachFeatures(window.features());
+    if (!seeded)
+        dialogs.warning(QStringLiteral("The program's files could not be prepared in %1:\n%2")
+                            .arg(place.root(), seeded.error));
     window.load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
     // For screenshots: the window at a given size ("1280x800").
     const QStringList size = qEnvironmentVariable("VORNAL_WINDOW_SIZE").split(QLatin1Char('x'));

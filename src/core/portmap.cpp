@@ -1,8 +1,8 @@
 #include "portmap.h"
 
+#include "serialdevices.h"
 #include "settingsstore.h"
 
-#include <QSerialPortInfo>
 #include <algorithm>
 
 namespace vornal {
@@ -11,11 +11,7 @@ PortMap::PortMap(const SettingsStore& store, DeviceLister lister)
     : m_store(store), m_lister(std::move(lister)) {}
 
 QStringList PortMap::systemDevices() {
-    QStringList paths;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        paths.append(info.systemLocation());
-    std::sort(paths.begin(), paths.end());
-    return paths;
+    return SerialDevices::paths(SerialDevices::system());
 }
 
 QString PortMap::devicePath(int number) const {

@@ -17,7 +17,7 @@ public:
     using DeviceLister = std::function<QStringList()>;
 
     PortMap(const SettingsStore& store, DeviceLister lister);
-    // The serial devices the system lists, sorted by path.
+    // The serial devices the system lists (with those of /dev/serial/by-id), sorted by path.
     static QStringList systemDevices();
 
     // Empty when the number names no device.

@@ -9,7 +9,8 @@ namespace vornal {
 class ProgramFolder {
 public:
     explicit ProgramFolder(QString root);
-    // $VORNAL_HOME when set and not empty, else the folder of the executable.
+    // $VORNAL_HOME when set and not empty, else the folder of the executable. The
+    // program itself chooses through ProgramFolderChoice.
     static ProgramFolder fromEnvironment(const QString& executableDir);
 
     const QString& root() const { return m_root; }

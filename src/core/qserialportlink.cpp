@@ -1,6 +1,7 @@
 #include "qserialportlink.h"
 
 #include "devicemessages.h"
+#include "serialdevices.h"
 
 #include <QFileInfo>
 #include <QSerialPort>
@@ -349,6 +350,10 @@ int QSerialPortLink::outBufferCount() const {
     if (::ioctl(m_port->handle(), TIOCOUTQ, &queued) != 0 || queued < 0)
         queued = 0;
     return int(std::min<qint64>(qint64(m_held.size()) + queued, INT_MAX));
+}
+
+SerialDeviceList QSerialPortLink::systemDevices() const {
+    return SerialDevices::system();
 }
 
 QString QSerialPortLink::deviceName() const {

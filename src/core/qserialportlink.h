@@ -41,6 +41,7 @@ public:
     // The bytes held here plus those in the system's output queue (TIOCOUTQ).
     int outBufferCount() const override;
     QString deviceName() const override;
+    SerialDeviceList systemDevices() const override;
     LinkError lastError() const override { return m_error; }
 
 private:

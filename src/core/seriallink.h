@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serialdevice.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -88,6 +90,9 @@ public:
     virtual int outBufferCount() const = 0;
     // The device behind the current port number, for messages ("/dev/ttyUSB0").
     virtual QString deviceName() const = 0;
+    // The system's serial devices that port numbers can name, for the port settings
+    // window; a link without such devices has none.
+    virtual SerialDeviceList systemDevices() const { return {}; }
     virtual LinkError lastError() const = 0;
 
 signals:

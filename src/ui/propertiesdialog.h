@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/portdevices.h"
 #include "core/portsettings.h"
 
 #include <QDialog>
@@ -7,6 +8,8 @@
 class QButtonGroup;
 class QComboBox;
 class QLabel;
+class QListWidget;
+class QVBoxLayout;
 
 namespace vornal {
 
@@ -27,6 +30,11 @@ public:
 private:
     void loadPropertySettings();
     void save();
+    // The device part: what the chosen number opens, and the operator's own mapping.
+    void addDeviceControls(QVBoxLayout* root);
+    void showDeviceOf(const QString& portText);
+    QString chosenDevice() const;
+    static int portNumberOf(const QString& portText, int current);
 
     PortSettings m_logic;
     PortController& m_port;
@@ -38,6 +46,10 @@ private:
     QButtonGroup* m_optFlow;
     QLabel* m_lblSettings;
     int m_iFlow = 0;
+    PortDevices m_devices;
+    QComboBox* m_cboDevice = nullptr;
+    QLabel* m_lblDevice = nullptr;
+    QListWidget* m_lstDevices = nullptr;
 };
 
 } // namespace vornal

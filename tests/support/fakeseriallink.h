@@ -36,6 +36,7 @@ public:
     void clearInput() override { m_input.clear(); }
     int outBufferCount() const override { return m_pendingOutput + int(m_heldOutput.size()); }
     QString deviceName() const override { return QStringLiteral("/dev/fake%1").arg(m_port); }
+    SerialDeviceList systemDevices() const override { return devices; }
     LinkError lastError() const override { return m_error; }
 
     // Test controls.
@@ -62,6 +63,8 @@ public:
                            QStringLiteral("Writing to /dev/fake1 failed: Input/output error")};
     void setPendingOutput(int bytes) { m_pendingOutput = bytes; }
     int openCount = 0;
+    // What systemDevices() lists.
+    SerialDeviceList devices;
 
 private:
     bool fail(LinkErrorCode code, const QString& text);

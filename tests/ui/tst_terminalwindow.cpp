@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -48,6 +49,8 @@ private slots:
     void openAndClosePort();
     void propertiesOnlyWhileClosed();
     void propertiesSave();
+    void propertiesNameDevices_data();
+    void propertiesNameDevices();
     void unloadWithOutputThatDoesNotDrain();
     void editConfig();
     void exitStoresHeadlineChoice();
@@ -210,6 +213,74 @@ void TestTerminalWindow::propertiesSave() {
     QCOMPARE(f.settings.value(QStringLiteral("Properties"), QStringLiteral("Handshaking")),
              QStringLiteral("1"));
     QCOMPARE(f.text("lblCport1"), QStringLiteral("Com:  3"));
+}
+
+// The window names the device of each number and maps a number to a device on saving;
+// a save the link refuses keeps the old mapping.
+void TestTerminalWindow::propertiesNameDevices_data() {
+    QTest::addColumn<QString>("port");       // the entry chosen
+    QTest::addColumn<int>("device");         // the cboDevice entry chosen, -1 types a path
+    QTest::addColumn<bool>("refused");       // the link refuses the settings
+    QTest::addColumn<QString>("shownFirst"); // lblDevice before the choice
+    QTest::addColumn<QString>("stored");     // "Ports"/number afterwards
+
+    const QString stable = QStringLiteral("/dev/serial/by-id/usb-Fictional_Box_0042-if00-port0");
+    QTest::newRow("port 3 to the box by its stable name")
+        << "Com 3" << 2 << false << "Com 1: /dev/ttyACM0" << stable;
+    QTest::newRow("port 1 back to the system's order") << "Com 1" << 0 << false << "Com 1: /dev/ttyACM0"
+                                                       << "";
+    QTest::newRow("a typed path") << "Com 3" << -1 << false << "Com 1: /dev/ttyACM0"
+                                  << "/tmp/demo/box";
+    QTest::newRow("refused: the mapping stays") << "Com 3" << 2 << true << "Com 1: /dev/ttyACM0"
+                                                << "/dev/ttyS4";
+}
+
+void TestTerminalWindow::propertiesNameDevices() {
+    QFETCH(QString, port);
+    QFETCH(int, device);
+    QFETCH(bool, refused);
+    QFETCH(QString, shownFirst);
+    QFETCH(QString, stored);
+
+    const QString stable = QStringLiteral("/dev/serial/by-id/usb-Fictional_Box_0042-if00-port0");
+    Fixture f;
+    f.link.availablePorts = {1, 3};
+    f.link.devices = {{QStringLiteral("/dev/ttyACM0"), {}, {}},
+                      {QStringLiteral("/dev/ttyUSB0"), stable, QStringLiteral("Fictional Box")}};
+    f.settings.setValue(QStringLiteral("Ports"), QStringLiteral("3"), QStringLiteral("/dev/ttyS4"));
+    f.make();
+    f.link.refuseSettings = refused;
+    QString first;
+    QString afterChoice;
+    QStringList listed;
+    QStringList entries;
+    f.runner.drivers.enqueue([&](QDialog& d) {
+        d.show();
+        first = d.findChild<QLabel*>(QStringLiteral("lblDevice"))->text();
+        auto* list = d.findChild<QListWidget*>(QStringLiteral("lstDevices"));
+        for (int i = 0; i < list->count(); ++i)
+            listed.append(list->item(i)->text());
+        auto* devices = d.findChild<QComboBox*>(QStringLiteral("cboDevice"));
+        for (int i = 0; i < devices->count(); ++i)
+            entries.append(devices->itemText(i));
+        d.findChild<QComboBox*>(QStringLiteral("cboPort"))->setCurrentText(port);
+        afterChoice = d.findChild<QLabel*>(QStringLiteral("lblDevice"))->text();
+        if (device >= 0)
+            devices->setCurrentIndex(device);
+        else
+            devices->setEditText(QStringLiteral("/tmp/demo/box"));
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("lblOK")), Qt::LeftButton);
+        return d.result();
+    });
+    f.click("lblProps");
+    QCOMPARE(first, shownFirst);
+    QCOMPARE(listed, (QStringList{QStringLiteral("Com 1: /dev/ttyACM0"),
+                                  QStringLiteral("Com 2: ") + stable + QStringLiteral(" (/dev/ttyUSB0)"),
+                                  QStringLiteral("Com 3: /dev/ttyS4")}));
+    QCOMPARE(entries, (QStringList{QStringLiteral("In the system's order"), QStringLiteral("/dev/ttyACM0"),
+                                   stable + QStringLiteral(" (/dev/ttyUSB0) - Fictional Box")}));
+    QCOMPARE(afterChoice, port == QLatin1String("Com 3") ? QStringLiteral("Com 3: /dev/ttyS4") : shownFirst);
+    QCOMPARE(f.settings.value(QStringLiteral("Ports"), port.right(1)), stored);
 }
 
 void TestTerminalWindow::unloadWithOutputThatDoesNotDrain() {

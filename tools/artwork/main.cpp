@@ -1,6 +1,8 @@
 // Draws the two skin pictures and synthesises the five event sounds of the program,
-// and writes them into the given folder (the repository's data/).
-//   vornal-artwork <folder>
+// and writes them into the given folder (the repository's data/); with a second folder
+// also the program's icon (the repository's packaging/).
+//   vornal-artwork <folder> [<icon folder>]
+#include "icon.h"
 #include "pictures.h"
 #include "sounds.h"
 
@@ -36,8 +38,8 @@ bool writePicture(const QString& path, const QImage& image) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vornal-artwork <folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: vornal-artwork <folder> [<icon folder>]\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -62,5 +64,14 @@ int main(int argc, char* argv[]) {
     ok = writeFile(folder.filePath(QStringLiteral("soundstop.wav")),
                    artwork::waveFile(artwork::stopSound())) &&
          ok;
+    if (argc == 3) {
+        const QDir icons(QString::fromLocal8Bit(argv[2]));
+        ok = writeFile(icons.filePath(QStringLiteral("vornal-terminal.svg")), artwork::iconSvg()) && ok;
+        const QString png = icons.filePath(QStringLiteral("vornal-terminal.png"));
+        if (artwork::iconImage(256).save(png, "PNG"))
+            std::printf("wrote %s (256x256)\n", qPrintable(png));
+        else
+            ok = false;
+    }
     return ok ? 0 : 1;
 }

@@ -1,25 +1,110 @@
-// vornal-terminal-scripted: the terminal as it is, which presses the buttons named in
-// VORNAL_START_CLICKS (comma-separated objectNames) once it runs. For the screenshot
-// script and the idle benchmark, which drive the real program from outside.
+// vornal-terminal-scripted: the terminal as it is, driven from outside.
+//  - VORNAL_START_CLICKS (comma-separated objectNames): buttons pressed once it runs,
+//    for the screenshot script and the idle benchmark.
+//  - VORNAL_TOUR=<folder>: the demo's headless tour against the simulators (see
+//    scripts/tour.sh): open the port, dial, receive, send, the automatic answer, a
+//    directory update and a broadcast, with a picture of each step and a transcript
+//    of the line written into the folder.
+#include "tappedlink.h"
 #include "terminalapp.h"
+#include "tour.h"
+#include "tourdialogs.h"
+#include "tourrunner.h"
+#include "transcript.h"
 #include "ui/terminalwindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QStringList>
 
 #include <cstdio>
+#include <memory>
+
+namespace {
+
+void press(QWidget& window, const QString& name) {
+    if (auto* button = window.findChild<QPushButton*>(name))
+        button->click();
+    else
+        std::fprintf(stderr, "vornal-terminal-scripted: no button %s\n", qPrintable(name));
+}
+
+bool has(const QByteArray& bytes, const char* text) {
+    return bytes.toLower().contains(QByteArray(text).toLower());
+}
+
+void planTour(Tour& tour, QWidget& w, Transcript& t, TourRunner& runner) {
+    const auto sent = [&t](const char* text) { return has(t.sentInStep(), text); };
+    const auto heard = [&t](const char* text) { return has(t.receivedInStep(), text); };
+    tour.add({QStringLiteral("open the port"), [&w] { press(w, QStringLiteral("lblOpen1")); },
+              [=] { return sent("\r"); }, 5000});
+    tour.add({QStringLiteral("dial a subscriber from the favourites"),
+              [&w] {
+                  press(w, QStringLiteral("lblPhonebookShow"));
+                  press(w, QStringLiteral("lblCallNumbers_0"));
+              },
+              [=] { return heard("[connected]"); }, 10000});
+    tour.add({QStringLiteral("receive the answer"), {}, [=] { return heard("go ahead"); }, 10000});
+    tour.add({QStringLiteral("switch the automatic klkl answer on"),
+              [&w] { press(w, QStringLiteral("lblKlKl")); },
+              {},
+              0});
+    tour.add({QStringLiteral("send the message"), [&w] { press(w, QStringLiteral("lblSendMessage")); },
+              [=] { return sent("nnnn") && heard("klkl"); }, 30000});
+    tour.add({QStringLiteral("the automatic klkl answer"),
+              {},
+              [=] { return sent("thank you") && heard("bye"); },
+              30000});
+    tour.add({QStringLiteral("close the call"), [&w] { press(w, QStringLiteral("LblCloseConnection")); },
+              [=] { return heard("closed"); }, 5000});
+    const int windowsBefore = runner.windowsRun();
+    tour.add({QStringLiteral("update the phonebook from the directory"),
+              [&w] { press(w, QStringLiteral("lblUpdate")); },
+              [&runner, windowsBefore] { return runner.windowsRun() > windowsBefore; }, 30000});
+    tour.add({QStringLiteral("dial the broadcast service"), [&w] { press(w, QStringLiteral("lblRSend_1")); },
+              [=] { return heard("+++):") && sent("+") && heard("text eingeben"); }, 20000});
+    tour.add({QStringLiteral("send the broadcast header"),
+              [&w] { press(w, QStringLiteral("lblSendHeader")); }, [=] { return sent("lighthouse keeper"); },
+              30000});
+    tour.add({QStringLiteral("send the broadcast message"),
+              [&w] { press(w, QStringLiteral("lblSendMessage")); }, [=] { return sent("nnnn"); }, 30000});
+    tour.add({QStringLiteral("end the broadcast"), [&w] { press(w, QStringLiteral("lblPresetText_5")); },
+              [=] { return sent("+++") && heard("rundsenden ok"); }, 10000});
+    tour.add({QStringLiteral("close the port"), [&w] { press(w, QStringLiteral("lblOpen1")); }, {}, 0});
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const QString tourFolder = qEnvironmentVariable("VORNAL_TOUR");
+    if (!tourFolder.isEmpty()) {
+        QDir().mkpath(tourFolder);
+        Transcript transcript;
+        TourDialogs dialogs(transcript);
+        TourRunner runner(transcript, tourFolder);
+        std::unique_ptr<TappedLink> tapped;
+        std::unique_ptr<Tour> tour;
+        vornal::TerminalSeams seams;
+        seams.link = [&](vornal::SerialLink& real) {
+            tapped = std::make_unique<TappedLink>(real, transcript);
+            return tapped.get();
+        };
+        seams.dialogs = &dialogs;
+        seams.runner = &runner;
+        return vornal::runTerminal(
+            [&](vornal::TerminalWindow& window) {
+                tour = std::make_unique<Tour>(window, transcript, runner, tourFolder);
+                planTour(*tour, window, transcript, runner);
+                tour->start();
+            },
+            seams);
+    }
     const QStringList clicks =
         qEnvironmentVariable("VORNAL_START_CLICKS").split(QLatin1Char(','), Qt::SkipEmptyParts);
     return vornal::runTerminal([clicks](vornal::TerminalWindow& window) {
-        for (const QString& name : clicks) {
-            if (auto* button = window.findChild<QPushButton*>(name))
-                button->click();
-            else
-                std::fprintf(stderr, "vornal-terminal-scripted: no button %s\n", qPrintable(name));
-        }
+        for (const QString& name : clicks)
+            press(window, name);
     });
 }
