@@ -27,6 +27,7 @@ public:
     void clearInput() override { m_link.clearInput(); }
     int outBufferCount() const override { return m_link.outBufferCount(); }
     QString deviceName() const override { return m_link.deviceName(); }
+    SerialDeviceList systemDevices() const override { return m_link.systemDevices(); }
     LinkError lastError() const override { return m_link.lastError(); }
 
 signals:

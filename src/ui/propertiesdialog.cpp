@@ -113,12 +113,14 @@ void PropertiesDialog::addDeviceControls(QVBoxLayout* root) {
     m_cboDevice->setToolTip(
         QStringLiteral("Maps the chosen port number to a device of this computer (or type "
                        "a path); \"In the system's order\" makes port n the n-th device"));
+    m_cboDevice->setAccessibleName(QStringLiteral("Device of the port number"));
     m_cboDevice->setAccessibleDescription(m_cboDevice->toolTip());
     column->addWidget(m_cboDevice);
 
     m_lstDevices = new QListWidget;
     m_lstDevices->setObjectName(QStringLiteral("lstDevices"));
     m_lstDevices->setToolTip(QStringLiteral("Every port number that names a device"));
+    m_lstDevices->setAccessibleName(QStringLiteral("Port numbers and their devices"));
     m_lstDevices->setAccessibleDescription(m_lstDevices->toolTip());
     m_lstDevices->setMaximumHeight(110);
     for (const PortDevices::Row& row : m_devices.rows())
