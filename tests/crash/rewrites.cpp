@@ -18,7 +18,7 @@ namespace vornal::Rewrites {
 
 namespace {
 
-constexpr int kSubscribers = 400;
+constexpr int kSubscribers = 200;
 
 QString file(const ProgramFolder& folder, const char* name) {
     return folder.file(QString::fromLatin1(name));
@@ -129,6 +129,9 @@ QString write(const QString& kind, const ProgramFolder& folder, int version) {
         return saved.ok ? QString() : saved.error;
     }
     if (kind == QLatin1String("header")) {
+        // The header lists the phonebook's receivers: each version has its own.
+        if (!PhonebookWriter(folder).writePhonebook(directoryRows(version), &error))
+            return error;
         PhonebookFile phonebook(file(folder, PhonebookFile::kFileName));
         const BroadcastHeader::Written written = BroadcastHeader::write(
             phonebook, file(folder, BroadcastHeader::kFileName),
