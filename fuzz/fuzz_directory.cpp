@@ -131,10 +131,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_EXPECT(clean == expected.clean);
     FUZZ_EXPECT(dialogs.messages == (clean ? 0 : 1));
     FUZZ_EXPECT(decoded.size() == expected.records.size());
-    // The request, then one acknowledgement per record.
-    FUZZ_EXPECT(received.size() == kSearchSize + kAckSize * decoded.size());
+    // The request, then one acknowledgement per record. A client that leaves bytes of
+    // the stream unread closes with a reset, which may drop what the server had not
+    // read yet; when the stream ends right after the records, everything arrives.
+    QByteArray sent(kSearchSize, '\0');
+    sent[0] = char(kSearchType);
+    sent[1] = char(kSearchLength);
+    sent[2] = char(kSearchVersion);
+    sent[3] = ' ';
+    for (qsizetype i = 0; i < decoded.size(); ++i)
+        sent += QByteArray("\x08\x00", kAckSize);
+    FUZZ_EXPECT(sent.startsWith(received));
+    if (!clean && stream.size() == kFrameSize * expected.records.size())
+        FUZZ_EXPECT(received == sent);
     for (qsizetype i = 0; i < decoded.size(); ++i) {
-        FUZZ_EXPECT(received.mid(kSearchSize + kAckSize * i, kAckSize) == QByteArray("\x08\x00", 2));
         // The decoded record encodes back to the frame's bytes.
         const QByteArray& frame = expected.records[i];
         bool ok = false;
