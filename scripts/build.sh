@@ -3,5 +3,6 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${VORNAL_BUILD_DIR:-$here/build}
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAL_WERROR=ON >/dev/null
+# shellcheck disable=SC2086
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAL_WERROR=ON ${VORNAL_CMAKE_ARGS:-} >/dev/null
 cmake --build "$build" -j "$(nproc)"

@@ -176,7 +176,8 @@ void TestSounds::realPlayerIsQuiet() {
     QFile wave(dir.filePath(QStringLiteral("soundplain.wav")));
     QVERIFY(wave.open(QIODevice::WriteOnly));
     QByteArray header("RIFF\x2c\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x22\x56\x00\x00"
-                      "\x44\xac\x00\x00\x02\x00\x10\x00data\x08\x00\x00\x00",
+                      "\x44\xac\x00\x00\x02\x00\x10\x00"
+                      "data\x08\x00\x00\x00", // "\x00data" would be one character, 0xDA
                       44);
     wave.write(header + QByteArray(8, '\0'));
     wave.close();

@@ -1,0 +1,81 @@
+#include "boxsimulator.h"
+#include "processcpu.h"
+#include "realterminal.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <signal.h>
+
+using namespace vornal;
+
+// The box is unplugged while a file goes out at the paced rate: the simulator, and
+// with it the pseudo-terminal, vanishes in the middle of the send.
+class TestE2eUnplugged : public QObject {
+    Q_OBJECT
+private slots:
+    void unpluggedDuringPacedSend();
+};
+
+void TestE2eUnplugged::unpluggedDuringPacedSend() {
+    QTemporaryDir dir;
+    QByteArray text;
+    for (int i = 0; i < 40; ++i)
+        text += "LINE " + QByteArray::number(i) + " OF A LONG MESSAGE THAT TAKES A WHILE TO GO OUT\r\n";
+    QFile message(dir.filePath(QStringLiteral("Message.txt")));
+    QVERIFY(message.open(QIODevice::WriteOnly) && message.write(text) == text.size());
+    message.close();
+
+    BoxSimulator box(QStringLiteral(BOXSIM_PATH), dir.path());
+    QVERIFY(box.start());
+    const QString device = box.link();
+    RealTerminal t(dir.path(), device);
+    t.window.state().config.CharDelay = 0.005;
+    QVERIFY2(t.open(), qPrintable(t.messages()));
+    auto* term = t.find<QPlainTextEdit>("txtTerm");
+
+    // Something arrives first and must stay on the screen.
+    t.window.commands().CallNumber(QStringLiteral("12345"), QStringLiteral("MAYER"));
+    QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("MAYER")), 8000);
+    t.window.state().connectionActive = true;
+    t.dialogs.messages.clear();
+    const qsizetype loggedAtStart = box.loggedBytes().size();
+
+    // Unplugged once some of the file is out; the send itself runs inside the click.
+    QString shownBefore;
+    qsizetype sentBefore = 0;
+    QTimer::singleShot(800, [&] {
+        shownBefore = term->toPlainText();
+        sentBefore = box.loggedBytes().size();
+        ::kill(pid_t(box.process().processId()), SIGKILL);
+    });
+    t.click("lblSendMessage");
+    box.process().waitForFinished(3000);
+
+    QVERIFY2(sentBefore > loggedAtStart && sentBefore < loggedAtStart + text.size(),
+             qPrintable(QStringLiteral("%1 bytes logged before the send, %2 when unplugged")
+                            .arg(loggedAtStart)
+                            .arg(sentBefore)));
+    QTRY_VERIFY_WITH_TIMEOUT(!t.link.isOpen(), 5000);
+    QTest::qWait(300);
+    // The question before the send, then one message that names the device.
+    QCOMPARE(t.dialogs.texts().size(), 2);
+    QCOMPARE(t.dialogs.texts().first(), QStringLiteral(" You are about to send the Message File "));
+    QVERIFY2(t.dialogs.texts().last().contains(device), qPrintable(t.messages()));
+    QCOMPARE(t.find<QPushButton>("lblOpen1")->text(), QStringLiteral("Open Port "));
+    QVERIFY(term->toPlainText().startsWith(shownBefore));
+    QVERIFY(shownBefore.contains(QStringLiteral("MAYER")));
+
+    // Nothing keeps running after the close: the process stays nearly idle.
+    const double cpuBefore = processCpuSeconds();
+    QTest::qWait(1500);
+    const double used = processCpuSeconds() - cpuBefore;
+    QVERIFY2(used < 0.3, qPrintable(QStringLiteral("%1 s of CPU in 1.5 s").arg(used)));
+    QCOMPARE(t.dialogs.messages.size(), 2);
+    QVERIFY(!t.link.isOpen());
+}
+
+QTEST_MAIN(TestE2eUnplugged)
+#include "tst_e2e_unplugged.moc"
