@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QLayout>
 
 namespace vornal {
 
@@ -77,16 +78,26 @@ protected:
     int value() const override { return static_cast<LineBar*>(widget())->characters(); }
 };
 
+// The first label in the panel's layout, in reading order, nested layouts included.
+QString headingIn(const QLayout* layout) {
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (const auto* label = qobject_cast<const QLabel*>(item->widget()))
+            return label->text().simplified();
+        if (const QString nested = headingIn(item->layout()); !nested.isEmpty())
+            return nested;
+    }
+    return {};
+}
+
 class GroupInterface : public QAccessibleWidget {
 public:
     explicit GroupInterface(QWidget* panel) : QAccessibleWidget(panel, QAccessible::Grouping) {}
 
     QString text(QAccessible::Text t) const override {
         QString s = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && s.isEmpty()) {
-            if (const auto* heading = widget()->findChild<QLabel*>())
-                s = heading->text().simplified();
-        }
+        if (t == QAccessible::Name && s.isEmpty())
+            s = headingIn(widget()->layout());
         return s;
     }
 };

@@ -10,7 +10,7 @@ namespace vornal {
 // once, by the main window.
 void installAccessibility();
 // Reports a panel of the main window as a group; named by its accessible name, or else
-// by its first label (its heading).
+// by its first label in reading order (its heading).
 void markAsGroup(QWidget* panel);
 
 } // namespace vornal
