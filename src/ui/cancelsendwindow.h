@@ -29,7 +29,6 @@ public slots:
 signals:
     void cancelRequested();
 
-
 protected:
     void changeEvent(QEvent* event) override;
 
