@@ -118,7 +118,7 @@ int main(int argc, char* argv[]) {
     (void)::read(master, sink, sizeof sink); // the carriage return that opening sends
 
     qint64 received = 0;
-    QObject::connect(&window.buffer(), &TerminalBuffer::edited,
+    QObject::connect(&window.session().buffer(), &TerminalBuffer::edited,
                      [&](qsizetype, qsizetype, const QString& s) { received += s.size(); });
 
     std::printf("receiving %ld bytes/s for %ld s, resident memory every %ld s\n", rate, seconds,
@@ -135,7 +135,8 @@ int main(int argc, char* argv[]) {
         const long kib = residentKiB();
         const double at = double(wall.elapsed()) / 1000.0;
         std::printf("%8.0f %12ld %14lld %12lld %12d\n", at, kib, (long long)received,
-                    (long long)window.buffer().length(), window.terminal()->document()->availableUndoSteps());
+                    (long long)window.session().buffer().length(),
+                    window.terminal()->document()->availableUndoSteps());
         std::fflush(stdout);
         if (at >= 59.5 && settledKiB < 0) {
             settledKiB = kib;

@@ -65,8 +65,8 @@ int main(int argc, char* argv[]) {
     QEventLoop settle;
     QTimer::singleShot(1000, &settle, &QEventLoop::quit);
     settle.exec();
-    window.state().config.CharDelay = charDelay;
-    window.state().connectionActive = true;
+    window.session().state().config.CharDelay = charDelay;
+    window.session().state().connectionActive = true;
 
     // A timer that should fire every 10 ms: its lateness is how long a click would wait.
     QElapsedTimer since;
@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer wall;
     wall.start();
     const double cpuBefore = processCpuSeconds();
-    window.sender().runSendCommand(TextSender::SendCommand::Message);
+    window.session().sender().runSendCommand(TextSender::SendCommand::Message);
     const double cpu = processCpuSeconds() - cpuBefore;
     const double elapsed = double(wall.nsecsElapsed()) / 1e9;
     std::printf(

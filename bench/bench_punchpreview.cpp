@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
     FakeTerminal terminal;
     TerminalWindow& window = terminal.make();
     terminal.click("lblOpen1");
-    window.state().connectionActive = true;
+    window.session().state().connectionActive = true;
     terminal.click("lblPuncher");
     auto* input = terminal.find<QLineEdit>("txtInput");
     auto* picture = terminal.find<PunchPicture>("picPunch");

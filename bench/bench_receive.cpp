@@ -93,12 +93,13 @@ int main(int argc, char* argv[]) {
     qint64 shown = 0;
     qsizetype longest = 0;
     bool boxCaughtUp = false;
-    QObject::connect(&window.buffer(), &TerminalBuffer::edited, [&](qsizetype, qsizetype, const QString& s) {
-        shown += s.size();
-        boxCaughtUp = false;
-        if (!s.isEmpty()) // after the cut that comes before each insertion
-            longest = std::max(longest, window.buffer().length());
-    });
+    QObject::connect(&window.session().buffer(), &TerminalBuffer::edited,
+                     [&](qsizetype, qsizetype, const QString& s) {
+                         shown += s.size();
+                         boxCaughtUp = false;
+                         if (!s.isEmpty()) // after the cut that comes before each insertion
+                             longest = std::max(longest, window.session().buffer().length());
+                     });
     QObject::connect(window.terminal()->document(), &QTextDocument::contentsChanged,
                      [&] { boxCaughtUp = true; });
 

@@ -1,6 +1,7 @@
 #include "broadcastactions.h"
 
 #include "featurecontext.h"
+#include "session/terminalsession.h"
 
 #include "phonebook/broadcastsequence.h"
 
@@ -11,7 +12,7 @@ namespace vornal {
 
 BroadcastActions::BroadcastActions(FeatureContext& context) : QObject(&context) {
     setObjectName(QStringLiteral("broadcastActions"));
-    BroadcastSequence& sequence = context.broadcast();
+    BroadcastSequence& sequence = context.session().broadcast();
     QPushButton* send = context.addCallButton(
         QStringLiteral("lblSendNumbers"), QStringLiteral("Tx RS Numbers"),
         QStringLiteral("Sends Rundsend Recaiver List (in case of failure with automatic "
@@ -25,10 +26,6 @@ BroadcastActions::BroadcastActions(FeatureContext& context) : QObject(&context) 
     }
     connect(&sequence, &BroadcastSequence::status, &context, &FeatureContext::setStatus);
     connect(&sequence, &BroadcastSequence::beep, this, [] { QApplication::beep(); });
-}
-
-BroadcastActions& attachBroadcastActions(FeatureContext& context) {
-    return *new BroadcastActions(context);
 }
 
 } // namespace vornal

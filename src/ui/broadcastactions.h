@@ -15,6 +15,4 @@ public:
     explicit BroadcastActions(FeatureContext& context);
 };
 
-BroadcastActions& attachBroadcastActions(FeatureContext& context);
-
 } // namespace vornal

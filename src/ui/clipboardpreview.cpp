@@ -3,7 +3,8 @@
 #include "commandbutton.h"
 #include "featurecontext.h"
 #include "overlayplacement.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
+#include "session/terminalsession.h"
 
 #include "transmit/clipboardpaste.h"
 #include "transmit/textsender.h"
@@ -34,8 +35,9 @@ QPushButton* button(const QString& name, const QString& caption, const QString& 
 
 ClipboardPreview::ClipboardPreview(FeatureContext& context)
     : QObject(&context), m_context(context),
-      m_paste(std::make_unique<ClipboardPaste>(context.transmission(), context.state(), context.counter(),
-                                               context.services().dialogs, context.services().folder)) {
+      m_paste(std::make_unique<ClipboardPaste>(context.session().transmission(), context.state(),
+                                               context.session().counter(), context.services().dialogs,
+                                               context.services().folder)) {
     m_panel = new QFrame(context.window());
     m_panel->setObjectName(QStringLiteral("tabPreview"));
     m_panel->setProperty("class", QStringLiteral("callPanel"));
@@ -70,7 +72,7 @@ ClipboardPreview::ClipboardPreview(FeatureContext& context)
     connect(m_send, &QPushButton::clicked, this, &ClipboardPreview::sendPreview);
     connect(exit, &QPushButton::clicked, this, &ClipboardPreview::exitPreview);
     // Nothing is sent from the panel while another transmission runs.
-    connect(&context.transmission(), &Transmission::runningChanged, m_send,
+    connect(&context.session().transmission(), &Transmission::runningChanged, m_send,
             [this](bool running) { m_send->setEnabled(!running); });
 
     connect(m_paste.get(), &ClipboardPaste::beep, this, [] { QApplication::beep(); });
@@ -79,7 +81,7 @@ ClipboardPreview::ClipboardPreview(FeatureContext& context)
     connect(m_paste.get(), &ClipboardPaste::previewCleared, m_text, &QPlainTextEdit::clear);
     connect(m_paste.get(), &ClipboardPaste::pastePreviewSet, &context, &FeatureContext::setPastePreview);
     // A text file that starts empties the preview too.
-    connect(&context.sender(), &TextSender::previewCleared, m_text, &QPlainTextEdit::clear);
+    connect(&context.session().sender(), &TextSender::previewCleared, m_text, &QPlainTextEdit::clear);
 }
 
 ClipboardPreview::~ClipboardPreview() = default;
@@ -102,10 +104,6 @@ void ClipboardPreview::showPreview(const QString& text) {
     m_text->setPlainText(text);
     m_placement->open();
     m_text->setFocus();
-}
-
-ClipboardPreview& attachClipboardPreview(FeatureContext& context) {
-    return *new ClipboardPreview(context);
 }
 
 } // namespace vornal

@@ -42,6 +42,4 @@ private:
     OverlayPlacement* m_placement = nullptr;
 };
 
-ClipboardPreview& attachClipboardPreview(FeatureContext& context);
-
 } // namespace vornal

@@ -3,8 +3,9 @@
 #include "clockface.h"
 #include "clockhandline.h"
 #include "featurecontext.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
 #include "theme.h"
+#include "window/headerbar.h"
 
 #include "core/clock.h"
 #include "core/clockhands.h"
@@ -25,7 +26,7 @@ constexpr double kTwipsPerPixel = 15.0;
 
 ClockPanel::ClockPanel(FeatureContext& context) : QObject(&context), m_context(context) {
     setObjectName(QStringLiteral("clockPanel"));
-    QWidget* area = context.clockArea();
+    QWidget* area = context.header().clockArea();
 
     auto* labels = new QVBoxLayout;
     labels->setSpacing(0);

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QGridLayout;
 class QPushButton;
 
 namespace vornal {
@@ -11,5 +12,9 @@ namespace vornal {
 // (normally the terminal), so that what the operator types next, a number after
 // "Call" say, goes to the line.
 QPushButton* makeCommandButton(const QString& name, const QString& caption, const QString& tip);
+
+// A command button in the next cell of a two-column grid, filled row by row.
+QPushButton* appendCommandButton(QGridLayout* grid, const QString& name, const QString& caption,
+                                 const QString& tip);
 
 } // namespace vornal

@@ -2,7 +2,7 @@
 
 #include "featurecontext.h"
 #include "frmupdate.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
 #include "windowrunner.h"
 
 #include "core/programstate.h"
@@ -15,6 +15,10 @@ namespace vornal {
 DirectoryUpdateAction::DirectoryUpdateAction(FeatureContext& context)
     : QObject(&context), m_context(context) {
     setObjectName(QStringLiteral("directoryUpdate"));
+    QPushButton* button =
+        context.addProgramButton(QStringLiteral("lblUpdate"), QStringLiteral("Update"),
+                                 QStringLiteral("Update the Phonebook from the directory server"));
+    QObject::connect(button, &QPushButton::clicked, this, &DirectoryUpdateAction::OpenUpdate);
 }
 
 void DirectoryUpdateAction::OpenUpdate() {
@@ -29,15 +33,6 @@ void DirectoryUpdateAction::OpenUpdate() {
     connect(&update, &PhonebookUpdate::phonebookChanged, &m_context, &FeatureContext::refreshLists);
     FrmUpdate window(update, m_context.window());
     m_context.runner().run(window);
-}
-
-DirectoryUpdateAction& attachDirectoryUpdate(FeatureContext& context) {
-    auto* action = new DirectoryUpdateAction(context);
-    QPushButton* button =
-        context.addProgramButton(QStringLiteral("lblUpdate"), QStringLiteral("Update"),
-                                 QStringLiteral("Update the Phonebook from the directory server"));
-    QObject::connect(button, &QPushButton::clicked, action, &DirectoryUpdateAction::OpenUpdate);
-    return *action;
 }
 
 } // namespace vornal

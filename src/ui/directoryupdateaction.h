@@ -39,7 +39,4 @@ private:
     PhonebookUpdate::Options m_options;
 };
 
-// Adds the "Update" button to the program group and wires it.
-DirectoryUpdateAction& attachDirectoryUpdate(FeatureContext& context);
-
 } // namespace vornal

@@ -1,113 +1,83 @@
 #include "featurecontext.h"
 
-#include "terminalwindow.h"
+#include "ui/window/callscolumn.h"
+#include "ui/window/programgroup.h"
+#include "ui/window/statusbar.h"
+#include "ui/window/terminalarea.h"
 
-#include <QHBoxLayout>
-#include <QPlainTextEdit>
+#include "session/terminalsession.h"
 
 namespace vornal {
 
-FeatureContext::FeatureContext(TerminalWindow& window) : m_window(window) {}
+FeatureContext::FeatureContext(TerminalSession& session, Theme& theme, const WindowPlaces& places)
+    : m_session(session), m_theme(theme), m_places(places) {}
 
+void FeatureContext::addFeature(Feature* feature) {
+    m_session.addFeature(feature);
+}
 const TerminalServices& FeatureContext::services() const {
-    return m_window.m_services;
+    return m_session.services();
 }
 const ProgramState& FeatureContext::state() const {
-    return m_window.m_state;
-}
-InterfaceCommands& FeatureContext::commands() {
-    return *m_window.m_commands;
-}
-TerminalDisplay& FeatureContext::display() {
-    return *m_window.m_display;
-}
-LineCounter& FeatureContext::counter() {
-    return *m_window.m_counter;
-}
-TextSender& FeatureContext::sender() {
-    return *m_window.m_sender;
-}
-BroadcastSequence& FeatureContext::broadcast() {
-    return *m_window.m_broadcast;
-}
-Transmission& FeatureContext::transmission() {
-    return *m_window.m_transmission;
+    return std::as_const(m_session).state();
 }
 WindowRunner& FeatureContext::runner() {
-    return m_window.m_services.runner;
-}
-Theme& FeatureContext::theme() {
-    return m_window.m_theme;
-}
-TrafficLink& FeatureContext::traffic() {
-    return m_window.m_trafficLink;
+    return m_session.services().runner;
 }
 QPlainTextEdit* FeatureContext::terminal() {
-    return m_window.m_txtTerm;
-}
-QWidget* FeatureContext::window() {
-    return &m_window;
+    return m_places.terminal->terminal();
 }
 void FeatureContext::setStatus(const QString& text) {
-    m_window.setStatus(text);
+    m_places.status->setStatus(text);
 }
 void FeatureContext::focusTerminal() {
-    m_window.focusTerminal();
+    m_places.terminal->focusTerminal();
 }
 void FeatureContext::setPastePreview(bool preview) {
-    m_window.m_state.pastePreview = preview;
+    m_session.state().pastePreview = preview;
 }
 void FeatureContext::setHeadlineSelect(int set) {
-    m_window.m_state.headlineSelect = set;
+    m_session.state().headlineSelect = set;
+}
+void FeatureContext::setSoundMuted(bool muted) {
+    m_session.state().soundMuted = muted;
+}
+void FeatureContext::setKlklAutoAnswer(bool on) {
+    m_session.state().klklAutoAnswer = on;
 }
 
 void FeatureContext::addPanel(QWidget* panel) {
-    m_window.addPanel(panel);
+    m_places.terminal->addPanel(panel);
 }
 void FeatureContext::revealPanel(QWidget* panel) {
-    m_window.revealPanel(panel);
+    m_places.terminal->revealPanel(panel);
 }
 void FeatureContext::addTerminalPanel(QWidget* panel) {
-    m_window.addTerminalPanel(panel);
+    m_places.terminal->addTerminalPanel(panel);
 }
 QPushButton* FeatureContext::addCallButton(const QString& name, const QString& caption, const QString& tip) {
-    return m_window.addCallButton(name, caption, tip);
+    emit placesChanged();
+    return m_places.calls->addCallButton(name, caption, tip);
 }
 QPushButton* FeatureContext::addProgramButton(const QString& name, const QString& caption,
                                               const QString& tip) {
-    return m_window.addProgramButton(name, caption, tip);
+    emit placesChanged();
+    return m_places.program->addButton(name, caption, tip);
 }
 QPushButton* FeatureContext::sendControl(SendControl control) {
-    return m_window.sendControl(control);
+    return m_places.send->control(control);
 }
 QPushButton* FeatureContext::broadcastButton(int service) {
-    return m_window.broadcastButton(service);
-}
-
-void FeatureContext::addHeaderControls(QWidget* controls) {
-    m_window.m_headerControls->addWidget(controls);
-}
-QWidget* FeatureContext::clockArea() {
-    return m_window.m_frameClock;
-}
-QFont FeatureContext::terminalFont() const {
-    return m_window.m_txtTerm->font();
-}
-void FeatureContext::setTerminalFont(const QFont& font) {
-    m_window.m_txtTerm->setFont(font);
+    return m_places.calls->broadcastButton(service);
 }
 void FeatureContext::setTerminalSides(QWidget* left, QWidget* right) {
-    m_window.m_terminalRow->insertWidget(0, left);
-    m_window.m_terminalRow->addWidget(right);
+    m_places.terminal->setSides(left, right);
 }
 void FeatureContext::setTerminalInsets(const QMargins& insets) {
-    m_window.m_terminalRow->setContentsMargins(insets);
+    m_places.terminal->setInsets(insets);
 }
 void FeatureContext::settleIndicators() {
-    m_window.settleIndicators();
-}
-void FeatureContext::setSoundMuted(bool muted) {
-    m_window.m_state.soundMuted = muted;
+    m_places.status->settle(m_session.services().link);
 }
 
 void FeatureContext::openEditor(const QString& path, EditorMode mode) {
@@ -115,7 +85,7 @@ void FeatureContext::openEditor(const QString& path, EditorMode mode) {
 }
 
 void FeatureContext::refreshLists() {
-    emit listsRefreshing();
+    m_session.refreshLists();
 }
 
 } // namespace vornal

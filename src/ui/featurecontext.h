@@ -1,12 +1,11 @@
 #pragma once
 
 #include "compose/editormode.h"
-#include "core/startup.h"
+#include "ui/window/sendgroup.h"
 
 #include <QObject>
 #include <QString>
 
-class QFont;
 class QMargins;
 class QPlainTextEdit;
 class QPushButton;
@@ -14,53 +13,60 @@ class QWidget;
 
 namespace vornal {
 
-class BroadcastSequence;
-class InterfaceCommands;
-class LineCounter;
-class TerminalDisplay;
-class TerminalWindow;
-class TextSender;
+class CallsColumn;
+class Feature;
+class HeaderBar;
+class ProgramGroup;
+class StatusBar;
+class TerminalArea;
+class TerminalSession;
 class Theme;
-class TrafficLink;
-class Transmission;
 class WindowRunner;
 struct ProgramState;
 struct TerminalServices;
 
-// Controls of the main window's Send group that features take over.
-enum class SendControl { Paste, Puncher };
+// The main window's places that features add to.
+struct WindowPlaces {
+    QWidget* window;
+    HeaderBar* header;
+    TerminalArea* terminal;
+    SendGroup* send;
+    CallsColumn* calls;
+    ProgramGroup* program;
+    StatusBar* status;
+};
 
-// What a feature of the program is given: the services, the program state, the
-// senders, and the main window's places for panels and buttons. A feature attaches by
-// adding its controls here and connecting to the signals below; it never looks a
-// widget up by name and never sees the main window itself.
+// What a feature of the program is given: the session (the services and the program's
+// objects), the program state to read, the main window's places for panels and
+// buttons, and the program-wide operations. A feature attaches by adding its controls
+// here and connecting to signals; it never looks a widget up by name and never sees
+// the main window itself.
 class FeatureContext : public QObject {
     Q_OBJECT
 public:
-    explicit FeatureContext(TerminalWindow& window);
+    FeatureContext(TerminalSession& session, Theme& theme, const WindowPlaces& places);
 
+    // The feature takes part in the program's phases (see Feature), after those before.
+    void addFeature(Feature* feature);
+
+    TerminalSession& session() { return m_session; }
     const TerminalServices& services() const;
     const ProgramState& state() const;
-    InterfaceCommands& commands();
-    TerminalDisplay& display();
-    LineCounter& counter();
-    TextSender& sender();
-    BroadcastSequence& broadcast();
-    Transmission& transmission();
     WindowRunner& runner();
-    Theme& theme();
-    // The link as the window uses it: it announces everything that goes out.
-    TrafficLink& traffic();
-    // The terminal text box, for features that read or select its text (find, save).
+    Theme& theme() { return m_theme; }
+    // The terminal text box, for features that read or select its text or set its font.
     QPlainTextEdit* terminal();
     // The parent of the features' own windows and dialogs.
-    QWidget* window();
+    QWidget* window() { return m_places.window; }
+    HeaderBar& header() { return *m_places.header; }
     void setStatus(const QString& text);
     // The keyboard goes to the terminal text, its caret after the last character.
     void focusTerminal();
     // The program-wide values that features own (ProgramState names their writers).
     void setPastePreview(bool preview);
     void setHeadlineSelect(int set);
+    void setSoundMuted(bool muted);
+    void setKlklAutoAnswer(bool on);
 
     // A panel in the panel place between the terminal and the side column, shown by its
     // feature: the terminal makes room for it and no button moves. Reveal scrolls it
@@ -75,21 +81,12 @@ public:
     QPushButton* sendControl(SendControl control);
     // The broadcast service buttons: 1 lblRSend_1, 2 lblRsend_2 (null for any other).
     QPushButton* broadcastButton(int service);
-
-    // The header: a row of controls under the title, and the clock area on the right
-    // (a widget with a horizontal box layout to add to).
-    void addHeaderControls(QWidget* controls);
-    QWidget* clockArea();
-    // The terminal text: its font, widgets on both sides of it (the skin's paper
-    // strips), and insets in pixels around it and them (the skin's placement).
-    QFont terminalFont() const;
-    void setTerminalFont(const QFont& font);
+    // Widgets on both sides of the terminal text (the skin's paper strips), and insets
+    // in pixels around it and them (the skin's placement).
     void setTerminalSides(QWidget* left, QWidget* right);
     void setTerminalInsets(const QMargins& insets);
     // The receive and send lamps go idle when the port holds nothing to read or send.
     void settleIndicators();
-    // The sound switches: event sounds off (true) or on.
-    void setSoundMuted(bool muted);
 
     // Opens the message editor on a file ("Edit Message", "Edit KLKL", "Edit Config",
     // the presets, the header's EXIT): announced as editorRequested.
@@ -100,16 +97,13 @@ public:
 
 signals:
     void editorRequested(const QString& path, EditorMode mode);
-    void listsRefreshing();
-    // Start-up: the preset phrases are read, then the look of the command line applied.
-    void presetsLoadRequested();
-    void lookRequested(Startup::Look look);
-    void versionRequested();
-    // The headline panel hides (port toggled, a call started, the text cleared).
-    void headlinePanelHideRequested();
+    // A control or panel was added: the keyboard's order is worked out again.
+    void placesChanged();
 
 private:
-    TerminalWindow& m_window;
+    TerminalSession& m_session;
+    Theme& m_theme;
+    WindowPlaces m_places;
 };
 
 } // namespace vornal

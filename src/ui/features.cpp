@@ -4,9 +4,11 @@
 #include "clipboardpreview.h"
 #include "clockpanel.h"
 #include "directoryupdateaction.h"
+#include "featurecontext.h"
 #include "findbar.h"
 #include "headlineeditor.h"
 #include "helpfeature.h"
+#include "klklswitch.h"
 #include "lookcontrols.h"
 #include "messageeditorfeature.h"
 #include "phonebookpanels.h"
@@ -20,22 +22,25 @@
 namespace vornal {
 
 void attachFeatures(FeatureContext& context) {
-    // The preset phrases refresh before the favourite slots.
-    attachPresetTexts(context);
-    attachPhonebookPanels(context);
-    attachDirectoryUpdate(context);
-    attachPuncher(context);
-    MessageEditorFeature& editor = attachMessageEditor(context);
-    HelpFeature& help = attachHelp(context);
-    QObject::connect(&editor, &MessageEditorFeature::helpRequested, &help, &HelpFeature::showHelp);
-    attachHeadlineEditor(context);
-    attachClipboardPreview(context);
-    attachPhonebookWindows(context);
-    attachBroadcastActions(context);
+    // Each feature attaches as it is made; the ones given to addFeature also take part
+    // in the program's phases, in this order (the preset phrases refresh before the
+    // favourite slots).
+    context.addFeature(new PresetTexts(context));
+    context.addFeature(new PhonebookPanels(context));
+    new DirectoryUpdateAction(context);
+    new PunchPanel(context);
+    auto* editor = new MessageEditorFeature(context);
+    auto* help = new HelpFeature(context);
+    QObject::connect(editor, &MessageEditorFeature::helpRequested, help, &HelpFeature::showHelp);
+    context.addFeature(new HeadlineEditor(context));
+    new ClipboardPreview(context);
+    new PhonebookWindows(context);
+    new BroadcastActions(context);
+    new KlklSwitch(context);
     new ClockPanel(context);
-    new LookControls(context);
+    context.addFeature(new LookControls(context));
     new SoundControls(context);
-    attachTrafficLog(context);
+    new TrafficLogFeature(context);
     new SaveTextAction(context);
     new FindBar(context);
 }

@@ -3,7 +3,8 @@
 #include "commandbutton.h"
 #include "featurecontext.h"
 #include "overlayplacement.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
+#include "session/terminalsession.h"
 #include "theme.h"
 
 #include "core/clock.h"
@@ -177,14 +178,15 @@ HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_c
     connect(view, &QPushButton::clicked, this, &HeadlineEditor::preview);
     connect(clear, &QPushButton::clicked, this, &HeadlineEditor::clearPreview);
     connect(leave, &QPushButton::clicked, this, &HeadlineEditor::exit);
-    connect(&context, &FeatureContext::headlinePanelHideRequested, m_frame, &QWidget::hide);
-    connect(&context, &FeatureContext::presetsLoadRequested, this, &HeadlineEditor::loadAtStart);
+    // The panel hides when the port is toggled, a call starts or the text is cleared.
+    connect(&context.session().port(), &PortController::toggling, m_frame, &QWidget::hide);
+    connect(&context.session().commands(), &InterfaceCommands::hideHeadlinePanel, m_frame, &QWidget::hide);
     // "Send Headline" saves first and sends nothing when the headline could not be written.
     connect(
-        &context.sender(), &TextSender::headlineExitRequested, this,
+        &context.session().sender(), &TextSender::headlineExitRequested, this,
         [this] {
             if (!exit())
-                m_context.sender().headlineNotWritten();
+                m_context.session().sender().headlineNotWritten();
         },
         Qt::DirectConnection);
 }
@@ -197,7 +199,7 @@ void HeadlineEditor::showText(int n, const QString& text) {
 
 // At start-up the stored sets replace the boxes' first texts; a missing file is the
 // first start and says nothing.
-void HeadlineEditor::loadAtStart() {
+void HeadlineEditor::load() {
     const HeadlineSets::LoadResult loaded = m_sets.load(m_context.services().folder);
     if (loaded.found && !loaded.complete())
         m_context.setStatus(loaded.statusText());
@@ -262,10 +264,6 @@ void HeadlineEditor::preview() {
 void HeadlineEditor::clearPreview() {
     m_list->hide();
     m_placement->place();
-}
-
-HeadlineEditor& attachHeadlineEditor(FeatureContext& context) {
-    return *new HeadlineEditor(context);
 }
 
 } // namespace vornal

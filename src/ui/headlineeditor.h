@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/feature.h"
+
 #include "compose/headlinesets.h"
 
 #include <QObject>
@@ -21,7 +23,7 @@ class OverlayPlacement;
 // headline sets, the choice of the set that is sent, a preview under a column ruler,
 // and the exit that saves. The stored sets are read at start-up, so "Send Headline",
 // which runs the exit first, sends what was stored even before the editor was opened.
-class HeadlineEditor : public QObject {
+class HeadlineEditor : public QObject, public Feature {
     Q_OBJECT
 public:
     explicit HeadlineEditor(FeatureContext& context);
@@ -38,8 +40,10 @@ public:
     HeadlineSets& sets() { return m_sets; }
     QFrame* panel() const { return m_frame; }
 
+    // The stored sets are read at start-up.
+    void load() override;
+
 private:
-    void loadAtStart();
     void showSelection();
     void showText(int box, const QString& text);
 
@@ -52,7 +56,5 @@ private:
     std::array<QLineEdit*, HeadlineSets::kBoxes> m_boxes{};
     std::array<QRadioButton*, HeadlineSets::kSets> m_options{};
 };
-
-HeadlineEditor& attachHeadlineEditor(FeatureContext& context);
 
 } // namespace vornal

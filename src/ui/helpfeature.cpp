@@ -3,8 +3,9 @@
 #include "featurecontext.h"
 #include "frmhelp.h"
 #include "glyphicon.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
 #include "theme.h"
+#include "window/headerbar.h"
 #include "windowrunner.h"
 
 #include "core/desktoplauncher.h"
@@ -18,6 +19,21 @@ namespace vornal {
 
 HelpFeature::HelpFeature(FeatureContext& context) : QObject(&context), m_context(context) {
     setObjectName(QStringLiteral("help"));
+    const auto imageButton = [&context](const char* name, const char* accessibleName, const char* tip,
+                                        const QString& glyph) {
+        QPushButton* button =
+            context.addProgramButton(QString::fromLatin1(name), QString(), QString::fromLatin1(tip));
+        button->setAccessibleName(QString::fromLatin1(accessibleName));
+        button->setIcon(glyphIcon(glyph, context.theme().colour(Theme::Colour::Accent)));
+        return button;
+    };
+    QPushButton* aiuto = imageButton("lblAiuto", "Help", "Version Description", QStringLiteral("?"));
+    QObject::connect(aiuto, &QPushButton::clicked, this, [this, &context] { showHelp(context.window()); });
+    QPushButton* homepage = imageButton("lblHomepage", "Homepage", "Opens the Parlo Homepage in your browser",
+                                        QStringLiteral("\u2302"));
+    QObject::connect(homepage, &QPushButton::clicked, this, &HelpFeature::openHomepage);
+    QObject::connect(context.header().versionButton(), &QPushButton::clicked, this,
+                     &HelpFeature::showVersion);
 }
 
 void HelpFeature::showHelp(QWidget* parent) {
@@ -38,26 +54,6 @@ void HelpFeature::openHomepage() {
     }
     // The browser opens on its own; whether the desktop managed it is not reported.
     m_context.services().desktop.open(QUrl::fromLocalFile(manual));
-}
-
-HelpFeature& attachHelp(FeatureContext& context) {
-    auto* help = new HelpFeature(context);
-    const auto imageButton = [&context](const char* name, const char* accessibleName, const char* tip,
-                                        const QString& glyph) {
-        QPushButton* button =
-            context.addProgramButton(QString::fromLatin1(name), QString(), QString::fromLatin1(tip));
-        button->setAccessibleName(QString::fromLatin1(accessibleName));
-        button->setIcon(glyphIcon(glyph, context.theme().colour(Theme::Colour::Accent)));
-        return button;
-    };
-    QPushButton* aiuto = imageButton("lblAiuto", "Help", "Version Description", QStringLiteral("?"));
-    QObject::connect(aiuto, &QPushButton::clicked, help,
-                     [help, &context] { help->showHelp(context.window()); });
-    QPushButton* homepage = imageButton("lblHomepage", "Homepage", "Opens the Parlo Homepage in your browser",
-                                        QStringLiteral("\u2302"));
-    QObject::connect(homepage, &QPushButton::clicked, help, &HelpFeature::openHomepage);
-    QObject::connect(&context, &FeatureContext::versionRequested, help, &HelpFeature::showVersion);
-    return *help;
 }
 
 } // namespace vornal

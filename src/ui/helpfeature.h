@@ -28,8 +28,4 @@ private:
     FeatureContext& m_context;
 };
 
-// Adds the help and homepage buttons to the program group and wires them and the
-// version line.
-HelpFeature& attachHelp(FeatureContext& context);
-
 } // namespace vornal

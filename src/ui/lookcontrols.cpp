@@ -3,8 +3,9 @@
 #include "featurecontext.h"
 #include "headerbutton.h"
 #include "paperstrip.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
 #include "theme.h"
+#include "window/headerbar.h"
 
 #include "core/colourscheme.h"
 #include "core/settingsstore.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace vornal {
@@ -51,13 +53,11 @@ LookControls::LookControls(FeatureContext& context) : QObject(&context), m_conte
         layout->addWidget(button);
     }
     layout->addStretch(1);
-    context.addHeaderControls(row);
+    context.header().addControls(row);
 
     m_strips[0] = new PaperStrip(QStringLiteral("picVornalPapier_0"), Qt::LeftEdge, context.theme());
     m_strips[1] = new PaperStrip(QStringLiteral("picVornalPapier_1"), Qt::RightEdge, context.theme());
     context.setTerminalSides(m_strips[0], m_strips[1]);
-
-    connect(&context, &FeatureContext::lookRequested, this, &LookControls::applyLook);
 }
 
 // At start: the Standard skin unless the switch chose Steampunk, then the switch's
@@ -112,7 +112,7 @@ void LookControls::chooseFont() {
     const TerminalServices& services = m_context.services();
     FontChoice initial;
     initial.name = QString::fromLatin1(kInitialFont);
-    initial.pointSize = qMax(1, m_context.terminalFont().pointSize());
+    initial.pointSize = qMax(1, m_context.terminal()->font().pointSize());
     initial.color = kInitialColour;
     const std::optional<FontChoice> font = services.dialogs.chooseFont(initial);
     if (!font)
@@ -127,7 +127,7 @@ void LookControls::chooseFont() {
         chosen.setPointSize(font->pointSize);
     chosen.setBold(font->bold);
     chosen.setItalic(font->italic);
-    m_context.setTerminalFont(chosen);
+    m_context.terminal()->setFont(chosen);
     Theme& theme = m_context.theme();
     theme.setColour(Theme::Colour::TerminalText, Theme::fromColourValue(*colour));
     theme.apply(m_context.window());

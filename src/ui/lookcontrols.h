@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/feature.h"
+
 #include "core/skin.h"
 #include "core/startup.h"
 
@@ -19,7 +21,7 @@ struct ColourScheme;
 // with its colour. Every change goes through the theme, which is then applied to the
 // window again. The program starts in the Standard skin; the command line's switch
 // chooses a colour scheme or the Steampunk skin.
-class LookControls : public QObject {
+class LookControls : public QObject, public Feature {
     Q_OBJECT
 public:
     static constexpr const char* kSchemeTip = "Change Fore & Back color of the Text Window";
@@ -36,8 +38,10 @@ public:
     // `lblFont`: the font dialog, then the colour; cancelling either changes nothing.
     void chooseFont();
 
+    // The look of the command line, at start-up.
+    void applyLook(Startup::Look look) override;
+
 private:
-    void applyLook(Startup::Look look);
     void markCurrent(const QList<QPushButton*>& group, const QPushButton* current);
 
     FeatureContext& m_context;

@@ -3,7 +3,7 @@
 #include "featurecontext.h"
 #include "frmedit.h"
 #include "glyphicon.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
 #include "theme.h"
 #include "windowrunner.h"
 
@@ -14,6 +14,16 @@ namespace vornal {
 
 MessageEditorFeature::MessageEditorFeature(FeatureContext& context) : QObject(&context), m_context(context) {
     setObjectName(QStringLiteral("messageEditor"));
+    QObject::connect(&context, &FeatureContext::editorRequested, this, &MessageEditorFeature::open);
+    QPushButton* message =
+        context.addProgramButton(QStringLiteral("lblEditRund"), QStringLiteral("Edit Message"),
+                                 QStringLiteral("Invokes the Message Editor"));
+    QObject::connect(message, &QPushButton::clicked, this, &MessageEditorFeature::editMessage);
+    QPushButton* editor = context.addProgramButton(QStringLiteral("lblEditor"), QString(),
+                                                   QStringLiteral("Invokes the embedded Editor"));
+    editor->setAccessibleName(QStringLiteral("Editor"));
+    editor->setIcon(glyphIcon(QStringLiteral("\u270E"), context.theme().colour(Theme::Colour::Accent)));
+    QObject::connect(editor, &QPushButton::clicked, this, &MessageEditorFeature::editAnyFile);
 }
 
 void MessageEditorFeature::open(const QString& path, EditorMode mode) {
@@ -42,21 +52,6 @@ void MessageEditorFeature::editAnyFile() {
     QApplication::beep();
     m_context.setStatus(QStringLiteral("Loading Editor"));
     m_context.openEditor(m_context.services().folder.root(), EditorMode::AnyFile);
-}
-
-MessageEditorFeature& attachMessageEditor(FeatureContext& context) {
-    auto* feature = new MessageEditorFeature(context);
-    QObject::connect(&context, &FeatureContext::editorRequested, feature, &MessageEditorFeature::open);
-    QPushButton* message =
-        context.addProgramButton(QStringLiteral("lblEditRund"), QStringLiteral("Edit Message"),
-                                 QStringLiteral("Invokes the Message Editor"));
-    QObject::connect(message, &QPushButton::clicked, feature, &MessageEditorFeature::editMessage);
-    QPushButton* editor = context.addProgramButton(QStringLiteral("lblEditor"), QString(),
-                                                   QStringLiteral("Invokes the embedded Editor"));
-    editor->setAccessibleName(QStringLiteral("Editor"));
-    editor->setIcon(glyphIcon(QStringLiteral("\u270E"), context.theme().colour(Theme::Colour::Accent)));
-    QObject::connect(editor, &QPushButton::clicked, feature, &MessageEditorFeature::editAnyFile);
-    return *feature;
 }
 
 } // namespace vornal

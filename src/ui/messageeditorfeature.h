@@ -32,8 +32,4 @@ private:
     bool m_open = false;
 };
 
-// Adds "Edit Message" and the embedded editor button to the program group and opens
-// the editor on every openEditor of the program.
-MessageEditorFeature& attachMessageEditor(FeatureContext& context);
-
 } // namespace vornal

@@ -3,7 +3,8 @@
 #include "callslotspanel.h"
 #include "featurecontext.h"
 #include "localnumberseditor.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
+#include "session/terminalsession.h"
 
 #include "core/userdialogs.h"
 #include "phonebook/favouriteslots.h"
@@ -29,7 +30,7 @@ QStringList localCaptions(const LocalNumbers::Entries& entries) {
 PhonebookPanels::PhonebookPanels(FeatureContext& context)
     : QObject(&context), m_context(context),
       m_dialler(std::make_unique<SlotDialler>(context.services().link, context.services().dialogs,
-                                              context.commands())) {
+                                              context.session().commands())) {
     m_favourites = new CallSlotsPanel(CallSlotsPanel::favourites());
     m_localCalls = new CallSlotsPanel(CallSlotsPanel::localCalls());
     m_localEditor = new LocalNumbersEditor;
@@ -50,7 +51,6 @@ PhonebookPanels::PhonebookPanels(FeatureContext& context)
                               QStringLiteral("Invokes the Local Numbers Editor"));
     connect(show, &QPushButton::clicked, this, &PhonebookPanels::showFavourites);
     connect(refresh, &QPushButton::clicked, &context, &FeatureContext::refreshLists);
-    connect(&context, &FeatureContext::listsRefreshing, this, &PhonebookPanels::fillFavourites);
     connect(local, &QPushButton::clicked, this, &PhonebookPanels::showLocalNumbers);
     connect(edit, &QPushButton::clicked, this, &PhonebookPanels::editLocalNumbers);
 
@@ -122,10 +122,6 @@ void PhonebookPanels::dialLocalNumber(int i) {
 
 QString PhonebookPanels::localNumbersPath() const {
     return m_context.services().folder.file(QString::fromLatin1(LocalNumbers::kFileName));
-}
-
-PhonebookPanels& attachPhonebookPanels(FeatureContext& context) {
-    return *new PhonebookPanels(context);
 }
 
 } // namespace vornal

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/feature.h"
+
 #include <QObject>
 
 #include <memory>
@@ -14,7 +16,7 @@ class SlotDialler;
 // The call lists of the main window: the favourite slots from the phonebook, the
 // local numbers and their editor, and the buttons that show them. The favourite slots
 // are read again whenever the program's lists are refreshed.
-class PhonebookPanels : public QObject {
+class PhonebookPanels : public QObject, public Feature {
     Q_OBJECT
 public:
     explicit PhonebookPanels(FeatureContext& context);
@@ -23,6 +25,7 @@ public:
     // Fills the favourite slots from the phonebook (the part of "Refresh Lists" that
     // is this feature's).
     void fillFavourites();
+    void refreshLists() override { fillFavourites(); }
     // "Favorites" and "Exit Favorites".
     void showFavourites();
     void hideFavourites();
@@ -48,8 +51,5 @@ private:
     CallSlotsPanel* m_localCalls = nullptr;
     LocalNumbersEditor* m_localEditor = nullptr;
 };
-
-// Builds the call list panels and their buttons into the main window.
-PhonebookPanels& attachPhonebookPanels(FeatureContext& context);
 
 } // namespace vornal

@@ -4,7 +4,8 @@
 #include "frmcirculair.h"
 #include "frmheader.h"
 #include "frmpresets.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
+#include "session/terminalsession.h"
 #include "windowrunner.h"
 
 #include "core/programstate.h"
@@ -16,12 +17,23 @@ namespace vornal {
 
 PhonebookWindows::PhonebookWindows(FeatureContext& context) : QObject(&context), m_context(context) {
     setObjectName(QStringLiteral("phonebookWindows"));
+    QPushButton* phonebook = context.addCallButton(QStringLiteral("lblPreset"), QStringLiteral("Phonebook"),
+                                                   QStringLiteral("Shows Vornal Phonebook"));
+    QPushButton* receivers =
+        context.addCallButton(QStringLiteral("lblRSendList"), QStringLiteral("RS Receivers"),
+                              QStringLiteral("Rundsenden Subscribers List"));
+    QPushButton* header = context.addCallButton(QStringLiteral("lblHeader"), QStringLiteral("Set RS List"),
+                                                QStringLiteral("Display and sets, saves the RS list"));
+    QObject::connect(phonebook, &QPushButton::clicked, this, &PhonebookWindows::showFavourites);
+    QObject::connect(receivers, &QPushButton::clicked, this, &PhonebookWindows::showReceivers);
+    QObject::connect(header, &QPushButton::clicked, this, &PhonebookWindows::showHeader);
 }
 
 void PhonebookWindows::showFavourites() {
     if (!m_favourites) {
         const TerminalServices& s = m_context.services();
-        m_favourites = new FrmPresets(s.folder, s.dialogs, s.link, m_context.commands(), m_context.window());
+        m_favourites =
+            new FrmPresets(s.folder, s.dialogs, s.link, m_context.session().commands(), m_context.window());
         connect(m_favourites, &FrmPresets::saved, &m_context, &FeatureContext::refreshLists);
         connect(m_favourites, &FrmPresets::beep, this, [] { QApplication::beep(); });
     }
@@ -43,21 +55,6 @@ void PhonebookWindows::showHeader() {
     connect(&header, &FrmHeader::editRequested, this,
             [this](const QString& path) { m_context.openEditor(path, EditorMode::Message); });
     m_context.runner().run(header);
-}
-
-PhonebookWindows& attachPhonebookWindows(FeatureContext& context) {
-    auto* windows = new PhonebookWindows(context);
-    QPushButton* phonebook = context.addCallButton(QStringLiteral("lblPreset"), QStringLiteral("Phonebook"),
-                                                   QStringLiteral("Shows Vornal Phonebook"));
-    QPushButton* receivers =
-        context.addCallButton(QStringLiteral("lblRSendList"), QStringLiteral("RS Receivers"),
-                              QStringLiteral("Rundsenden Subscribers List"));
-    QPushButton* header = context.addCallButton(QStringLiteral("lblHeader"), QStringLiteral("Set RS List"),
-                                                QStringLiteral("Display and sets, saves the RS list"));
-    QObject::connect(phonebook, &QPushButton::clicked, windows, &PhonebookWindows::showFavourites);
-    QObject::connect(receivers, &QPushButton::clicked, windows, &PhonebookWindows::showReceivers);
-    QObject::connect(header, &QPushButton::clicked, windows, &PhonebookWindows::showHeader);
-    return *windows;
 }
 
 } // namespace vornal

@@ -33,6 +33,4 @@ private:
     FrmCirculair* m_receivers = nullptr;
 };
 
-PhonebookWindows& attachPhonebookWindows(FeatureContext& context);
-
 } // namespace vornal

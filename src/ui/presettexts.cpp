@@ -3,7 +3,8 @@
 #include "commandbutton.h"
 #include "featurecontext.h"
 #include "phrasebutton.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
+#include "session/terminalsession.h"
 
 #include "core/clock.h"
 #include "transmit/fixedtexts.h"
@@ -29,8 +30,9 @@ QPushButton* button(const QString& name, const QString& caption, const QString& 
 
 PresetTexts::PresetTexts(FeatureContext& context)
     : QObject(&context), m_context(context),
-      m_texts(std::make_unique<FixedTexts>(context.sender(), context.services().link, context.state(),
-                                           context.services().dialogs, context.services().clock)) {
+      m_texts(std::make_unique<FixedTexts>(context.session().sender(), context.services().link,
+                                           context.state(), context.services().dialogs,
+                                           context.services().clock)) {
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("framePresets"));
     panel->setProperty("class", QStringLiteral("callPanel"));
@@ -78,8 +80,6 @@ PresetTexts::PresetTexts(FeatureContext& context)
     connect(m_texts.get(), &FixedTexts::beep, this, [] { QApplication::beep(); });
     connect(m_texts.get(), &FixedTexts::status, &context, &FeatureContext::setStatus);
     connect(m_texts.get(), &FixedTexts::focusTerminal, &context, &FeatureContext::focusTerminal);
-    connect(&context, &FeatureContext::presetsLoadRequested, this, &PresetTexts::LoadPresetPhrases);
-    connect(&context, &FeatureContext::listsRefreshing, this, &PresetTexts::LoadPresetPhrases);
 }
 
 PresetTexts::~PresetTexts() = default;
@@ -97,10 +97,6 @@ void PresetTexts::editPresets() {
     m_context.setStatus(QStringLiteral("Loading Preset Text Editor"));
     m_context.openEditor(m_context.services().folder.file(QString::fromLatin1(PresetPhrases::kFileName)),
                          EditorMode::PresetPhrases);
-}
-
-PresetTexts& attachPresetTexts(FeatureContext& context) {
-    return *new PresetTexts(context);
 }
 
 } // namespace vornal

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/feature.h"
+
 #include <QObject>
 
 #include <memory>
@@ -15,7 +17,7 @@ class PhraseButton;
 // The one-click texts of the main window: the time stamp, the two line-up tests and
 // the ten preset phrases from "\VornalPresetText.txt", with the button that opens that
 // file in the editor. The phrases are read at start-up and with every "Refresh Lists".
-class PresetTexts : public QObject {
+class PresetTexts : public QObject, public Feature {
     Q_OBJECT
 public:
     explicit PresetTexts(FeatureContext& context);
@@ -28,13 +30,13 @@ public:
 
     PhraseButton* phrase(int i) const { return m_phrases.at(i); }
 
+    void load() override { LoadPresetPhrases(); }
+    void refreshLists() override { LoadPresetPhrases(); }
+
 private:
     FeatureContext& m_context;
     std::unique_ptr<FixedTexts> m_texts;
     QList<PhraseButton*> m_phrases;
 };
-
-// Builds the texts panel under the terminal text.
-PresetTexts& attachPresetTexts(FeatureContext& context);
 
 } // namespace vornal

@@ -2,7 +2,8 @@
 
 #include "featurecontext.h"
 #include "punchpicture.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
+#include "session/terminalsession.h"
 #include "theme.h"
 
 #include "core/programstate.h"
@@ -23,7 +24,8 @@ namespace vornal {
 
 PunchPanel::PunchPanel(FeatureContext& context, QWidget* parent)
     : QGroupBox(QStringLiteral("Human Readable Punchtape"), parent), m_context(context),
-      m_sender(context.transmission(), context.services().link, context.state(), context.services().dialogs) {
+      m_sender(context.session().transmission(), context.services().link, context.state(),
+               context.services().dialogs) {
     setObjectName(QStringLiteral("frmPunch"));
     auto* column = new QVBoxLayout(this);
     column->setSpacing(4);
@@ -74,9 +76,24 @@ PunchPanel::PunchPanel(FeatureContext& context, QWidget* parent)
     connect(&m_sender, &PunchSender::punchingChanged, this, &PunchPanel::showPunching);
     connect(&m_sender, &PunchSender::characterSent, this, &PunchPanel::showSent);
     // One transmission at a time: "Punch" waits for the running one to end.
-    connect(&context.transmission(), &Transmission::runningChanged, m_cmdPunch,
+    connect(&context.session().transmission(), &Transmission::runningChanged, m_cmdPunch,
             [this](bool running) { m_cmdPunch->setEnabled(!running); });
     hide();
+    context.addTerminalPanel(this);
+    QObject::connect(context.sendControl(SendControl::Puncher), &QPushButton::clicked, this,
+                     &PunchPanel::OpenPunchPanel);
+
+    const TerminalServices& services = context.services();
+    auto* rsend =
+        new RSendPunch(context.session().sender(), context.state(), services.dialogs, services.folder, this);
+    QObject::connect(rsend, &RSendPunch::beep, rsend, [] { QApplication::beep(); });
+    QObject::connect(rsend, &RSendPunch::status, &context, &FeatureContext::setStatus);
+    QPushButton* button =
+        context.addCallButton(QStringLiteral("lblRSendToPunch"), QStringLiteral("RSend Punch"),
+                              QStringLiteral("Sends RSend Info to the puncher"));
+    QObject::connect(button, &QPushButton::clicked, rsend, &RSendPunch::run);
+    QObject::connect(&context.session().transmission(), &Transmission::runningChanged, button,
+                     [button](bool running) { button->setEnabled(!running); });
 }
 
 void PunchPanel::OpenPunchPanel() {
@@ -126,25 +143,6 @@ void PunchPanel::showSent(QChar c) {
     m_picPunch->clear();
     m_picPunch->DrawGlyphs(QString(c));
     m_tape->horizontalScrollBar()->setValue(0);
-}
-
-PunchPanel& attachPuncher(FeatureContext& context) {
-    auto* panel = new PunchPanel(context);
-    context.addTerminalPanel(panel);
-    QObject::connect(context.sendControl(SendControl::Puncher), &QPushButton::clicked, panel,
-                     &PunchPanel::OpenPunchPanel);
-
-    const TerminalServices& services = context.services();
-    auto* rsend = new RSendPunch(context.sender(), context.state(), services.dialogs, services.folder, panel);
-    QObject::connect(rsend, &RSendPunch::beep, rsend, [] { QApplication::beep(); });
-    QObject::connect(rsend, &RSendPunch::status, &context, &FeatureContext::setStatus);
-    QPushButton* button =
-        context.addCallButton(QStringLiteral("lblRSendToPunch"), QStringLiteral("RSend Punch"),
-                              QStringLiteral("Sends RSend Info to the puncher"));
-    QObject::connect(button, &QPushButton::clicked, rsend, &RSendPunch::run);
-    QObject::connect(&context.transmission(), &Transmission::runningChanged, button,
-                     [button](bool running) { button->setEnabled(!running); });
-    return *panel;
 }
 
 } // namespace vornal

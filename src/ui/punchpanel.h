@@ -51,8 +51,4 @@ private:
     QPushButton* m_cmdEndPunch = nullptr;
 };
 
-// Builds the punch panel under the terminal text, opened by the main window's
-// "Puncher", and adds "RSend Punch" to the calls.
-PunchPanel& attachPuncher(FeatureContext& context);
-
 } // namespace vornal

@@ -1,7 +1,7 @@
 #include "savetextaction.h"
 
 #include "featurecontext.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
 
 #include "core/clock.h"
 #include "core/textfile.h"

@@ -2,8 +2,10 @@
 
 #include "featurecontext.h"
 #include "headerbutton.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
+#include "session/terminalsession.h"
 #include "theme.h"
+#include "window/headerbar.h"
 
 #include "core/programstate.h"
 #include "core/terminaldisplay.h"
@@ -56,10 +58,11 @@ SoundControls::SoundControls(FeatureContext& context)
         layout->addWidget(button);
     }
     layout->addStretch(1);
-    context.addHeaderControls(row);
+    context.header().addControls(row);
 
     // The display asks for the sound only while sounds are on.
-    connect(&context.display(), &TerminalDisplay::receiveSound, &m_effects, &SoundEffects::received);
+    connect(&context.session().display(), &TerminalDisplay::receiveSound, &m_effects,
+            &SoundEffects::received);
     showSwitch();
 }
 

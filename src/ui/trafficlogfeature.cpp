@@ -1,7 +1,8 @@
 #include "trafficlogfeature.h"
 
 #include "featurecontext.h"
-#include "terminalservices.h"
+#include "session/terminalservices.h"
+#include "session/terminalsession.h"
 
 #include "core/terminaldisplay.h"
 #include "core/trafficlink.h"
@@ -10,15 +11,16 @@
 
 namespace vornal {
 
-TrafficLog* attachTrafficLog(FeatureContext& context) {
+TrafficLogFeature::TrafficLogFeature(FeatureContext& context) : QObject(&context) {
     const TerminalServices& services = context.services();
     if (!TrafficLog::enabledIn(services.settings))
-        return nullptr;
-    auto* log = new TrafficLog(services.folder, services.clock, &context);
-    QObject::connect(&context.display(), &TerminalDisplay::shown, log, &TrafficLog::received);
-    QObject::connect(&context.display(), &TerminalDisplay::replaced, log, &TrafficLog::replaced);
-    QObject::connect(&context.traffic(), &TrafficLink::sent, log, &TrafficLog::sent);
-    QObject::connect(&context.traffic(), &TrafficLink::commandSent, log, &TrafficLog::command);
+        return;
+    auto* log = new TrafficLog(services.folder, services.clock, this);
+    m_log = log;
+    QObject::connect(&context.session().display(), &TerminalDisplay::shown, log, &TrafficLog::received);
+    QObject::connect(&context.session().display(), &TerminalDisplay::replaced, log, &TrafficLog::replaced);
+    QObject::connect(&context.session().traffic(), &TrafficLink::sent, log, &TrafficLog::sent);
+    QObject::connect(&context.session().traffic(), &TrafficLink::commandSent, log, &TrafficLog::command);
     // Delivered from the event loop, never from inside the receive path.
     QObject::connect(log, &TrafficLog::failed, &context, [&context](const QString& message) {
         context.setStatus(QStringLiteral("Traffic log stopped"));
@@ -29,7 +31,6 @@ TrafficLog* attachTrafficLog(FeatureContext& context) {
                 .arg(message),
             QStringLiteral("Traffic Log"));
     });
-    return log;
 }
 
 } // namespace vornal

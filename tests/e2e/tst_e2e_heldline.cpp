@@ -335,7 +335,7 @@ void TestE2eHeldLine::pacedSendWaitsForXon() {
     openAndHold(t);
     if (QTest::currentTestFailed())
         return;
-    t.window.state().connectionActive = true;
+    t.window.session().state().connectionActive = true;
 
     int queuedWhileHeld = -1;
     QList<int> loggedWhileHeld;

@@ -95,7 +95,7 @@ void TestE2eLink::dialTypeAndClose() {
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
     QVERIFY(link.isOpen());
 
-    window.commands().CallNumber(QStringLiteral("12345"), QStringLiteral("MAYER"));
+    window.session().commands().CallNumber(QStringLiteral("12345"), QStringLiteral("MAYER"));
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("12345 vornal d")), 8000);
     QVERIFY(term->toPlainText().contains(QStringLiteral("MAYER\n")));
 
@@ -110,7 +110,7 @@ void TestE2eLink::dialTypeAndClose() {
 
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("LblCloseConnection")), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("closed")), 5000);
-    QCOMPARE(window.state().connectionActive, false);
+    QCOMPARE(window.session().state().connectionActive, false);
     QVERIFY(m_box->loggedBytes().contains(19));
 }
 
@@ -128,11 +128,11 @@ void TestE2eLink::fileArrivesAsItsWireImage() {
     auto& window = t.window;
     auto& link = t.link;
     auto& dialogs = t.dialogs;
-    window.state().config.CharDelay = 0.002;
+    window.session().state().config.CharDelay = 0.002;
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
     QVERIFY(link.isOpen());
     QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes().size(), 1, 5000);
-    window.state().connectionActive = true;
+    window.session().state().connectionActive = true;
     dialogs.messages.clear();
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblSendMessage")), Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList{QStringLiteral(" You are about to send the Message File ")});
@@ -166,7 +166,7 @@ void TestE2eLink::textAfterTheKlklAnswerIsShown() {
                           QStringLiteral("--script-now")}));
 
     RealTerminal t(m_dir.path(), m_link);
-    t.window.sender().setKlklPause(0.1);
+    t.window.session().sender().setKlklPause(0.1);
     t.click("lblKlKl");
     QVERIFY2(t.open(), qPrintable(t.messages()));
     auto* term = t.find<QPlainTextEdit>("txtTerm");

@@ -23,10 +23,10 @@ void TestE2ePunch::shortPunchArrivesPaced() {
     QVERIFY(box.start());
     constexpr double kCharDelay = 0.02;
     RealTerminal t(dir.path(), box.link());
-    t.window.state().config.CharDelay = kCharDelay;
+    t.window.session().state().config.CharDelay = kCharDelay;
     QVERIFY2(t.open(), qPrintable(t.messages()));
     QTRY_COMPARE_WITH_TIMEOUT(box.loggedBytes(), QList<int>{13}, 5000);
-    t.window.state().connectionActive = true;
+    t.window.session().state().connectionActive = true;
 
     t.click("lblPuncher");
     QTest::keyClicks(t.find<QLineEdit>("txtInput"), QStringLiteral("Hi"));

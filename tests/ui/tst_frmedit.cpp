@@ -1,5 +1,6 @@
 #include "compose/editortext.h"
 #include "faketerminal.h"
+#include "phaseprobe.h"
 #include "ui/frmedit.h"
 
 #include <QPlainTextEdit>
@@ -138,8 +139,8 @@ void TestFrmEdit::callersOpenTheEditor() {
 void TestFrmEdit::typingCaretColumnWarningAndSave() {
     FakeTerminal f;
     f.writeFile(QStringLiteral("Message.txt"), QByteArray(67, 'a') + "\r\nxy\r\n");
-    TerminalWindow& w = f.make();
-    QSignalSpy refreshes(&w.features(), &FeatureContext::listsRefreshing);
+    PhaseProbe probe;
+    f.make({}, [&](TerminalWindow& t) { t.features().addFeature(&probe); });
     f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -181,7 +182,7 @@ void TestFrmEdit::typingCaretColumnWarningAndSave() {
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages.first().buttons, DialogButtons::YesNo);
     QCOMPARE(f.fileBytes(QStringLiteral("Message.txt")), QByteArray(67, 'a') + "\r\nxy\r\n\xe4");
-    QCOMPARE(refreshes.size(), 1);
+    QCOMPARE(probe.refreshes, 1);
 }
 
 void TestFrmEdit::helpFromTheEditorReturnsToIt() {

@@ -197,7 +197,7 @@ void TestKeyboard::terminalPanelLeavesThePhrasesInPlace() {
     FakeTerminal f;
     TerminalWindow& w = f.make();
     f.click("lblOpen1");
-    w.state().connectionActive = true;
+    w.session().state().connectionActive = true;
     QTest::qWait(20);
     QPushButton* phrase = f.button("lblPresetText_0");
     const QRect before = placeIn(phrase, &w);
@@ -299,7 +299,7 @@ void TestKeyboard::klklIsACheckableSwitch() {
     QCOMPARE(klkl->text(), QStringLiteral("klkl"));
     for (const bool on : {true, false}) {
         f.click("lblKlKl");
-        QCOMPARE(w.state().klklAutoAnswer, on);
+        QCOMPARE(w.session().state().klklAutoAnswer, on);
         QCOMPARE(klkl->isChecked(), on);
         QCOMPARE(accessible(klkl)->state().checked, on);
         QCOMPARE(klkl->property("autoAnswer").toBool(), on);

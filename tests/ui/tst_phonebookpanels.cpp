@@ -1,6 +1,7 @@
 #include "boxsimulator.h"
 #include "faketerminal.h"
 #include "filesizelimit.h"
+#include "phaseprobe.h"
 #include "phonebook/phonebookentry.h"
 #include "phonebookrecords.h"
 #include "realterminal.h"
@@ -32,13 +33,15 @@ QByteArray record(const char* number, const char* name, qint16 check) {
 }
 
 struct Fixture : FakeTerminal {
+    PhaseProbe probe;
     int presetLoads = 0;
 
     TerminalWindow& make() {
         FakeTerminal::make({}, [this](TerminalWindow& t) {
             // The preset phrases load at start-up and again with every refresh of the lists.
-            QObject::connect(&t.features(), &FeatureContext::presetsLoadRequested, [this] { ++presetLoads; });
-            QObject::connect(&t.features(), &FeatureContext::listsRefreshing, [this] { ++presetLoads; });
+            probe.onLoad = [this] { ++presetLoads; };
+            probe.onRefresh = [this] { ++presetLoads; };
+            t.features().addFeature(&probe);
         });
         presetLoads = 0;
         return *window;
@@ -167,7 +170,7 @@ void TestPhonebookPanels::favouritesFillAndDial() {
     QCOMPARE(f.link.written(), sent);
     QVERIFY(f.dialogs.messages.isEmpty());
     QVERIFY(f.window->terminal()->toPlainText().contains(blanks(4) + caption.trimmed()));
-    QCOMPARE(f.window->state().connectionActive, true);
+    QCOMPARE(f.window->session().state().connectionActive, true);
     QCOMPARE(fileBytes(f.path("phonebook.txt")), phonebook);
 }
 
@@ -208,7 +211,7 @@ void TestPhonebookPanels::closedPortOnlyTellsTheOperator() {
     QCOMPARE(f.dialogs.texts(), QStringList(2, QStringLiteral("Open Communication Port First ..... ")));
     QCOMPARE(f.dialogs.messages.first().buttons, DialogButtons::Ok);
     QVERIFY(f.link.written().isEmpty());
-    QCOMPARE(f.window->state().connectionActive, false);
+    QCOMPARE(f.window->session().state().connectionActive, false);
 }
 
 void TestPhonebookPanels::uncreatablePhonebookIsReported() {
@@ -367,7 +370,7 @@ void TestPhonebookPanels::slotClickDialsTheBoxSimulator() {
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("12345 vornal d")), 8000);
     QVERIFY(term->toPlainText().contains(blanks(6) + QStringLiteral("12345")));
     QVERIFY(t.dialogs.messages.isEmpty());
-    QCOMPARE(t.window.state().connectionActive, true);
+    QCOMPARE(t.window.session().state().connectionActive, true);
 }
 
 QTEST_MAIN(TestPhonebookPanels)

@@ -311,7 +311,7 @@ void TestPhonebookWindows::broadcastFromTheServiceButton() {
     FakeTerminal f;
     QVERIFY(writeFile(f.path("RSend.txt"), "12345,\r\n67890,\r\n67890+\r\n"));
     f.make();
-    f.window->state().config.CharDelay = 0.001;
+    f.window->session().state().config.CharDelay = 0.001;
     f.link.setPortOpen(true);
     f.link.clearWrites();
     f.dialogs.answers.enqueue(DialogAnswer::Yes);
@@ -331,7 +331,7 @@ void TestPhonebookWindows::broadcastFromTheServiceButton() {
     f.click("LblCloseConnection");
     QVERIFY(f.button("lblRSend_1")->isEnabled());
     QVERIFY(f.button("lblRsend_2")->isEnabled());
-    QCOMPARE(f.window->state().broadcastActive, false);
+    QCOMPARE(f.window->session().state().broadcastActive, false);
 }
 
 QTEST_MAIN(TestPhonebookWindows)

@@ -18,8 +18,8 @@ struct Fixture : FakeTerminal {
     TerminalWindow& w;
     explicit Fixture(bool connected = true) : w(make()) {
         click("lblOpen1");
-        w.state().connectionActive = connected;
-        w.state().config.CharDelay = 0.001;
+        w.session().state().connectionActive = connected;
+        w.session().state().config.CharDelay = 0.001;
         link.clearWrites();
         dialogs.messages.clear();
     }
@@ -53,7 +53,7 @@ void TestPunchPanel::opensOnlyWithAConnection() {
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral(" No existing connection active ......")});
     QVERIFY(!f.panel()->isVisible());
 
-    f.w.state().connectionActive = true;
+    f.w.session().state().connectionActive = true;
     f.open(QStringLiteral("AB"));
     f.click("cmdEndPunch");
     QVERIFY(!f.panel()->isVisible());

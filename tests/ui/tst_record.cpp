@@ -125,7 +125,7 @@ void TestRecord::failedLogWriteIsToldOnce() {
     QCOMPARE(f.link.written(), QByteArray("\x07"));
     QTest::qWait(20);
     QCOMPARE(f.dialogs.messages.size(), 1);
-    QVERIFY(f.window->buffer().text().endsWith(QStringLiteral("THIRD\r\nFOURTH\r\n")));
+    QVERIFY(f.window->session().buffer().text().endsWith(QStringLiteral("THIRD\r\nFOURTH\r\n")));
     limit.reset();
     folder.reset();
     f.window.reset();
@@ -156,7 +156,7 @@ void TestRecord::findNextAndPrevious() {
     QFETCH(QList<int>, found);
     FakeTerminal f;
     f.make();
-    f.window->buffer().setText(QStringLiteral("alpha Beta gamma\r\nbeta BETA"));
+    f.window->session().buffer().setText(QStringLiteral("alpha Beta gamma\r\nbeta BETA"));
     f.click("lblFind");
     auto* field = f.find<QLineEdit>("txtFind");
     QVERIFY(field->isVisible());
@@ -185,7 +185,7 @@ void TestRecord::escapeClosesTheFindBar() {
     auto* field = f.find<QLineEdit>("txtFind");
     QCOMPARE(f.window->focusWidget(), field);
     // Return in the field finds; typing there sends nothing to the box.
-    f.window->buffer().setText(QStringLiteral("one two one"));
+    f.window->session().buffer().setText(QStringLiteral("one two one"));
     f.link.clearWrites();
     QTest::keyClicks(field, QStringLiteral("one"));
     QTest::keyClick(field, Qt::Key_Return);

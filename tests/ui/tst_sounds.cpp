@@ -38,7 +38,7 @@ private slots:
 
 void TestSounds::mutedAtStart() {
     Fixture f;
-    QCOMPARE(f.window->state().soundMuted, true);
+    QCOMPARE(f.window->session().state().soundMuted, true);
     QCOMPARE(f.button("lblSoundOff")->property("current").toBool(), true);
     f.link.receive("HELLO");
     QTest::qWait(10);
@@ -48,7 +48,7 @@ void TestSounds::mutedAtStart() {
 void TestSounds::onAndOff() {
     Fixture f;
     f.click("lblSoundOn");
-    QCOMPARE(f.window->state().soundMuted, false);
+    QCOMPARE(f.window->session().state().soundMuted, false);
     QCOMPARE(f.text("lblAction"), QStringLiteral("Sound On"));
     QCOMPARE(f.sound.log(), f.played("soundcipher.wav"));
     QCOMPARE(f.button("lblSoundOn")->property("current").toBool(), true);
@@ -65,7 +65,7 @@ void TestSounds::onAndOff() {
     QTest::qWait(120);
 
     f.click("lblSoundOff");
-    QCOMPARE(f.window->state().soundMuted, true);
+    QCOMPARE(f.window->session().state().soundMuted, true);
     QCOMPARE(f.text("lblAction"), QStringLiteral("Sound Off"));
     QCOMPARE(f.button("lblSoundOff")->property("current").toBool(), true);
     f.sound.clear();
@@ -76,7 +76,7 @@ void TestSounds::onAndOff() {
 
 void TestSounds::localModeWhileMuted() {
     Fixture f;
-    QCOMPARE(f.window->state().soundMuted, true);
+    QCOMPARE(f.window->session().state().soundMuted, true);
     f.click("lblLoKal");
     QCOMPARE(f.sound.log(), f.played("soundstart.wav"));
 }
@@ -164,7 +164,7 @@ void TestSounds::largeReceiveWithSoundsOn() {
     QVERIFY(!eventLoopRan);
     // One sound for the whole run of chunks that came while it played.
     QCOMPARE(f.sound.log(), f.played("soundplain.wav"));
-    QVERIFY(f.window->buffer().length() <= TerminalDisplay::kTrimAbove + 20);
+    QVERIFY(f.window->session().buffer().length() <= TerminalDisplay::kTrimAbove + 20);
     QTRY_VERIFY(eventLoopRan);
     QTRY_COMPARE(f.sound.log().size(), 4);
 }

@@ -3,6 +3,7 @@
 #include "fakeclock.h"
 #include "faketerminal.h"
 #include "memorysettingsstore.h"
+#include "phaseprobe.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "ui/cancelsendwindow.h"
@@ -69,9 +70,11 @@ private slots:
 
 void TestTerminalWindow::loadWithoutStoredSettings() {
     Fixture f;
+    PhaseProbe probe;
     bool presets = false;
     TerminalWindow& w = f.make({}, [&](TerminalWindow& t) {
-        QObject::connect(&t.features(), &FeatureContext::presetsLoadRequested, [&] { presets = true; });
+        probe.onLoad = [&] { presets = true; };
+        t.features().addFeature(&probe);
     });
     QCOMPARE(w.windowTitle(), QStringLiteral("Vornal USB Terminal  STATION"));
     QCOMPARE(f.terminal(), QStringLiteral(" open port before using the interface "));
@@ -82,10 +85,10 @@ void TestTerminalWindow::loadWithoutStoredSettings() {
     QCOMPARE(f.text("Label15"), QStringLiteral("11/02/2024 10.1.6"));
     QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->font().family(), QStringLiteral("Arial"));
     QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->font().pointSizeF(), 14.0);
-    QCOMPARE(w.state().StartDate, QStringLiteral("07-12-2026"));
-    QCOMPARE(w.state().config.CharDelay, 0.05);
-    QCOMPARE(w.state().soundMuted, true);
-    QCOMPARE(w.state().connectionActive, false);
+    QCOMPARE(w.session().state().StartDate, QStringLiteral("07-12-2026"));
+    QCOMPARE(w.session().state().config.CharDelay, 0.05);
+    QCOMPARE(w.session().state().soundMuted, true);
+    QCOMPARE(w.session().state().connectionActive, false);
     QCOMPARE(f.picture("imgPort1"), 2);
     QCOMPARE(f.find<LineBar>("Line1")->lengthTwips(), 0);
     QVERIFY(presets);
@@ -108,7 +111,7 @@ void TestTerminalWindow::loadWithStoredSettingsAndSwitches() {
     QCOMPARE(f.link.portNumber(), 4);
     QCOMPARE(f.link.handshaking(), 2);
     QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->font().family(), QStringLiteral("DejaVu Sans Mono"));
-    QCOMPARE(w.requestedLook(), Startup::Look::Steam);
+    QCOMPARE(w.session().requestedLook(), Startup::Look::Steam);
 
     // Opening always uses 9600,n,8,1, whatever was stored.
     f.click("lblOpen1");
@@ -120,14 +123,16 @@ void TestTerminalWindow::refusedStoredSettingsStillFinishLoad() {
     Fixture f;
     f.settings.setValue(QStringLiteral("Properties"), QStringLiteral("Settings"),
                         QStringLiteral("9600,q,8,1"));
+    PhaseProbe probe;
     bool presets = false;
     f.make(QStringLiteral("/Color1"), [&](TerminalWindow& t) {
-        QObject::connect(&t.features(), &FeatureContext::presetsLoadRequested, [&] { presets = true; });
+        probe.onLoad = [&] { presets = true; };
+        t.features().addFeature(&probe);
     });
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages.first().icon, DialogIcon::Warning);
     QVERIFY(presets);
-    QCOMPARE(f.window->requestedLook(), Startup::Look::Color1);
+    QCOMPARE(f.window->session().requestedLook(), Startup::Look::Color1);
 }
 
 void TestTerminalWindow::missingConfigurationIsReported() {
@@ -320,7 +325,7 @@ void TestTerminalWindow::editConfig() {
 void TestTerminalWindow::exitStoresHeadlineChoice() {
     Fixture f;
     TerminalWindow& w = f.make();
-    w.state().headlineSelect = 2;
+    w.session().state().headlineSelect = 2;
     QTimer::singleShot(0, [&] { f.click("lblExit"); });
     // lblExit ends the event loop it runs in.
     QEventLoop loop;
@@ -334,7 +339,7 @@ void TestTerminalWindow::exitWithUnwritableSettingsTellsAndEnds() {
     Fixture f;
     TerminalWindow& w = f.make();
     f.click("lblOpen1");
-    w.state().headlineSelect = 3;
+    w.session().state().headlineSelect = 3;
     const QString failure =
         QStringLiteral("/home/op/.config/vornal/Vornal USB Terminal.ini: Permission denied");
     f.settings.failWrites(failure);
@@ -450,8 +455,8 @@ void TestTerminalWindow::klklSwitchAndAnswer() {
     Fixture f;
     f.writeFile(QStringLiteral("klkl.txt"), "HIER MAYER");
     TerminalWindow& w = f.make();
-    w.sender().setKlklPause(0);
-    w.state().config.CharDelay = 0;
+    w.session().sender().setKlklPause(0);
+    w.session().state().config.CharDelay = 0;
     auto* klkl = f.find<QPushButton>("lblKlKl");
     QCOMPARE(klkl->text(), QStringLiteral("klkl"));
     f.click("lblOpen1");
@@ -461,7 +466,7 @@ void TestTerminalWindow::klklSwitchAndAnswer() {
     QVERIFY(f.link.writes().isEmpty()); // off: nothing answers
 
     f.click("lblKlKl");
-    QCOMPARE(w.state().klklAutoAnswer, true);
+    QCOMPARE(w.session().state().klklAutoAnswer, true);
     QCOMPARE(klkl->property("colourValue").toUInt(), 65280u);
     f.link.receive("kl");
     f.link.receive("kl");
@@ -470,7 +475,7 @@ void TestTerminalWindow::klklSwitchAndAnswer() {
     QVERIFY(!w.cancelWindow().isVisible());
 
     f.click("lblKlKl");
-    QCOMPARE(w.state().klklAutoAnswer, false);
+    QCOMPARE(w.session().state().klklAutoAnswer, false);
     QCOMPARE(klkl->property("colourValue").toUInt(), 16777215u);
 }
 
@@ -478,9 +483,9 @@ void TestTerminalWindow::cancelWindowStopsAFile() {
     Fixture f;
     f.writeFile(QStringLiteral("Message.txt"), QByteArray(400, 'M'));
     TerminalWindow& w = f.make();
-    w.state().config.CharDelay = 0.01;
+    w.session().state().config.CharDelay = 0.01;
     f.click("lblOpen1");
-    w.state().connectionActive = true;
+    w.session().state().connectionActive = true;
     f.link.clearWrites();
     bool visibleDuring = false;
     QString label;
@@ -508,14 +513,14 @@ void TestTerminalWindow::sendCommandsStayOffForTheWholeTransmission() {
     const QByteArray text(60, 'M');
     f.writeFile(QStringLiteral("Message.txt"), text);
     TerminalWindow& w = f.make();
-    w.state().config.CharDelay = 0.01;
+    w.session().state().config.CharDelay = 0.01;
     f.click("lblOpen1");
-    w.state().connectionActive = true;
+    w.session().state().connectionActive = true;
     f.link.clearWrites();
     QStringList enabledDuring;
     QTimer::singleShot(150, [&] {
         // The port's displays change meanwhile (the elapsed time does every second).
-        w.port().showPortNumber();
+        w.session().port().showPortNumber();
         for (const char* name : kPortDependent) {
             if (f.find<QPushButton>(name)->isEnabled())
                 enabledDuring.append(QString::fromLatin1(name));

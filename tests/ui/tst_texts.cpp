@@ -17,7 +17,7 @@ namespace {
 // The port open and a call up, nothing written yet.
 void goLive(FakeTerminal& f) {
     f.click("lblOpen1");
-    f.window->state().connectionActive = true;
+    f.window->session().state().connectionActive = true;
     f.link.clearWrites();
 }
 
@@ -77,7 +77,7 @@ void TestTexts::storedHeadlineIsSentBeforeTheEditorOpens() {
     FakeTerminal f;
     f.writeFile(QStringLiteral("Headlines.txt"), storedSets());
     f.make();
-    QCOMPARE(f.window->state().headlineSelect, 1);
+    QCOMPARE(f.window->session().state().headlineSelect, 1);
     goLive(f);
     f.click("lblSendHeadlines");
     QCOMPARE(f.fileBytes(QStringLiteral("Headlines.txt")), storedSets());
@@ -104,7 +104,7 @@ void TestTexts::headlineEditor() {
     QCOMPARE(f.find<QLineEdit>("txtHeadlines_25")->text(), QStringLiteral("2026-9"));
 
     f.find<QRadioButton>("Option1_2")->click();
-    QCOMPARE(f.window->state().headlineSelect, 2);
+    QCOMPARE(f.window->session().state().headlineSelect, 2);
     f.click("lblView");
     auto* list = f.find<QListWidget>("lstHeadlines");
     QVERIFY(list->isVisible());
@@ -147,12 +147,12 @@ void TestTexts::clipboardPreviewAndSend() {
     QCOMPARE(f.link.written(), QByteArray("\r"));
 
     QGuiApplication::clipboard()->setText(QStringLiteral("changed"));
-    f.window->state().connectionActive = true;
+    f.window->session().state().connectionActive = true;
     f.click("cmdSendPreview");
     QVERIFY(!panel->isVisible());
     QCOMPARE(f.link.written(), QByteArray("\r\rGruesze\r\r\r"));
     QCOMPARE(f.find<QPlainTextEdit>("RichTextBox1")->toPlainText(), QString());
-    QVERIFY(f.window->state().pastePreview);
+    QVERIFY(f.window->session().state().pastePreview);
     QCOMPARE(f.text("lblMaxChar"), QStringLiteral("2"));
 }
 

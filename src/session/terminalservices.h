@@ -12,7 +12,7 @@ class SoundPlayer;
 class UserDialogs;
 class WindowRunner;
 
-// What the main window is given: every outside service passes through here, so that a
+// What the session is given: every outside service passes through here, so that a
 // test can hand in its own.
 struct TerminalServices {
     SerialLink& link;

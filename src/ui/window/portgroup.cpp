@@ -1,0 +1,71 @@
+#include "portgroup.h"
+
+#include "ui/commandbutton.h"
+#include "ui/indicator.h"
+
+#include "core/portcontroller.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vornal {
+
+namespace {
+
+QLabel* makeField(const QString& name, const QString& tip) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setToolTip(tip);
+    label->setProperty("class", QStringLiteral("fieldValue"));
+    return label;
+}
+
+QLabel* makeCaption(const QString& caption) {
+    auto* label = new QLabel(caption);
+    label->setProperty("class", QStringLiteral("fieldLabel"));
+    return label;
+}
+
+} // namespace
+
+PortGroup::PortGroup(const Theme& theme, QWidget* parent) : QGroupBox(QStringLiteral("Port"), parent) {
+    setObjectName(QStringLiteral("groupPort"));
+    auto* grid = new QGridLayout(this);
+    grid->setVerticalSpacing(4);
+    m_lblOpen1 = makeCommandButton(QStringLiteral("lblOpen1"), QStringLiteral("Open Port "),
+                                   QStringLiteral("Opens pre defined comm port"));
+    connect(m_lblOpen1, &QPushButton::clicked, this, &PortGroup::toggleRequested);
+    m_lblProps = makeCommandButton(QStringLiteral("lblProps"), QStringLiteral("Com Settings"),
+                                   QStringLiteral("Shows ComPort Settings Form"));
+    connect(m_lblProps, &QPushButton::clicked, this, &PortGroup::propertiesRequested);
+    grid->addWidget(m_lblOpen1, 0, 0, 1, 2);
+    grid->addWidget(m_lblProps, 0, 2, 1, 2);
+
+    m_imgPort1 = new Indicator(QStringLiteral("imgPort1"), QStringLiteral("Port state"), theme);
+    m_lblCport1 = makeField(QStringLiteral("lblCport1"), QStringLiteral("Comm Port"));
+    m_lblStatus1 = makeField(QStringLiteral("lblStatus1"), QStringLiteral("Port Settings"));
+    m_lblElapsed = makeField(QStringLiteral("lblElapsed"), QStringLiteral("Elapsed time after connection"));
+    grid->addWidget(m_imgPort1, 1, 0);
+    grid->addWidget(m_lblCport1, 1, 1, 1, 3);
+    grid->addWidget(makeCaption(QStringLiteral("Line")), 2, 0);
+    grid->addWidget(m_lblStatus1, 2, 1, 1, 3);
+    grid->addWidget(makeCaption(QStringLiteral("Time")), 3, 0);
+    grid->addWidget(m_lblElapsed, 3, 1, 1, 3);
+    grid->setColumnStretch(3, 1);
+}
+
+void PortGroup::showView(const PortView& view) {
+    m_lblOpen1->setText(view.openCaption);
+    m_lblCport1->setText(view.portCaption);
+    m_lblStatus1->setText(view.statusCaption);
+    m_lblElapsed->setText(view.elapsed);
+    m_imgPort1->setPicture(view.picture);
+    m_lblProps->setEnabled(view.propertiesEnabled);
+}
+
+void PortGroup::showIdle() {
+    m_imgPort1->setPicture(PortView::Idle);
+}
+
+} // namespace vornal

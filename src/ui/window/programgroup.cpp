@@ -1,0 +1,26 @@
+#include "programgroup.h"
+
+#include "ui/commandbutton.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+
+namespace vornal {
+
+ProgramGroup::ProgramGroup(QWidget* parent) : QGroupBox(QStringLiteral("Program"), parent) {
+    setObjectName(QStringLiteral("groupProgram"));
+    m_buttons = new QGridLayout(this);
+    m_buttons->setSpacing(4);
+    QPushButton* edit = addButton(QStringLiteral("lblEditConfig"), QStringLiteral("Edit Config"),
+                                  QStringLiteral("Invokes The Configuration Editor"));
+    connect(edit, &QPushButton::clicked, this, &ProgramGroup::editConfigurationRequested);
+    QPushButton* exit =
+        addButton(QStringLiteral("lblExit"), QStringLiteral("EXIT"), QStringLiteral("EXIT Program"));
+    connect(exit, &QPushButton::clicked, this, &ProgramGroup::exitRequested);
+}
+
+QPushButton* ProgramGroup::addButton(const QString& name, const QString& caption, const QString& tip) {
+    return appendCommandButton(m_buttons, name, caption, tip);
+}
+
+} // namespace vornal

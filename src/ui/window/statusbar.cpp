@@ -1,0 +1,53 @@
+#include "statusbar.h"
+
+#include "ui/indicator.h"
+
+#include "core/portcontroller.h"
+#include "core/seriallink.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace vornal {
+
+StatusBar::StatusBar(const Theme& theme, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("statusArea"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(10, 4, 10, 4);
+    m_lblAction = new QLabel(QStringLiteral("Program Parameters Loaded"));
+    m_lblAction->setObjectName(QStringLiteral("lblAction"));
+    m_lblAction->setToolTip(QStringLiteral("Displays Last Program Action"));
+    m_lblAction->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(m_lblAction, 1);
+    row->addWidget(new QLabel(QStringLiteral("RX")));
+    m_imgRX = new Indicator(QStringLiteral("imgRX"), QStringLiteral("Receiving"), theme);
+    row->addWidget(m_imgRX);
+    row->addWidget(new QLabel(QStringLiteral("TX")));
+    m_imgTX = new Indicator(QStringLiteral("imgTX"), QStringLiteral("Sending"), theme);
+    row->addWidget(m_imgTX);
+}
+
+void StatusBar::setStatus(const QString& text) {
+    m_lblAction->setText(text);
+}
+
+QString StatusBar::status() const {
+    return m_lblAction->text();
+}
+
+void StatusBar::setReceiving(bool active) {
+    m_imgRX->setPicture(active ? PortView::Active : PortView::Idle);
+}
+
+void StatusBar::setSending(bool active) {
+    m_imgTX->setPicture(active ? PortView::Active : PortView::Idle);
+}
+
+void StatusBar::settle(const SerialLink& link) {
+    if (link.inBufferCount() == 0)
+        setReceiving(false);
+    if (link.outBufferCount() == 0)
+        setSending(false);
+}
+
+} // namespace vornal

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class QHBoxLayout;
+class QLabel;
+class QMargins;
+class QPlainTextEdit;
+class QScrollArea;
+class QVBoxLayout;
+
+namespace vornal {
+
+class LineBar;
+class LineCounter;
+class Transmission;
+
+// The middle of the main window: the line's bar and character counter over the
+// terminal text, with what a skin puts beside the text, the panel place beside it and
+// the panels that features show under it.
+class TerminalArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit TerminalArea(QWidget* parent = nullptr);
+
+    QPlainTextEdit* terminal() const { return m_txtTerm; }
+    // The keyboard goes to the terminal text, its caret after the last character.
+    void focusTerminal();
+    // Widgets on both sides of the text (the skin's paper strips), and insets in pixels
+    // around it and them (the skin's placement).
+    void setSides(QWidget* left, QWidget* right);
+    void setInsets(const QMargins& insets);
+
+    // The panel place beside the text shows while one of its panels does: the text
+    // makes room and no button moves. Reveal scrolls a panel into view.
+    QWidget* panelPlace() const;
+    void addPanel(QWidget* panel);
+    void revealPanel(QWidget* panel);
+    // A panel right under the text; one added later sits nearer the text.
+    void addTerminalPanel(QWidget* panel);
+
+    // The counter and the line's bar follow the line; while a text is sent the counter
+    // is painted 20 times a second, which is as readable and keeps the pause between
+    // characters undisturbed.
+    void followCounter(LineCounter& counter, Transmission& transmission);
+
+signals:
+    void panelAdded();
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void updatePanelPlace();
+
+    QPlainTextEdit* m_txtTerm = nullptr;
+    LineBar* m_line1 = nullptr;
+    QLabel* m_lblMaxChar = nullptr;
+    QHBoxLayout* m_terminalRow = nullptr;
+    QScrollArea* m_panelPlace = nullptr;
+    QVBoxLayout* m_panels = nullptr;
+    QVBoxLayout* m_terminalPanels = nullptr;
+    QTimer m_counterTimer;
+    QString m_pendingCounter;
+};
+
+} // namespace vornal
