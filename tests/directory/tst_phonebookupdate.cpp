@@ -1,13 +1,13 @@
 #include "core/textcodec.h"
 #include "directory/phonebookupdate.h"
 #include "directory/phonebookwriter.h"
-#include "dirsimprocess.h"
 #include "fakeclock.h"
 #include "fakehostresolver.h"
 #include "filesizelimit.h"
 #include "phonebook/phonebookfile.h"
 #include "scopedwritefault.h"
 #include "scripteddialogs.h"
+#include "simulators.h"
 #include "testfiles.h"
 
 #include <QDir>
