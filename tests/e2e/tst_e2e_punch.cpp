@@ -2,6 +2,7 @@
 #include "simulators.h"
 #include "tape/puncher.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QSet>
 #include <QTemporaryDir>
@@ -40,6 +41,8 @@ void TestE2ePunch::shortPunchArrivesPaced() {
     // A pause after each character: the bytes arrive spread over the punch, not in one
     // burst (loose bounds, as a busy machine may delay the box's reads). The log has
     // "<seconds> <byte>" a line; the first is the CR of the opening.
+    QFile log(box.logPath());
+    QVERIFY(log.open(QIODevice::ReadOnly));
     QList<double> seconds;
     for (const BoxSimulator::LoggedByte& b : box.log().mid(1))
         seconds.append(b.seconds);
