@@ -7,6 +7,7 @@
 //      so that every record is rewritten, and the receivers file;
 //  (d) generating the header: the phonebook read, the header built and written; and
 //      the header window's "Elaborate" with its preview and list.
+#include "benchsupport.h"
 #include "core/programfolder.h"
 #include "phonebook/broadcastheader.h"
 #include "phonebook/phonebookentry.h"
@@ -20,31 +21,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 using namespace vornal;
-using Steady = std::chrono::steady_clock;
-
-namespace {
-
-double medianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& timed) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare)
-            prepare();
-        const auto start = Steady::now();
-        timed();
-        ms.push_back(std::chrono::duration<double, std::milli>(Steady::now() - start).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -73,7 +52,7 @@ int main(int argc, char* argv[]) {
 
     ScriptedDialogs dialogs;
     QWidget parent;
-    const double open = medianMs(5, {}, [&] {
+    const double open = medianMs(5, [&] {
         FrmCirculair window(folder, dialogs, &parent);
         window.show();
         QApplication::processEvents();
@@ -84,7 +63,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     PhonebookListModel& model = window.list().list();
     int row = 0;
-    const double tick = medianMs(21, {}, [&] {
+    const double tick = medianMs(21, [&] {
         model.setTicked(row, !model.isTicked(row));
         QApplication::processEvents();
         row += 397;
@@ -105,14 +84,14 @@ int main(int argc, char* argv[]) {
         });
 
     const QString headerPath = folder.file(QString::fromLatin1(BroadcastHeader::kFileName));
-    const double header = medianMs(5, {}, [&] {
+    const double header = medianMs(5, [&] {
         PhonebookFile file(bookPath);
         BroadcastHeader::write(file, headerPath, QStringLiteral("STATION"));
     });
     FrmHeader headerWindow(folder, QStringLiteral("STATION"), dialogs, &parent);
     headerWindow.show();
     QApplication::processEvents();
-    const double elaborate = medianMs(5, {}, [&] {
+    const double elaborate = medianMs(5, [&] {
         headerWindow.GenerateHeader();
         QApplication::processEvents();
     });

@@ -2,18 +2,16 @@
 // the preview shows it (translated, wrapped, put in the preview box, laid out and
 // painted), median of 11 runs in the offscreen main window, and the same for 1 MB; and
 // the folding alone for both.
+#include "benchsupport.h"
 #include "faketerminal.h"
 #include "transmit/clipboardpaste.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 using namespace vornal;
 
@@ -35,18 +33,6 @@ QString sampleText(qsizetype size) {
             text.append(random.bounded(12) == 0 ? QLatin1Char('\n') : QLatin1Char(' '));
     }
     return text;
-}
-
-template <typename F> double medianMs(int runs, F&& f) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        f();
-        ms.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 //  - the same with the update window shown offscreen;
 //  - WritePhonebook of 10 000 rows (sort, phonebook, export, backup), median of 5.
 // Each download figure is the median of 3 runs.
+#include "benchsupport.h"
 #include "core/programfolder.h"
 #include "directory/directorydownload.h"
 #include "directory/phonebookupdate.h"
@@ -12,47 +13,20 @@
 #include "directory/systemhostresolver.h"
 #include "fakeclock.h"
 #include "scripteddialogs.h"
+#include "simulators.h"
 #include "ui/frmupdate.h"
 
 #include <QApplication>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
 using namespace vornal;
-using Steady = std::chrono::steady_clock;
 
 namespace {
 
 constexpr int kRecords = 10'000;
-
-double msSince(Steady::time_point start) {
-    return std::chrono::duration<double, std::milli>(Steady::now() - start).count();
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-quint16 startSimulator(QProcess& sim) {
-    sim.start(QStringLiteral(DIRSIM_PATH), {QStringLiteral("--generate"), QString::number(kRecords),
-                                            QStringLiteral("--port"), QStringLiteral("0")});
-    static const QRegularExpression ready(QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"));
-    QByteArray out;
-    while (sim.waitForReadyRead(5000)) {
-        out += sim.readAllStandardOutput();
-        const QRegularExpressionMatch m = ready.match(QString::fromLatin1(out));
-        if (m.hasMatch())
-            return quint16(m.captured(1).toUInt());
-    }
-    return 0;
-}
 
 PhonebookUpdate::Options options(quint16 port) {
     PhonebookUpdate::Options o;
@@ -67,8 +41,9 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QProcess sim;
-    const quint16 port = startSimulator(sim);
+    DirsimProcess sim;
+    const quint16 port =
+        sim.start({QStringLiteral("--generate"), QString::number(kRecords)}) ? sim.port() : 0;
     if (!port) {
         std::fprintf(stderr, "bench_directory: vornal-dirsim did not start\n");
         return 1;
@@ -143,8 +118,7 @@ int main(int argc, char* argv[]) {
         sortMs.push_back(msSince(sortStart));
     }
 
-    sim.kill();
-    sim.waitForFinished(5000);
+    sim.stop();
 
     const auto rate = [](double ms) { return kRecords / (ms / 1000.0); };
     std::printf("download, protocol only:        %8.1f ms  %8.0f records/s\n", median(protocol),

@@ -3,10 +3,12 @@
 // After 5 s to settle, the CPU share over N seconds (default 60) and the resident
 // memory. Offscreen, or on the X display in DISPLAY when one is set.
 //   bench_idle [seconds]
+#include "benchsupport.h"
+#include "simulators.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
@@ -14,20 +16,9 @@
 #include <cstdlib>
 #include <unistd.h>
 
-namespace {
+using namespace vornal;
 
-// User and system time of a process, in seconds.
-double cpuSeconds(qint64 pid) {
-    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray stat = f.readAll();
-    // The fields after the command name, which is in parentheses.
-    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13)
-        return -1;
-    return double(fields[11].toLongLong() + fields[12].toLongLong()) / double(sysconf(_SC_CLK_TCK));
-}
+namespace {
 
 // A line of /proc/<pid>/status in megabytes ("VmRSS", "VmHWM").
 double statusMegabytes(qint64 pid, const QByteArray& key) {
@@ -47,11 +38,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
     QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("box"));
-
-    QProcess box;
-    box.start(QStringLiteral(BOXSIM_PATH), {QStringLiteral("--link"), link});
-    if (!box.waitForReadyRead(5000)) {
+    BoxSimulator box(dir.path());
+    const QString link = box.link();
+    if (!box.start()) {
         std::fprintf(stderr, "the box simulator did not start\n");
         return 1;
     }
@@ -79,28 +68,26 @@ int main(int argc, char* argv[]) {
     }
     const qint64 pid = terminal.processId();
     // The simulator says on its error channel when the port opens.
-    box.setReadChannel(QProcess::StandardError);
+    box.process().setReadChannel(QProcess::StandardError);
     QByteArray notes;
     QElapsedTimer settle;
     settle.start();
     while (settle.elapsed() < 5000) {
-        box.waitForReadyRead(100);
-        notes += box.readAllStandardError();
+        box.process().waitForReadyRead(100);
+        notes += box.process().readAllStandardError();
     }
     if (!notes.contains("the terminal opened the port")) {
         std::fprintf(stderr, "the port did not open: %s\n", notes.constData());
         terminal.kill();
-        box.kill();
         terminal.waitForFinished();
-        box.waitForFinished();
         return 1;
     }
 
-    const double before = cpuSeconds(pid);
+    const double before = cpuSecondsOf(pid);
     QElapsedTimer wall;
     wall.start();
     QThread::sleep(unsigned(seconds));
-    const double cpu = cpuSeconds(pid) - before;
+    const double cpu = cpuSecondsOf(pid) - before;
     const double elapsed = double(wall.nsecsElapsed()) / 1e9;
     const double rss = statusMegabytes(pid, "VmRSS");
     const double peak = statusMegabytes(pid, "VmHWM");
@@ -111,7 +98,5 @@ int main(int argc, char* argv[]) {
     std::printf("goals: CPU at most 0.5 %%, resident at most 80 MB\n");
     terminal.terminate();
     terminal.waitForFinished(5000);
-    box.terminate();
-    box.waitForFinished(5000);
     return 0;
 }

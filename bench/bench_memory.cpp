@@ -7,6 +7,7 @@
 // The defaults are 120 s at 960 bytes/s (the line rate at 9600 baud), sampled every
 // 10 s. The figure that matters is the spread of the resident memory after the first
 // minute, when the display has reached its limit and the caches are warm.
+#include "benchsupport.h"
 #include "core/terminalbuffer.h"
 #include "realterminal.h"
 
@@ -20,25 +21,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <sys/wait.h>
-#include <termios.h>
 #include <time.h>
 #include <unistd.h>
 
 using namespace vornal;
 
 namespace {
-
-void writeAll(int fd, const char* data, size_t n) {
-    while (n > 0) {
-        const ssize_t w = ::write(fd, data, n);
-        if (w <= 0)
-            return;
-        data += w;
-        n -= size_t(w);
-    }
-}
 
 // Resident memory of this process in KiB, from /proc/self/statm.
 long residentKiB() {
@@ -95,16 +84,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+    QString slave;
+    const int master = openRawPty(slave);
+    if (master < 0) {
         std::perror("pty");
         return 1;
     }
-    termios raw{};
-    tcgetattr(master, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(master, TCSANOW, &raw);
-    const QString slave = QString::fromLocal8Bit(ptsname(master));
 
     QTemporaryDir dir;
     RealTerminal terminal(dir.path(), slave);

@@ -2,7 +2,7 @@
 // command line, as the operator's "Send Message" does, and reports the CPU used while
 // sending and how late a timer ran meanwhile (how responsive the window stayed).
 //   bench_pacing_sender TTY CHAR_DELAY_SECONDS CHARACTERS
-#include "processcpu.h"
+#include "benchsupport.h"
 #include "realterminal.h"
 #include "transmit/textsender.h"
 
@@ -19,7 +19,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <sys/resource.h>
 
 using namespace vornal;
 

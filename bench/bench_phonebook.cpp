@@ -3,6 +3,7 @@
 //      end of the file so that every record is read;
 //  (b) filling the slots alone, without the window;
 //  (c) reading every record: Open, ReadRecord 1 .. RecordCount, Close.
+#include "benchsupport.h"
 #include "core/programfolder.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
@@ -21,28 +22,9 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
 using namespace vornal;
-using Steady = std::chrono::steady_clock;
-
-namespace {
-
-template <typename F> double medianMs(int runs, F&& f) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Steady::now();
-        f();
-        ms.push_back(std::chrono::duration<double, std::milli>(Steady::now() - start).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

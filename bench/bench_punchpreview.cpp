@@ -3,6 +3,7 @@
 //  (a) a key typed at the end of the text until the picture has repainted what shows;
 //  (b) the whole tape painted into an image (every dot, none out of view);
 //  (c) the dots alone (TapeGeometry::previewDots).
+#include "benchsupport.h"
 #include "faketerminal.h"
 #include "tape/tapegeometry.h"
 #include "ui/punchpicture.h"
@@ -11,35 +12,9 @@
 #include <QImage>
 #include <QLineEdit>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
 using namespace vornal;
-using Steady = std::chrono::steady_clock;
-
-namespace {
-
-struct Figures {
-    double median;
-    double worst;
-};
-
-// Times f(i) over `runs` runs; `before` runs untimed ahead of each.
-template <typename B, typename F> Figures measure(int runs, B&& before, F&& f) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        before();
-        const auto start = Steady::now();
-        f(i);
-        ms.push_back(std::chrono::duration<double, std::milli>(Steady::now() - start).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms.back()};
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -68,20 +43,20 @@ int main(int argc, char* argv[]) {
         input->setText(text);
         picture->repaint();
     };
-    const Figures key = measure(kRuns, setBack, [&](int i) {
+    const Figures key = figures(timesMs(kRuns, setBack, [&](int i) {
         QTest::keyClick(input, i % 2 ? Qt::Key_M : Qt::Key_W);
         picture->repaint();
-    });
+    }));
 
     input->setText(text + QLatin1Char('W'));
     QImage image(picture->size(), QImage::Format_RGB32);
     const auto nothing = [] {};
-    const Figures whole = measure(kRuns, nothing, [&](int) { picture->render(&image); });
-    const Figures dots = measure(kRuns, nothing, [&](int) {
+    const Figures whole = figures(timesMs(kRuns, nothing, [&](int) { picture->render(&image); }));
+    const Figures dots = figures(timesMs(kRuns, nothing, [&](int) {
         const QList<TapeDot> d = TapeGeometry::previewDots(text);
         if (d.isEmpty())
             std::abort();
-    });
+    }));
 
     std::printf("punch preview, 200-character text (%d px wide tape, %lld dots), %d runs\n", picture->width(),
                 static_cast<long long>(picture->dots().size()), kRuns);

@@ -7,8 +7,8 @@
 // "steady" leaves out (a); "sound" switches the event sounds on first, so that every
 // displayed chunk asks for the receive sound; "nolog" runs with the traffic log off
 // (it is on, as in the program, otherwise).
+#include "benchsupport.h"
 #include "core/terminalbuffer.h"
-#include "processcpu.h"
 #include "realterminal.h"
 
 #include <QApplication>
@@ -22,29 +22,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
-#include <termios.h>
 #include <time.h>
 #include <unistd.h>
 
 using namespace vornal;
-
-namespace {
-
-void writeAll(int fd, const char* data, size_t n) {
-    while (n > 0) {
-        const ssize_t w = ::write(fd, data, n);
-        if (w <= 0)
-            return;
-        data += w;
-        n -= size_t(w);
-    }
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -55,16 +38,12 @@ int main(int argc, char* argv[]) {
     const bool sound = args.contains(QStringLiteral("sound"));
     const bool noLog = args.contains(QStringLiteral("nolog"));
 
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+    QString slave;
+    const int master = openRawPty(slave);
+    if (master < 0) {
         std::perror("pty");
         return 1;
     }
-    termios raw{};
-    tcgetattr(master, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(master, TCSANOW, &raw);
-    const QString slave = QString::fromLocal8Bit(ptsname(master));
 
     QTemporaryDir dir;
     if (noLog) {

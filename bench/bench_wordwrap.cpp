@@ -1,6 +1,7 @@
 // Wrapping and pacing figures: WordWrap (and the full translation) of a 1 MB text,
 // median of 5 runs; Delay(0.01) and the character pacer at 10 ms over 200 calls each,
 // with the mean overshoot and the process CPU time used while pacing.
+#include "benchsupport.h"
 #include "transmit/charpacer.h"
 #include "transmit/delay.h"
 #include "transmit/translatechar.h"
@@ -9,27 +10,11 @@
 #include <QCoreApplication>
 #include <QRandomGenerator>
 
-#include <sys/resource.h>
-
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
-using Clock = std::chrono::steady_clock;
+using namespace vornal;
 
 namespace {
-
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 // Words of 1 to 12 letters with umlauts and signs among them, single blanks, a line
 // end every 40 words or so and now and then a word longer than a line.
@@ -47,31 +32,20 @@ QString sampleText(qsizetype size) {
     return text;
 }
 
-template <typename F> double medianMs(int runs, F&& f) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        f();
-        ms.push_back(msSince(start));
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
 template <typename F> void pacing(const char* name, int calls, double seconds, F&& wait) {
-    const double cpuStart = cpuSeconds();
-    const auto start = Clock::now();
+    const double cpuStart = processCpuSeconds();
+    const auto start = Steady::now();
     double overshootMs = 0;
     double worstMs = 0;
     for (int i = 0; i < calls; ++i) {
-        const auto before = Clock::now();
+        const auto before = Steady::now();
         wait();
         const double over = msSince(before) - seconds * 1000.0;
         overshootMs += over;
         worstMs = std::max(worstMs, over);
     }
     const double wallMs = msSince(start);
-    const double cpuMs = (cpuSeconds() - cpuStart) * 1000.0;
+    const double cpuMs = (processCpuSeconds() - cpuStart) * 1000.0;
     std::printf("%s x %d: wall %.1f ms (asked %.1f ms), mean overshoot %.3f ms, worst %.3f ms, "
                 "CPU %.1f ms = %.2f %% of one core\n",
                 name, calls, wallMs, calls * seconds * 1000.0, overshootMs / calls, worstMs, cpuMs,
@@ -99,11 +73,11 @@ int main(int argc, char* argv[]) {
     vornal::CharPacer pacer(interval);
     pacer.start();
     const auto scheduleStart = pacer.deadline();
-    const double cpuStart = cpuSeconds();
+    const double cpuStart = processCpuSeconds();
     for (int i = 0; i < calls; ++i)
         pacer.waitNext();
     const double wallMs = msSince(scheduleStart);
-    const double cpuMs = (cpuSeconds() - cpuStart) * 1000.0;
+    const double cpuMs = (processCpuSeconds() - cpuStart) * 1000.0;
     std::printf("CharPacer(0.01) x %d: wall %.1f ms (schedule %.1f ms), CPU %.1f ms = %.2f %% of one core\n",
                 calls, wallMs, calls * interval * 1000.0, cpuMs, 100.0 * cpuMs / wallMs);
     return 0;

@@ -1,9 +1,11 @@
 // The broadcast service that answers the configured service numbers.
 
-#include "boxsimharness.h"
+#include "simulators.h"
+#include "testfiles.h"
 
-#include <QFile>
 #include <QtTest>
+
+using namespace vornal;
 
 class TestBoxSimBroadcast : public QObject {
     Q_OBJECT
@@ -17,11 +19,11 @@ private slots:
 
 private:
     QByteArray broadcastLog() const;
-    std::unique_ptr<BoxSimHarness> m_sim;
+    std::unique_ptr<BoxSimulator> m_sim;
 };
 
 void TestBoxSimBroadcast::init() {
-    m_sim = std::make_unique<BoxSimHarness>();
+    m_sim = std::make_unique<BoxSimulator>();
     QVERIFY2(m_sim->start({QStringLiteral("--broadcast"), QStringLiteral("11151,11162"),
                            QStringLiteral("--broadcast-log"), m_sim->path(QStringLiteral("broadcast.log"))}),
              qPrintable(m_sim->startFailure()));
@@ -33,8 +35,7 @@ void TestBoxSimBroadcast::cleanup() {
 }
 
 QByteArray TestBoxSimBroadcast::broadcastLog() const {
-    QFile f(m_sim->path(QStringLiteral("broadcast.log")));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return fileBytes(m_sim->path(QStringLiteral("broadcast.log")));
 }
 
 void TestBoxSimBroadcast::wholeBroadcast_data() {

@@ -1,13 +1,15 @@
 // The simulator as a serial port: echo, byte log, reopening, link handling and
 // what the terminal sees when the box goes away.
 
-#include "boxsimharness.h"
+#include "simulators.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QtTest>
+
+using namespace vornal;
 
 class TestBoxSimPort : public QObject {
     Q_OBJECT
@@ -36,7 +38,7 @@ void TestBoxSimPort::textIsEchoedAndLogged_data() {
 
 void TestBoxSimPort::textIsEchoedAndLogged() {
     QFETCH(QList<QByteArray>, chunks);
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(sim.start(), qPrintable(sim.startFailure()));
     QVERIFY(sim.openPort());
     QByteArray all;
@@ -67,7 +69,7 @@ void TestBoxSimPort::textIsEchoedAndLogged() {
 }
 
 void TestBoxSimPort::portCanBeReopened() {
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(sim.start(), qPrintable(sim.startFailure()));
     for (int round = 0; round < 4; ++round) {
         QVERIFY2(sim.openPort(), qPrintable(sim.port().errorString()));
@@ -88,7 +90,7 @@ void TestBoxSimPort::outputMissedWhileClosedIsDropped_data() {
 
 void TestBoxSimPort::outputMissedWhileClosedIsDropped() {
     QFETCH(bool, answerQueued);
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(sim.start(), qPrintable(sim.startFailure()));
     QVERIFY(sim.openPort());
     QVERIFY(sim.write("\x07stale"));
@@ -113,12 +115,12 @@ void TestBoxSimPort::existingPath_data() {
 
 void TestBoxSimPort::existingPath() {
     QFETCH(bool, regularFile);
-    BoxSimHarness sim;
-    QFile file(sim.linkPath());
+    BoxSimulator sim;
+    QFile file(sim.link());
     if (regularFile)
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("keep me") == 7);
     else
-        QVERIFY(QFile::link(sim.path(QStringLiteral("gone")), sim.linkPath()));
+        QVERIFY(QFile::link(sim.path(QStringLiteral("gone")), sim.link()));
     file.close();
 
     QCOMPARE(sim.start(), !regularFile);
@@ -127,24 +129,24 @@ void TestBoxSimPort::existingPath() {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("keep me"));
     } else {
-        QVERIFY(QFileInfo(sim.linkPath()).symLinkTarget().startsWith(QStringLiteral("/dev/pts/")));
+        QVERIFY(QFileInfo(sim.link()).symLinkTarget().startsWith(QStringLiteral("/dev/pts/")));
         QVERIFY(sim.openPort());
     }
 }
 
 void TestBoxSimPort::sigtermRemovesLink() {
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(sim.start(), qPrintable(sim.startFailure()));
     QVERIFY(sim.openPort());
     sim.process().terminate();
     QVERIFY(sim.process().waitForFinished(3000));
     QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
     QCOMPARE(sim.process().exitCode(), 0);
-    QVERIFY(!QFileInfo(sim.linkPath()).isSymLink());
+    QVERIFY(!QFileInfo(sim.link()).isSymLink());
 }
 
 void TestBoxSimPort::sigkillIsSeenByOpenPort() {
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(sim.start(), qPrintable(sim.startFailure()));
     QVERIFY(sim.openPort());
     QVERIFY(sim.write("a") && sim.waitFor("a"));
@@ -177,7 +179,7 @@ void TestBoxSimPort::controlLines() {
     QFETCH(QByteArray, line);
     QFETCH(QByteArray, answer);
     QFETCH(QByteArray, bytes);
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(sim.start({QStringLiteral("--control")}), qPrintable(sim.startFailure()));
     QVERIFY(sim.openPort());
     const QByteArray reply = sim.control(line);
@@ -198,7 +200,7 @@ void TestBoxSimPort::stallHoldsWhatTheTerminalSends_data() {
 void TestBoxSimPort::stallHoldsWhatTheTerminalSends() {
     QFETCH(QByteArray, stall);
     QFETCH(bool, resume);
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(sim.start({QStringLiteral("--control")}), qPrintable(sim.startFailure()));
     QVERIFY(sim.openPort());
     QCOMPARE(sim.control(stall), "done " + stall);

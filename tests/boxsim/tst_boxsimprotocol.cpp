@@ -1,9 +1,11 @@
 // The box's side of the protocol: dialling, command bytes, the messages mode.
 
-#include "boxsimharness.h"
+#include "simulators.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
+
+using namespace vornal;
 
 namespace {
 // Not a command in any state; written after a case so that everything the case
@@ -30,11 +32,11 @@ private:
     // Writes the bytes and returns all output up to the sentinel's echo.
     QByteArray exchange(const QByteArray& bytes);
 
-    std::unique_ptr<BoxSimHarness> m_sim;
+    std::unique_ptr<BoxSimulator> m_sim;
 };
 
 void TestBoxSimProtocol::init() {
-    m_sim = std::make_unique<BoxSimHarness>();
+    m_sim = std::make_unique<BoxSimulator>();
     QVERIFY2(m_sim->start({QStringLiteral("--busy"), QStringLiteral("80,4711")}),
              qPrintable(m_sim->startFailure()));
     QVERIFY(m_sim->openPort());

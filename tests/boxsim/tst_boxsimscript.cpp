@@ -1,9 +1,11 @@
 // The scripted far station.
 
-#include "boxsimharness.h"
+#include "simulators.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
+
+using namespace vornal;
 
 class TestBoxSimScript : public QObject {
     Q_OBJECT
@@ -19,17 +21,16 @@ private slots:
     void badScript();
 
 private:
-    static bool startWithScript(BoxSimHarness& sim, const QByteArray& script, const QStringList& args = {});
+    static bool startWithScript(BoxSimulator& sim, const QByteArray& script, const QStringList& args = {});
 };
 
-bool TestBoxSimScript::startWithScript(BoxSimHarness& sim, const QByteArray& script,
-                                       const QStringList& args) {
+bool TestBoxSimScript::startWithScript(BoxSimulator& sim, const QByteArray& script, const QStringList& args) {
     const QString path = sim.writeFile(QStringLiteral("far.script"), script);
     return sim.start(QStringList{QStringLiteral("--script"), path} + args) && sim.openPort();
 }
 
 void TestBoxSimScript::broadcastService() {
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(startWithScript(sim, "# broadcast service\n"
                                   "send  +++):\n"
                                   "wait 12345\n"
@@ -59,7 +60,7 @@ void TestBoxSimScript::broadcastService() {
 }
 
 void TestBoxSimScript::waitIsCaseBlindAndConsumes() {
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(startWithScript(sim, "wait klkl\nsend first\nwait klkl\nsend second\n"),
              qPrintable(sim.startFailure()));
     QVERIFY(sim.write("\x01 12345"));
@@ -73,7 +74,7 @@ void TestBoxSimScript::waitIsCaseBlindAndConsumes() {
 }
 
 void TestBoxSimScript::eachCallStartsAfresh() {
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(startWithScript(sim, "send prompt\nwait abc\nsend done\n"), qPrintable(sim.startFailure()));
     QVERIFY(sim.write("\x01 12345"));
     QVERIFY(sim.waitFor("prompt"));
@@ -91,7 +92,7 @@ void TestBoxSimScript::eachCallStartsAfresh() {
 }
 
 void TestBoxSimScript::waitTimeoutEndsScript() {
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(startWithScript(sim, "timeout 0.2\nwait never\nsend late\n"), qPrintable(sim.startFailure()));
     QVERIFY(sim.write("\x01 12345"));
     QVERIFY(sim.waitFor("12345 vornal d\r\n"));
@@ -105,7 +106,7 @@ void TestBoxSimScript::waitTimeoutEndsScript() {
 }
 
 void TestBoxSimScript::incomingCall() {
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(
         startWithScript(sim, "send klkl\nwait 54321 vornal t\nsend thanks\n",
                         {QStringLiteral("--script-now"), QStringLiteral("--caller"), QStringLiteral("0777")}),
@@ -118,7 +119,7 @@ void TestBoxSimScript::incomingCall() {
 // xoff / xon go out as the bytes 19 / 17; a stall keeps the box from reading (no
 // echo, nothing logged) while the script goes on, and everything is read afterwards.
 void TestBoxSimScript::lineStatements() {
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY2(startWithScript(sim, "xoff\nstall 0.6\nsend held\nwait typed\nxon\nsend free\n",
                              {QStringLiteral("--script-now")}),
              qPrintable(sim.startFailure()));
@@ -151,7 +152,7 @@ void TestBoxSimScript::badScript_data() {
 void TestBoxSimScript::badScript() {
     QFETCH(QByteArray, script);
     QFETCH(QByteArray, message);
-    BoxSimHarness sim;
+    BoxSimulator sim;
     QVERIFY(!startWithScript(sim, script));
     QCOMPARE(sim.process().state(), QProcess::NotRunning);
     QCOMPARE(sim.process().exitCode(), 2);

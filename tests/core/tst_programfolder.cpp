@@ -1,4 +1,5 @@
 #include "core/programfolderchoice.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,6 @@ private slots:
 
 private:
     static void put(const QString& path, const QByteArray& bytes);
-    static QByteArray contents(const QString& path);
     ProgramFolderChoice perUser() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -38,11 +38,6 @@ void TestProgramFolder::put(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-QByteArray TestProgramFolder::contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 void TestProgramFolder::init() {
@@ -108,8 +103,8 @@ void TestProgramFolder::firstStartCopiesEveryDefault() {
     QVERIFY2(seeded.ok(), qPrintable(seeded.error));
     for (const char* name : {"VornalUsb.cfg", "Message.txt", "Skin-Std.jpg", "samples/klkl.txt"}) {
         const QString relative = QLatin1String(name);
-        QCOMPARE(contents(chosen.root() + QLatin1Char('/') + relative),
-                 contents(m_defaults + QLatin1Char('/') + relative));
+        QCOMPARE(fileBytes(chosen.root() + QLatin1Char('/') + relative, "<missing>"),
+                 fileBytes(m_defaults + QLatin1Char('/') + relative, "<missing>"));
     }
 }
 
@@ -146,7 +141,7 @@ void TestProgramFolder::seedingNeverOverwrites() {
         put(chosen.root() + QLatin1Char('/') + name, "operator's " + name.toUtf8());
     QVERIFY(chosen.seed().ok());
     QVERIFY(chosen.seed().ok()); // and again at the next start
-    QCOMPARE(contents(chosen.root() + QLatin1Char('/') + file), expected);
+    QCOMPARE(fileBytes(chosen.root() + QLatin1Char('/') + file, "<missing>"), expected);
 }
 
 void TestProgramFolder::otherSourcesAreNotSeeded() {

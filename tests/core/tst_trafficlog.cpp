@@ -2,6 +2,7 @@
 #include "core/trafficlog.h"
 #include "fakeclock.h"
 #include "memorysettingsstore.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,11 +11,6 @@
 using namespace vornal;
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no file>");
-}
 
 // Plays a script of traffic into the log: each step is a kind and its text.
 //   r received text    s sent bytes    c a command by name
@@ -106,7 +102,7 @@ void TestTrafficLog::lines() {
         TrafficLog log(ProgramFolder(dir.path()), clock);
         play(log, clock, steps);
     }
-    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Logs/2026-12-07.txt"))), file);
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Logs/2026-12-07.txt")), "<no file>"), file);
 }
 
 void TestTrafficLog::unfinishedLineIsWrittenAfterTheQuietTime() {
@@ -117,7 +113,8 @@ void TestTrafficLog::unfinishedLineIsWrittenAfterTheQuietTime() {
     log.received(QStringLiteral("PLEASE WAIT"));
     log.sent("NNNN");
     QVERIFY(!QFile::exists(path));
-    QTRY_COMPARE_WITH_TIMEOUT(fileBytes(path), QByteArray("09:30:00 > NNNN\r\n09:30:00 < PLEASE WAIT\r\n"),
+    QTRY_COMPARE_WITH_TIMEOUT(fileBytes(path, "<no file>"),
+                              QByteArray("09:30:00 > NNNN\r\n09:30:00 < PLEASE WAIT\r\n"),
                               TrafficLog::kQuietMs + 2000);
 }
 
@@ -129,9 +126,9 @@ void TestTrafficLog::newFileAtMidnight() {
         // A line started before midnight stays in its day's file.
         play(log, clock, steps({"r LATE", "r \r\n", "s EARLY\r\n"}));
     }
-    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Logs/2026-12-07.txt"))),
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Logs/2026-12-07.txt")), "<no file>"),
              QByteArray("23:59:58 < LATE\r\n"));
-    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Logs/2026-12-08.txt"))),
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Logs/2026-12-08.txt")), "<no file>"),
              QByteArray("00:00:00 > EARLY\r\n"));
 }
 

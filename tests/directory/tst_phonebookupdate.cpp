@@ -1,13 +1,14 @@
 #include "core/textcodec.h"
 #include "directory/phonebookupdate.h"
 #include "directory/phonebookwriter.h"
-#include "dirsimprocess.h"
 #include "fakeclock.h"
 #include "fakehostresolver.h"
 #include "filesizelimit.h"
 #include "phonebook/phonebookfile.h"
 #include "scopedwritefault.h"
 #include "scripteddialogs.h"
+#include "simulators.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,10 +66,7 @@ struct Fixture {
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
     }
-    QByteArray readFile(const char* name) const {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QByteArray readFile(const char* name) const { return fileBytes(path(name), "<missing>"); }
     void writePhonebook(const QList<PhonebookEntry>& entries) const {
         QByteArray bytes;
         for (int i = 0; i < entries.size(); ++i) {

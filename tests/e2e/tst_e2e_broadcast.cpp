@@ -1,9 +1,9 @@
-#include "boxsimulator.h"
 #include "phonebook/broadcastsequence.h"
 #include "phonebook/phonebookentry.h"
 #include "phonebook/phonebooklistmodel.h"
 #include "phonebookrecords.h"
 #include "realterminal.h"
+#include "simulators.h"
 #include "testfiles.h"
 
 #include <QDialog>
@@ -16,24 +16,7 @@ using namespace vornal;
 
 namespace {
 
-struct LoggedByte {
-    double seconds;
-    char byte;
-};
-
-// The simulator's byte log: "<seconds> <byte>" per line.
-QList<LoggedByte> byteLog(const QString& path) {
-    QList<LoggedByte> bytes;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return bytes;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        const QList<QByteArray> parts = line.trimmed().split(' ');
-        if (parts.size() == 2)
-            bytes.append({parts[0].toDouble(), char(parts[1].toInt())});
-    }
-    return bytes;
-}
+using LoggedByte = BoxSimulator::LoggedByte;
 
 PhonebookEntry subscriber(const char* number, const char* name, qint16 receiver) {
     PhonebookEntry e = testEntry(QString::fromLatin1(number), QString::fromLatin1(name));
@@ -63,7 +46,7 @@ void TestE2eBroadcast::broadcastEndToEnd() {
                           subscriber("555", "ADLER", 1).toRecord()));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("Message.txt")), "hallo an alle\r\n+++\r\n"));
     const QString serviceLog = dir.filePath(QStringLiteral("broadcast.log"));
-    BoxSimulator box(QStringLiteral(BOXSIM_PATH), dir.path());
+    BoxSimulator box(dir.path());
     QVERIFY(box.start({QStringLiteral("--broadcast"), QStringLiteral("11151"),
                        QStringLiteral("--broadcast-log"), serviceLog, QStringLiteral("--dial-pause"),
                        QStringLiteral("0.3"), QStringLiteral("--connect-delay"), QStringLiteral("0.1")}));
@@ -108,10 +91,10 @@ void TestE2eBroadcast::broadcastEndToEnd() {
 
     // On the line: the dial, then the line feed and each receiver line as a short text,
     // with at least 0.18 s before every next line.
-    const QList<LoggedByte> bytes = byteLog(dir.filePath(QStringLiteral("box.log")));
+    const QList<LoggedByte> bytes = box.log();
     QByteArray wire;
     for (const LoggedByte& b : bytes)
-        wire.append(b.byte);
+        wire.append(char(b.byte));
     const QByteArray list = "\r\n\r67890,\r12345,\r12345+";
     const qsizetype at = wire.indexOf("\x01 011151" + list);
     QVERIFY2(at >= 0, wire.toPercentEncoding().constData());

@@ -1,4 +1,3 @@
-#include "boxsimulator.h"
 #include "core/portmap.h"
 #include "core/programfolder.h"
 #include "core/qserialportlink.h"
@@ -8,6 +7,7 @@
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "scriptedrunner.h"
+#include "simulators.h"
 #include "transmit/transmission.h"
 #include "ui/terminalwindow.h"
 
@@ -28,16 +28,7 @@ namespace {
 // Sends one control line to a simulator started with --control and returns its
 // answer without the program name ("done xoff"), empty when none came.
 QByteArray control(BoxSimulator& box, const QByteArray& line) {
-    QProcess& process = box.process();
-    process.write(line + '\n');
-    QByteArray output;
-    const QDeadlineTimer deadline(5000);
-    while (!output.contains('\n') && !deadline.hasExpired()) {
-        process.waitForReadyRead(100);
-        output += process.readAllStandardOutput();
-    }
-    const QByteArray answer = output.left(output.indexOf('\n'));
-    return answer.mid(answer.indexOf(':') + 2);
+    return box.control(line, 5000);
 }
 
 // The main window on the real serial link, port 1 on the simulator's pseudo-terminal,
@@ -118,7 +109,7 @@ private:
 };
 
 void TestE2eHeldLine::init() {
-    m_box = std::make_unique<BoxSimulator>(QStringLiteral(BOXSIM_PATH), m_dir.path());
+    m_box = std::make_unique<BoxSimulator>(m_dir.path());
     QVERIFY(m_box->start({QStringLiteral("--control")}));
     m_store.setValue(QStringLiteral("Ports"), QStringLiteral("1"), m_box->link());
     m_link = std::make_unique<QSerialPortLink>(PortMap(m_store, [] { return QStringList(); }));

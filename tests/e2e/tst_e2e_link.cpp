@@ -1,6 +1,6 @@
-#include "boxsimulator.h"
 #include "processcpu.h"
 #include "realterminal.h"
+#include "simulators.h"
 
 #include <QFile>
 #include <QLabel>
@@ -31,7 +31,7 @@ private:
 };
 
 void TestE2eLink::init() {
-    m_box = std::make_unique<BoxSimulator>(QStringLiteral(BOXSIM_PATH), m_dir.path());
+    m_box = std::make_unique<BoxSimulator>(m_dir.path());
     m_link = m_box->link();
     QVERIFY(m_box->start());
 }
@@ -161,7 +161,7 @@ void TestE2eLink::textAfterTheKlklAnswerIsShown() {
     QVERIFY(write("far.txt",
                   "send klkl\r\n\ntimeout 20\nwait HIER MAYER\npause 0.3\nsend \\r\\nSTILL HERE\\r\\n\n"));
     m_box.reset();
-    m_box = std::make_unique<BoxSimulator>(QStringLiteral(BOXSIM_PATH), m_dir.path());
+    m_box = std::make_unique<BoxSimulator>(m_dir.path());
     QVERIFY(m_box->start({QStringLiteral("--script"), m_dir.filePath(QStringLiteral("far.txt")),
                           QStringLiteral("--script-now")}));
 

@@ -1,5 +1,5 @@
-#include "boxsimulator.h"
 #include "realterminal.h"
+#include "simulators.h"
 #include "tape/puncher.h"
 
 #include <QFile>
@@ -19,7 +19,7 @@ private slots:
 
 void TestE2ePunch::shortPunchArrivesPaced() {
     QTemporaryDir dir;
-    BoxSimulator box(QStringLiteral(BOXSIM_PATH), dir.path());
+    BoxSimulator box(dir.path());
     QVERIFY(box.start());
     constexpr double kCharDelay = 0.02;
     RealTerminal t(dir.path(), box.link());
@@ -41,11 +41,11 @@ void TestE2ePunch::shortPunchArrivesPaced() {
     // A pause after each character: the bytes arrive spread over the punch, not in one
     // burst (loose bounds, as a busy machine may delay the box's reads). The log has
     // "<seconds> <byte>" a line; the first is the CR of the opening.
-    QFile log(dir.filePath(QStringLiteral("box.log")));
+    QFile log(box.logPath());
     QVERIFY(log.open(QIODevice::ReadOnly));
     QList<double> seconds;
-    for (const QByteArray& line : log.readAll().trimmed().split('\n').mid(1))
-        seconds.append(line.split(' ').first().toDouble());
+    for (const BoxSimulator::LoggedByte& b : box.log().mid(1))
+        seconds.append(b.seconds);
     const double span = seconds.last() - seconds.first();
     QVERIFY2(span >= (sequence.size() - 1) * kCharDelay / 2, qPrintable(QString::number(span)));
     QVERIFY(QSet<double>(seconds.begin(), seconds.end()).size() >= sequence.size() / 2);

@@ -1,6 +1,6 @@
-#include "boxsimulator.h"
 #include "processcpu.h"
 #include "realterminal.h"
+#include "simulators.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -28,7 +28,7 @@ void TestE2eUnplugged::unpluggedDuringPacedSend() {
     QVERIFY(message.open(QIODevice::WriteOnly) && message.write(text) == text.size());
     message.close();
 
-    BoxSimulator box(QStringLiteral(BOXSIM_PATH), dir.path());
+    BoxSimulator box(dir.path());
     QVERIFY(box.start());
     const QString device = box.link();
     RealTerminal t(dir.path(), device);

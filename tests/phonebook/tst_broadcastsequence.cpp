@@ -1,14 +1,10 @@
 #include "core/interfacecommands.h"
-#include "core/linecounter.h"
 #include "core/programstate.h"
 #include "core/terminalbuffer.h"
 #include "core/terminaldisplay.h"
-#include "core/userdialogs.h"
-#include "fakeseriallink.h"
 #include "phonebook/broadcastsequence.h"
 #include "recordingsoundplayer.h"
-#include "testfiles.h"
-#include "transmit/transmission.h"
+#include "transmitrig.h"
 
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,33 +19,6 @@ Q_DECLARE_METATYPE(BroadcastSequence::Phase)
 
 namespace {
 
-// Answers from a queue (else the default) and can act while a message is open, as the
-// event loop does behind a real message box.
-class Dialogs final : public UserDialogs {
-public:
-    DialogAnswer message(const MessageRequest& request) override {
-        messages.append(request);
-        if (whileOpen)
-            std::exchange(whileOpen, {})();
-        if (!answers.isEmpty())
-            return answers.dequeue();
-        return request.defaultAnswer.value_or(DialogAnswer::Ok);
-    }
-    QString openFile(const FileRequest&) override { return {}; }
-    QString saveFile(const FileRequest&) override { return {}; }
-    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
-    std::optional<quint32> chooseColour(quint32, const QString&) override { return std::nullopt; }
-    QStringList texts() const {
-        QStringList t;
-        for (const MessageRequest& m : messages)
-            t.append(m.text);
-        return t;
-    }
-    QList<MessageRequest> messages;
-    QQueue<DialogAnswer> answers;
-    std::function<void()> whileOpen;
-};
-
 const QByteArray kList = "12345,\r\n67890,\r\n67890+\r\n";
 // The line feed, then each line as a short text: a CR before it.
 const QByteArray kWire = "\r\n\r12345,\r67890,\r67890+";
@@ -59,23 +28,17 @@ QString text(const char* s) {
     return QString::fromLatin1(s);
 }
 
-struct Rig {
-    QTemporaryDir dir;
-    FakeSerialLink link;
-    Dialogs dialogs;
-    ProgramState state;
+struct Rig : TransmitRig {
     TerminalBuffer box;
     TerminalDisplay display{box, state};
-    LineCounter counter;
     RecordingSoundPlayer sound;
-    InterfaceCommands commands{link, state, display, box, counter, sound, ProgramFolder(dir.path())};
-    Transmission transmission{link};
-    BroadcastSequence sequence{state, transmission, link, dialogs, commands, ProgramFolder(dir.path())};
+    InterfaceCommands commands{link, state, display, box, counter, sound, folder()};
+    BroadcastSequence sequence{state, transmission, link, dialogs, commands, folder()};
     bool buttonsEnabled = true;
     int beeps = 0;
     int linePauses = 0;
 
-    Rig() {
+    Rig() : TransmitRig(false) {
         QObject::connect(&display, &TerminalDisplay::receiverListPrompted, &sequence,
                          &BroadcastSequence::promptHeard);
         QObject::connect(&commands, &InterfaceCommands::callClosed, &sequence,
@@ -87,7 +50,7 @@ struct Rig {
         state.config.BroadcastNumber1 = 11151;
         state.config.BroadcastNumber2 = 11162;
         link.setPortOpen(true);
-        [[maybe_unused]] const bool written = writeFile(dir.filePath(QStringLiteral("RSend.txt")), kList);
+        file(QStringLiteral("RSend.txt"), kList);
     }
     void receive(const QString& text) {
         QString t = text;

@@ -5,14 +5,20 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+#include <utility>
+
 namespace vornal {
 
 // Records every dialog and answers from queues; an empty queue answers Ok (or the
-// request's default), an empty file name, no font or no colour.
+// request's default), an empty file name, no font or no colour. `whileOpen` runs once
+// while the next message is open, as the event loop does behind a real message box.
 class ScriptedDialogs final : public UserDialogs {
 public:
     DialogAnswer message(const MessageRequest& request) override {
         messages.append(request);
+        if (whileOpen)
+            std::exchange(whileOpen, {})();
         if (!answers.isEmpty())
             return answers.dequeue();
         return request.defaultAnswer.value_or(DialogAnswer::Ok);
@@ -47,6 +53,7 @@ public:
 
     QList<MessageRequest> messages;
     QQueue<DialogAnswer> answers;
+    std::function<void()> whileOpen;
     QList<FileRequest> fileRequests;
     QQueue<QString> files;
     QList<FontChoice> fontRequests;

@@ -11,9 +11,9 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     return f.write(bytes) == bytes.size() && f.flush();
 }
 
-QByteArray fileBytes(const QString& path) {
+QByteArray fileBytes(const QString& path, const QByteArray& whenMissing) {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : whenMissing;
 }
 
 } // namespace vornal

@@ -10,7 +10,7 @@ namespace vornal {
 
 // Writes the bytes, replacing the file; false when the file cannot be written whole.
 [[nodiscard]] bool writeFile(const QString& path, const QByteArray& bytes);
-// The file's bytes; empty when the file is missing or cannot be read.
-QByteArray fileBytes(const QString& path);
+// The file's bytes; `whenMissing` when the file is missing or cannot be read.
+QByteArray fileBytes(const QString& path, const QByteArray& whenMissing = {});
 
 } // namespace vornal

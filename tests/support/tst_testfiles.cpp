@@ -41,6 +41,10 @@ void TestTestFiles::unwritablePath() {
     QVERIFY(!writeFile(dir.filePath(QStringLiteral("folder")), "x"));
     QVERIFY(!writeFile(dir.filePath(QStringLiteral("missing/f.bin")), "x"));
     QCOMPARE(fileBytes(dir.filePath(QStringLiteral("missing.bin"))), QByteArray());
+    // Tests that tell a missing file from an empty one pass what a missing one gives.
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("missing.bin")), "<missing>"), QByteArray("<missing>"));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("empty.bin")), {}));
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("empty.bin")), "<missing>"), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestTestFiles)

@@ -1,13 +1,8 @@
-#include "core/linecounter.h"
-#include "core/programstate.h"
-#include "fakeseriallink.h"
-#include "scripteddialogs.h"
 #include "tape/puncher.h"
 #include "tape/punchsender.h"
 #include "tape/rsendpunch.h"
-#include "testfiles.h"
 #include "transmit/textsender.h"
-#include "transmit/transmission.h"
+#include "transmitrig.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,30 +13,22 @@ using namespace vornal;
 namespace {
 
 // The punch sender and "RSend Punch" on the fake link, with what they report.
-struct Rig {
-    QTemporaryDir dir;
-    FakeSerialLink link;
-    ProgramState state;
-    ScriptedDialogs dialogs;
-    LineCounter counter;
-    Transmission transmission{link};
+struct Rig : TransmitRig {
     PunchSender puncher{transmission, link, state, dialogs};
-    TextSender sender{transmission, state, counter, dialogs, ProgramFolder(dir.path())};
-    RSendPunch rsend{sender, state, dialogs, ProgramFolder(dir.path())};
+    TextSender sender{transmission, state, counter, dialogs, folder()};
+    RSendPunch rsend{sender, state, dialogs, folder()};
     QStringList status;
     QList<bool> punching;
     int beeps = 0;
 
     Rig() {
-        link.setPortOpen(true);
-        state.connectionActive = true;
         QObject::connect(&puncher, &PunchSender::status, [this](const QString& s) { status.append(s); });
         QObject::connect(&puncher, &PunchSender::punchingChanged, [this](bool on) { punching.append(on); });
         QObject::connect(&rsend, &RSendPunch::beep, [this] { ++beeps; });
     }
     bool files(bool header = true, bool message = true) {
-        return (!header || writeFile(dir.filePath(QStringLiteral("RSHeader.txt")), "RS HEADER\r\n")) &&
-               (!message || writeFile(dir.filePath(QStringLiteral("Message.txt")), "THE MESSAGE\r\n"));
+        return (!header || !file(QStringLiteral("RSHeader.txt"), "RS HEADER\r\n").isEmpty()) &&
+               (!message || !file(QStringLiteral("Message.txt"), "THE MESSAGE\r\n").isEmpty());
     }
 };
 

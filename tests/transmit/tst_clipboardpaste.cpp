@@ -1,10 +1,5 @@
-#include "core/linecounter.h"
-#include "core/programstate.h"
-#include "fakeseriallink.h"
-#include "scripteddialogs.h"
-#include "testfiles.h"
 #include "transmit/clipboardpaste.h"
-#include "transmit/transmission.h"
+#include "transmitrig.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -16,21 +11,12 @@ namespace {
 
 using Outcome = ClipboardPaste::Outcome;
 
-struct Rig {
-    QTemporaryDir dir;
-    FakeSerialLink link;
-    ProgramState state;
-    ScriptedDialogs dialogs;
-    LineCounter counter;
-    Transmission transmission{link};
-    ClipboardPaste paste{transmission, state, counter, dialogs, ProgramFolder(dir.path())};
+struct Rig : TransmitRig {
+    ClipboardPaste paste{transmission, state, counter, dialogs, folder()};
     QStringList previews;
-    QStringList shown;
     int cleared = 0;
     int beeps = 0;
     Rig() {
-        link.setPortOpen(true);
-        state.connectionActive = true;
         // As the main window does: the paste command says what `PastePreview` becomes.
         QObject::connect(&paste, &ClipboardPaste::pastePreviewSet,
                          [this](bool p) { state.pastePreview = p; });
@@ -38,7 +24,6 @@ struct Rig {
                          [this](const QString& t) { previews.append(t); });
         QObject::connect(&paste, &ClipboardPaste::previewCleared, [this] { ++cleared; });
         QObject::connect(&paste, &ClipboardPaste::beep, [this] { ++beeps; });
-        QObject::connect(&transmission, &Transmission::shown, [this](const QString& s) { shown.append(s); });
     }
 };
 
@@ -79,7 +64,7 @@ void TestClipboardPaste::previewThenSendWhatWasPreviewed() {
     QCOMPARE(r.paste.paste(QString::fromUtf8("Grüße")), Outcome::Previewed);
     QCOMPARE(r.previews, QStringList{QStringLiteral("Gruesze\n\n\n")});
     QCOMPARE(r.link.written(), QByteArray("\r"));
-    QCOMPARE(fileBytes(r.dir.filePath(QStringLiteral("clipboard.txt"))), QByteArray("Gruesze\r\n\r\n\r\n"));
+    QCOMPARE(r.read(QStringLiteral("clipboard.txt")), QByteArray("Gruesze\r\n\r\n\r\n"));
     QVERIFY(r.state.pastePreview);
 
     QCOMPARE(r.paste.sendPreview(), Outcome::NoConnection);

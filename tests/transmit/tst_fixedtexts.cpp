@@ -1,13 +1,8 @@
-#include "core/linecounter.h"
-#include "core/programstate.h"
 #include "fakeclock.h"
-#include "fakeseriallink.h"
-#include "scripteddialogs.h"
-#include "testfiles.h"
 #include "transmit/fixedtexts.h"
 #include "transmit/presetphrases.h"
 #include "transmit/textsender.h"
-#include "transmit/transmission.h"
+#include "transmitrig.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,20 +11,14 @@ using namespace vornal;
 
 namespace {
 
-struct Rig {
-    QTemporaryDir dir;
-    FakeSerialLink link;
-    ProgramState state;
-    ScriptedDialogs dialogs;
+struct Rig : TransmitRig {
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 5, 9))};
-    LineCounter counter;
-    Transmission transmission{link};
-    TextSender sender{transmission, state, counter, dialogs, ProgramFolder(dir.path())};
+    TextSender sender{transmission, state, counter, dialogs, folder()};
     FixedTexts texts{sender, link, state, dialogs, clock};
     int beeps = 0;
     int focus = 0;
     QStringList status;
-    Rig() {
+    Rig() : TransmitRig(false) {
         state.StartDate = QStringLiteral("07-12-2026");
         QObject::connect(&texts, &FixedTexts::beep, [this] { ++beeps; });
         QObject::connect(&texts, &FixedTexts::focusTerminal, [this] { ++focus; });

@@ -1,11 +1,6 @@
-#include "core/linecounter.h"
-#include "core/programstate.h"
-#include "fakeseriallink.h"
 #include "scopedwritefault.h"
-#include "scripteddialogs.h"
-#include "testfiles.h"
 #include "transmit/textsender.h"
-#include "transmit/transmission.h"
+#include "transmitrig.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,41 +14,21 @@ using namespace vornal;
 namespace {
 
 // A sender on the fake link in a temporary program folder, with what it reports.
-struct Rig {
-    QTemporaryDir dir;
-    FakeSerialLink link;
-    ProgramState state;
-    ScriptedDialogs dialogs;
-    LineCounter counter;
-    Transmission transmission{link};
-    TextSender sender{transmission, state, counter, dialogs, ProgramFolder(dir.path())};
+struct Rig : TransmitRig {
+    TextSender sender{transmission, state, counter, dialogs, folder()};
     QStringList status;
-    QStringList shown;
-    int hidden = 0;
     int beeps = 0;
     QList<bool> commandsEnabled;
     int textFileEnabled = 0;
-    int idle = 0;
     Rig() {
-        link.setPortOpen(true);
-        state.connectionActive = true;
         sender.setKlklPause(0);
         QObject::connect(&sender, &TextSender::status, [this](const QString& s) { status.append(s); });
-        QObject::connect(&transmission, &Transmission::shown, [this](const QString& s) { shown.append(s); });
-        QObject::connect(&transmission, &Transmission::finished, [this] { ++hidden; });
         QObject::connect(&sender, &TextSender::beep, [this] { ++beeps; });
         QObject::connect(&transmission, &Transmission::runningChanged, [this](bool running) {
             commandsEnabled.append(!running);
             textFileEnabled += running ? 0 : 1;
         });
-        QObject::connect(&transmission, &Transmission::sendIndicatorIdle, [this] { ++idle; });
     }
-    // The path of the written file; empty when it could not be written.
-    QString file(const QString& name, const QByteArray& content) {
-        const QString path = dir.filePath(name);
-        return writeFile(path, content) ? path : QString();
-    }
-    QByteArray read(const QString& name) const { return fileBytes(dir.filePath(name)); }
 };
 
 } // namespace
@@ -139,7 +114,7 @@ void TestTextSender::fileWireImage() {
     QTEST(r.link.written(), "wire");
     QCOMPARE(r.shown, QStringList{QStringLiteral("Transmitting  TextFile: ") + path});
     QCOMPARE(r.status.last(), QStringLiteral("Transmitting TextFile: ") + path);
-    QCOMPARE(r.hidden, 1);
+    QCOMPARE(r.finished, 1);
     QCOMPARE(r.textFileEnabled, 1);
     // The send commands are off for the whole transmission and on again at its end.
     QCOMPARE(r.commandsEnabled, (QList<bool>{false, true}));
@@ -163,7 +138,7 @@ void TestTextSender::missingFileSendsNothing() {
     QCOMPARE(r.dialogs.messages.size(), 1);
     QCOMPARE(r.dialogs.messages.first().icon, DialogIcon::Warning);
     QVERIFY(r.link.writes().isEmpty());
-    QCOMPARE(r.hidden, 1);
+    QCOMPARE(r.finished, 1);
     QCOMPARE(r.textFileEnabled, 1);
     QVERIFY(!QFile::exists(r.dir.filePath(QStringLiteral("SendFile.txt"))));
 }
@@ -220,7 +195,7 @@ void TestTextSender::closedPortReportsOnce() {
     r.link.setPortOpen(false);
     r.sender.SendTextFile(r.file(QStringLiteral("in.txt"), "HELLO"));
     QCOMPARE(r.dialogs.messages.size(), 1);
-    QCOMPARE(r.hidden, 1);
+    QCOMPARE(r.finished, 1);
     QVERIFY(r.transmission.cancelRequested());
 }
 
@@ -234,7 +209,7 @@ void TestTextSender::cancelMidFile() {
     const QByteArray sent = r.link.written();
     QVERIFY2(sent.size() > 3 && sent.size() < 100, QByteArray::number(sent.size()).constData());
     QVERIFY(sent.startsWith("\rAAA"));
-    QCOMPARE(r.hidden, 1);
+    QCOMPARE(r.finished, 1);
     QCOMPARE(r.textFileEnabled, 1);
 }
 
@@ -247,7 +222,7 @@ void TestTextSender::boxLostMidFileIsNotReportedTwice() {
     r.sender.SendTextFile(path);
     QVERIFY(r.dialogs.messages.isEmpty());
     QCOMPARE(r.status.last(), QStringLiteral("Transmission stopped: the interface box was lost"));
-    QCOMPARE(r.hidden, 1);
+    QCOMPARE(r.finished, 1);
 }
 
 void TestTextSender::noSendCommandInsideATransmission() {
@@ -265,7 +240,7 @@ void TestTextSender::noSendCommandInsideATransmission() {
     QVERIFY(klklDone);
     QVERIFY(r.dialogs.messages.isEmpty()); // no prompt either
     QCOMPARE(r.link.written(), QByteArray("\r") + QByteArray(30, 'A') + "\r\r");
-    QCOMPARE(r.hidden, 1);
+    QCOMPARE(r.finished, 1);
 }
 
 void TestTextSender::longFile() {
@@ -326,7 +301,7 @@ void TestTextSender::klkl() {
     QTEST(r.link.written(), "wire");
     QCOMPARE(r.status.last(), QStringLiteral("Transmitting KLKL File"));
     QCOMPARE(r.shown, QStringList{QStringLiteral("Transmitting KLKL - ")});
-    QCOMPARE(r.hidden, 1);
+    QCOMPARE(r.finished, 1);
     QVERIFY(r.dialogs.messages.isEmpty());
 }
 
@@ -335,7 +310,7 @@ void TestTextSender::klklMissingFileStillEnds() {
     r.sender.SendKlkl();
     QCOMPARE(r.dialogs.messages.size(), 1);
     QCOMPARE(r.link.written(), QByteArray("\r\r\r\r"));
-    QCOMPARE(r.hidden, 1);
+    QCOMPARE(r.finished, 1);
 }
 
 void TestTextSender::cancelMidKlkl() {

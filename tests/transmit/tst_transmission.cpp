@@ -1,5 +1,4 @@
-#include "fakeseriallink.h"
-#include "transmit/transmission.h"
+#include "transmitrig.h"
 
 #include <QSignalSpy>
 #include <QTimer>
@@ -11,20 +10,10 @@ namespace {
 
 enum class Ending { End, Cancel, WriteFails, DeviceLost };
 
-struct Rig {
-    FakeSerialLink link;
-    Transmission transmission{link};
-    QList<bool> running;
+struct Rig : TransmitRig {
     QList<bool> focus;
-    int finished = 0;
-    int idle = 0;
     Rig() {
-        link.setPortOpen(true);
-        QObject::connect(&transmission, &Transmission::runningChanged,
-                         [this](bool on) { running.append(on); });
         QObject::connect(&transmission, &Transmission::focusWanted, [this](bool on) { focus.append(on); });
-        QObject::connect(&transmission, &Transmission::finished, [this] { ++finished; });
-        QObject::connect(&transmission, &Transmission::sendIndicatorIdle, [this] { ++idle; });
     }
 };
 

@@ -1,4 +1,3 @@
-#include "boxsimulator.h"
 #include "faketerminal.h"
 #include "filesizelimit.h"
 #include "phaseprobe.h"
@@ -6,6 +5,7 @@
 #include "phonebookrecords.h"
 #include "realterminal.h"
 #include "scopedwritefault.h"
+#include "simulators.h"
 #include "testfiles.h"
 #include "ui/phonebookpanels.h"
 #include "ui/terminalwindow.h"
@@ -352,7 +352,7 @@ void TestPhonebookPanels::localEditorOnAFullDiskKeepsTheFile() {
 
 void TestPhonebookPanels::slotClickDialsTheBoxSimulator() {
     QTemporaryDir dir;
-    BoxSimulator sim(QStringLiteral(BOXSIM_PATH), dir.path());
+    BoxSimulator sim(dir.path());
     QVERIFY(sim.start({QStringLiteral("--dial-pause"), QStringLiteral("0.2")}));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("phonebook.txt")),
                       record("99999", "ANYONE", 0) + record("12345", "MAYER", 1)));

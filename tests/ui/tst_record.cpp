@@ -1,6 +1,7 @@
 #include "faketerminal.h"
 #include "filesizelimit.h"
 #include "readonlyfolder.h"
+#include "testfiles.h"
 
 #include "core/textcodec.h"
 
@@ -21,8 +22,7 @@ QByteArray unpacedConfiguration() {
 }
 
 QByteArray golden(const char* name) {
-    QFile f(QStringLiteral(GOLDEN_DIR "/") + QString::fromLatin1(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing golden file>");
+    return fileBytes(QStringLiteral(GOLDEN_DIR "/") + QString::fromLatin1(name), "<missing golden file>");
 }
 
 // Typed keys with the box's echo of each, as on a live line.
