@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/programfiles.h"
 #include "core/programfolder.h"
 #include "core/textfile.h"
 
@@ -23,8 +24,8 @@ public:
     static constexpr int kFieldsPerSet = 11;
     static constexpr int kBoxes = 34;
     static constexpr int kSelectBox = 33;
-    static constexpr const char* kSetsFile = "\\Headlines.txt";
-    static constexpr const char* kHeadlineFile = "\\Headline1.txt";
+    static constexpr const char* kSetsFile = ProgramFiles::kHeadlineSets;
+    static constexpr const char* kHeadlineFile = ProgramFiles::kHeadline;
     // The preview's column ruler: 67 characters (the third group has eight digits).
     static constexpr const char* kRuler =
         "123456789+123456789+12345678+123456789+123456789+123456789+12345678";

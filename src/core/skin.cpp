@@ -1,12 +1,14 @@
 #include "skin.h"
 
+#include "core/programfiles.h"
+
 namespace vornal {
 
 const QList<Skin>& Skin::all() {
     static const QList<Skin> kSkins = {
-        {Kind::Standard, "lblStandard", "Standard", "Set Skin to Standard", "\\Skin-Std.jpg",
+        {Kind::Standard, "lblStandard", "Standard", "Set Skin to Standard", ProgramFiles::kSkinStandard,
          QRect(790, 525, 11895, 4245), true},
-        {Kind::Steampunk, "lblSteam", "Steampunk", "Set Skin to Steampunk", "\\Skin-Pnk.jpg",
+        {Kind::Steampunk, "lblSteam", "Steampunk", "Set Skin to Steampunk", ProgramFiles::kSkinSteampunk,
          QRect(780, 585, 11895, 4185), false},
     };
     return kSkins;

@@ -1,5 +1,7 @@
 #include "soundeffects.h"
 
+#include "core/programfiles.h"
+
 #include "soundplayer.h"
 
 namespace vornal {
@@ -7,13 +9,13 @@ namespace vornal {
 QString SoundEffects::fileName(Effect effect) {
     switch (effect) {
     case Effect::Cipher:
-        return QStringLiteral("\\soundcipher.wav");
+        return QString::fromLatin1(ProgramFiles::kSoundCipher);
     case Effect::Plain:
-        return QStringLiteral("\\soundplain.wav");
+        return QString::fromLatin1(ProgramFiles::kSoundPlain);
     case Effect::Run:
         break;
     }
-    return QStringLiteral("\\soundrun.wav");
+    return QString::fromLatin1(ProgramFiles::kSoundRun);
 }
 
 int SoundEffects::lengthMs(Effect effect) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/programfiles.h"
 #include "core/programfolder.h"
 #include "phonebook/phonebookentry.h"
 #include "phonebook/phonebooklistmodel.h"
@@ -17,8 +18,8 @@ namespace vornal {
 // of the list, in the list's order.
 class PhonebookWriter {
 public:
-    static constexpr const char* kCsvFileName = "\\phonebook.csv";
-    static constexpr const char* kBackupFileName = "\\phonebook-backup.txt";
+    static constexpr const char* kCsvFileName = ProgramFiles::kPhonebookCsv;
+    static constexpr const char* kBackupFileName = ProgramFiles::kPhonebookBackup;
 
     explicit PhonebookWriter(ProgramFolder folder);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/programfiles.h"
 #include "phonebookentry.h"
 
 #include <QList>
@@ -28,7 +29,7 @@ class PhonebookFile;
 
 class BroadcastHeader {
 public:
-    static constexpr const char* kFileName = "\\RSHeader.txt";
+    static constexpr const char* kFileName = ProgramFiles::kBroadcastHeader;
     static constexpr int kLineWidth = 68;
     static constexpr int kShortNameLength = 13;
     static constexpr const char* kRuler =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/programfiles.h"
 #include "localnumberentry.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ public:
     static constexpr int kNumberWidth = 3;
     // Characters of a caption read as the number to dial.
     static constexpr int kDialWidth = 2;
-    static constexpr const char* kFileName = "\\LocalTelex.txt";
+    static constexpr const char* kFileName = ProgramFiles::kLocalNumbers;
 
     using Entries = std::array<LocalNumberEntry, kCount>;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/programfiles.h"
 #include "phonebookentry.h"
 
 #include <QFile>
@@ -18,7 +19,7 @@ class ProgramFolder;
 // kept between passes.
 class PhonebookFile {
 public:
-    static constexpr const char* kFileName = "\\phonebook.txt";
+    static constexpr const char* kFileName = ProgramFiles::kPhonebook;
 
     // The phonebook of the program folder.
     explicit PhonebookFile(const ProgramFolder& folder);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/programfiles.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,7 @@ namespace vornal {
 // line ends with CR LF.
 class ReceiverLines {
 public:
-    static constexpr const char* kFileName = "\\RSend.txt";
+    static constexpr const char* kFileName = ProgramFiles::kBroadcastReceivers;
 
     // The number as the service takes it: the digits of a stored Number without its
     // blanks and leading zeros ("0123" gives "123", "000" gives "0"). Empty when the

@@ -1,5 +1,7 @@
 #include "terminalsession.h"
 
+#include "core/programfiles.h"
+
 #include "feature.h"
 
 #include "core/clock.h"
@@ -45,7 +47,8 @@ void TerminalSession::load(const QString& commandLine) {
     // Sounds stay off until the operator switches them on; no call is up.
     m_state.soundMuted = true;
     m_state.connectionActive = false;
-    m_state.config = ConfigurationReader::load(m_services.folder.file(QStringLiteral("\\VornalUsb.cfg")));
+    m_state.config =
+        ConfigurationReader::load(m_services.folder.file(QString::fromLatin1(ProgramFiles::kConfiguration)));
     m_state.StartDate = Startup::startDateText(m_services.clock.now().date());
     m_state.pastePreview = true;
     m_buffer.setText(QStringLiteral(" open port before using the interface "));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/programfiles.h"
 #include "core/programfolder.h"
 
 #include <QObject>
@@ -22,8 +23,8 @@ public:
     static constexpr const char* kQuestion =
         "This option sends Header / Message / Textfile to the connected teleprinter for punching ";
     static constexpr const char* kNoConnection = " No existing connection active ......";
-    static constexpr const char* kHeaderFile = "\\RSHeader.txt";
-    static constexpr const char* kMessageFile = "\\Message.txt";
+    static constexpr const char* kHeaderFile = ProgramFiles::kBroadcastHeader;
+    static constexpr const char* kMessageFile = ProgramFiles::kMessage;
 
     RSendPunch(TextSender& sender, const ProgramState& state, UserDialogs& dialogs, ProgramFolder folder,
                QObject* parent = nullptr);

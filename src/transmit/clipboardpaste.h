@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/programfiles.h"
 #include "core/programfolder.h"
 
 #include <QObject>
@@ -21,7 +22,7 @@ struct ProgramState;
 class ClipboardPaste : public QObject {
     Q_OBJECT
 public:
-    static constexpr const char* kScratchFile = "\\clipboard.txt";
+    static constexpr const char* kScratchFile = ProgramFiles::kClipboard;
 
     enum class Outcome { NoConnection, Previewed, Sent, Stopped, Busy };
 

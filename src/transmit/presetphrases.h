@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/programfiles.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +12,7 @@ namespace vornal {
 namespace PresetPhrases {
 
 constexpr int kCount = 10;
-constexpr const char* kFileName = "\\VornalPresetText.txt";
+constexpr const char* kFileName = ProgramFiles::kPresetPhrases;
 
 struct Phrases {
     QStringList phrases; // always kCount entries; missing lines are empty

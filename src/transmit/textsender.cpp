@@ -1,5 +1,7 @@
 #include "textsender.h"
 
+#include "core/programfiles.h"
+
 #include "translatechar.h"
 #include "transmission.h"
 #include "wordwrap.h"
@@ -56,10 +58,12 @@ QByteArray TextSender::withCrLf(const QByteArray& bytes) {
 
 const QList<TextSender::SendCommandInfo>& TextSender::sendCommands() {
     static const QList<SendCommandInfo> kCommands = {
-        {SendCommand::Header, " You are about to send the Header File ", "Send Header", "\\RSHeader.txt"},
+        {SendCommand::Header, " You are about to send the Header File ", "Send Header",
+         ProgramFiles::kBroadcastHeader},
         {SendCommand::Headlines, " You are about to send the Headlines File ", "Send Message",
-         "\\Headline1.txt"},
-        {SendCommand::Message, " You are about to send the Message File ", "Send Message", "\\Message.txt"},
+         ProgramFiles::kHeadline},
+        {SendCommand::Message, " You are about to send the Message File ", "Send Message",
+         ProgramFiles::kMessage},
         {SendCommand::TextFile, " You are about to send a Text File ", "Send Message", ""},
     };
     return kCommands;
@@ -168,7 +172,7 @@ bool TextSender::SendTextFile(const QString& path, FileSource source) {
 
             // The copy on disk is what goes out, so it can be looked at after a transmission.
             if (const FileResult written =
-                    TextFile::writeBytes(m_folder.file(QStringLiteral("\\SendFile.txt")), wire);
+                    TextFile::writeBytes(m_folder.file(QString::fromLatin1(ProgramFiles::kSendFile)), wire);
                 !written) {
                 error(written.error);
                 return;
@@ -201,8 +205,8 @@ bool TextSender::SendTextFile(const QString& path, FileSource source) {
 }
 
 void TextSender::SendKlkl() {
-    const QString answerPath = m_folder.file(QStringLiteral("\\klkl.txt"));
-    const QString tempPath = m_folder.file(QStringLiteral("\\klkl-Temp.txt"));
+    const QString answerPath = m_folder.file(QString::fromLatin1(ProgramFiles::kKlklAnswer));
+    const QString tempPath = m_folder.file(QString::fromLatin1(ProgramFiles::kKlklScratch));
     const Transmission::Outcome outcome =
         m_transmission.run(m_state.config.CharDelay, [&](TransmissionRun& run) {
             // The answer always ends with its two CR CR pairs, whatever happens before.

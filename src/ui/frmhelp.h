@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compose/rtfrun.h"
+#include "core/programfiles.h"
 
 #include "core/programfolder.h"
 
@@ -19,7 +20,7 @@ class FrmHelp : public QDialog {
     Q_OBJECT
 public:
     static constexpr const char* kTitle = "Vornal USB Terminal Help";
-    static constexpr const char* kFileName = "\\New.rtf";
+    static constexpr const char* kFileName = ProgramFiles::kHelpText;
 
     explicit FrmHelp(const ProgramFolder& folder, QWidget* parent = nullptr);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/programfiles.h"
+
 #include <QObject>
 
 class QWidget;
@@ -15,7 +17,7 @@ class HelpFeature : public QObject {
     Q_OBJECT
 public:
     static constexpr const char* kVersionText = " Parlo V.10.1.5  15/01/2024 22:00 bug fix send preview";
-    static constexpr const char* kManual = "\\VornalManual.html";
+    static constexpr const char* kManual = ProgramFiles::kManual;
 
     explicit HelpFeature(FeatureContext& context);
 

@@ -1,5 +1,7 @@
 #include "klklswitch.h"
 
+#include "core/programfiles.h"
+
 #include "featurecontext.h"
 #include "theme.h"
 
@@ -14,7 +16,7 @@ KlklSwitch::KlklSwitch(FeatureContext& context)
     connect(m_switch, &QPushButton::clicked, this, &KlklSwitch::toggle);
     connect(context.sendControl(SendControl::EditKlkl), &QPushButton::clicked, this, [this] {
         m_context.setStatus(QStringLiteral("Loading Rundsenden Message Editor"));
-        m_context.openEditor(m_context.services().folder.file(QStringLiteral("\\klkl.txt")),
+        m_context.openEditor(m_context.services().folder.file(QString::fromLatin1(ProgramFiles::kKlklAnswer)),
                              EditorMode::Message);
     });
     connect(&context.session().display(), &TerminalDisplay::klklHeard, this, &KlklSwitch::answer);

@@ -1,5 +1,7 @@
 #include "messageeditorfeature.h"
 
+#include "core/programfiles.h"
+
 #include "featurecontext.h"
 #include "frmedit.h"
 #include "glyphicon.h"
@@ -44,7 +46,7 @@ void MessageEditorFeature::open(const QString& path, EditorMode mode) {
 
 void MessageEditorFeature::editMessage() {
     m_context.setStatus(QStringLiteral("Loading Rundsenden Message Editor"));
-    m_context.openEditor(m_context.services().folder.file(QStringLiteral("\\Message.txt")),
+    m_context.openEditor(m_context.services().folder.file(QString::fromLatin1(ProgramFiles::kMessage)),
                          EditorMode::Message);
 }
 

@@ -1,5 +1,7 @@
 #include "terminalwindow.h"
 
+#include "core/programfiles.h"
+
 #include "accessibility.h"
 #include "cancelsendwindow.h"
 #include "featurecontext.h"
@@ -213,7 +215,7 @@ void TerminalWindow::editConfiguration() {
                               DialogIcon::None,
                               {}});
     m_features->setStatus(QStringLiteral("Loading Configuration Editor"));
-    m_features->openEditor(services.folder.file(QStringLiteral("\\VornalUsb.cfg")),
+    m_features->openEditor(services.folder.file(QString::fromLatin1(ProgramFiles::kConfiguration)),
                            EditorMode::Configuration);
 }
 
