@@ -167,8 +167,8 @@ bool TextSender::SendTextFile(const QString& path, FileSource source) {
             const QByteArray wire = TextCodec::encode(WordWrap(translated, kWrapWidth)) + kCRLF;
 
             // The copy on disk is what goes out, so it can be looked at after a transmission.
-            if (const FileResult written =
-                    TextFile::writeBytes(m_folder.file(QStringLiteral("\\SendFile.txt")), wire);
+            if (const FileResult written = TextFile::writeBytes(
+                    m_folder.file(QStringLiteral("\\SendFile.txt")), wire, m_folder.writer());
                 !written) {
                 error(written.error);
                 return;
@@ -219,7 +219,8 @@ void TextSender::SendKlkl() {
             QByteArray wrapped;
             for (const QString& line : splitTextLines(text))
                 wrapped += TextCodec::encode(WordWrap(line, kWrapWidth)) + kCRLF;
-            if (const FileResult written = TextFile::writeBytes(tempPath, wrapped); !written) {
+            if (const FileResult written = TextFile::writeBytes(tempPath, wrapped, m_folder.writer());
+                !written) {
                 error(written.error);
                 return closing();
             }

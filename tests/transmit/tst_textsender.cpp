@@ -26,7 +26,8 @@ struct Rig {
     ScriptedDialogs dialogs;
     LineCounter counter;
     Transmission transmission{link};
-    TextSender sender{transmission, state, counter, dialogs, ProgramFolder(dir.path())};
+    FaultingFileWriter files;
+    TextSender sender{transmission, state, counter, dialogs, ProgramFolder(dir.path(), &files)};
     QStringList status;
     QStringList shown;
     int hidden = 0;
@@ -183,7 +184,7 @@ void TestTextSender::scratchFileOnAFullDiskSendsNothing() {
         r.file(klkl ? QStringLiteral("klkl.txt") : QStringLiteral("in.txt"), "HELLO WORLD\r\n");
     const QByteArray before = r.read(QStringLiteral("SendFile.txt"));
     {
-        const ScopedWriteFault fault({WriteFault::Step::Write, ENOSPC, 5, scratch});
+        const ScopedWriteFault fault(r.files, {WriteFault::Step::Write, ENOSPC, 5, scratch});
         if (klkl)
             r.sender.SendKlkl();
         else

@@ -33,15 +33,30 @@ QByteArray record(const char* number, const char* name, qint16 check) {
 
 struct Fixture : FakeTerminal {
     int presetLoads = 0;
+    // What the program folder's files are written with, so that a test can fill the disk.
+    FaultingFileWriter files;
 
     TerminalWindow& make() {
-        FakeTerminal::make({}, [this](TerminalWindow& t) {
-            // The preset phrases load at start-up and again with every refresh of the lists.
-            QObject::connect(&t.features(), &FeatureContext::presetsLoadRequested, [this] { ++presetLoads; });
-            QObject::connect(&t.features(), &FeatureContext::listsRefreshing, [this] { ++presetLoads; });
-        });
+        FakeTerminal::make({}, [this](TerminalWindow& t) { countPresetLoads(t); });
         presetLoads = 0;
         return *window;
+    }
+    // As make(), with the program folder writing through `files`.
+    TerminalWindow& makeWritingThroughFiles() {
+        window = std::make_unique<TerminalWindow>(TerminalServices{link, dialogs, reportingSettings,
+                                                                   ProgramFolder(dir.path(), &files), clock,
+                                                                   sound, runner, desktop});
+        attachFeatures(window->features());
+        countPresetLoads(*window);
+        window->load({});
+        window->show();
+        presetLoads = 0;
+        return *window;
+    }
+    void countPresetLoads(TerminalWindow& t) {
+        // The preset phrases load at start-up and again with every refresh of the lists.
+        QObject::connect(&t.features(), &FeatureContext::presetsLoadRequested, [this] { ++presetLoads; });
+        QObject::connect(&t.features(), &FeatureContext::listsRefreshing, [this] { ++presetLoads; });
     }
     bool visible(const char* name) const { return find<QWidget>(QString::fromLatin1(name))->isVisible(); }
     QString favourite(int i) const { return button(QStringLiteral("lblCallNumbers_%1").arg(i))->text(); }
@@ -327,14 +342,14 @@ void TestPhonebookPanels::localEditorOnAFullDiskKeepsTheFile() {
     for (int i = 0; i < 18; ++i)
         numbers += QByteArray::number(10 + i) + "    STATION " + QByteArray::number(i) + "\r\n";
     QVERIFY(writeFile(f.path("LocalTelex.txt"), numbers));
-    f.make();
+    f.makeWritingThroughFiles();
     f.click(QStringLiteral("lblEditLocal"));
     f.localField("txtLocalName", 0)->setText(QStringLiteral("a much longer description than before"));
     if (bytesBeforeFailure < 0) {
         const FileSizeLimit limit(200);
         f.click(QStringLiteral("lblExitLocalNumbers"));
     } else {
-        const ScopedWriteFault fault({WriteFault::Step::Write, error, bytesBeforeFailure, {}});
+        const ScopedWriteFault fault(f.files, {WriteFault::Step::Write, error, bytesBeforeFailure, {}});
         f.click(QStringLiteral("lblExitLocalNumbers"));
     }
     QCOMPARE(fileBytes(f.path("LocalTelex.txt")), numbers);
