@@ -35,9 +35,6 @@ public:
     void preview();
     void clearPreview();
 
-    HeadlineSets& sets() { return m_sets; }
-    QFrame* panel() const { return m_frame; }
-
 private:
     void loadAtStart();
     void showSelection();
