@@ -15,10 +15,8 @@
 #include "ui/windowrunner.h"
 
 #include <QApplication>
-#include <QPixmap>
 #include <QStringList>
 #include <QTimer>
-#include <cstdio>
 
 namespace vornal {
 
@@ -53,35 +51,10 @@ int runTerminal(const std::function<void(TerminalWindow&)>& started, const Termi
         dialogs.warning(QStringLiteral("The program's files could not be prepared in %1:\n%2")
                             .arg(place.root(), seeded.error));
     window.load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
-    // For screenshots: the window at a given size ("1280x800").
-    const QStringList size = qEnvironmentVariable("VORNAL_WINDOW_SIZE").split(QLatin1Char('x'));
-    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0) {
-        window.resize(size[0].toInt(), size[1].toInt());
-        window.move(0, 0);
-    }
+    if (seams.loaded)
+        seams.loaded(window);
     window.show();
 
-    // For the start-up benchmark and smoke tests: say when the window is on screen.
-    if (qEnvironmentVariableIsSet("VORNAL_REPORT_SHOWN")) {
-        QTimer::singleShot(0, &window, [] {
-            std::printf("vornal-terminal: window shown\n");
-            std::fflush(stdout);
-            if (qEnvironmentVariable("VORNAL_REPORT_SHOWN") == QLatin1String("quit"))
-                QApplication::exit(0);
-        });
-    }
-    // The demo writes a picture of the window, for machines without a screen to look at.
-    const QString screenshot = qEnvironmentVariable("VORNAL_SCREENSHOT");
-    if (!screenshot.isEmpty()) {
-        QTimer::singleShot(1500, &window, [&window, screenshot] {
-            if (window.grab().save(screenshot))
-                std::printf("vornal-terminal: screenshot written to %s\n", qPrintable(screenshot));
-            std::fflush(stdout);
-            // The screenshot script takes one picture per run.
-            if (qEnvironmentVariableIsSet("VORNAL_SCREENSHOT_QUIT"))
-                window.close();
-        });
-    }
     if (started)
         QTimer::singleShot(0, &window, [&window, started] { started(window); });
     return QApplication::exec();

@@ -176,7 +176,9 @@ FileResult HeadlineSets::save(const ProgramFolder& folder, const QDateTime& now)
     QString sets;
     for (const QString& t : m_boxes)
         sets += t + kLineEnd;
-    if (FileResult written = TextFile::writeText(folder.file(QString::fromLatin1(kSetsFile)), sets); !written)
+    if (FileResult written =
+            TextFile::writeText(folder.file(QString::fromLatin1(kSetsFile)), sets, folder.writer());
+        !written)
         return written;
 
     fillDateTime(now);
@@ -185,7 +187,7 @@ FileResult HeadlineSets::save(const ProgramFolder& folder, const QDateTime& now)
         for (const QString& line : lines(m_selected, true))
             headline += line + kLineEnd;
     }
-    return TextFile::writeText(folder.file(QString::fromLatin1(kHeadlineFile)), headline);
+    return TextFile::writeText(folder.file(QString::fromLatin1(kHeadlineFile)), headline, folder.writer());
 }
 
 } // namespace vornal

@@ -174,7 +174,7 @@ bool MessageEditor::SaveFile(const QString& path) {
         }
         text = EditorText::replaceUnencodable(text);
     }
-    const FileResult written = TextFile::writeBytes(path, TextCodec::encode(text));
+    const FileResult written = TextFile::writeBytes(path, TextCodec::encode(text), m_folder.writer());
     if (!written) {
         m_dialogs.critical(QStringLiteral("File write error ") + path + QStringLiteral("(") + written.reason +
                            QStringLiteral(")"));

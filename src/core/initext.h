@@ -33,7 +33,6 @@ public:
 private:
     QList<QByteArray> m_lines; // without their line ends
     QByteArray m_lineEnd = "\n";
-    bool m_endsWithLineEnd = true;
 };
 
 } // namespace vornal

@@ -83,11 +83,9 @@ void PortEvents::handle(int code) {
     }
     const QString text = eventText(code);
     if (isLineEvent(code)) {
-        m_LastEvent = text;
         emit status(QStringLiteral("Status: ") + text);
         m_timer2.start();
     } else {
-        m_LastError = text;
         m_timer2.stop();
         emit status(QStringLiteral("Status: ") + text);
     }

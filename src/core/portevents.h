@@ -26,8 +26,6 @@ public:
     // Starts the status timer, as at program start.
     void startStatusTimer() { m_timer2.start(); }
     bool statusTimerActive() const { return m_timer2.isActive(); }
-    const QString& lastEvent() const { return m_LastEvent; }
-    const QString& lastError() const { return m_LastError; }
 
 signals:
     void status(const QString& text);
@@ -38,8 +36,6 @@ private:
     SerialLink& m_link;
     TerminalDisplay& m_display;
     QTimer m_timer2;
-    QString m_LastEvent;
-    QString m_LastError;
 };
 
 } // namespace vornal

@@ -4,12 +4,8 @@
 
 namespace vornal {
 
-ProgramFolder::ProgramFolder(QString root) : m_root(QDir::cleanPath(std::move(root))) {}
-
-ProgramFolder ProgramFolder::fromEnvironment(const QString& executableDir) {
-    const QString home = qEnvironmentVariable("VORNAL_HOME");
-    return ProgramFolder(home.isEmpty() ? executableDir : home);
-}
+ProgramFolder::ProgramFolder(QString root, FileWriter* writer)
+    : m_root(QDir::cleanPath(std::move(root))), m_writer(writer) {}
 
 QString ProgramFolder::file(const QString& name) const {
     QString relative = name;

@@ -42,7 +42,6 @@ enum class LinkErrorCode {
     PermissionDenied = 8020,
     DeviceMissing = 8021,
     WriteFailed = 8022,
-    Unexpected = 8099,
 };
 
 struct LinkError {

@@ -36,8 +36,8 @@ IniSettingsStore::IniSettingsStore()
                                              QString::fromLatin1(kOrganization),
                                              QString::fromLatin1(kApplication))) {}
 
-IniSettingsStore::IniSettingsStore(const QString& filePath)
-    : m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {}
+IniSettingsStore::IniSettingsStore(const QString& filePath, FileWriter* writer)
+    : m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat)), m_writer(writer) {}
 
 IniSettingsStore::~IniSettingsStore() = default;
 
@@ -70,7 +70,7 @@ FileResult IniSettingsStore::write() {
     IniText text(old);
     for (const auto& [where, value] : m_unwritten)
         text.setValue(where.first, where.second, value);
-    if (const FileResult written = TextFile::writeBytes(path, text.text()); !written)
+    if (const FileResult written = TextFile::writeBytes(path, text.text(), m_writer); !written)
         return written;
     m_unwritten.clear();
     return {};

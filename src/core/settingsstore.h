@@ -12,6 +12,8 @@ class QSettings;
 
 namespace vornal {
 
+class FileWriter;
+
 // Per-user text values addressed by section and key, under the application name
 // "Vornal USB Terminal". An absent key reads as the given default.
 class SettingsStore {
@@ -26,7 +28,8 @@ public:
 
 // The real store: an INI file. The default location is
 // $XDG_CONFIG_HOME/vornal/Vornal USB Terminal.ini; tests and the demo give a path.
-// QSettings reads the file as it is at start; writes go through TextFile, so the old
+// QSettings reads the file as it is at start; writes go through TextFile (with the
+// writer given, the system's own by default), so the old
 // file stays whole when the new one cannot be written, and only the lines of the
 // values set change: everything else in the file (the port mapping, other keys,
 // comments) stays as it was.
@@ -36,7 +39,7 @@ public:
     static constexpr const char* kApplication = "Vornal USB Terminal";
 
     IniSettingsStore();
-    explicit IniSettingsStore(const QString& filePath);
+    explicit IniSettingsStore(const QString& filePath, FileWriter* writer = nullptr);
     ~IniSettingsStore() override;
 
     QString value(const QString& section, const QString& key, const QString& fallback = {}) const override;
@@ -49,6 +52,7 @@ private:
     FileResult write();
 
     std::unique_ptr<QSettings> m_settings;
+    FileWriter* m_writer = nullptr;
     // Every value set in this run, read before the file as it was at start.
     std::map<Key, QString> m_set;
     // The values set since the last write that worked.

@@ -1,13 +1,11 @@
 #include "textfile.h"
 
+#include "filewriter.h"
 #include "textcodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-
-#include <algorithm>
 
 #include <cerrno>
 #include <cstring>
@@ -29,26 +27,6 @@ namespace TextFile {
 
 namespace {
 
-std::optional<WriteFault>& currentFault() {
-    static std::optional<WriteFault> fault;
-    return fault;
-}
-
-// The fault that applies to this write to `path`, if any.
-std::optional<WriteFault> faultFor(const QString& path) {
-    std::optional<WriteFault>& fault = currentFault();
-    if (!fault)
-        return std::nullopt;
-    if (!fault->pathEndsWith.isEmpty() &&
-        !QDir::fromNativeSeparators(path).endsWith(QDir::fromNativeSeparators(fault->pathEndsWith)))
-        return std::nullopt;
-    if (fault->passing > 0) {
-        --fault->passing;
-        return std::nullopt;
-    }
-    return fault;
-}
-
 // The file a write replaces: a symbolic link is followed to the file it names, so
 // the link stays and its file gets the new text.
 QString finalTarget(const QString& path) {
@@ -56,41 +34,6 @@ QString finalTarget(const QString& path) {
     for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
         info.setFile(info.symLinkTarget());
     return info.isSymLink() ? path : info.filePath();
-}
-
-// Every byte, whatever the system takes per call; false with errno set on failure.
-bool writeAll(int fd, const char* data, qint64 size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(std::min<qint64>(size, 1 << 30)));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0) {
-            errno = EIO;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
-}
-
-// A new, empty file beside the target that nobody else uses: "<name>.XXXXXX".
-int createTemporary(const QByteArray& target, QByteArray* temporary) {
-    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        QByteArray name = target + '.';
-        for (int i = 0; i < 6; ++i)
-            name += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            *temporary = name;
-            return fd;
-        }
-    }
-    return -1;
 }
 
 // The folder's entry for the renamed file on the disk too. A file system that cannot
@@ -124,7 +67,7 @@ FileResult readText(const QString& path, QString* text) {
     return result;
 }
 
-FileResult writeBytes(const QString& path, const QByteArray& bytes) {
+FileResult writeBytes(const QString& path, const QByteArray& bytes, FileWriter* writer) {
     const QString target = finalTarget(path);
     const QByteArray native = QFile::encodeName(target);
 
@@ -135,15 +78,11 @@ FileResult writeBytes(const QString& path, const QByteArray& bytes) {
     if (exists && ::access(native.constData(), W_OK) != 0)
         return FileResult::systemFailure(path, errno);
 
-    const std::optional<WriteFault> fault = faultFor(path);
-    const auto failsAt = [&fault](WriteFault::Step step) { return fault && fault->step == step; };
+    FileWriter system;
+    FileWriter& steps = writer ? *writer : system;
 
     QByteArray temporary;
-    int fd = -1;
-    if (failsAt(WriteFault::Step::Create))
-        errno = fault->error;
-    else
-        fd = createTemporary(native, &temporary);
+    int fd = steps.create(path, native, &temporary);
     if (fd < 0)
         return FileResult::systemFailure(path, errno);
 
@@ -165,40 +104,22 @@ FileResult writeBytes(const QString& path, const QByteArray& bytes) {
         ::fchmod(fd, old.st_mode & 07777);
     }
 
-    if (failsAt(WriteFault::Step::Write)) {
-        const qint64 part = std::clamp<qint64>(fault->bytesBeforeFailure, 0, bytes.size());
-        writeAll(fd, bytes.constData(), part);
-        return abandon(fault->error);
-    }
-    if (!writeAll(fd, bytes.constData(), bytes.size()))
+    if (!steps.write(fd, bytes.constData(), bytes.size()))
         return abandon(errno);
-
-    if (failsAt(WriteFault::Step::Sync))
-        return abandon(fault->error);
-    if (::fsync(fd) != 0)
+    if (!steps.sync(fd))
         return abandon(errno);
-
-    const int closed = ::close(fd);
+    const bool closed = steps.close(fd);
     fd = -1;
-    if (failsAt(WriteFault::Step::Close))
-        return abandon(fault->error);
-    if (closed != 0)
+    if (!closed)
         return abandon(errno);
-
-    if (failsAt(WriteFault::Step::Rename))
-        return abandon(fault->error);
-    if (::rename(temporary.constData(), native.constData()) != 0)
+    if (!steps.rename(temporary, native))
         return abandon(errno);
     syncFolder(target);
     return {};
 }
 
-FileResult writeText(const QString& path, const QString& text) {
-    return writeBytes(path, TextCodec::encode(text));
-}
-
-void setWriteFault(std::optional<WriteFault> fault) {
-    currentFault() = std::move(fault);
+FileResult writeText(const QString& path, const QString& text, FileWriter* writer) {
+    return writeBytes(path, TextCodec::encode(text), writer);
 }
 
 } // namespace TextFile

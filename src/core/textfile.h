@@ -1,13 +1,11 @@
 #pragma once
 
-#include "writefault.h"
-
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
 namespace vornal {
+
+class FileWriter;
 
 // The outcome of a file operation: empty when it worked, else one line naming the
 // file and the system's reason ("/home/op/Message.txt: Permission denied").
@@ -30,16 +28,14 @@ struct FileResult {
 // are checked, and only then is the temporary file renamed over the old one (and the
 // folder synced). Any failure removes the temporary file and leaves the old file as it
 // was. A read-only file is not replaced; a symbolic link keeps pointing to the file it
-// names, which is replaced; the new file gets the old one's permissions.
+// names, which is replaced; the new file gets the old one's permissions. The steps of a
+// write go through `writer`, the system's own when none is given.
 namespace TextFile {
 
 FileResult readBytes(const QString& path, QByteArray* bytes);
 FileResult readText(const QString& path, QString* text);
-FileResult writeBytes(const QString& path, const QByteArray& bytes);
-FileResult writeText(const QString& path, const QString& text);
-
-// For tests: makes the following writes fail as described, until cleared.
-void setWriteFault(std::optional<WriteFault> fault);
+FileResult writeBytes(const QString& path, const QByteArray& bytes, FileWriter* writer = nullptr);
+FileResult writeText(const QString& path, const QString& text, FileWriter* writer = nullptr);
 
 } // namespace TextFile
 } // namespace vornal

@@ -54,10 +54,6 @@ Clock::duration secondsToDuration(double seconds) {
     return std::chrono::ceil<Clock::duration>(asked);
 }
 
-void waitUntil(Clock::time_point deadline) {
-    Wait(deadline).run();
-}
-
 Wait::Wait(Clock::time_point deadline) : m_deadline(deadline) {}
 
 Wait& Wait::wakeWhenReadable(int fd) {

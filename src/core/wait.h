@@ -82,8 +82,4 @@ private:
 // that length is never shorter than asked; 0 for zero, negative and not-a-number.
 Wait::Clock::duration secondsToDuration(double seconds);
 
-// Waits until the deadline with the events handled; returns at once, without handling
-// events, when it has passed already.
-void waitUntil(Wait::Clock::time_point deadline);
-
 } // namespace vornal

@@ -61,8 +61,6 @@ public:
     // The favourites (Check) and the broadcast receivers (RsGr2) of the phonebook as
     // Retrieve or LoadMarks last read it, by record position.
     const MarkTable& favouriteMarks() const { return m_favouriteMarks; }
-    const MarkTable& broadcastMarks() const { return m_broadcastMarks; }
-    SocketLayer& socketLayer() { return m_layer; }
     const QString& directoryServer() const { return m_server; }
     QString statusText() const { return m_statusText; }
     quint32 statusColour() const { return m_statusColour; }

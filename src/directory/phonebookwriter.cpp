@@ -12,8 +12,8 @@ QString padded(const QString& text, int width) {
     return text.left(width).leftJustified(width, QLatin1Char(' '));
 }
 
-bool saveWhole(const QString& path, const QByteArray& bytes, QString* error) {
-    const FileResult written = TextFile::writeBytes(path, bytes);
+bool saveWhole(const ProgramFolder& folder, const QString& path, const QByteArray& bytes, QString* error) {
+    const FileResult written = TextFile::writeBytes(path, bytes, folder.writer());
     if (!written)
         *error = written.error;
     return written.ok();
@@ -60,7 +60,7 @@ bool PhonebookWriter::writePhonebook(const QList<PhonebookListModel::Row>& rows,
     records.reserve(rows.size() * PhonebookEntry::kRecordSize);
     for (int i = 0; i < rows.size(); ++i)
         records += entryFor(i + 1, rows.at(i)).toRecord();
-    return saveWhole(phonebookPath(), records, error);
+    return saveWhole(m_folder, phonebookPath(), records, error);
 }
 
 bool PhonebookWriter::writeCsv(const QList<PhonebookListModel::Row>& rows, QString* error) const {
@@ -69,7 +69,7 @@ bool PhonebookWriter::writeCsv(const QList<PhonebookListModel::Row>& rows, QStri
     for (int i = 0; i < rows.size(); ++i)
         content +=
             csvLine(i + 1, rows.at(i)[PhonebookListModel::Name], rows.at(i)[PhonebookListModel::Number]);
-    return saveWhole(csvPath(), content, error);
+    return saveWhole(m_folder, csvPath(), content, error);
 }
 
 bool PhonebookWriter::copyBackup(QString* error) const {
@@ -79,7 +79,7 @@ bool PhonebookWriter::copyBackup(QString* error) const {
         *error = read.error;
         return false;
     }
-    return saveWhole(backupPath(), bytes, error);
+    return saveWhole(m_folder, backupPath(), bytes, error);
 }
 
 } // namespace vornal

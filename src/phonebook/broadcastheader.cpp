@@ -119,7 +119,7 @@ QString BroadcastHeader::fileText(const Header& header) {
 }
 
 BroadcastHeader::Written BroadcastHeader::write(PhonebookFile& phonebook, const QString& headerPath,
-                                                const QString& titleSuffix) {
+                                                const QString& titleSuffix, FileWriter* writer) {
     Written w;
     if (!phonebook.Open()) {
         w.error = phonebook.openFailureText();
@@ -129,7 +129,7 @@ BroadcastHeader::Written BroadcastHeader::write(PhonebookFile& phonebook, const 
     w.entries = phonebook.ReadAll();
     phonebook.Close();
     w.header = generate(w.entries, titleSuffix);
-    if (const FileResult written = TextFile::writeText(headerPath, fileText(w.header)); !written)
+    if (const FileResult written = TextFile::writeText(headerPath, fileText(w.header), writer); !written)
         w.error = written.error;
     return w;
 }

@@ -25,6 +25,7 @@ namespace vornal {
 // a number of 11 or 12 digits in block 1 starts in column 1 and pushes the blank and
 // the name to its right, the name ending in column 23 as usual. Every number stays
 // whole and readable.
+class FileWriter;
 class PhonebookFile;
 
 class BroadcastHeader {
@@ -58,8 +59,10 @@ public:
         QString error;                 // what failed, naming the file; empty when written
     };
     // GenerateHeader: reads the phonebook (a missing one is created empty) and replaces
-    // the header file whole. When the phonebook cannot be read, the file is not touched.
-    static Written write(PhonebookFile& phonebook, const QString& headerPath, const QString& titleSuffix);
+    // the header file whole, with `writer` (the program folder's). When the phonebook
+    // cannot be read, the file is not touched.
+    static Written write(PhonebookFile& phonebook, const QString& headerPath, const QString& titleSuffix,
+                         FileWriter* writer = nullptr);
 };
 
 } // namespace vornal

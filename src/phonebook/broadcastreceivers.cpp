@@ -9,7 +9,7 @@
 namespace vornal {
 
 BroadcastReceivers::Saved BroadcastReceivers::save(MarkedPhonebookList& list, PhonebookFile& phonebook,
-                                                   const QString& receiversPath) {
+                                                   const QString& receiversPath, FileWriter* writer) {
     Saved result;
     const MarkedPhonebookList::Saved saved = list.save(phonebook);
     if (!saved.ok) {
@@ -28,7 +28,7 @@ BroadcastReceivers::Saved BroadcastReceivers::save(MarkedPhonebookList& list, Ph
             numbers.append(number);
     }
     const QStringList lines = ReceiverLines::lines(numbers);
-    if (const FileResult written = TextFile::writeText(receiversPath, ReceiverLines::fileText(lines));
+    if (const FileResult written = TextFile::writeText(receiversPath, ReceiverLines::fileText(lines), writer);
         !written) {
         result.error = written.error;
         return result;

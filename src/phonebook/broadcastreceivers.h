@@ -5,6 +5,7 @@
 
 namespace vornal {
 
+class FileWriter;
 class MarkedPhonebookList;
 class PhonebookFile;
 
@@ -22,7 +23,9 @@ public:
         QStringList leftOut; // receivers whose number holds more than digits: not in the file
     };
 
-    static Saved save(MarkedPhonebookList& list, PhonebookFile& phonebook, const QString& receiversPath);
+    // The receivers file is written with `writer`, the program folder's.
+    static Saved save(MarkedPhonebookList& list, PhonebookFile& phonebook, const QString& receiversPath,
+                      FileWriter* writer = nullptr);
 };
 
 } // namespace vornal

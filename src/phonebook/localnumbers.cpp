@@ -39,7 +39,8 @@ LocalNumbers::Entries LocalNumbers::LoadLocalNumbers(const QString& path) {
     return entries;
 }
 
-bool LocalNumbers::SaveLocalNumbers(const QString& path, const Entries& entries, QString* error) {
+bool LocalNumbers::SaveLocalNumbers(const QString& path, const Entries& entries, QString* error,
+                                    FileWriter* writer) {
     QByteArray bytes;
     for (const LocalNumberEntry& e : entries) {
         const QString number = oneLine(e.number.left(kNumberWidth));
@@ -48,7 +49,7 @@ bool LocalNumbers::SaveLocalNumbers(const QString& path, const Entries& entries,
         bytes += TextCodec::encode(oneLine(e.description));
         bytes += "\r\n";
     }
-    const FileResult written = TextFile::writeBytes(path, bytes);
+    const FileResult written = TextFile::writeBytes(path, bytes, writer);
     if (!written && error)
         *error = written.error;
     return written.ok();

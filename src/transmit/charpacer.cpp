@@ -6,10 +6,6 @@ namespace vornal {
 
 CharPacer::CharPacer(double intervalSeconds) : m_interval(secondsToDuration(intervalSeconds)) {}
 
-void CharPacer::setInterval(double seconds) {
-    m_interval = secondsToDuration(seconds);
-}
-
 void CharPacer::start() {
     m_deadline = Clock::now();
     m_started = true;

@@ -22,8 +22,6 @@ public:
 
     explicit CharPacer(double intervalSeconds = 0.0);
 
-    // 0 or less: waitNext() returns at once without handling events, as Delay(0).
-    void setInterval(double seconds);
     Clock::duration interval() const { return m_interval; }
 
     // Starts the schedule from now. waitNext() starts it by itself when not yet started.

@@ -100,7 +100,7 @@ ClipboardPaste::Outcome ClipboardPaste::preview(const QString& clipboardText) {
     QFile::remove(scratch);
     const QString folded = fold(clipboardText);
     // The copy on disk is what "Send Preview" will transmit.
-    if (const FileResult written = TextFile::writeText(scratch, folded); !written) {
+    if (const FileResult written = TextFile::writeText(scratch, folded, m_folder.writer()); !written) {
         error(written.error);
         return Outcome::Stopped;
     }

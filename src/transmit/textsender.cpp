@@ -171,8 +171,8 @@ bool TextSender::SendTextFile(const QString& path, FileSource source) {
             const QByteArray wire = TextCodec::encode(WordWrap(translated, kWrapWidth)) + kCRLF;
 
             // The copy on disk is what goes out, so it can be looked at after a transmission.
-            if (const FileResult written =
-                    TextFile::writeBytes(m_folder.file(QString::fromLatin1(ProgramFiles::kSendFile)), wire);
+            if (const FileResult written = TextFile::writeBytes(
+                    m_folder.file(QString::fromLatin1(ProgramFiles::kSendFile)), wire, m_folder.writer());
                 !written) {
                 error(written.error);
                 return;
@@ -223,7 +223,8 @@ void TextSender::SendKlkl() {
             QByteArray wrapped;
             for (const QString& line : splitTextLines(text))
                 wrapped += TextCodec::encode(WordWrap(line, kWrapWidth)) + kCRLF;
-            if (const FileResult written = TextFile::writeBytes(tempPath, wrapped); !written) {
+            if (const FileResult written = TextFile::writeBytes(tempPath, wrapped, m_folder.writer());
+                !written) {
                 error(written.error);
                 return closing();
             }

@@ -87,7 +87,6 @@ public:
     void restartPacing();
     // True once the operator cancelled (only after show()) or a write failed.
     bool stopped() const;
-    bool failed() const { return m_failed; }
     void showCount(qint64 count);
 
 private:

@@ -18,7 +18,6 @@ public:
 
     void showTransmission(const QString& label);
     QString label() const;
-    bool holdsFocus() const { return m_holdsFocus; }
     // Escape and closing the window stop the transmission; the window hides when it ends.
     void reject() override;
 

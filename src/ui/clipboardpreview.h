@@ -28,9 +28,6 @@ public:
     void sendPreview();
     void exitPreview();
 
-    ClipboardPaste& logic() { return *m_paste; }
-    QFrame* panel() const { return m_panel; }
-
 private:
     void showPreview(const QString& text);
 

@@ -29,7 +29,7 @@ void DirectoryUpdateAction::OpenUpdate() {
     if (answer != DialogAnswer::Yes)
         return;
     PhonebookUpdate update(m_context.state().config.DirectoryServer, services.folder, services.dialogs,
-                           services.clock, m_resolver ? *m_resolver : m_systemResolver, m_options);
+                           services.clock, m_systemResolver, m_options);
     connect(&update, &PhonebookUpdate::phonebookChanged, &m_context, &FeatureContext::refreshLists);
     FrmUpdate window(update, m_context.window());
     m_context.runner().run(window);

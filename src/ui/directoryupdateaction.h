@@ -8,7 +8,6 @@
 namespace vornal {
 
 class FeatureContext;
-class HostResolver;
 
 // The main window's "Update": the warning, then the update window on the configured
 // directory server. After the phonebook was replaced the program's lists are
@@ -29,13 +28,10 @@ public:
 
     // Port, time-outs and the pause after sorting; the defaults are the real ones.
     void setOptions(const PhonebookUpdate::Options& options) { m_options = options; }
-    // Name lookups go here instead of to the system (for tests); null: the system.
-    void setResolver(HostResolver* resolver) { m_resolver = resolver; }
 
 private:
     FeatureContext& m_context;
     SystemHostResolver m_systemResolver;
-    HostResolver* m_resolver = nullptr;
     PhonebookUpdate::Options m_options;
 };
 

@@ -49,7 +49,7 @@ FrmCirculair::FrmCirculair(ProgramFolder folder, UserDialogs& dialogs, QWidget* 
 void FrmCirculair::save() {
     PhonebookFile phonebook(phonebookPath());
     const BroadcastReceivers::Saved saved = BroadcastReceivers::save(
-        m_list, phonebook, m_folder.file(QString::fromLatin1(ReceiverLines::kFileName)));
+        m_list, phonebook, m_folder.file(QString::fromLatin1(ReceiverLines::kFileName)), m_folder.writer());
     if (!saved.ok) {
         m_list.setSaveEnabled(true);
         m_dialogs.critical(QStringLiteral("The receivers list could not be saved.\n") + saved.error);

@@ -15,8 +15,6 @@ class FrmCirculair : public PhonebookListWindow {
 public:
     FrmCirculair(ProgramFolder folder, UserDialogs& dialogs, QWidget* parent = nullptr);
 
-    QListWidget* receivers() const { return m_lstRSend; }
-
 protected:
     void save() override;
 

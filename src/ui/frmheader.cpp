@@ -127,8 +127,9 @@ FrmHeader::FrmHeader(ProgramFolder folder, QString titleSuffix, UserDialogs& dia
 
 void FrmHeader::GenerateHeader() {
     PhonebookFile phonebook(m_folder);
-    const BroadcastHeader::Written written = BroadcastHeader::write(
-        phonebook, m_folder.file(QString::fromLatin1(BroadcastHeader::kFileName)), m_titleSuffix);
+    const BroadcastHeader::Written written =
+        BroadcastHeader::write(phonebook, m_folder.file(QString::fromLatin1(BroadcastHeader::kFileName)),
+                               m_titleSuffix, m_folder.writer());
 
     m_lstRSend->clear();
     m_lstRSend->addItems(written.header.preview);

@@ -37,9 +37,6 @@ public:
     void preview();
     void clearPreview();
 
-    HeadlineSets& sets() { return m_sets; }
-    QFrame* panel() const { return m_frame; }
-
     // The stored sets are read at start-up.
     void load() override;
 

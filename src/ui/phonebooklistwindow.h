@@ -48,7 +48,6 @@ public:
                         ProgramFolder folder, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     MarkedPhonebookList& list() { return m_list; }
-    QTreeView* listView() const { return m_lvwStat; }
     // Reads the phonebook into the list ("Preview", and once when the window is made);
     // a phonebook that can be neither opened nor created is reported.
     void loadList();

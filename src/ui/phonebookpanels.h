@@ -38,10 +38,6 @@ public:
     void dialFavourite(int i);
     void dialLocalNumber(int i);
 
-    CallSlotsPanel& favourites() { return *m_favourites; }
-    CallSlotsPanel& localCalls() { return *m_localCalls; }
-    LocalNumbersEditor& localEditor() { return *m_localEditor; }
-
 private:
     QString localNumbersPath() const;
 

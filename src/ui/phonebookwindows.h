@@ -23,10 +23,6 @@ public:
     void showReceivers();
     void showHeader();
 
-    // Null until first opened.
-    FrmPresets* favourites() const { return m_favourites; }
-    FrmCirculair* receivers() const { return m_receivers; }
-
 private:
     FeatureContext& m_context;
     FrmPresets* m_favourites = nullptr;

@@ -25,8 +25,6 @@ public:
     PropertiesDialog(PortController& port, SettingsStore& store, UserDialogs& dialogs,
                      QWidget* parent = nullptr);
 
-    int flow() const { return m_iFlow; }
-
 private:
     void loadPropertySettings();
     void save();

@@ -31,7 +31,7 @@ void SaveTextAction::save() {
     if (path.isEmpty())
         return;
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    if (const FileResult written = TextFile::writeText(path, text); !written) {
+    if (const FileResult written = TextFile::writeText(path, text, services.folder.writer()); !written) {
         m_context.setStatus(QStringLiteral("Text not saved"));
         services.dialogs.warning(written.error, QStringLiteral("Save Text"));
         return;

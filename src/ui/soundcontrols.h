@@ -21,7 +21,6 @@ public:
 
     void soundOn();
     void soundOff();
-    SoundEffects& effects() { return m_effects; }
 
 private:
     void showSwitch();

@@ -210,7 +210,8 @@ void TestSettingsStore::failedWriteKeepsTheFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     QVERIFY(writeFile(path, kUserFile));
-    IniSettingsStore store(path);
+    FaultingFileWriter writer;
+    IniSettingsStore store(path, &writer);
     const QString p = QStringLiteral("Properties");
     const QString note = QStringLiteral("a note long enough to need more room ").repeated(10);
     FileResult result;
@@ -218,7 +219,7 @@ void TestSettingsStore::failedWriteKeepsTheFile() {
         const FileSizeLimit limit(kUserFile.size() + 20);
         result = store.setValue(p, QStringLiteral("Note"), note);
     } else {
-        const ScopedWriteFault fault({WriteFault::Step::Write, error, 0, {}});
+        const ScopedWriteFault fault(writer, {WriteFault::Step::Write, error, 0, {}});
         result = store.setValue(p, QStringLiteral("Note"), note);
     }
     QCOMPARE(result.error, path + QStringLiteral(": ") + reason(error));

@@ -89,8 +89,9 @@ void TestTextFile::failedWriteKeepsTheOldFile() {
         const FileSizeLimit limit(4096);
         result = TextFile::writeBytes(path, bigger);
     } else {
-        const ScopedWriteFault fault({step, error, bytesBeforeFailure, {}});
-        result = TextFile::writeBytes(path, bigger);
+        FaultingFileWriter writer;
+        const ScopedWriteFault fault(writer, {step, error, bytesBeforeFailure, {}});
+        result = TextFile::writeBytes(path, bigger, &writer);
     }
     QVERIFY(!result.ok());
     QCOMPARE(result.error, path + QStringLiteral(": ") + reason(error));
@@ -105,8 +106,9 @@ void TestTextFile::failedWriteKeepsTheOldFile() {
 void TestTextFile::fullDiskOnAFileWithoutAnOldOne() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("phonebook.csv"));
-    const ScopedWriteFault fault({WriteFault::Step::Write, ENOSPC, 10, {}});
-    QCOMPARE(TextFile::writeBytes(path, QByteArray(100, 'x')).error,
+    FaultingFileWriter writer;
+    const ScopedWriteFault fault(writer, {WriteFault::Step::Write, ENOSPC, 10, {}});
+    QCOMPARE(TextFile::writeBytes(path, QByteArray(100, 'x'), &writer).error,
              path + QStringLiteral(": ") + reason(ENOSPC));
     QVERIFY(folderEntries(dir.path()).isEmpty());
 }
@@ -135,10 +137,11 @@ void TestTextFile::faultOnlyForTheFileItNames() {
     const QString csv = dir.filePath(QStringLiteral("phonebook.csv"));
     const QString backup = dir.filePath(QStringLiteral("phonebook-backup.txt"));
     QVERIFY(writeFile(backup, "old backup"));
+    FaultingFileWriter writer;
     const ScopedWriteFault fault(
-        {WriteFault::Step::Write, ENOSPC, 4, QStringLiteral("phonebook-backup.txt")});
-    QVERIFY(TextFile::writeBytes(csv, "export").ok());
-    QVERIFY(!TextFile::writeBytes(backup, "new backup").ok());
+        writer, {WriteFault::Step::Write, ENOSPC, 4, QStringLiteral("phonebook-backup.txt")});
+    QVERIFY(TextFile::writeBytes(csv, "export", &writer).ok());
+    QVERIFY(!TextFile::writeBytes(backup, "new backup", &writer).ok());
     QCOMPARE(fileBytes(csv), QByteArray("export"));
     QCOMPARE(fileBytes(backup), QByteArray("old backup"));
 }

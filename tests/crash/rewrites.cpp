@@ -95,7 +95,8 @@ QString write(const QString& kind, const ProgramFolder& folder, int version) {
             entries[std::size_t(i)] = {
                 QString::number(10 + i + version),
                 QStringLiteral("Teleprinter %1 in room %2").arg(i).arg(100 * version + i)};
-        if (!LocalNumbers::SaveLocalNumbers(file(folder, LocalNumbers::kFileName), entries, &error))
+        if (!LocalNumbers::SaveLocalNumbers(file(folder, LocalNumbers::kFileName), entries, &error,
+                                            folder.writer()))
             return error;
         return {};
     }
@@ -125,7 +126,7 @@ QString write(const QString& kind, const ProgramFolder& folder, int version) {
         list.recolour();
         PhonebookFile again(file(folder, PhonebookFile::kFileName));
         const BroadcastReceivers::Saved saved =
-            BroadcastReceivers::save(list, again, file(folder, ReceiverLines::kFileName));
+            BroadcastReceivers::save(list, again, file(folder, ReceiverLines::kFileName), folder.writer());
         return saved.ok ? QString() : saved.error;
     }
     if (kind == QLatin1String("header")) {
@@ -135,7 +136,7 @@ QString write(const QString& kind, const ProgramFolder& folder, int version) {
         PhonebookFile phonebook(file(folder, PhonebookFile::kFileName));
         const BroadcastHeader::Written written = BroadcastHeader::write(
             phonebook, file(folder, BroadcastHeader::kFileName),
-            version == 0 ? QStringLiteral("OLD STATION") : QStringLiteral("NEW STATION"));
+            version == 0 ? QStringLiteral("OLD STATION") : QStringLiteral("NEW STATION"), folder.writer());
         return written.error;
     }
     if (kind == QLatin1String("headlines")) {

@@ -173,10 +173,11 @@ void TestCrashSafeFiles::failedWriteKeepsOldFile() {
     fault.error = error;
     fault.bytesBeforeFailure = 100;
     fault.pathEndsWith = shortName(Rewrites::files(kind).first());
+    FaultingFileWriter writer;
     QString message;
     {
-        const ScopedWriteFault failing(fault);
-        message = Rewrites::write(kind, ProgramFolder(old), 1);
+        const ScopedWriteFault failing(writer, fault);
+        message = Rewrites::write(kind, ProgramFolder(old, &writer), 1);
     }
     QVERIFY2(message.contains(reason), qPrintable(message));
     QVERIFY2(message.contains(shortName(Rewrites::files(kind).first())), qPrintable(message));
@@ -186,7 +187,7 @@ void TestCrashSafeFiles::failedWriteKeepsOldFile() {
     QCOMPARE(QDir(old).entryList(QDir::Files | QDir::Hidden), before);
 
     // Once the disk has room again, the same rewrite works.
-    QCOMPARE(Rewrites::write(kind, ProgramFolder(old), 1), QString());
+    QCOMPARE(Rewrites::write(kind, ProgramFolder(old, &writer), 1), QString());
     QCOMPARE(snapshot(kind, old), newFiles);
 }
 

@@ -49,6 +49,7 @@ struct Fixture {
     ScriptedDialogs dialogs;
     FakeClock clock;
     FakeHostResolver resolver;
+    FaultingFileWriter files;
     std::unique_ptr<PhonebookUpdate> update;
 
     PhonebookUpdate& make(const QString& server = QStringLiteral("127.0.0.1"), quint16 port = 1) {
@@ -56,7 +57,7 @@ struct Fixture {
         options.port = port;
         options.sortPause = 0;
         options.timeouts = {2'000ms, 400ms};
-        update = std::make_unique<PhonebookUpdate>(server, ProgramFolder(dir.path()), dialogs, clock,
+        update = std::make_unique<PhonebookUpdate>(server, ProgramFolder(dir.path(), &files), dialogs, clock,
                                                    resolver, options);
         return *update;
     }
@@ -335,7 +336,8 @@ void TestPhonebookUpdate::failedWriteLeavesTheOldPhonebook() {
         const FileSizeLimit limit(4000);
         written = u.WritePhonebook();
     } else {
-        const ScopedWriteFault fault({failure == 0 ? WriteFault::Step::Create : WriteFault::Step::Write,
+        const ScopedWriteFault fault(f.files,
+                                     {failure == 0 ? WriteFault::Step::Create : WriteFault::Step::Write,
                                       error, 4096, QStringLiteral("phonebook.txt")});
         written = u.WritePhonebook();
     }
@@ -377,7 +379,7 @@ void TestPhonebookUpdate::failedExportOrBackupIsToldWithTheReason() {
     {
         // The disk fills up a block into the file; with both failing, after the phonebook.
         const ScopedWriteFault fault(
-            {WriteFault::Step::Write, ENOSPC, 4096, failing, failing.isEmpty() ? 1 : 0});
+            f.files, {WriteFault::Step::Write, ENOSPC, 4096, failing, failing.isEmpty() ? 1 : 0});
         QVERIFY(u.WritePhonebook());
     }
     QCOMPARE(f.phonebook().size(), 60);

@@ -3,7 +3,9 @@
 # depends on, unpacks it with dpkg-deb -x into a temporary root and starts the terminal
 # from there, offscreen, with an empty home: the first start must fill the per-user
 # program folder from the shipped defaults, and a second start must keep the
-# operator's changes.
+# operator's changes. Those starts are the build's vornal-terminal-scripted put beside
+# the package's program (the same start, and it ends once its window is shown); the
+# package's own program must start and keep running.
 #   tst_package.sh <build dir>
 set -euo pipefail
 build=$1
@@ -50,10 +52,18 @@ fi
 home="$work/home"
 mkdir -p "$home" "$work/runtime"
 chmod 700 "$work/runtime"
-start() {
+# The program has no way to end by itself; the scripted terminal of the build (the same
+# start, which says when its window is shown and can end then) runs beside it, so that
+# it finds the package's defaults where the program does.
+cp "$build/bin/vornal-terminal-scripted" "$root/usr/bin/"
+run() { # program, then variables and the command it runs under
+  local program=$1
+  shift
   env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen \
-    DBUS_SESSION_BUS_ADDRESS=disabled: QT_LOGGING_RULES='qt.qpa.*=false' VORNAL_REPORT_SHOWN=quit \
-    timeout 60 "$root/usr/bin/vornal-terminal" >"$work/out.log" 2>&1 || { cat "$work/out.log"; fail "the terminal did not start and end"; }
+    DBUS_SESSION_BUS_ADDRESS=disabled: QT_LOGGING_RULES='qt.qpa.*=false' "$@" "$root/usr/bin/$program"
+}
+start() {
+  run vornal-terminal-scripted VORNAL_REPORT_SHOWN=quit timeout 60 >"$work/out.log" 2>&1 || { cat "$work/out.log"; fail "the terminal did not start and end"; }
   grep -q "window shown" "$work/out.log" || { cat "$work/out.log"; fail "no window"; }
 }
 start
@@ -68,4 +78,10 @@ rm "$folder/New.rtf"
 start
 [ "$(cat "$folder/VornalUsb.cfg")" = $'// mine\r' ] || fail "the configuration was overwritten"
 [ ! -e "$folder/New.rtf" ] || fail "a removed file came back"
+
+# The package's own program starts and keeps running until it is ended.
+status=0
+run vornal-terminal timeout 5 >"$work/out.log" 2>&1 || status=$?
+[ "$status" = 124 ] || { cat "$work/out.log"; fail "the packaged terminal did not keep running (exit $status)"; }
+[ "$(cat "$folder/VornalUsb.cfg")" = $'// mine\r' ] || fail "the configuration was overwritten"
 echo "PASS: package file list, dependencies and first start"

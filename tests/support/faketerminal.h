@@ -4,6 +4,7 @@
 #include "core/reportingsettingsstore.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "faultingfilewriter.h"
 #include "memorysettingsstore.h"
 #include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
@@ -36,6 +37,8 @@ struct FakeTerminal {
     // What the window writes through, as in the program: failures are told once.
     ReportingSettingsStore reportingSettings{settings, dialogs};
     FakeClock clock;
+    // What the program folder's files are written with, so that a test can fill the disk.
+    FaultingFileWriter files;
     RecordingSoundPlayer sound;
     ScriptedRunner runner;
     RecordingDesktopLauncher desktop;
@@ -50,8 +53,9 @@ struct FakeTerminal {
     // beforeLoad may connect to its signals first.
     TerminalWindow& make(const QString& commandLine = {},
                          const std::function<void(TerminalWindow&)>& beforeLoad = {}) {
-        window = std::make_unique<TerminalWindow>(TerminalServices{
-            link, dialogs, reportingSettings, ProgramFolder(dir.path()), clock, sound, runner, desktop});
+        window = std::make_unique<TerminalWindow>(TerminalServices{link, dialogs, reportingSettings,
+                                                                   ProgramFolder(dir.path(), &files), clock,
+                                                                   sound, runner, desktop});
         attachFeatures(window->features());
         if (beforeLoad)
             beforeLoad(*window);

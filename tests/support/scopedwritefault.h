@@ -1,16 +1,21 @@
 #pragma once
 
-#include "core/textfile.h"
+#include "faultingfilewriter.h"
 
 namespace vornal {
 
-// Makes the program's whole-file writes fail as the fault describes while it lives.
+// Makes the whole-file writes through `writer` fail as the fault describes while it lives.
 class ScopedWriteFault {
 public:
-    explicit ScopedWriteFault(const WriteFault& fault) { TextFile::setWriteFault(fault); }
-    ~ScopedWriteFault() { TextFile::setWriteFault(std::nullopt); }
+    ScopedWriteFault(FaultingFileWriter& writer, const WriteFault& fault) : m_writer(writer) {
+        m_writer.stage(fault);
+    }
+    ~ScopedWriteFault() { m_writer.clear(); }
     ScopedWriteFault(const ScopedWriteFault&) = delete;
     ScopedWriteFault& operator=(const ScopedWriteFault&) = delete;
+
+private:
+    FaultingFileWriter& m_writer;
 };
 
 } // namespace vornal

@@ -15,7 +15,8 @@ namespace {
 
 // A sender on the fake link in a temporary program folder, with what it reports.
 struct Rig : TransmitRig {
-    TextSender sender{transmission, state, counter, dialogs, folder()};
+    FaultingFileWriter files;
+    TextSender sender{transmission, state, counter, dialogs, ProgramFolder(dir.path(), &files)};
     QStringList status;
     int beeps = 0;
     QList<bool> commandsEnabled;
@@ -158,7 +159,7 @@ void TestTextSender::scratchFileOnAFullDiskSendsNothing() {
         r.file(klkl ? QStringLiteral("klkl.txt") : QStringLiteral("in.txt"), "HELLO WORLD\r\n");
     const QByteArray before = r.read(QStringLiteral("SendFile.txt"));
     {
-        const ScopedWriteFault fault({WriteFault::Step::Write, ENOSPC, 5, scratch});
+        const ScopedWriteFault fault(r.files, {WriteFault::Step::Write, ENOSPC, 5, scratch});
         if (klkl)
             r.sender.SendKlkl();
         else

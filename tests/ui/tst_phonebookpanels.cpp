@@ -46,6 +46,7 @@ struct Fixture : FakeTerminal {
         presetLoads = 0;
         return *window;
     }
+    // As make(), with the program folder writing through `files`.
     bool visible(const char* name) const { return find<QWidget>(QString::fromLatin1(name))->isVisible(); }
     QString favourite(int i) const { return button(QStringLiteral("lblCallNumbers_%1").arg(i))->text(); }
     QString local(int i) const { return button(QStringLiteral("lblLocalTelex_%1").arg(i))->text(); }
@@ -337,7 +338,7 @@ void TestPhonebookPanels::localEditorOnAFullDiskKeepsTheFile() {
         const FileSizeLimit limit(200);
         f.click(QStringLiteral("lblExitLocalNumbers"));
     } else {
-        const ScopedWriteFault fault({WriteFault::Step::Write, error, bytesBeforeFailure, {}});
+        const ScopedWriteFault fault(f.files, {WriteFault::Step::Write, error, bytesBeforeFailure, {}});
         f.click(QStringLiteral("lblExitLocalNumbers"));
     }
     QCOMPARE(fileBytes(f.path("LocalTelex.txt")), numbers);

@@ -1,6 +1,13 @@
 // vornal-terminal-scripted: the terminal as it is, driven from outside.
 //  - VORNAL_START_CLICKS (comma-separated objectNames): buttons pressed once it runs,
 //    for the screenshot script and the idle benchmark.
+//  - VORNAL_WINDOW_SIZE=<width>x<height> ("1280x800"): the window at that size, in the
+//    top left corner, for the screenshots and the tour.
+//  - VORNAL_REPORT_SHOWN: prints "vornal-terminal: window shown" once the window is on
+//    screen, for the start-up benchmark and the package test; "quit": then ends.
+//  - VORNAL_SCREENSHOT=<file>: a picture of the window 1.5 seconds after the start,
+//    for machines without a screen to look at; with VORNAL_SCREENSHOT_QUIT set the
+//    window closes then (the screenshot script takes one picture per run).
 //  - VORNAL_TOUR=<folder>: the demo's headless tour against the simulators (see
 //    scripts/tour.sh): open the port, dial, receive, send, the automatic answer, a
 //    directory update and a broadcast, with a picture of each step and a transcript
@@ -15,8 +22,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -28,6 +37,35 @@ void press(QWidget& window, const QString& name) {
         button->click();
     else
         std::fprintf(stderr, "vornal-terminal-scripted: no button %s\n", qPrintable(name));
+}
+
+// VORNAL_WINDOW_SIZE, before the window is shown.
+void sizeWindow(QWidget& window) {
+    const QStringList size = qEnvironmentVariable("VORNAL_WINDOW_SIZE").split(QLatin1Char('x'));
+    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0) {
+        window.resize(size[0].toInt(), size[1].toInt());
+        window.move(0, 0);
+    }
+}
+
+// VORNAL_REPORT_SHOWN and VORNAL_SCREENSHOT, once the window is on screen.
+void reportAndPicture(QWidget& window) {
+    if (qEnvironmentVariableIsSet("VORNAL_REPORT_SHOWN")) {
+        std::printf("vornal-terminal: window shown\n");
+        std::fflush(stdout);
+        if (qEnvironmentVariable("VORNAL_REPORT_SHOWN") == QLatin1String("quit"))
+            QApplication::exit(0);
+    }
+    const QString screenshot = qEnvironmentVariable("VORNAL_SCREENSHOT");
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(1500, &window, [&window, screenshot] {
+            if (window.grab().save(screenshot))
+                std::printf("vornal-terminal: screenshot written to %s\n", qPrintable(screenshot));
+            std::fflush(stdout);
+            if (qEnvironmentVariableIsSet("VORNAL_SCREENSHOT_QUIT"))
+                window.close();
+        });
+    }
 }
 
 bool has(const QByteArray& bytes, const char* text) {
@@ -78,6 +116,8 @@ void planTour(Tour& tour, QWidget& w, Transcript& t, TourRunner& runner) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    vornal::TerminalSeams seams;
+    seams.loaded = [](vornal::TerminalWindow& window) { sizeWindow(window); };
     const QString tourFolder = qEnvironmentVariable("VORNAL_TOUR");
     if (!tourFolder.isEmpty()) {
         QDir().mkpath(tourFolder);
@@ -86,7 +126,6 @@ int main(int argc, char* argv[]) {
         TourRunner runner(transcript, tourFolder);
         std::unique_ptr<TappedLink> tapped;
         std::unique_ptr<Tour> tour;
-        vornal::TerminalSeams seams;
         seams.link = [&](vornal::SerialLink& real) {
             tapped = std::make_unique<TappedLink>(real, transcript);
             return tapped.get();
@@ -95,6 +134,7 @@ int main(int argc, char* argv[]) {
         seams.runner = &runner;
         return vornal::runTerminal(
             [&](vornal::TerminalWindow& window) {
+                reportAndPicture(window);
                 tour = std::make_unique<Tour>(window, transcript, runner, tourFolder);
                 planTour(*tour, window, transcript, runner);
                 tour->start();
@@ -103,8 +143,11 @@ int main(int argc, char* argv[]) {
     }
     const QStringList clicks =
         qEnvironmentVariable("VORNAL_START_CLICKS").split(QLatin1Char(','), Qt::SkipEmptyParts);
-    return vornal::runTerminal([clicks](vornal::TerminalWindow& window) {
-        for (const QString& name : clicks)
-            press(window, name);
-    });
+    return vornal::runTerminal(
+        [clicks](vornal::TerminalWindow& window) {
+            reportAndPicture(window);
+            for (const QString& name : clicks)
+                press(window, name);
+        },
+        seams);
 }
