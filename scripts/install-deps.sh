@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
   xvfb xauth fonts-dejavu-core python3
   dpkg-dev file desktop-file-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
 )
 
 missing=()
