@@ -11,8 +11,8 @@ constexpr double kPi = 3.141592654;
 
 } // namespace
 
-const std::array<ClockHands::Spec, 3>& ClockHands::hands() {
-    static const std::array<Spec, 3> kHands = {{
+const std::array<ClockHands::HandShape, 3>& ClockHands::hands() {
+    static const std::array<HandShape, 3> kHands = {{
         {Hand::Seconds, "lineSeconds2", 2, 255, 150},
         {Hand::Minutes, "LineMinutes1", 3, 65280, 130},
         {Hand::Hours, "LineHours1", 3, 65280, 90},

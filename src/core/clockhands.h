@@ -14,14 +14,15 @@ class ClockHands {
 public:
     enum class Hand { Seconds, Minutes, Hours };
 
-    struct Spec {
+    // How each hand is drawn: its line's name, its pen and its length.
+    struct HandShape {
         Hand hand;
         const char* control; // the line's name
         int width;           // in pixels
         quint32 colour;      // red in the lowest byte
         int lengthFactor;    // the hand is lengthFactor × 6 twips long
     };
-    static const std::array<Spec, 3>& hands();
+    static const std::array<HandShape, 3>& hands();
 
     // Positions in sixtieths of a turn on a 12-hour clock (hours 1 to 12): the
     // seconds, the minutes, and the whole part of hours × 5 + minutes / 12.

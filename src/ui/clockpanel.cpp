@@ -50,10 +50,10 @@ ClockPanel::ClockPanel(FeatureContext& context) : QObject(&context), m_context(c
     m_shape1 = new ClockFace(context.theme(), dial);
     m_shape1->setGeometry(kFaceLeft, kFaceTop, kFaceWidth, kFaceWidth);
     int i = 0;
-    for (const ClockHands::Spec& spec : ClockHands::hands()) {
-        auto* hand = new ClockHandLine(QString::fromLatin1(spec.control), dial);
+    for (const ClockHands::HandShape& shape : ClockHands::hands()) {
+        auto* hand = new ClockHandLine(QString::fromLatin1(shape.control), dial);
         hand->setGeometry(0, 0, side, side);
-        hand->setPen(spec.width, Theme::fromColourValue(spec.colour));
+        hand->setPen(shape.width, Theme::fromColourValue(shape.colour));
         hand->hide();
         m_hands[size_t(i++)] = hand;
     }
@@ -89,9 +89,9 @@ void ClockPanel::DrawClock(const QTime& time) {
     const QPointF centre = m_shape1->centre();
     const ClockHands::Positions positions = ClockHands::positions(time);
     int i = 0;
-    for (const ClockHands::Spec& spec : ClockHands::hands()) {
+    for (const ClockHands::HandShape& shape : ClockHands::hands()) {
         const QPointF offset =
-            QPointF(ClockHands::offset(ClockHands::position(positions, spec.hand), spec.lengthFactor)) /
+            QPointF(ClockHands::offset(ClockHands::position(positions, shape.hand), shape.lengthFactor)) /
             kTwipsPerPixel;
         ClockHandLine* hand = m_hands[size_t(i++)];
         hand->setLine(centre, centre + offset);

@@ -53,9 +53,9 @@ void TestClock::handEnds() {
     const int p = ClockHands::position(ClockHands::positions(time), hand);
     QCOMPARE(p, position);
     int factor = 0;
-    for (const ClockHands::Spec& spec : ClockHands::hands()) {
-        if (spec.hand == hand)
-            factor = spec.lengthFactor;
+    for (const ClockHands::HandShape& shape : ClockHands::hands()) {
+        if (shape.hand == hand)
+            factor = shape.lengthFactor;
     }
     QCOMPARE(ClockHands::offset(p, factor), offset);
     const QPointF centre(1000.5, 800);
