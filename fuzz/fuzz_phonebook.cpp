@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             FUZZ_EXPECT(again.first(66) == record.first(66));
         FUZZ_EXPECT(PhonebookEntry::fromRecord(again) == *entry);
     }
-    const QList<PhonebookEntry> all = book.ReadAll();
+    const QList<PhonebookEntry> all = book.readAll();
     FUZZ_EXPECT(all.size() == count);
     book.Close();
     FUZZ_EXPECT(book.RecordCount() == 0);

@@ -46,8 +46,8 @@ Configuration ConfigurationReader::parse(const QByteArray& content) {
     config.DateFormat = line(2);
     config.TitleSuffix = line(3);
     config.DirectoryServer = line(4);
-    config.Value5 = line(5);
-    config.Value6 = line(6);
+    config.value5 = line(5);
+    config.value6 = line(6);
     config.CharDelay = leadingDecimalNumber(line(7));
     config.BroadcastNumber1 = leadingDecimalNumber(line(8));
     config.BroadcastNumber2 = leadingDecimalNumber(line(9));

@@ -13,8 +13,8 @@ struct Configuration {
     QString DateFormat;
     QString TitleSuffix;
     QString DirectoryServer;
-    QString Value5; // kept, nothing reads it
-    QString Value6; // kept, nothing reads it
+    QString value5; // kept, nothing reads it
+    QString value6; // kept, nothing reads it
     double CharDelay = 0.0;
     double BroadcastNumber1 = 0.0;
     double BroadcastNumber2 = 0.0;

@@ -43,9 +43,9 @@ QString trimBlanks(const QString& text) {
 
 } // namespace
 
-QString BroadcastHeader::shortName(const QString& Name) {
-    const qsizetype comma = Name.indexOf(QLatin1Char(','));
-    return (comma < 0 ? Name : Name.left(comma)).left(kShortNameLength);
+QString BroadcastHeader::shortName(const QString& name) {
+    const qsizetype comma = name.indexOf(QLatin1Char(','));
+    return (comma < 0 ? name : name.left(comma)).left(kShortNameLength);
 }
 
 void BroadcastHeader::writeEntry(QString& line, int block, int n, const QString& number,
@@ -126,7 +126,7 @@ BroadcastHeader::Written BroadcastHeader::write(PhonebookFile& phonebook, const 
         w.header = generate({}, titleSuffix);
         return w;
     }
-    w.entries = phonebook.ReadAll();
+    w.entries = phonebook.readAll();
     phonebook.Close();
     w.header = generate(w.entries, titleSuffix);
     if (const FileResult written = TextFile::writeText(headerPath, fileText(w.header), writer); !written)

@@ -47,7 +47,7 @@ public:
     static Header generate(const QList<PhonebookEntry>& entries, const QString& titleSuffix);
     // What a name gives: the part before the first comma (the whole stored Name when it
     // has none), at most kShortNameLength characters.
-    static QString shortName(const QString& Name);
+    static QString shortName(const QString& name);
     // Writes entry n into block 1, 2 or 3 of a kLineWidth-character line.
     static void writeEntry(QString& line, int block, int n, const QString& number, const QString& name);
     // The file: every line followed by CR LF.

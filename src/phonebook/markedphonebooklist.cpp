@@ -67,7 +67,7 @@ bool MarkedPhonebookList::load(PhonebookFile& file, QString* error) {
             *error = file.openFailureText();
         return false;
     }
-    const QList<PhonebookEntry> entries = file.ReadAll();
+    const QList<PhonebookEntry> entries = file.readAll();
     file.Close();
     QList<PhonebookListModel::Row> rows;
     QList<bool> ticks;

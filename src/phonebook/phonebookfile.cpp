@@ -62,7 +62,7 @@ bool PhonebookFile::WriteRecord(int k, const PhonebookEntry& entry) {
     return true;
 }
 
-QList<PhonebookEntry> PhonebookFile::ReadAll() {
+QList<PhonebookEntry> PhonebookFile::readAll() {
     QList<PhonebookEntry> entries;
     const int count = RecordCount();
     entries.reserve(count);

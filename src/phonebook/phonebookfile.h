@@ -43,7 +43,7 @@ public:
     // appends. False for any other k, a read-only file or a failed write.
     bool WriteRecord(int k, const PhonebookEntry& entry);
     // Every record in file order (one pass over the open file).
-    QList<PhonebookEntry> ReadAll();
+    QList<PhonebookEntry> readAll();
     void Close();
 
     bool isOpen() const { return m_file.isOpen(); }

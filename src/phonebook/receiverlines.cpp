@@ -2,9 +2,9 @@
 
 namespace vornal {
 
-QString ReceiverLines::numberText(const QString& Number) {
+QString ReceiverLines::numberText(const QString& number) {
     QString digits;
-    for (const QChar c : Number) {
+    for (const QChar c : number) {
         if (c == QLatin1Char(' '))
             continue;
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))

@@ -17,9 +17,9 @@ public:
 
     // The number as the service takes it: the digits of a stored Number without its
     // blanks and leading zeros ("0123" gives "123", "000" gives "0"). Empty when the
-    // Number holds no digit or anything besides digits and blanks: such a number would
+    // number holds no digit or anything besides digits and blanks: such a number would
     // reach the wrong subscriber or none, so it is never sent.
-    static QString numberText(const QString& Number);
+    static QString numberText(const QString& number);
     // The lines for these numbers (each already in numberText form), closing line included.
     static QStringList lines(const QStringList& numbers);
     // The whole file: every line followed by CR LF.

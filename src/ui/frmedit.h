@@ -33,6 +33,7 @@ public:
     // Takes over the caller's file and mode and opens the document; before the window
     // is shown.
     void open(const QString& path, EditorMode mode);
+    using QDialog::open;
 
     // The teleprinter font where it is installed, else the system's fixed-pitch font.
     static QFont textFont();

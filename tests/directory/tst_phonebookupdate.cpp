@@ -89,7 +89,7 @@ struct Fixture {
         PhonebookFile file(path("phonebook.txt"));
         if (!file.Open())
             return {};
-        return file.ReadAll();
+        return file.readAll();
     }
     QString csv(const QString& lines) const {
         const QString p = path("directory.csv");

@@ -59,7 +59,7 @@ struct Rig {
     QList<PhonebookEntry> read() {
         PhonebookFile file(book);
         file.Open();
-        return file.ReadAll();
+        return file.readAll();
     }
 };
 

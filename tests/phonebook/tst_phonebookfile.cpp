@@ -97,7 +97,7 @@ void TestPhonebookFile::goldenRecords() {
     QVERIFY(writeFile(byHand, golden));
     PhonebookFile handFile(byHand);
     QVERIFY(handFile.Open());
-    QCOMPARE(handFile.ReadAll(), (QList<PhonebookEntry>{a, b}));
+    QCOMPARE(handFile.readAll(), (QList<PhonebookEntry>{a, b}));
 }
 
 void TestPhonebookFile::recordCount_data() {
@@ -123,7 +123,7 @@ void TestPhonebookFile::recordCount() {
     PhonebookFile file(path);
     QVERIFY(file.Open());
     QCOMPARE(file.RecordCount(), records);
-    QCOMPARE(file.ReadAll().size(), records);
+    QCOMPARE(file.readAll().size(), records);
     QVERIFY(!file.ReadRecord(0));
     QVERIFY(!file.ReadRecord(records + 1));
     if (records > 0)
@@ -207,7 +207,7 @@ void TestPhonebookFile::randomBytesReadSafely() {
     PhonebookFile file(path);
     QVERIFY(file.Open());
     QCOMPARE(file.RecordCount(), 200);
-    const QList<PhonebookEntry> all = file.ReadAll();
+    const QList<PhonebookEntry> all = file.readAll();
     QCOMPARE(all.size(), 200);
     for (int k = 0; k < all.size(); ++k) {
         const PhonebookEntry& e = all.at(k);
