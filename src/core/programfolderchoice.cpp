@@ -15,8 +15,8 @@ QString configurationIn(const QString& folder) {
 
 } // namespace
 
-ProgramFolderChoice::ProgramFolderChoice(Source source, QString root, QString defaults)
-    : m_source(source), m_root(QDir::cleanPath(std::move(root))), m_defaults(std::move(defaults)) {}
+ProgramFolderChoice::ProgramFolderChoice(Source source, const QString& root, QString defaults)
+    : m_source(source), m_root(QDir::cleanPath(root)), m_defaults(std::move(defaults)) {}
 
 ProgramFolderChoice ProgramFolderChoice::choose(const ProgramFolderInputs& inputs) {
     if (!inputs.vornalHome.isEmpty())

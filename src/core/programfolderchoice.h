@@ -45,7 +45,7 @@ public:
     static FileResult copyMissing(const QString& from, const QString& to);
 
 private:
-    ProgramFolderChoice(Source source, QString root, QString defaults);
+    ProgramFolderChoice(Source source, const QString& root, QString defaults);
 
     Source m_source;
     QString m_root;

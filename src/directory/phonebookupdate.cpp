@@ -17,9 +17,9 @@ PhonebookUpdate::PhonebookUpdate(QString directoryServer, ProgramFolder folder, 
 PhonebookUpdate::PhonebookUpdate(QString directoryServer, ProgramFolder folder, UserDialogs& dialogs,
                                  Clock& clock, HostResolver& resolver, const Options& options,
                                  QObject* parent)
-    : QObject(parent), m_server(std::move(directoryServer)), m_folder(folder), m_dialogs(dialogs),
+    : QObject(parent), m_server(std::move(directoryServer)), m_folder(std::move(folder)), m_dialogs(dialogs),
       m_clock(clock), m_options(options), m_layer(dialogs, resolver), m_download(m_layer, dialogs),
-      m_writer(folder), m_list(listHeaders()) {
+      m_writer(m_folder), m_list(listHeaders()) {
     m_layer.setTimeouts(m_options.timeouts);
     connect(&m_download, &DirectoryDownload::recordDecoded, this,
             [this](const DirectoryEntry& e) { BuildRow(e.number, e.name); });
@@ -43,7 +43,7 @@ bool PhonebookUpdate::readMarks(PhonebookFile& file) {
     m_broadcastMarks.clear();
     if (!file.Open())
         return false;
-    const QList<PhonebookEntry> entries = file.ReadAll();
+    const QList<PhonebookEntry> entries = file.readAll();
     file.Close();
     m_favouriteMarks = MarkTable::fromEntries(entries, &PhonebookEntry::Check);
     m_broadcastMarks = MarkTable::fromEntries(entries, &PhonebookEntry::RsGr2);

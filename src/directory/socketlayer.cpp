@@ -226,7 +226,7 @@ void SocketLayer::PutString(int offset, const QString& text, int width) {
     const QByteArray bytes = TextCodec::encode(text);
     const int count = std::min<int>(int(bytes.size()), width - 1);
     std::memcpy(FrameBuffer.data() + offset, bytes.constData(), size_t(count));
-    FrameBuffer[size_t(offset + count)] = 0;
+    FrameBuffer[size_t(offset) + size_t(count)] = 0;
 }
 
 QString SocketLayer::GetString(int offset, int width) const {
@@ -243,7 +243,7 @@ qint32 SocketLayer::GetLong(int offset) const {
         return 0;
     quint32 value = 0;
     for (int i = 3; i >= 0; --i)
-        value = (value << 8) | FrameBuffer[size_t(offset + i)];
+        value = (value << 8) | FrameBuffer[size_t(offset) + size_t(i)];
     return qint32(value);
 }
 

@@ -35,7 +35,8 @@ PhonebookListWindow::Texts receiversTexts() {
 
 FrmCirculair::FrmCirculair(ProgramFolder folder, UserDialogs& dialogs, QWidget* parent)
     : PhonebookListWindow(receiversTexts(), &PhonebookEntry::RsGr2,
-                          {PhonebookListModel::RsGr1, PhonebookListModel::RsGr2}, folder, dialogs, parent) {
+                          {PhonebookListModel::RsGr1, PhonebookListModel::RsGr2}, std::move(folder), dialogs,
+                          parent) {
     m_lstRSend = new QListWidget;
     m_lstRSend->setObjectName(QStringLiteral("lstRSend"));
     m_lstRSend->setToolTip(QStringLiteral("Receivers List for Rundsenden Service"));

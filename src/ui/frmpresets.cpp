@@ -37,7 +37,7 @@ PhonebookListWindow::Texts favouritesTexts(const ProgramFolder& folder) {
 
 } // namespace
 
-FrmPresets::FrmPresets(ProgramFolder folder, UserDialogs& dialogs, SerialLink& link,
+FrmPresets::FrmPresets(const ProgramFolder& folder, UserDialogs& dialogs, SerialLink& link,
                        InterfaceCommands& commands, QWidget* parent)
     : PhonebookListWindow(favouritesTexts(folder), &PhonebookEntry::Check, {PhonebookListModel::Check},
                           folder, dialogs, parent),

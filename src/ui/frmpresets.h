@@ -16,8 +16,8 @@ class FrmPresets : public PhonebookListWindow {
 public:
     static constexpr const char* kNoSelection = "No selection was made ....";
 
-    FrmPresets(ProgramFolder folder, UserDialogs& dialogs, SerialLink& link, InterfaceCommands& commands,
-               QWidget* parent = nullptr);
+    FrmPresets(const ProgramFolder& folder, UserDialogs& dialogs, SerialLink& link,
+               InterfaceCommands& commands, QWidget* parent = nullptr);
 
     // "Call": the window hides and the clicked row is dialled; without a clicked row or
     // with the port closed the operator is told so.
