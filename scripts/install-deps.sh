@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests, the fuzz targets and the demo need, and only
-# those that are missing. Run as root (or with sudo available).
+# Installs the Debian 12 packages the build, the tests, the checks, the fuzz targets and the demo
+# need, and only those that are missing. Run as root (or with sudo available).
 set -euo pipefail
 
 packages=(
@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
   xvfb xauth fonts-dejavu-core python3
   dpkg-dev file desktop-file-utils
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-14-dev clang-format clang-tidy
 )
 
 missing=()
