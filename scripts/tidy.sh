@@ -45,7 +45,7 @@ findings=$(grep -E '^[^ ].*:[0-9]+:[0-9]+: (warning|error):' "$log" | sed "s|^$h
 if [ -n "$findings" ] || [ "$status" -ne 0 ]; then
   grep -vE "^($tidy|[0-9]+ warnings? (and [0-9]+ errors? )?generated\.|Suppressed [0-9]+ warnings|Use -header-filter|Error while processing)" "$log" || true
   echo
-  echo "tidy: findings in ${#sources[@]} sources ($((end - start)) s):"
+  echo "tidy: findings (${#sources[@]} sources checked in $((end - start)) s):"
   if [ -n "$findings" ]; then printf '%s\n' "$findings"; else echo "clang-tidy failed (exit $status)"; fi
   exit 1
 fi
