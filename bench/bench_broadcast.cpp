@@ -8,14 +8,14 @@
 //  (d) generating the header: the phonebook read, the header built and written; and
 //      the header window's "Elaborate" with its preview and list.
 #include "benchsupport.h"
-#include "core/programfolder.h"
-#include "phonebook/broadcastheader.h"
-#include "phonebook/phonebookentry.h"
-#include "phonebook/phonebookfile.h"
+#include "broadcastheader.h"
+#include "features/broadcast/headerwindow.h"
+#include "features/broadcast/receiverswindow.h"
+#include "files/programfolder.h"
+#include "phonebookentry.h"
+#include "phonebookfile.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
-#include "ui/frmcirculair.h"
-#include "ui/frmheader.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -53,12 +53,12 @@ int main(int argc, char* argv[]) {
     ScriptedDialogs dialogs;
     QWidget parent;
     const double open = medianMs(5, [&] {
-        FrmCirculair window(folder, dialogs, &parent);
+        ReceiversWindow window(folder, dialogs, &parent);
         window.show();
         QApplication::processEvents();
     });
 
-    FrmCirculair window(folder, dialogs, &parent);
+    ReceiversWindow window(folder, dialogs, &parent);
     window.show();
     QApplication::processEvents();
     PhonebookListModel& model = window.list().list();
@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
         PhonebookFile file(bookPath);
         BroadcastHeader::write(file, headerPath, QStringLiteral("STATION"));
     });
-    FrmHeader headerWindow(folder, QStringLiteral("STATION"), dialogs, &parent);
+    HeaderWindow headerWindow(folder, QStringLiteral("STATION"), dialogs, &parent);
     headerWindow.show();
     QApplication::processEvents();
     const double elaborate = medianMs(5, [&] {

@@ -3,8 +3,8 @@
 // painted), median of 11 runs in the offscreen main window, and the same for 1 MB; and
 // the folding alone for both.
 #include "benchsupport.h"
+#include "clipboardpaste.h"
 #include "faketerminal.h"
-#include "transmit/clipboardpaste.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -6,15 +6,15 @@
 //  - WritePhonebook of 10 000 rows (sort, phonebook, export, backup), median of 5.
 // Each download figure is the median of 3 runs.
 #include "benchsupport.h"
-#include "core/programfolder.h"
-#include "directory/directorydownload.h"
-#include "directory/phonebookupdate.h"
-#include "directory/socketlayer.h"
-#include "directory/systemhostresolver.h"
+#include "directorydownload.h"
 #include "fakeclock.h"
+#include "features/directory/updatewindow.h"
+#include "files/programfolder.h"
+#include "phonebookupdate.h"
 #include "scripteddialogs.h"
 #include "simulators.h"
-#include "ui/frmupdate.h"
+#include "socketlayer.h"
+#include "systemhostresolver.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -71,9 +71,9 @@ int main(int argc, char* argv[]) {
             QTemporaryDir dir;
             PhonebookUpdate update(QStringLiteral("127.0.0.1"), ProgramFolder(dir.path()), dialogs, clock,
                                    resolver, options(port));
-            std::unique_ptr<FrmUpdate> window;
+            std::unique_ptr<UpdateWindow> window;
             if (withWindow) {
-                window = std::make_unique<FrmUpdate>(update);
+                window = std::make_unique<UpdateWindow>(update);
                 window->show();
             }
             Steady::time_point start = Steady::now();

@@ -6,9 +6,9 @@
 //      keys, without and with the repaint that follows.
 #include "benchsupport.h"
 #include "fakeclock.h"
+#include "features/editor/editorwindow.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
-#include "ui/frmedit.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -41,13 +41,13 @@ int main(int argc, char* argv[]) {
 
     std::vector<double> loads;
     for (int i = 0; i < 9; ++i) {
-        FrmEdit window(dialogs, clock, folder);
+        EditorWindow window(dialogs, clock, folder);
         const auto start = Steady::now();
         window.open(path, EditorMode::Message);
         loads.push_back(msSince(start));
     }
 
-    FrmEdit window(dialogs, clock, folder);
+    EditorWindow window(dialogs, clock, folder);
     window.open(path, EditorMode::Message);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

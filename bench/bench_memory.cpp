@@ -8,7 +8,7 @@
 // 10 s. The figure that matters is the spread of the resident memory after the first
 // minute, when the display has reached its limit and the caches are warm.
 #include "benchsupport.h"
-#include "core/terminalbuffer.h"
+#include "display/terminalbuffer.h"
 #include "realterminal.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 //   bench_pacing_sender TTY CHAR_DELAY_SECONDS CHARACTERS
 #include "benchsupport.h"
 #include "realterminal.h"
-#include "transmit/textsender.h"
+#include "textsender.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,20 +4,20 @@
 //  (b) filling the slots alone, without the window;
 //  (c) reading every record: Open, ReadRecord 1 .. RecordCount, Close.
 #include "benchsupport.h"
-#include "core/programfolder.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "favouriteslots.h"
+#include "features/allfeatures.h"
+#include "files/programfolder.h"
 #include "memorysettingsstore.h"
-#include "phonebook/favouriteslots.h"
-#include "phonebook/phonebookentry.h"
-#include "phonebook/phonebookfile.h"
+#include "phonebookentry.h"
+#include "phonebookfile.h"
 #include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "scriptedrunner.h"
 #include "testfiles.h"
-#include "ui/features.h"
-#include "ui/terminalwindow.h"
+#include "window/terminalwindow.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

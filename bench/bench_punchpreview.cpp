@@ -5,8 +5,8 @@
 //  (c) the dots alone (TapeGeometry::previewDots).
 #include "benchsupport.h"
 #include "faketerminal.h"
-#include "tape/tapegeometry.h"
-#include "ui/punchpicture.h"
+#include "features/punch/punchpicture.h"
+#include "tapegeometry.h"
 
 #include <QApplication>
 #include <QImage>

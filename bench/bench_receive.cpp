@@ -8,7 +8,7 @@
 // displayed chunk asks for the receive sound; "nolog" runs with the traffic log off
 // (it is on, as in the program, otherwise).
 #include "benchsupport.h"
-#include "core/terminalbuffer.h"
+#include "display/terminalbuffer.h"
 #include "realterminal.h"
 
 #include <QApplication>

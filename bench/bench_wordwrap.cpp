@@ -2,10 +2,10 @@
 // median of 5 runs; Delay(0.01) and the character pacer at 10 ms over 200 calls each,
 // with the mean overshoot and the process CPU time used while pacing.
 #include "benchsupport.h"
-#include "transmit/charpacer.h"
-#include "transmit/delay.h"
-#include "transmit/translatechar.h"
-#include "transmit/wordwrap.h"
+#include "charpacer.h"
+#include "delay.h"
+#include "translatechar.h"
+#include "wordwrap.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
 // The configuration reader on arbitrary file contents.
-#include "core/configuration.h"
-#include "core/textcodec.h"
+#include "files/configuration.h"
+#include "files/textcodec.h"
 #include "fuzzsupport.h"
 
 #include <cmath>

@@ -1,11 +1,11 @@
 // The directory download on an arbitrary stream from the server: frames gathered from
 // pieces, records decoded and acknowledged, the end frame or a bad frame ending it.
 // The stream is played by a peer on 127.0.0.1 in pieces of the fuzzer's choosing.
-#include "core/textcodec.h"
-#include "directory/directorydownload.h"
-#include "directory/hostresolver.h"
-#include "directory/socketlayer.h"
+#include "directorydownload.h"
+#include "files/textcodec.h"
 #include "fuzzsupport.h"
+#include "hostresolver.h"
+#include "socketlayer.h"
 
 #include <QList>
 #include <QtEndian>

@@ -1,8 +1,8 @@
 // The headline sets file and the preset phrases file, read from arbitrary contents.
-#include "compose/headlinesets.h"
-#include "core/programfolder.h"
+#include "files/programfolder.h"
 #include "fuzzsupport.h"
-#include "transmit/presetphrases.h"
+#include "headlinesets.h"
+#include "presetphrases.h"
 
 #include <QDateTime>
 #include <QFile>

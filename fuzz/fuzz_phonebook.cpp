@@ -1,7 +1,7 @@
 // The phonebook reader on an arbitrary file: the record count and every record.
 #include "fuzzsupport.h"
-#include "phonebook/phonebookentry.h"
-#include "phonebook/phonebookfile.h"
+#include "phonebookentry.h"
+#include "phonebookfile.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,10 +1,10 @@
 // The receive path: arbitrary chunks through DisplayReceived, with the display's
 // bound, its mirror in the window and the phrase watch checked after each chunk.
-#include "core/programstate.h"
-#include "core/terminalbuffer.h"
-#include "core/terminaldisplay.h"
-#include "core/textcodec.h"
+#include "display/terminalbuffer.h"
+#include "display/terminaldisplay.h"
+#include "files/textcodec.h"
 #include "fuzzsupport.h"
+#include "programstate.h"
 
 using namespace vornal;
 

@@ -1,6 +1,6 @@
 // The help text's reader on arbitrary rich text.
-#include "compose/rtfreader.h"
 #include "fuzzsupport.h"
+#include "rtfreader.h"
 
 using namespace vornal;
 

@@ -1,8 +1,8 @@
 // WordWrap after the translation tables, as a text file or a pasted text goes out.
-#include "core/textcodec.h"
+#include "files/textcodec.h"
 #include "fuzzsupport.h"
-#include "transmit/translatechar.h"
-#include "transmit/wordwrap.h"
+#include "translatechar.h"
+#include "wordwrap.h"
 
 using namespace vornal;
 

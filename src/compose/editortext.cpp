@@ -1,6 +1,6 @@
 #include "editortext.h"
 
-#include "core/textcodec.h"
+#include "files/textcodec.h"
 
 namespace vornal::EditorText {
 

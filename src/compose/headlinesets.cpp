@@ -1,6 +1,6 @@
 #include "headlinesets.h"
 
-#include "core/textlines.h"
+#include "files/textlines.h"
 
 #include <QFileInfo>
 

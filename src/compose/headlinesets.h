@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/programfiles.h"
-#include "core/programfolder.h"
-#include "core/textfile.h"
+#include "files/programfiles.h"
+#include "files/programfolder.h"
+#include "files/textfile.h"
 
 #include <QDateTime>
 #include <QObject>

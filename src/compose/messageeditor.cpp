@@ -3,10 +3,10 @@
 #include "editorbuffer.h"
 #include "editortext.h"
 
-#include "core/clock.h"
-#include "core/textcodec.h"
-#include "core/textfile.h"
-#include "core/userdialogs.h"
+#include "clock.h"
+#include "files/textcodec.h"
+#include "files/textfile.h"
+#include "userdialogs.h"
 
 #include <QFileInfo>
 

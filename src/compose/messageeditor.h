@@ -2,7 +2,7 @@
 
 #include "editormode.h"
 
-#include "core/programfolder.h"
+#include "files/programfolder.h"
 
 #include <QObject>
 #include <QString>

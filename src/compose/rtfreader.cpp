@@ -1,6 +1,6 @@
 #include "rtfreader.h"
 
-#include "core/textcodec.h"
+#include "files/textcodec.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "startup.h"
 
-#include "seriallink.h"
-#include "settingsstore.h"
+#include "files/settingsstore.h"
+#include "serial/seriallink.h"
 #include "userdialogs.h"
 
 #include <cfenv>

@@ -1,7 +1,7 @@
 #include "unload.h"
 
 #include "clock.h"
-#include "seriallink.h"
+#include "serial/seriallink.h"
 #include "userdialogs.h"
 
 #include <QDateTime>

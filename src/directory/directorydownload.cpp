@@ -1,7 +1,7 @@
 #include "directorydownload.h"
 
-#include "core/userdialogs.h"
 #include "socketlayer.h"
+#include "userdialogs.h"
 
 namespace vornal {
 

@@ -1,9 +1,9 @@
 #include "phonebookupdate.h"
 
-#include "core/clock.h"
-#include "core/userdialogs.h"
-#include "phonebook/phonebookfile.h"
-#include "transmit/delay.h"
+#include "clock.h"
+#include "delay.h"
+#include "phonebookfile.h"
+#include "userdialogs.h"
 
 #include <QRandomGenerator>
 

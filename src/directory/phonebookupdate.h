@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/programfolder.h"
 #include "directorydownload.h"
-#include "phonebook/marktable.h"
-#include "phonebook/phonebooklistmodel.h"
+#include "files/programfolder.h"
+#include "marktable.h"
+#include "phonebooklistmodel.h"
 #include "phonebookwriter.h"
 #include "socketlayer.h"
 

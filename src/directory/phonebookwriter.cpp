@@ -1,8 +1,8 @@
 #include "phonebookwriter.h"
 
-#include "core/textcodec.h"
-#include "core/textfile.h"
-#include "phonebook/phonebookfile.h"
+#include "files/textcodec.h"
+#include "files/textfile.h"
+#include "phonebookfile.h"
 
 namespace vornal {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/programfiles.h"
-#include "core/programfolder.h"
-#include "phonebook/phonebookentry.h"
-#include "phonebook/phonebooklistmodel.h"
+#include "files/programfiles.h"
+#include "files/programfolder.h"
+#include "phonebookentry.h"
+#include "phonebooklistmodel.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,9 +1,9 @@
 #include "socketlayer.h"
 
-#include "core/textcodec.h"
-#include "core/userdialogs.h"
+#include "files/textcodec.h"
 #include "hostresolver.h"
 #include "socketwait.h"
+#include "userdialogs.h"
 
 #include <algorithm>
 #include <arpa/inet.h>

@@ -1,6 +1,6 @@
 #include "socketwait.h"
 
-#include "core/wait.h"
+#include "serial/wait.h"
 
 #include <QCoreApplication>
 

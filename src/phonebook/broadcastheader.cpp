@@ -2,7 +2,7 @@
 
 #include "phonebookfile.h"
 
-#include "core/textfile.h"
+#include "files/textfile.h"
 
 namespace vornal {
 

@@ -4,7 +4,7 @@
 #include "phonebookfile.h"
 #include "receiverlines.h"
 
-#include "core/textfile.h"
+#include "files/textfile.h"
 
 namespace vornal {
 

@@ -2,15 +2,15 @@
 
 #include "receiverlines.h"
 
-#include "core/interfacecommands.h"
-#include "core/numbertext.h"
-#include "core/programstate.h"
-#include "core/seriallink.h"
-#include "core/textfile.h"
-#include "core/textlines.h"
-#include "core/userdialogs.h"
-#include "transmit/textsender.h"
-#include "transmit/transmission.h"
+#include "display/interfacecommands.h"
+#include "display/numbertext.h"
+#include "files/textfile.h"
+#include "files/textlines.h"
+#include "programstate.h"
+#include "serial/seriallink.h"
+#include "textsender.h"
+#include "transmission.h"
+#include "userdialogs.h"
 
 namespace vornal {
 

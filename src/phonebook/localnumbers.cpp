@@ -1,8 +1,8 @@
 #include "localnumbers.h"
 
-#include "core/textcodec.h"
-#include "core/textfile.h"
-#include "core/textlines.h"
+#include "files/textcodec.h"
+#include "files/textfile.h"
+#include "files/textlines.h"
 
 namespace vornal {
 

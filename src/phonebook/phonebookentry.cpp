@@ -1,6 +1,6 @@
 #include "phonebookentry.h"
 
-#include "core/textcodec.h"
+#include "files/textcodec.h"
 
 #include <QtEndian>
 

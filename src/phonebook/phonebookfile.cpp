@@ -1,6 +1,6 @@
 #include "phonebookfile.h"
 
-#include "core/programfolder.h"
+#include "files/programfolder.h"
 
 #include <QFileInfo>
 

@@ -2,9 +2,9 @@
 
 #include "slotdialling.h"
 
-#include "core/interfacecommands.h"
-#include "core/seriallink.h"
-#include "core/userdialogs.h"
+#include "display/interfacecommands.h"
+#include "serial/seriallink.h"
+#include "userdialogs.h"
 
 namespace vornal {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/startup.h"
+#include "startup.h"
 
 namespace vornal {
 

@@ -1,15 +1,15 @@
 #include "terminalsession.h"
 
-#include "core/programfiles.h"
+#include "files/programfiles.h"
 
 #include "feature.h"
 
-#include "core/clock.h"
-#include "core/configuration.h"
-#include "core/seriallink.h"
-#include "core/unload.h"
-#include "core/userdialogs.h"
-#include "transmit/delay.h"
+#include "clock.h"
+#include "delay.h"
+#include "files/configuration.h"
+#include "serial/seriallink.h"
+#include "unload.h"
+#include "userdialogs.h"
 
 namespace vornal {
 

@@ -2,18 +2,18 @@
 
 #include "terminalservices.h"
 
-#include "core/interfacecommands.h"
-#include "core/linecounter.h"
-#include "core/portcontroller.h"
-#include "core/portevents.h"
-#include "core/programstate.h"
-#include "core/startup.h"
-#include "core/terminalbuffer.h"
-#include "core/terminaldisplay.h"
-#include "core/trafficlink.h"
-#include "phonebook/broadcastsequence.h"
-#include "transmit/textsender.h"
-#include "transmit/transmission.h"
+#include "broadcastsequence.h"
+#include "display/interfacecommands.h"
+#include "display/linecounter.h"
+#include "display/portevents.h"
+#include "display/terminalbuffer.h"
+#include "display/terminaldisplay.h"
+#include "programstate.h"
+#include "serial/portcontroller.h"
+#include "serial/trafficlink.h"
+#include "startup.h"
+#include "textsender.h"
+#include "transmission.h"
 
 #include <QList>
 #include <QObject>

@@ -2,10 +2,10 @@
 
 #include "puncher.h"
 
-#include "core/programstate.h"
-#include "core/seriallink.h"
-#include "core/userdialogs.h"
-#include "transmit/transmission.h"
+#include "programstate.h"
+#include "serial/seriallink.h"
+#include "transmission.h"
+#include "userdialogs.h"
 
 namespace vornal {
 

@@ -1,8 +1,8 @@
 #include "rsendpunch.h"
 
-#include "core/programstate.h"
-#include "core/userdialogs.h"
-#include "transmit/textsender.h"
+#include "programstate.h"
+#include "textsender.h"
+#include "userdialogs.h"
 
 #include <QFileInfo>
 #include <QStringList>

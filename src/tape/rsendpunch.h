@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/programfiles.h"
-#include "core/programfolder.h"
+#include "files/programfiles.h"
+#include "files/programfolder.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "charpacer.h"
 
-#include "core/wait.h"
+#include "serial/wait.h"
 
 namespace vornal {
 

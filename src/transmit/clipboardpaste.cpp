@@ -5,11 +5,11 @@
 #include "transmission.h"
 #include "wordwrap.h"
 
-#include "core/linecounter.h"
-#include "core/programstate.h"
-#include "core/textcodec.h"
-#include "core/textfile.h"
-#include "core/userdialogs.h"
+#include "display/linecounter.h"
+#include "files/textcodec.h"
+#include "files/textfile.h"
+#include "programstate.h"
+#include "userdialogs.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/wait.h"
+#include "serial/wait.h"
 
 namespace vornal {
 

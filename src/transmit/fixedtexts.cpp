@@ -2,10 +2,10 @@
 
 #include "textsender.h"
 
-#include "core/clock.h"
-#include "core/programstate.h"
-#include "core/seriallink.h"
-#include "core/userdialogs.h"
+#include "clock.h"
+#include "programstate.h"
+#include "serial/seriallink.h"
+#include "userdialogs.h"
 
 namespace vornal {
 

@@ -1,7 +1,7 @@
 #include "presetphrases.h"
 
-#include "core/textfile.h"
-#include "core/textlines.h"
+#include "files/textfile.h"
+#include "files/textlines.h"
 
 #include <QFileInfo>
 

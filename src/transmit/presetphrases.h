@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/programfiles.h"
+#include "files/programfiles.h"
 
 #include <QString>
 #include <QStringList>

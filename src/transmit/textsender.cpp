@@ -1,17 +1,17 @@
 #include "textsender.h"
 
-#include "core/programfiles.h"
+#include "files/programfiles.h"
 
 #include "translatechar.h"
 #include "transmission.h"
 #include "wordwrap.h"
 
-#include "core/linecounter.h"
-#include "core/programstate.h"
-#include "core/textcodec.h"
-#include "core/textfile.h"
-#include "core/textlines.h"
-#include "core/userdialogs.h"
+#include "display/linecounter.h"
+#include "files/textcodec.h"
+#include "files/textfile.h"
+#include "files/textlines.h"
+#include "programstate.h"
+#include "userdialogs.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "delay.h"
 
-#include "core/wait.h"
+#include "serial/wait.h"
 
 #include <QCoreApplication>
 

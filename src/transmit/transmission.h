@@ -2,7 +2,7 @@
 
 #include "charpacer.h"
 
-#include "core/seriallink.h"
+#include "serial/seriallink.h"
 
 #include <QObject>
 #include <QString>

@@ -1,11 +1,11 @@
 #include "featurecontext.h"
 
-#include "ui/window/callscolumn.h"
-#include "ui/window/programgroup.h"
-#include "ui/window/statusbar.h"
-#include "ui/window/terminalarea.h"
+#include "window/callscolumn.h"
+#include "window/programgroup.h"
+#include "window/statusbar.h"
+#include "window/terminalarea.h"
 
-#include "session/terminalsession.h"
+#include "terminalsession.h"
 
 namespace vornal {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "compose/editormode.h"
-#include "ui/window/sendgroup.h"
+#include "editormode.h"
+#include "window/sendgroup.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "compose/editortext.h"
+#include "editortext.h"
 
 #include <QtTest>
 

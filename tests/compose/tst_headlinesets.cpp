@@ -1,4 +1,4 @@
-#include "compose/headlinesets.h"
+#include "headlinesets.h"
 #include "testfiles.h"
 
 #include <QDir>

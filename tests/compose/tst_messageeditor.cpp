@@ -1,7 +1,7 @@
-#include "compose/editorbuffer.h"
-#include "compose/editortext.h"
-#include "compose/messageeditor.h"
+#include "editorbuffer.h"
+#include "editortext.h"
 #include "fakeclock.h"
+#include "messageeditor.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
 

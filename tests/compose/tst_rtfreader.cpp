@@ -1,4 +1,4 @@
-#include "compose/rtfreader.h"
+#include "rtfreader.h"
 #include "testfiles.h"
 
 #include <QRandomGenerator>

@@ -1,5 +1,5 @@
-#include "core/clockhands.h"
-#include "core/dateformat.h"
+#include "look/clockhands.h"
+#include "look/dateformat.h"
 
 #include <QtTest>
 

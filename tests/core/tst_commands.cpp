@@ -1,9 +1,9 @@
-#include "core/interfacecommands.h"
-#include "core/linecounter.h"
-#include "core/programstate.h"
-#include "core/terminalbuffer.h"
-#include "core/terminaldisplay.h"
+#include "display/interfacecommands.h"
+#include "display/linecounter.h"
+#include "display/terminalbuffer.h"
+#include "display/terminaldisplay.h"
 #include "fakeseriallink.h"
+#include "programstate.h"
 #include "recordingsoundplayer.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "core/configuration.h"
-#include "core/numbertext.h"
-#include "core/startup.h"
-#include "core/textcodec.h"
+#include "display/numbertext.h"
+#include "files/configuration.h"
+#include "files/textcodec.h"
+#include "startup.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "core/contrast.h"
-#include "core/windowplacement.h"
+#include "look/contrast.h"
+#include "look/windowplacement.h"
 #include "memorysettingsstore.h"
 
 #include <QtTest>

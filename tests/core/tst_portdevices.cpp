@@ -1,6 +1,6 @@
-#include "core/portdevices.h"
-#include "core/serialdevices.h"
 #include "memorysettingsstore.h"
+#include "serial/portdevices.h"
+#include "serial/serialdevices.h"
 
 #include <QDir>
 #include <QFile>

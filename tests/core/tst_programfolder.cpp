@@ -1,4 +1,4 @@
-#include "core/programfolderchoice.h"
+#include "files/programfolderchoice.h"
 #include "testfiles.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "core/portevents.h"
-#include "core/programstate.h"
-#include "core/terminalbuffer.h"
-#include "core/terminaldisplay.h"
+#include "display/portevents.h"
+#include "display/terminalbuffer.h"
+#include "display/terminaldisplay.h"
 #include "fakeseriallink.h"
+#include "programstate.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "core/textfile.h"
+#include "files/textfile.h"
 #include "filesizelimit.h"
 #include "scopedwritefault.h"
 #include "testfiles.h"

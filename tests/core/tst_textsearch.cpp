@@ -1,4 +1,4 @@
-#include "core/textsearch.h"
+#include "display/textsearch.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "core/textcodec.h"
-#include "core/trafficlog.h"
 #include "fakeclock.h"
+#include "files/textcodec.h"
+#include "log/trafficlog.h"
 #include "memorysettingsstore.h"
 #include "testfiles.h"
 

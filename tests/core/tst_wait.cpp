@@ -1,4 +1,4 @@
-#include "core/wait.h"
+#include "serial/wait.h"
 
 #include <QTimer>
 #include <QtTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/programfolder.h"
+#include "files/programfolder.h"
 
 #include <QString>
 #include <QStringList>

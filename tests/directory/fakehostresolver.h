@@ -1,6 +1,6 @@
 #pragma once
 
-#include "directory/hostresolver.h"
+#include "hostresolver.h"
 
 #include <QHash>
 #include <QStringList>

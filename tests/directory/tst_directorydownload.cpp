@@ -1,9 +1,9 @@
-#include "directory/directorydownload.h"
-#include "directory/socketlayer.h"
+#include "directorydownload.h"
 #include "fakehostresolver.h"
 #include "loopbackserver.h"
 #include "scripteddialogs.h"
 #include "simulators.h"
+#include "socketlayer.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "directory/socketlayer.h"
-#include "directory/systemhostresolver.h"
 #include "fakehostresolver.h"
 #include "loopbackserver.h"
 #include "scripteddialogs.h"
+#include "socketlayer.h"
+#include "systemhostresolver.h"
 
 #include <QDir>
 #include <QElapsedTimer>

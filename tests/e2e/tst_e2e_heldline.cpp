@@ -1,15 +1,15 @@
-#include "core/portmap.h"
-#include "core/programfolder.h"
-#include "core/qserialportlink.h"
 #include "fakeclock.h"
+#include "files/programfolder.h"
 #include "memorysettingsstore.h"
 #include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "scriptedrunner.h"
+#include "serial/portmap.h"
+#include "serial/qserialportlink.h"
 #include "simulators.h"
-#include "transmit/transmission.h"
-#include "ui/terminalwindow.h"
+#include "transmission.h"
+#include "window/terminalwindow.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

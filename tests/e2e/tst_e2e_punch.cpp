@@ -1,6 +1,6 @@
+#include "puncher.h"
 #include "realterminal.h"
 #include "simulators.h"
-#include "tape/puncher.h"
 
 #include <QFile>
 #include <QLineEdit>

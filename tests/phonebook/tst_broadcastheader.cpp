@@ -1,8 +1,8 @@
-#include "core/textcodec.h"
-#include "core/textfile.h"
-#include "phonebook/broadcastheader.h"
-#include "phonebook/phonebookentry.h"
-#include "phonebook/phonebookfile.h"
+#include "broadcastheader.h"
+#include "files/textcodec.h"
+#include "files/textfile.h"
+#include "phonebookentry.h"
+#include "phonebookfile.h"
 #include "phonebookrecords.h"
 #include "testfiles.h"
 

@@ -1,9 +1,9 @@
-#include "phonebook/broadcastreceivers.h"
-#include "phonebook/markedphonebooklist.h"
-#include "phonebook/phonebookentry.h"
-#include "phonebook/phonebookfile.h"
-#include "phonebook/receiverlines.h"
+#include "broadcastreceivers.h"
+#include "markedphonebooklist.h"
+#include "phonebookentry.h"
+#include "phonebookfile.h"
 #include "phonebookrecords.h"
+#include "receiverlines.h"
 #include "testfiles.h"
 
 #include <QDir>

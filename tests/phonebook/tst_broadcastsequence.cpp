@@ -1,8 +1,8 @@
-#include "core/interfacecommands.h"
-#include "core/programstate.h"
-#include "core/terminalbuffer.h"
-#include "core/terminaldisplay.h"
-#include "phonebook/broadcastsequence.h"
+#include "broadcastsequence.h"
+#include "display/interfacecommands.h"
+#include "display/terminalbuffer.h"
+#include "display/terminaldisplay.h"
+#include "programstate.h"
 #include "recordingsoundplayer.h"
 #include "transmitrig.h"
 

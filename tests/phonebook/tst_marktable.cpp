@@ -1,4 +1,4 @@
-#include "phonebook/marktable.h"
+#include "marktable.h"
 
 #include <QtTest>
 

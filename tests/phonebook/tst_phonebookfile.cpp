@@ -1,6 +1,6 @@
-#include "core/textcodec.h"
-#include "phonebook/phonebookentry.h"
-#include "phonebook/phonebookfile.h"
+#include "files/textcodec.h"
+#include "phonebookentry.h"
+#include "phonebookfile.h"
 #include "phonebookrecords.h"
 #include "testfiles.h"
 

@@ -1,4 +1,4 @@
-#include "phonebook/phonebooklistmodel.h"
+#include "phonebooklistmodel.h"
 
 #include <QSignalSpy>
 #include <QtTest>

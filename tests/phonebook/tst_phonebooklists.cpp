@@ -1,9 +1,9 @@
-#include "phonebook/favouriteslots.h"
-#include "phonebook/localnumbers.h"
-#include "phonebook/phonebookentry.h"
-#include "phonebook/phonebookfile.h"
-#include "phonebook/slotdialling.h"
+#include "favouriteslots.h"
+#include "localnumbers.h"
+#include "phonebookentry.h"
+#include "phonebookfile.h"
 #include "phonebookrecords.h"
+#include "slotdialling.h"
 #include "testfiles.h"
 
 #include <QDir>

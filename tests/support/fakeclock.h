@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/clock.h"
+#include "clock.h"
 
 namespace vornal {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/seriallink.h"
-#include "core/serialsettings.h"
+#include "serial/seriallink.h"
+#include "serial/serialsettings.h"
 
 #include <QElapsedTimer>
 #include <QList>

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "core/programfolder.h"
-#include "core/reportingsettingsstore.h"
 #include "fakeclock.h"
 #include "fakeseriallink.h"
 #include "faultingfilewriter.h"
+#include "features/allfeatures.h"
+#include "files/programfolder.h"
+#include "files/reportingsettingsstore.h"
 #include "memorysettingsstore.h"
 #include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "scriptedrunner.h"
-#include "ui/features.h"
-#include "ui/terminalwindow.h"
+#include "window/terminalwindow.h"
 
 #include <QFile>
 #include <QLabel>

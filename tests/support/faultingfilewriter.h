@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/filewriter.h"
+#include "files/filewriter.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settingsstore.h"
+#include "files/settingsstore.h"
 
 #include <map>
 #include <utility>

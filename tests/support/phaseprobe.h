@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/feature.h"
+#include "feature.h"
 
 #include <functional>
 

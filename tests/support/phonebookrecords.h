@@ -1,6 +1,6 @@
 #pragma once
 
-#include "phonebook/phonebookentry.h"
+#include "phonebookentry.h"
 
 namespace vornal {
 

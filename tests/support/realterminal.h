@@ -1,16 +1,16 @@
 #pragma once
 
-#include "core/clock.h"
-#include "core/portmap.h"
-#include "core/programfolder.h"
-#include "core/qserialportlink.h"
-#include "core/settingsstore.h"
+#include "clock.h"
+#include "features/allfeatures.h"
+#include "files/programfolder.h"
+#include "files/settingsstore.h"
 #include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "scriptedrunner.h"
-#include "ui/features.h"
-#include "ui/terminalwindow.h"
+#include "serial/portmap.h"
+#include "serial/qserialportlink.h"
+#include "window/terminalwindow.h"
 
 #include <QPushButton>
 

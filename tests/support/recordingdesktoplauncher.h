@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/desktoplauncher.h"
+#include "files/desktoplauncher.h"
 
 #include <QList>
 

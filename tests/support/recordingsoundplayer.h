@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/soundplayer.h"
+#include "look/soundplayer.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/windowrunner.h"
+#include "platform/windowrunner.h"
 
 #include <QDialog>
 #include <QQueue>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/linecounter.h"
-#include "core/programfolder.h"
-#include "core/programstate.h"
+#include "display/linecounter.h"
 #include "fakeseriallink.h"
+#include "files/programfolder.h"
+#include "programstate.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
-#include "transmit/transmission.h"
+#include "transmission.h"
 
 #include <QList>
 #include <QStringList>

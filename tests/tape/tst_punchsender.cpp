@@ -1,7 +1,7 @@
-#include "tape/puncher.h"
-#include "tape/punchsender.h"
-#include "tape/rsendpunch.h"
-#include "transmit/textsender.h"
+#include "puncher.h"
+#include "punchsender.h"
+#include "rsendpunch.h"
+#include "textsender.h"
 #include "transmitrig.h"
 
 #include <QDir>

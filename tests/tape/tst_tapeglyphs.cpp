@@ -1,6 +1,6 @@
-#include "tape/puncher.h"
-#include "tape/tapegeometry.h"
-#include "tape/tapeglyph.h"
+#include "puncher.h"
+#include "tapegeometry.h"
+#include "tapeglyph.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "transmit/clipboardpaste.h"
+#include "clipboardpaste.h"
 #include "transmitrig.h"
 
 #include <QDir>

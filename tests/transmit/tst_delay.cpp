@@ -1,5 +1,5 @@
-#include "transmit/charpacer.h"
-#include "transmit/delay.h"
+#include "charpacer.h"
+#include "delay.h"
 
 #include <QTimer>
 #include <QtTest>

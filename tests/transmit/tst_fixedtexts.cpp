@@ -1,7 +1,7 @@
 #include "fakeclock.h"
-#include "transmit/fixedtexts.h"
-#include "transmit/presetphrases.h"
-#include "transmit/textsender.h"
+#include "fixedtexts.h"
+#include "presetphrases.h"
+#include "textsender.h"
 #include "transmitrig.h"
 
 #include <QTemporaryDir>

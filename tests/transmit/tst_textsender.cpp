@@ -1,5 +1,5 @@
 #include "scopedwritefault.h"
-#include "transmit/textsender.h"
+#include "textsender.h"
 #include "transmitrig.h"
 
 #include <QElapsedTimer>

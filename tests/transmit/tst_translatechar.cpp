@@ -1,4 +1,4 @@
-#include "transmit/translatechar.h"
+#include "translatechar.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "transmit/wordwrap.h"
+#include "wordwrap.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,10 +1,10 @@
-#include "core/colourscheme.h"
-#include "core/contrast.h"
 #include "faketerminal.h"
-#include "ui/cancelsendwindow.h"
-#include "ui/indicator.h"
-#include "ui/linebar.h"
-#include "ui/theme.h"
+#include "look/colourscheme.h"
+#include "look/contrast.h"
+#include "theme/theme.h"
+#include "widgets/indicator.h"
+#include "widgets/linebar.h"
+#include "window/cancelsendwindow.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

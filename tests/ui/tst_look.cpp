@@ -1,9 +1,9 @@
 #include "faketerminal.h"
-#include "ui/clockface.h"
-#include "ui/clockhandline.h"
-#include "ui/indicator.h"
-#include "ui/paperstrip.h"
-#include "ui/theme.h"
+#include "features/look/clockface.h"
+#include "features/look/clockhandline.h"
+#include "features/look/paperstrip.h"
+#include "theme/theme.h"
+#include "widgets/indicator.h"
 
 #include <QPlainTextEdit>
 #include <QtTest>

@@ -1,14 +1,14 @@
 #include "faketerminal.h"
+#include "features/phonebook/phonebookpanels.h"
 #include "filesizelimit.h"
 #include "phaseprobe.h"
-#include "phonebook/phonebookentry.h"
+#include "phonebookentry.h"
 #include "phonebookrecords.h"
 #include "realterminal.h"
 #include "scopedwritefault.h"
 #include "simulators.h"
 #include "testfiles.h"
-#include "ui/phonebookpanels.h"
-#include "ui/terminalwindow.h"
+#include "window/terminalwindow.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "faketerminal.h"
-#include "phonebook/phonebookentry.h"
-#include "phonebook/phonebooklistmodel.h"
+#include "features/broadcast/headerwindow.h"
+#include "features/broadcast/receiverswindow.h"
+#include "features/phonebook/favouriteswindow.h"
+#include "phonebookentry.h"
+#include "phonebooklistmodel.h"
 #include "phonebookrecords.h"
 #include "testfiles.h"
-#include "ui/frmcirculair.h"
-#include "ui/frmheader.h"
-#include "ui/frmpresets.h"
 
 #include <QBrush>
 #include <QHeaderView>
@@ -194,8 +194,8 @@ void TestPhonebookWindows::favouritesCall() {
     f.link.setPortOpen(portOpen);
     f.link.clearWrites();
     drive(f, [&](QDialog& w) {
-        auto& window = static_cast<FrmPresets&>(w);
-        QSignalSpy beeps(&window, &FrmPresets::beep);
+        auto& window = static_cast<FavouritesWindow&>(w);
+        QSignalSpy beeps(&window, &FavouritesWindow::beep);
         w.show();
         auto* view = child<QTreeView>(w, "lvwStat");
         QCOMPARE(child<QLineEdit>(w, "txtID")->text(), QStringLiteral("ID"));

@@ -1,8 +1,8 @@
 #include "faketerminal.h"
-#include "tape/puncher.h"
-#include "tape/tapegeometry.h"
-#include "ui/punchpanel.h"
-#include "ui/punchpicture.h"
+#include "features/punch/punchpanel.h"
+#include "features/punch/punchpicture.h"
+#include "puncher.h"
+#include "tapegeometry.h"
 
 #include <QLineEdit>
 #include <QScrollArea>

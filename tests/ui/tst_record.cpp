@@ -3,7 +3,7 @@
 #include "readonlyfolder.h"
 #include "testfiles.h"
 
-#include "core/textcodec.h"
+#include "files/textcodec.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "core/soundeffects.h"
-#include "core/terminalbuffer.h"
+#include "display/terminalbuffer.h"
 #include "faketerminal.h"
-#include "ui/qtsoundplayer.h"
+#include "look/soundeffects.h"
+#include "platform/qtsoundplayer.h"
 
 #include <QtTest>
 

@@ -1,16 +1,16 @@
-#include "core/programfolder.h"
-#include "core/reportingsettingsstore.h"
 #include "fakeclock.h"
 #include "faketerminal.h"
+#include "files/programfolder.h"
+#include "files/reportingsettingsstore.h"
 #include "memorysettingsstore.h"
 #include "phaseprobe.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
-#include "ui/cancelsendwindow.h"
-#include "ui/indicator.h"
-#include "ui/linebar.h"
-#include "ui/terminaltextview.h"
-#include "ui/terminalwindow.h"
+#include "widgets/indicator.h"
+#include "widgets/linebar.h"
+#include "widgets/terminaltextview.h"
+#include "window/cancelsendwindow.h"
+#include "window/terminalwindow.h"
 
 #include <QApplication>
 #include <QComboBox>

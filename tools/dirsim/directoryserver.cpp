@@ -1,7 +1,7 @@
 #include "directoryserver.h"
 
-#include "core/textcodec.h"
-#include "directory/directoryframes.h"
+#include "directoryframes.h"
+#include "files/textcodec.h"
 
 #include <QFile>
 #include <QThread>

@@ -1,7 +1,7 @@
 #include "subscriberlist.h"
 
-#include "core/textcodec.h"
-#include "core/textlines.h"
+#include "files/textcodec.h"
+#include "files/textlines.h"
 
 #include <QFile>
 

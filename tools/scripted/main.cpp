@@ -18,7 +18,7 @@
 #include "tourdialogs.h"
 #include "tourrunner.h"
 #include "transcript.h"
-#include "ui/terminalwindow.h"
+#include "window/terminalwindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/seriallink.h"
+#include "serial/seriallink.h"
 
 class Transcript;
 

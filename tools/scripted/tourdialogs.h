@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/userdialogs.h"
+#include "userdialogs.h"
 
 class Transcript;
 

@@ -1,9 +1,9 @@
-#include "callscolumn.h"
+#include "window/callscolumn.h"
 
-#include "programgroup.h"
-#include "sendgroup.h"
+#include "window/programgroup.h"
+#include "window/sendgroup.h"
 
-#include "ui/commandbutton.h"
+#include "widgets/commandbutton.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

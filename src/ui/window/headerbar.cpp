@@ -1,6 +1,6 @@
-#include "headerbar.h"
+#include "window/headerbar.h"
 
-#include "ui/commandbutton.h"
+#include "widgets/commandbutton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "interfacegroup.h"
+#include "window/interfacegroup.h"
 
-#include "ui/commandbutton.h"
+#include "widgets/commandbutton.h"
 
-#include "core/interfacecommands.h"
+#include "display/interfacecommands.h"
 
 #include <QGridLayout>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "placementkeeper.h"
+#include "window/placementkeeper.h"
 
-#include "core/windowplacement.h"
+#include "look/windowplacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,9 +1,9 @@
-#include "portgroup.h"
+#include "window/portgroup.h"
 
-#include "ui/commandbutton.h"
-#include "ui/indicator.h"
+#include "widgets/commandbutton.h"
+#include "widgets/indicator.h"
 
-#include "core/portcontroller.h"
+#include "serial/portcontroller.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "programgroup.h"
+#include "window/programgroup.h"
 
-#include "ui/commandbutton.h"
+#include "widgets/commandbutton.h"
 
 #include <QGridLayout>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "sendgroup.h"
+#include "window/sendgroup.h"
 
-#include "ui/commandbutton.h"
-#include "ui/theme.h"
+#include "theme/theme.h"
+#include "widgets/commandbutton.h"
 
-#include "transmit/textsender.h"
+#include "textsender.h"
 
 #include <QGridLayout>
 #include <QPushButton>

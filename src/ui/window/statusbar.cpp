@@ -1,9 +1,9 @@
-#include "statusbar.h"
+#include "window/statusbar.h"
 
-#include "ui/indicator.h"
+#include "widgets/indicator.h"
 
-#include "core/portcontroller.h"
-#include "core/seriallink.h"
+#include "serial/portcontroller.h"
+#include "serial/seriallink.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "terminalarea.h"
+#include "window/terminalarea.h"
 
-#include "ui/accessibility.h"
-#include "ui/linebar.h"
-#include "ui/theme.h"
+#include "theme/theme.h"
+#include "widgets/linebar.h"
+#include "window/accessibility.h"
 
-#include "core/linecounter.h"
-#include "transmit/transmission.h"
+#include "display/linecounter.h"
+#include "transmission.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

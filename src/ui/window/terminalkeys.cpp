@@ -1,8 +1,8 @@
-#include "terminalkeys.h"
+#include "window/terminalkeys.h"
 
-#include "core/interfacecommands.h"
-#include "core/seriallink.h"
-#include "core/textcodec.h"
+#include "display/interfacecommands.h"
+#include "files/textcodec.h"
+#include "serial/seriallink.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>

@@ -1,0 +1,31 @@
+#include "features/broadcast/broadcastactions.h"
+
+#include "featurecontext.h"
+#include "terminalsession.h"
+
+#include "broadcastsequence.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+namespace vornal {
+
+BroadcastActions::BroadcastActions(FeatureContext& context) : QObject(&context) {
+    setObjectName(QStringLiteral("broadcastActions"));
+    BroadcastSequence& sequence = context.session().broadcast();
+    QPushButton* send = context.addCallButton(
+        QStringLiteral("lblSendNumbers"), QStringLiteral("Tx RS Numbers"),
+        QStringLiteral("Sends Rundsend Recaiver List (in case of failure with automatic "
+                       "sending)"));
+    connect(send, &QPushButton::clicked, &sequence, &BroadcastSequence::sendNumbers);
+    for (int service : {1, 2}) {
+        QPushButton* button = context.broadcastButton(service);
+        connect(button, &QPushButton::clicked, &sequence,
+                [&sequence, service] { sequence.StartBroadcast(service); });
+        connect(&sequence, &BroadcastSequence::serviceButtonsEnabled, button, &QPushButton::setEnabled);
+    }
+    connect(&sequence, &BroadcastSequence::status, &context, &FeatureContext::setStatus);
+    connect(&sequence, &BroadcastSequence::beep, this, [] { QApplication::beep(); });
+}
+
+} // namespace vornal

@@ -1,0 +1,161 @@
+#include "features/broadcast/headerwindow.h"
+
+#include "theme/theme.h"
+
+#include "broadcastheader.h"
+#include "phonebookfile.h"
+#include "receiverlines.h"
+#include "userdialogs.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace vornal {
+
+namespace {
+
+constexpr int kShownColumns = 5;
+
+QPushButton* makeButton(const char* name, const QString& caption, const QString& tip) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(tip);
+    b->setAccessibleDescription(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// The teleprinter font when it is installed; otherwise the system's fixed-pitch font,
+// so that the columns of the preview still line up.
+QFont previewFont(const QFont& base) {
+    QFont font(QString::fromLatin1(HeaderWindow::kPreviewFont));
+    font.setPointSizeF(base.pointSizeF());
+    font.setStyleHint(QFont::TypeWriter);
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(base.pointSizeF());
+    return fixed;
+}
+
+} // namespace
+
+PhonebookListModel::Headers HeaderWindow::headers() {
+    return {{{QStringLiteral("ID"), 600},
+             {QStringLiteral("Number"), 1000},
+             {QStringLiteral("Name"), 3100},
+             {QStringLiteral("Numero"), 1000},
+             {QStringLiteral("Nome"), 3100}}};
+}
+
+HeaderWindow::HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), m_folder(std::move(folder)), m_titleSuffix(std::move(titleSuffix)), m_dialogs(dialogs),
+      m_list(headers()) {
+    setObjectName(QStringLiteral("frmHeader"));
+    setWindowTitle(QString::fromLatin1(kTitle));
+    setModal(true);
+    m_list.setTickColumn(PhonebookListModel::ID);
+    m_list.setTicksEditable(false);
+
+    auto* root = new QVBoxLayout(this);
+    auto* title = new QLabel(QStringLiteral("Generate Rundsenden Header with receivers list   WySiWyG"));
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    root->addWidget(title);
+    for (const char* text :
+         {"Creates a list of receivers from the Rundsenden Receivers Table previously set.",
+          "This list can be send to a teleprinter and / or puncher automaticaly or by hand.",
+          "If you use the automated Rundsenden Tool this list will be send automaticaly."})
+        root->addWidget(new QLabel(QString::fromLatin1(text)));
+
+    auto* lists = new QHBoxLayout;
+    m_lstRSend = new QListWidget;
+    m_lstRSend->setObjectName(QStringLiteral("lstRSend"));
+    m_lstRSend->setFont(previewFont(font()));
+    m_lstRSend->setAccessibleName(QStringLiteral("Header preview"));
+    // Room for the ruler's 70 columns.
+    m_lstRSend->setMinimumWidth(
+        QFontMetrics(m_lstRSend->font()).horizontalAdvance(QString(72, QLatin1Char('0'))) + 24);
+    lists->addWidget(m_lstRSend, 3);
+
+    m_lvwHeader = new QTreeView;
+    m_lvwHeader->setObjectName(QStringLiteral("lvwHeader"));
+    m_lvwHeader->setRootIsDecorated(false);
+    m_lvwHeader->setItemsExpandable(false);
+    m_lvwHeader->setUniformRowHeights(true);
+    m_lvwHeader->setAllColumnsShowFocus(true);
+    m_lvwHeader->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lvwHeader->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lvwHeader->setModel(&m_list);
+    m_lvwHeader->setAccessibleName(QStringLiteral("Phonebook"));
+    m_lvwHeader->header()->setSectionsClickable(true);
+    m_lvwHeader->header()->setStretchLastSection(false);
+    for (int c = 0; c < PhonebookListModel::kColumnCount; ++c) {
+        m_lvwHeader->setColumnWidth(c, Theme::twipsToPixels(m_list.columnWidthTwips(c), this));
+        m_lvwHeader->setColumnHidden(c, c >= kShownColumns);
+    }
+    connect(m_lvwHeader->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { m_list.sortByColumn(column); });
+    lists->addWidget(m_lvwHeader, 2);
+    root->addLayout(lists, 1);
+
+    auto* buttons = new QHBoxLayout;
+    m_cmdHeader =
+        makeButton("cmdHeader", QStringLiteral("Elaborate"),
+                   QStringLiteral("Generates the header again from the Rundsenden Receivers Table"));
+    m_lblExit = makeButton("lblExit", QStringLiteral("EXIT"),
+                           QStringLiteral("Closes the window and opens the receivers list in the editor"));
+    buttons->addWidget(m_cmdHeader);
+    buttons->addStretch(1);
+    buttons->addWidget(m_lblExit);
+    root->addLayout(buttons);
+    connect(m_cmdHeader, &QPushButton::clicked, this, &HeaderWindow::GenerateHeader);
+    connect(m_lblExit, &QPushButton::clicked, this, &HeaderWindow::exitToEditor);
+
+    resize(Theme::twipsToPixels(17000, this), Theme::twipsToPixels(9000, this));
+    GenerateHeader();
+}
+
+void HeaderWindow::GenerateHeader() {
+    PhonebookFile phonebook(m_folder);
+    const BroadcastHeader::Written written =
+        BroadcastHeader::write(phonebook, m_folder.file(QString::fromLatin1(BroadcastHeader::kFileName)),
+                               m_titleSuffix, m_folder.writer());
+
+    m_lstRSend->clear();
+    m_lstRSend->addItems(written.header.preview);
+
+    QList<PhonebookListModel::Row> rows;
+    rows.reserve(written.entries.size());
+    for (qsizetype i = 0; i < written.entries.size(); ++i) {
+        const PhonebookEntry& e = written.entries.at(i);
+        PhonebookListModel::Row row;
+        row[PhonebookListModel::ID] = QString::number(e.ID);
+        if (written.header.receivers.at(i)) {
+            row[PhonebookListModel::Number] = e.Number;
+            row[PhonebookListModel::Name] = e.Name;
+        }
+        rows.append(row);
+    }
+    m_list.setRows(std::move(rows), written.header.receivers);
+    m_list.sortByColumn(PhonebookListModel::Name);
+
+    if (!written.error.isEmpty())
+        m_dialogs.critical(QStringLiteral("The Rundsenden header could not be written.\n") + written.error);
+}
+
+void HeaderWindow::exitToEditor() {
+    emit editRequested(m_folder.file(QString::fromLatin1(ReceiverLines::kFileName)));
+    accept();
+}
+
+} // namespace vornal

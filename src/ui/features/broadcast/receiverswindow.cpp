@@ -1,0 +1,68 @@
+#include "features/broadcast/receiverswindow.h"
+
+#include "theme/theme.h"
+
+#include "broadcastreceivers.h"
+#include "phonebookfile.h"
+#include "receiverlines.h"
+#include "userdialogs.h"
+
+#include <QBoxLayout>
+#include <QListWidget>
+
+namespace vornal {
+
+namespace {
+
+PhonebookListWindow::Texts receiversTexts() {
+    PhonebookListWindow::Texts t;
+    t.objectName = QStringLiteral("frmCirculair");
+    t.title = QStringLiteral(" Vornal Rundsenden List ");
+    t.heading = QStringLiteral("Vornal Rundenden Receivers");
+    t.help = QStringLiteral("Click the CheckBox to add the subscriber to the RSend Receiver List. Uncheck to "
+                            "remove the subscriber from the list.  Click Save to save your choices. ");
+    t.helpName = QStringLiteral("lblRsHelp");
+    t.saveCaption = QStringLiteral("Save Receivers List");
+    t.saveTip = QStringLiteral("Seves the selected receivers");
+    t.previewTip = QStringLiteral("Re order the list");
+    t.exitTip = QStringLiteral("Close the window");
+    t.tickedColour = QColor(255, 207, 128);
+    t.withDate = true;
+    return t;
+}
+
+} // namespace
+
+ReceiversWindow::ReceiversWindow(ProgramFolder folder, UserDialogs& dialogs, QWidget* parent)
+    : PhonebookListWindow(receiversTexts(), &PhonebookEntry::RsGr2,
+                          {PhonebookListModel::RsGr1, PhonebookListModel::RsGr2}, std::move(folder), dialogs,
+                          parent) {
+    m_lstRSend = new QListWidget;
+    m_lstRSend->setObjectName(QStringLiteral("lstRSend"));
+    m_lstRSend->setToolTip(QStringLiteral("Receivers List for Rundsenden Service"));
+    m_lstRSend->setAccessibleDescription(m_lstRSend->toolTip());
+    m_lstRSend->setAccessibleName(QStringLiteral("Receivers"));
+    m_lstRSend->setFixedWidth(Theme::twipsToPixels(1800, this));
+    besideList()->addWidget(m_lstRSend);
+    loadList();
+}
+
+void ReceiversWindow::save() {
+    PhonebookFile phonebook(phonebookPath());
+    const BroadcastReceivers::Saved saved = BroadcastReceivers::save(
+        m_list, phonebook, m_folder.file(QString::fromLatin1(ReceiverLines::kFileName)), m_folder.writer());
+    if (!saved.ok) {
+        m_list.setSaveEnabled(true);
+        m_dialogs.critical(QStringLiteral("The receivers list could not be saved.\n") + saved.error);
+        return;
+    }
+    m_lstRSend->clear();
+    m_lstRSend->addItems(saved.shown);
+    if (!saved.leftOut.isEmpty())
+        m_dialogs.warning(QStringLiteral("These receivers are marked but not in the receivers list, because "
+                                         "their numbers hold more than digits:\n") +
+                          saved.leftOut.join(QLatin1Char('\n')));
+    accept();
+}
+
+} // namespace vornal

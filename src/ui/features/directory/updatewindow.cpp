@@ -1,0 +1,172 @@
+#include "features/directory/updatewindow.h"
+
+#include "theme/theme.h"
+
+#include "phonebookupdate.h"
+
+#include <QCloseEvent>
+#include <QColor>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeView>
+
+namespace vornal {
+
+namespace {
+
+QPushButton* makeButton(const char* name, const QString& caption, const QString& tip) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(tip);
+    return b;
+}
+
+QLabel* makeLabel(const QString& caption) {
+    auto* l = new QLabel(caption);
+    return l;
+}
+
+} // namespace
+
+UpdateWindow::UpdateWindow(PhonebookUpdate& update, QWidget* parent) : QDialog(parent), m_update(update) {
+    setObjectName(QStringLiteral("frmUpdate"));
+    setWindowTitle(QString::fromLatin1(kTitle));
+    setModal(true);
+    setFixedSize(twips(14985), twips(9060));
+
+    m_lvwStat = new QTreeView;
+    m_lvwStat->setObjectName(QStringLiteral("lvwStat"));
+    m_lvwStat->setRootIsDecorated(false);
+    m_lvwStat->setItemsExpandable(false);
+    m_lvwStat->setUniformRowHeights(true);
+    m_lvwStat->setAllColumnsShowFocus(true);
+    m_lvwStat->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lvwStat->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lvwStat->setSortingEnabled(false);
+    m_lvwStat->setModel(&m_update.list());
+    m_lvwStat->setAccessibleName(QStringLiteral("Phonebook"));
+    m_lvwStat->header()->setSectionsClickable(true);
+    m_lvwStat->header()->setStretchLastSection(false);
+    for (int c = 0; c < PhonebookListModel::kColumnCount; ++c)
+        m_lvwStat->setColumnWidth(c, twips(m_update.list().columnWidthTwips(c)));
+    place(m_lvwStat, 285, 1245, 11190, 5880);
+    connect(m_lvwStat->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { m_update.sortByColumn(column); });
+
+    auto* favLabel = makeLabel(QStringLiteral("Favorites"));
+    place(favLabel, 12000, 165, 1275, 400);
+    m_lstFav = new QListWidget;
+    m_lstFav->setObjectName(QStringLiteral("lstFav"));
+    m_lstFav->setAccessibleName(favLabel->text());
+    favLabel->setBuddy(m_lstFav);
+    place(m_lstFav, 12000, 615, 1275, 6495);
+    auto* rsendLabel = makeLabel(QStringLiteral("Rundsenden"));
+    place(rsendLabel, 13410, 165, 1275, 400);
+    m_lstRSend = new QListWidget;
+    m_lstRSend->setObjectName(QStringLiteral("lstRSend"));
+    m_lstRSend->setAccessibleName(rsendLabel->text());
+    rsendLabel->setBuddy(m_lstRSend);
+    place(m_lstRSend, 13410, 615, 1275, 6495);
+
+    auto* numberLabel = makeLabel(QStringLiteral("Number"));
+    numberLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(numberLabel, 285, 315, 720, 285);
+    m_text1 = new QLineEdit;
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setReadOnly(true);
+    numberLabel->setBuddy(m_text1);
+    place(m_text1, 1080, 315, 1830, 285);
+    auto* nameLabel = makeLabel(QStringLiteral("Name"));
+    nameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(nameLabel, 3090, 300, 780, 300);
+    m_text2 = new QLineEdit;
+    m_text2->setObjectName(QStringLiteral("Text2"));
+    m_text2->setReadOnly(true);
+    nameLabel->setBuddy(m_text2);
+    place(m_text2, 3945, 300, 7560, 300);
+
+    m_lblExit = makeButton("lblExit", QStringLiteral("EXIT"), QStringLiteral("Close the update window"));
+    place(m_lblExit, 210, 8010, 1620, 585);
+    m_lblRetrieve = makeButton("lblRetrieve", QStringLiteral("Retrieve"),
+                               QStringLiteral("Download the subscriber list and update the phonebook"));
+    // A little right of its design place, which overlapped EXIT by 60 twips.
+    place(m_lblRetrieve, 1920, 7995, 1620, 585);
+
+    m_lblStatus = new QLabel;
+    m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    m_lblStatus->setWordWrap(true);
+    m_lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(m_lblStatus, 3570, 7710, 9720, 1095);
+
+    // The two commands outside the visible area.
+    auto* save = makeButton("cmdSave", QStringLiteral("save"), QStringLiteral("Save the list as it is"));
+    place(save, 15100, 0, 900, 400);
+    save->setVisible(false);
+    auto* fresh = makeButton("cmdNewPhonebook", QStringLiteral("New Phonebook"),
+                             QStringLiteral("Fill the list with 500 generated rows"));
+    place(fresh, 15100, 500, 1500, 400);
+    fresh->setVisible(false);
+
+    connect(m_lblExit, &QPushButton::clicked, this, &UpdateWindow::accept);
+    connect(m_lblRetrieve, &QPushButton::clicked, this, [this] { m_update.Retrieve(); });
+    connect(save, &QPushButton::clicked, this, [this] { m_update.WritePhonebook(); });
+    connect(fresh, &QPushButton::clicked, this, [this] { m_update.newPhonebook(); });
+
+    connect(&m_update, &PhonebookUpdate::statusChanged, this, &UpdateWindow::showStatus);
+    connect(&m_update, &PhonebookUpdate::buttonsEnabledChanged, this, [this](bool on) {
+        m_lblExit->setEnabled(on);
+        m_lblRetrieve->setEnabled(on);
+    });
+    connect(&m_update, &PhonebookUpdate::currentRecord, this,
+            [this](const QString& number, const QString& name) {
+                m_text1->setText(number);
+                m_text2->setText(name);
+            });
+    connect(&m_update, &PhonebookUpdate::marksLoaded, this,
+            [this](const QStringList& favourites, const QStringList& receivers) {
+                m_lstFav->clear();
+                m_lstFav->addItems(favourites);
+                m_lstRSend->clear();
+                m_lstRSend->addItems(receivers);
+            });
+
+    showStatus(m_update.statusText(), m_update.statusColour());
+    m_lblExit->setEnabled(m_update.buttonsEnabled());
+    m_lblRetrieve->setEnabled(m_update.buttonsEnabled());
+}
+
+int UpdateWindow::twips(int length) const {
+    return Theme::twipsToPixels(length, this);
+}
+
+void UpdateWindow::place(QWidget* w, int left, int top, int width, int height) {
+    w->setParent(this);
+    w->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+void UpdateWindow::showStatus(const QString& text, quint32 colour) {
+    m_lblStatus->setText(text);
+    // The status colour is the update's own state colour, shown through the palette.
+    QPalette palette = m_lblStatus->palette();
+    palette.setColor(QPalette::WindowText, Theme::fromColourValue(colour));
+    m_lblStatus->setPalette(palette);
+    m_lblStatus->setProperty("colourValue", colour);
+}
+
+void UpdateWindow::reject() {
+    if (!m_update.busy())
+        QDialog::reject();
+}
+
+void UpdateWindow::closeEvent(QCloseEvent* event) {
+    if (m_update.busy()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+} // namespace vornal

@@ -1,0 +1,59 @@
+#include "features/help/helpfeature.h"
+
+#include "featurecontext.h"
+#include "features/help/helpwindow.h"
+#include "platform/windowrunner.h"
+#include "terminalservices.h"
+#include "theme/theme.h"
+#include "widgets/glyphicon.h"
+#include "window/headerbar.h"
+
+#include "files/desktoplauncher.h"
+#include "userdialogs.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+#include <QUrl>
+
+namespace vornal {
+
+HelpFeature::HelpFeature(FeatureContext& context) : QObject(&context), m_context(context) {
+    setObjectName(QStringLiteral("help"));
+    const auto imageButton = [&context](const char* name, const char* accessibleName, const char* tip,
+                                        const QString& glyph) {
+        QPushButton* button =
+            context.addProgramButton(QString::fromLatin1(name), QString(), QString::fromLatin1(tip));
+        button->setAccessibleName(QString::fromLatin1(accessibleName));
+        button->setIcon(glyphIcon(glyph, context.theme().colour(Theme::Colour::Accent)));
+        return button;
+    };
+    QPushButton* aiuto = imageButton("lblAiuto", "Help", "Version Description", QStringLiteral("?"));
+    QObject::connect(aiuto, &QPushButton::clicked, this, [this, &context] { showHelp(context.window()); });
+    QPushButton* homepage = imageButton("lblHomepage", "Homepage", "Opens the Parlo Homepage in your browser",
+                                        QStringLiteral("\u2302"));
+    QObject::connect(homepage, &QPushButton::clicked, this, &HelpFeature::openHomepage);
+    QObject::connect(context.header().versionButton(), &QPushButton::clicked, this,
+                     &HelpFeature::showVersion);
+}
+
+void HelpFeature::showHelp(QWidget* parent) {
+    HelpWindow window(m_context.services().folder, parent);
+    m_context.runner().run(window);
+}
+
+void HelpFeature::showVersion() {
+    m_context.services().dialogs.message(
+        {QString::fromLatin1(kVersionText), QString(), DialogButtons::Ok, DialogIcon::None, {}});
+}
+
+void HelpFeature::openHomepage() {
+    const QString manual = m_context.services().folder.file(QString::fromLatin1(kManual));
+    if (!QFileInfo(manual).isFile()) {
+        m_context.setStatus(QStringLiteral("The operator's manual is missing: ") + manual);
+        return;
+    }
+    // The browser opens on its own; whether the desktop managed it is not reported.
+    m_context.services().desktop.open(QUrl::fromLocalFile(manual));
+}
+
+} // namespace vornal

@@ -1,0 +1,90 @@
+#include "features/phonebook/localnumberseditor.h"
+
+#include "features/phonebook/callslot.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vornal {
+
+namespace {
+
+QLabel* styledLabel(const QString& text, const char* kind) {
+    auto* label = new QLabel(text);
+    label->setProperty("class", QString::fromLatin1(kind));
+    return label;
+}
+
+} // namespace
+
+LocalNumbersEditor::LocalNumbersEditor(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("frameLocalTeleprinters"));
+    setProperty("class", QStringLiteral("callPanel"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(2);
+    column->addWidget(styledLabel(QStringLiteral("Local Numbers Editor"), "panelHeading"));
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(1, 1);
+    const QString columns = QStringLiteral("Nr.          Description");
+    int row = 0;
+    for (int i = 0; i < LocalNumbers::kCount; ++i) {
+        if (i == LocalNumbers::kFirstSpecial)
+            grid->addWidget(styledLabel(QStringLiteral("Special Numbers"), "panelSubheading"), row++, 0, 1,
+                            2);
+        if (i == 0 || i == LocalNumbers::kFirstSpecial)
+            grid->addWidget(styledLabel(columns, "panelHint"), row++, 0, 1, 2);
+        auto* number = new QLineEdit;
+        number->setObjectName(QStringLiteral("txtLocalNumber_%1").arg(i));
+        number->setMaxLength(LocalNumbers::kNumberWidth);
+        number->setFixedWidth(44);
+        number->setAccessibleName(QStringLiteral("Number %1").arg(i));
+        auto* name = new QLineEdit;
+        name->setObjectName(QStringLiteral("txtLocalName_%1").arg(i));
+        name->setAccessibleName(QStringLiteral("Description %1").arg(i));
+        grid->addWidget(number, row, 0);
+        grid->addWidget(name, row++, 1);
+        m_numbers.append(number);
+        m_names.append(name);
+    }
+    column->addLayout(grid);
+
+    auto* hint = styledLabel(QStringLiteral("Use only two digit numbers, \notherwise it will not work.\n"
+                                            "Descriptions should not exceed 30 chrs."),
+                             "panelHint");
+    hint->setObjectName(QStringLiteral("lblLocalHint"));
+    hint->setWordWrap(true);
+    column->addWidget(hint);
+
+    auto* exit = new QPushButton(QStringLiteral("Exit Local Numbers Editor"));
+    exit->setObjectName(QStringLiteral("lblExitLocalNumbers"));
+    exit->setToolTip(QStringLiteral("Close Local teleprinters editor"));
+    exit->setAccessibleDescription(exit->toolTip());
+    exit->setCursor(Qt::PointingHandCursor);
+    exit->setFocusPolicy(Qt::TabFocus);
+    connect(exit, &QPushButton::clicked, this, &LocalNumbersEditor::exitClicked);
+    column->addWidget(exit);
+    hide();
+}
+
+void LocalNumbersEditor::setEntries(const LocalNumbers::Entries& entries) {
+    for (int i = 0; i < LocalNumbers::kCount; ++i) {
+        m_numbers.at(i)->setText(entries[i].number);
+        m_names.at(i)->setText(entries[i].description);
+    }
+}
+
+LocalNumbers::Entries LocalNumbersEditor::entries() const {
+    LocalNumbers::Entries entries;
+    for (int i = 0; i < LocalNumbers::kCount; ++i)
+        entries[i] = {m_numbers.at(i)->text(), m_names.at(i)->text()};
+    return entries;
+}
+
+} // namespace vornal

@@ -1,0 +1,86 @@
+#include "widgets/terminaltextview.h"
+
+#include "display/terminalbuffer.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace vornal {
+
+TerminalTextView::TerminalTextView(TerminalBuffer& buffer, QPlainTextEdit& edit, QObject* parent)
+    : QObject(parent), m_buffer(buffer), m_edit(edit) {
+    // The box's text comes in for hours: an undo history would keep every piece of it
+    // (the display is cut to its limit, its history would not be). Nothing received is
+    // the operator's to undo.
+    m_edit.setUndoRedoEnabled(false);
+    m_flushTimer.setSingleShot(true);
+    connect(&m_flushTimer, &QTimer::timeout, this, &TerminalTextView::flush);
+    connect(&m_buffer, &TerminalBuffer::reset, this, [this](const QString& shown) {
+        m_pending.clear();
+        m_flushTimer.stop();
+        m_applying = true;
+        m_edit.setPlainText(shown);
+        m_applying = false;
+        caretToEnd();
+    });
+    connect(&m_buffer, &TerminalBuffer::edited, this, &TerminalTextView::queue);
+    connect(&m_edit, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_applying)
+            m_buffer.takeShownText(m_edit.toPlainText());
+    });
+}
+
+void TerminalTextView::queue(qsizetype front, qsizetype back, const QString& append) {
+    const bool quiet =
+        m_pending.isEmpty() && (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= kMaxWaitMs);
+    m_pending.append({front, back, append});
+    if (quiet) {
+        flush();
+        return;
+    }
+    if (m_pending.size() == 1)
+        m_sincePending.start();
+    const qint64 waited = m_sincePending.elapsed();
+    if (waited >= kMaxWaitMs)
+        flush();
+    else
+        m_flushTimer.start(int(std::min<qint64>(kQuietMs, kMaxWaitMs - waited)));
+}
+
+void TerminalTextView::flush() {
+    m_flushTimer.stop();
+    m_sinceFlush.start();
+    if (m_pending.isEmpty())
+        return;
+    m_applying = true;
+    QTextCursor cursor(m_edit.document());
+    cursor.beginEditBlock();
+    for (const Edit& e : std::as_const(m_pending)) {
+        if (e.front > 0) {
+            cursor.movePosition(QTextCursor::Start);
+            cursor.setPosition(int(e.front), QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        }
+        cursor.movePosition(QTextCursor::End);
+        if (e.back > 0) {
+            cursor.setPosition(std::max(0, cursor.position() - int(e.back)), QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        }
+        if (!e.append.isEmpty())
+            cursor.insertText(e.append);
+    }
+    cursor.endEditBlock();
+    m_pending.clear();
+    m_applying = false;
+    caretToEnd();
+}
+
+void TerminalTextView::caretToEnd() {
+    QTextCursor end = m_edit.textCursor();
+    end.movePosition(QTextCursor::End);
+    m_edit.setTextCursor(end);
+    m_edit.ensureCursorVisible();
+}
+
+} // namespace vornal

@@ -1,0 +1,67 @@
+#include "window/cancelsendwindow.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vornal {
+
+CancelSendWindow::CancelSendWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+    setObjectName(QStringLiteral("frmCancelSend"));
+    setWindowTitle(QStringLiteral("           Vornal"));
+    setModal(false);
+    auto* column = new QVBoxLayout(this);
+    m_label1 = new QLabel(QStringLiteral("Transmitting Clipboard Text"));
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setWordWrap(true);
+    m_label1->setMinimumWidth(320);
+    column->addWidget(m_label1);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    cancel->setObjectName(QStringLiteral("lblCancel"));
+    cancel->setToolTip(QStringLiteral("Stop the transmission"));
+    cancel->setAccessibleDescription(cancel->toolTip());
+    cancel->setAutoDefault(false);
+    column->addWidget(cancel, 0, Qt::AlignRight);
+    connect(cancel, &QPushButton::clicked, this, &CancelSendWindow::cancelRequested);
+}
+
+void CancelSendWindow::showTransmission(const QString& label) {
+    m_label1->setText(label);
+    adjustSize();
+    show();
+    // Over the middle of the main window, its frame known once shown.
+    if (const QWidget* owner = parentWidget()) {
+        QRect r(QPoint(), frameGeometry().size());
+        r.moveCenter(owner->frameGeometry().center());
+        move(r.topLeft());
+    }
+    raise();
+    activateWindow();
+}
+
+QString CancelSendWindow::label() const {
+    return m_label1->text();
+}
+
+void CancelSendWindow::reject() {
+    emit cancelRequested();
+}
+
+void CancelSendWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || isActiveWindow() || !isVisible())
+        return;
+    if (m_holdsFocus) {
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && m_holdsFocus) {
+                raise();
+                activateWindow();
+            }
+        });
+    }
+}
+
+} // namespace vornal

@@ -1,0 +1,249 @@
+#include "editortext.h"
+#include "faketerminal.h"
+#include "features/editor/editorwindow.h"
+#include "phaseprobe.h"
+
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace vornal;
+
+namespace {
+
+template <typename T = QWidget> T* child(const QWidget& window, const char* name) {
+    T* w = window.findChild<T*>(QString::fromLatin1(name));
+    if (!w)
+        qWarning("no control %s", name);
+    return w;
+}
+QString text(const QWidget& window, const char* name) {
+    return child<QLabel>(window, name)->text();
+}
+void clickTool(const QWidget& window, const char* key) {
+    QTest::mouseClick(child<QToolButton>(window, (QByteArray("Toolbar_") + key).constData()), Qt::LeftButton);
+}
+QColor warningColour(const QWidget& window) {
+    auto* max = child<QLabel>(window, "lblMax");
+    max->ensurePolished();
+    return max->palette().color(QPalette::WindowText);
+}
+QString keyList(const QWidget& window, bool enabled) {
+    QStringList keys;
+    for (const QToolButton* b : window.findChildren<QToolButton*>()) {
+        if (b->objectName().startsWith(QLatin1String("Toolbar_")) && b->isEnabled() == enabled)
+            keys << b->objectName().mid(8);
+    }
+    return keys.join(QLatin1Char(' '));
+}
+// A driver of checks that may stop early (a failed QVERIFY returns), then the
+// window's result.
+ScriptedRunner::Driver drive(std::function<void(QDialog&)> steps) {
+    return [steps](QDialog& dialog) {
+        steps(dialog);
+        return dialog.result();
+    };
+}
+EditorWindow& editorOf(QDialog& dialog) {
+    return *qobject_cast<EditorWindow*>(&dialog);
+}
+
+} // namespace
+
+// The editor window and the help window as the main window's buttons open them.
+class TestEditorWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void callersOpenTheEditor_data();
+    void callersOpenTheEditor();
+    void typingCaretColumnWarningAndSave();
+    void helpFromTheEditorReturnsToIt();
+    void helpVersionAndHomepage();
+};
+
+void TestEditorWindow::callersOpenTheEditor_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("status"); // %1 is the path
+    QTest::addColumn<QString>("enabled");
+    QTest::newRow("Edit Message") << "lblEditRund"
+                                  << "Message.txt"
+                                  << "Loading Rundsenden Message Editor"
+                                  << "You are editing the default Message  %1"
+                                  << "new save saveas exit help time date";
+    QTest::newRow("Edit KLKL") << "lblEditKLKL"
+                               << "klkl.txt"
+                               << "Loading Rundsenden Message Editor"
+                               << "You are editing the default Message  %1"
+                               << "new save saveas exit help time date";
+    QTest::newRow("Edit Config") << "lblEditConfig"
+                                 << "VornalUsb.cfg"
+                                 << "Loading Configuration Editor"
+                                 << "You are editing the configuration file ! %1"
+                                 << "save exit help";
+    QTest::newRow("preset phrases") << ""
+                                    << "VornalPresetText.txt"
+                                    << "Program Parameters Loaded"
+                                    << "You are editing the Preset Phrases %1"
+                                    << "save exit help time date";
+    QTest::newRow("embedded editor") << "lblEditor"
+                                     << "notes.txt"
+                                     << "Loading Editor"
+                                     << "Vornal Message Editor"
+                                     << "new open save saveas print exit help time date";
+}
+
+void TestEditorWindow::callersOpenTheEditor() {
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    QFETCH(QString, status);
+    FakeTerminal f;
+    if (file != QLatin1String("VornalUsb.cfg"))
+        f.writeFile(file, "first line\r\nsecond");
+    f.make();
+    const QString path = f.path(file);
+    f.dialogs.files.enqueue(path); // the embedded editor's open dialog
+    QString title;
+    f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
+        title = dialog.windowTitle();
+        QVERIFY(dialog.isModal());
+        QCOMPARE(text(dialog, "lblStatus"), status.contains(QLatin1String("%1")) ? status.arg(path) : status);
+        QTEST(keyList(dialog, true), "enabled");
+        QCOMPARE(text(dialog, "lblRuler"), QString::fromLatin1(EditorWindow::kRuler));
+        QCOMPARE(text(dialog, "Status_row") + text(dialog, "Status_col"), QStringLiteral("11"));
+        QCOMPARE(text(dialog, "Status_modified"), QString());
+        auto* field = child<QPlainTextEdit>(dialog, "txtText");
+        QVERIFY(QFontInfo(field->font()).fixedPitch());
+        const QString loaded = *EditorText::loadedText(QString::fromLatin1(f.fileBytes(file)));
+        QCOMPARE(field->toPlainText(), EditorText::toField(loaded));
+        clickTool(dialog, "exit");
+    }));
+    if (button.isEmpty()) // the preset phrases' own button comes with their panel
+        f.window->features().openEditor(path, EditorMode::PresetPhrases);
+    else
+        f.click(qPrintable(button));
+    QCOMPARE(f.runner.opened, QStringList{QStringLiteral("frmEdit")});
+    QCOMPARE(title, QStringLiteral("Vornal Editor Vornal 2022   / ") + path);
+    QTEST(f.text("lblAction"), "action");
+    if (button == QLatin1String("lblEditor")) {
+        const FileRequest open = f.dialogs.fileRequests.value(0);
+        QCOMPARE(QStringList({open.title, open.folder, open.filter}),
+                 QStringList({QStringLiteral("Edit file"), f.dir.path(),
+                              QStringLiteral("Text Files (*.txt);;All Files (*)")}));
+    }
+}
+
+void TestEditorWindow::typingCaretColumnWarningAndSave() {
+    FakeTerminal f;
+    f.writeFile(QStringLiteral("Message.txt"), QByteArray(67, 'a') + "\r\nxy\r\n");
+    PhaseProbe probe;
+    f.make({}, [&](TerminalWindow& t) { t.features().addFeature(&probe); });
+    f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QSignalSpy beeps(&editorOf(dialog).editor(), &MessageEditor::beep);
+        auto* field = child<QPlainTextEdit>(dialog, "txtText");
+        const auto caret = [&] {
+            return text(dialog, "Status_row") + QLatin1Char(',') + text(dialog, "Status_col");
+        };
+
+        QTest::keyClick(field, Qt::Key_End);
+        QCOMPARE(caret(), QStringLiteral("1,68"));
+        QCOMPARE(warningColour(dialog), QColor(0, 255, 0));
+        QCOMPARE(beeps.size(), 0);
+        QTest::keyClick(field, Qt::Key_Z);
+        QCOMPARE(caret(), QStringLiteral("1,69"));
+        QCOMPARE(warningColour(dialog), QColor(255, 0, 0));
+        QVERIFY(beeps.size() >= 1);
+        QCOMPARE(text(dialog, "Status_modified"), QStringLiteral("modified"));
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(caret(), QStringLiteral("1,68"));
+        QCOMPARE(warningColour(dialog), QColor(0, 255, 0));
+        QTest::keyClick(field, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(caret(), QStringLiteral("3,1"));
+        QTextCursor atY(field->document());
+        atY.setPosition(69); // between "x" and "y"
+        QTest::mouseClick(field->viewport(), Qt::LeftButton, {}, field->cursorRect(atY).center());
+        QCOMPARE(caret(), QStringLiteral("2,2"));
+
+        // Closing the window with unsaved changes asks; Yes saves them, one byte per
+        // character, and the main window reads its lists again.
+        QTest::keyClick(field, Qt::Key_End, Qt::ControlModifier);
+        for (const QTest::KeyAction action : {QTest::Press, QTest::Release})
+            QTest::sendKeyEvent(action, field, Qt::Key_Adiaeresis, QStringLiteral("\u00e4"), Qt::NoModifier);
+        f.dialogs.answers.enqueue(DialogAnswer::Yes);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+    }));
+    f.click("lblEditRund");
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QCOMPARE(f.dialogs.messages.first().buttons, DialogButtons::YesNo);
+    QCOMPARE(f.fileBytes(QStringLiteral("Message.txt")), QByteArray(67, 'a') + "\r\nxy\r\n\xe4");
+    QCOMPARE(probe.refreshes, 1);
+}
+
+void TestEditorWindow::helpFromTheEditorReturnsToIt() {
+    FakeTerminal f;
+    f.writeFile(QStringLiteral("New.rtf"), "{\\rtf1 {\\b Notes}\\par line two}");
+    f.make();
+    bool editorOpenAfterHelp = false;
+    f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
+        clickTool(dialog, "help");
+        editorOpenAfterHelp = f.runner.opened.size() == 2;
+        clickTool(dialog, "exit");
+    }));
+    f.runner.drivers.enqueue(drive([&](QDialog& help) {
+        QCOMPARE(help.windowTitle(), QStringLiteral("Vornal USB Terminal Help"));
+        QCOMPARE(text(help, "lblHelpContext"), QStringLiteral("What's new in this Version"));
+        QVERIFY(!child(help, "FrameHelp")->isHidden());
+        QCOMPARE(child<QTextEdit>(help, "RichTextBox1")->toPlainText(), QStringLiteral("Notes\nline two"));
+        QTest::mouseClick(child<QPushButton>(help, "lblExit"), Qt::LeftButton);
+    }));
+    f.click("lblEditRund");
+    QVERIFY(editorOpenAfterHelp);
+    QCOMPARE(f.runner.opened, (QStringList{QStringLiteral("frmEdit"), QStringLiteral("frmHelp")}));
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("Help")});
+}
+
+void TestEditorWindow::helpVersionAndHomepage() {
+    FakeTerminal f;
+    f.make();
+    for (const char* name : {"lblAiuto", "lblHomepage", "lblEditor"}) {
+        QVERIFY2(!f.button(name)->toolTip().isEmpty(), name);
+        QVERIFY2(!f.button(name)->accessibleName().isEmpty(), name);
+    }
+    // Every opening reads the notes again; a missing file gives an empty view.
+    QStringList shown;
+    const auto readHelp = [&](QDialog& help) {
+        shown << child<QTextEdit>(help, "RichTextBox1")->toPlainText();
+        return int(QDialog::Accepted);
+    };
+    for (const QByteArray& notes :
+         {QByteArray("{\\rtf1 first}"), QByteArray("{\\rtf1 second}"), QByteArray()}) {
+        QFile::remove(f.path("New.rtf"));
+        if (!notes.isEmpty())
+            f.writeFile(QStringLiteral("New.rtf"), notes);
+        f.runner.drivers.enqueue(readHelp);
+        f.click("lblAiuto");
+    }
+    QCOMPARE(shown, (QStringList{QStringLiteral("first"), QStringLiteral("second"), QString()}));
+
+    f.click("lblVersion");
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{QStringLiteral(" Parlo V.10.1.5  15/01/2024 22:00 bug fix send preview")});
+
+    f.click("lblHomepage");
+    QVERIFY(f.desktop.opened.isEmpty());
+    QVERIFY(f.text("lblAction").contains(f.path("VornalManual.html")));
+    f.writeFile(QStringLiteral("VornalManual.html"), "<html></html>");
+    f.desktop.succeeds = false; // the desktop's failure is not reported
+    f.click("lblHomepage");
+    QCOMPARE(f.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(f.path("VornalManual.html"))});
+    QCOMPARE(f.dialogs.messages.size(), 1);
+}
+
+QTEST_MAIN(TestEditorWindow)
+#include "tst_editorwindow.moc"
