@@ -4,8 +4,8 @@
 
 namespace vornal {
 
-ProgramFolder::ProgramFolder(QString root, FileWriter* writer)
-    : m_root(QDir::cleanPath(std::move(root))), m_writer(writer) {}
+ProgramFolder::ProgramFolder(const QString& root, FileWriter* writer)
+    : m_root(QDir::cleanPath(root)), m_writer(writer) {}
 
 QString ProgramFolder::file(const QString& name) const {
     QString relative = name;

@@ -12,7 +12,7 @@ class ProgramFolder {
 public:
     // The files are written with `writer` (not owned; it outlives every copy of the
     // folder), or with the system's own steps when it is null.
-    explicit ProgramFolder(QString root, FileWriter* writer = nullptr);
+    explicit ProgramFolder(const QString& root, FileWriter* writer = nullptr);
 
     const QString& root() const { return m_root; }
     // "\VornalUsb.cfg" gives <root>/VornalUsb.cfg.
