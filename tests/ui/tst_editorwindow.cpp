@@ -3,6 +3,7 @@
 #include "features/editor/editorwindow.h"
 #include "phaseprobe.h"
 
+#include <QAccessible>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTextEdit>
@@ -22,8 +23,10 @@ template <typename T = QWidget> T* child(const QWidget& window, const char* name
 QString text(const QWidget& window, const char* name) {
     return child<QLabel>(window, name)->text();
 }
+// The toolbar's work runs right after the press, queued; run it.
 void clickTool(const QWidget& window, const char* key) {
     QTest::mouseClick(child<QToolButton>(window, (QByteArray("Toolbar_") + key).constData()), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 QColor warningColour(const QWidget& window) {
     auto* max = child<QLabel>(window, "lblMax");
@@ -59,6 +62,8 @@ private slots:
     void callersOpenTheEditor_data();
     void callersOpenTheEditor();
     void typingCaretColumnWarningAndSave();
+    void pressReturnsBeforeTheQuestion_data();
+    void pressReturnsBeforeTheQuestion();
     void helpFromTheEditorReturnsToIt();
     void helpVersionAndHomepage();
 };
@@ -183,6 +188,45 @@ void TestEditorWindow::typingCaretColumnWarningAndSave() {
     QCOMPARE(f.dialogs.messages.first().buttons, DialogButtons::YesNo);
     QCOMPARE(f.fileBytes(QStringLiteral("Message.txt")), QByteArray(67, 'a') + "\r\nxy\r\n\xe4");
     QCOMPARE(probe.refreshes, 1);
+}
+
+void TestEditorWindow::pressReturnsBeforeTheQuestion_data() {
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<bool>("asksAFile");
+    QTest::newRow("New on a changed text") << QByteArray("new") << false;
+    QTest::newRow("Exit on a changed text") << QByteArray("exit") << false;
+    QTest::newRow("Save As") << QByteArray("saveas") << true;
+}
+
+// An assistive client's Press on a tool button is a synchronous click(): it returns
+// before the question or the file window it causes opens, which then opens at once.
+void TestEditorWindow::pressReturnsBeforeTheQuestion() {
+    QFETCH(QByteArray, key);
+    QFETCH(bool, asksAFile);
+    FakeTerminal f;
+    f.writeFile(QStringLiteral("Message.txt"), "TEXT\r\n");
+    f.make();
+    int askedDuringPress = -1;
+    int askedAfter = -1;
+    f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
+        QTest::keyClicks(child<QPlainTextEdit>(dialog, "txtText"), QStringLiteral("X"));
+        f.dialogs.answers.enqueue(DialogAnswer::Cancel);
+        auto* button = child<QToolButton>(dialog, (QByteArray("Toolbar_") + key).constData());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(
+            accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        const auto asked = [&] {
+            return int(asksAFile ? f.dialogs.fileRequests.size() : f.dialogs.messages.size());
+        };
+        askedDuringPress = asked();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        askedAfter = asked();
+        dialog.reject();
+    }));
+    f.click("lblEditRund");
+    QCOMPARE(askedDuringPress, 0);
+    QCOMPARE(askedAfter, 1);
 }
 
 void TestEditorWindow::helpFromTheEditorReturnsToIt() {

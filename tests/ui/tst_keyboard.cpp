@@ -104,6 +104,7 @@ private slots:
     void focusRingsStandOut();
     void controlsWithoutCaptionAreNamed();
     void lampsAndLineBarReportTheirState();
+    void klklIsACheckableSwitch_data();
     void klklIsACheckableSwitch();
     void panelsAreGroupsAndTheCancelWindowADialog();
     void firstPlacement_data();
@@ -291,18 +292,40 @@ void TestKeyboard::lampsAndLineBarReportTheirState() {
     QCOMPARE(bar->valueInterface()->maximumValue().toInt(), 69);
 }
 
+void TestKeyboard::klklIsACheckableSwitch_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("mouse") << "mouse";
+    QTest::newRow("space key") << "space";
+    QTest::newRow("assistive toggle") << "toggle";
+}
+
+// However the switch changes (an assistive client's Toggle emits toggled but not
+// clicked), the automatic answer, the look and the accessible state agree.
 void TestKeyboard::klklIsACheckableSwitch() {
+    QFETCH(QString, way);
     FakeTerminal f;
     TerminalWindow& w = f.make();
     QPushButton* klkl = f.button("lblKlKl");
     QVERIFY(klkl->isCheckable());
     QCOMPARE(klkl->text(), QStringLiteral("klkl"));
+    QAccessibleActionInterface* actions = accessible(klkl)->actionInterface();
+    QVERIFY(actions);
     for (const bool on : {true, false}) {
-        f.click("lblKlKl");
+        if (way == QLatin1String("mouse")) {
+            QTest::mouseClick(klkl, Qt::LeftButton);
+        } else if (way == QLatin1String("space")) {
+            klkl->setFocus();
+            QTest::keyClick(klkl, Qt::Key_Space);
+        } else {
+            QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+            QVERIFY(!actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            actions->doAction(QAccessibleActionInterface::toggleAction());
+        }
         QCOMPARE(w.session().state().klklAutoAnswer, on);
         QCOMPARE(klkl->isChecked(), on);
         QCOMPARE(accessible(klkl)->state().checked, on);
         QCOMPARE(klkl->property("autoAnswer").toBool(), on);
+        QCOMPARE(klkl->property("colourValue").toUInt(), on ? 65280u : 16777215u);
     }
 }
 

@@ -133,7 +133,10 @@ QWidget* EditorWindow::buildToolbar() {
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setShortcut(shortcutOf(b));
         button->setAutoRaise(true);
-        connect(button, &QToolButton::clicked, this, [this, b] { m_editor.run(b); });
+        // Queued: an assistive client's Press is a synchronous click(), and New, Open,
+        // Save As and Exit may ask a question; the press returns first, then it runs.
+        connect(
+            button, &QToolButton::clicked, this, [this, b] { m_editor.run(b); }, Qt::QueuedConnection);
         toolbar->addWidget(button);
         m_buttons.insert(b, button);
     }

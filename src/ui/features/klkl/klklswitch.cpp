@@ -13,7 +13,9 @@ namespace vornal {
 
 KlklSwitch::KlklSwitch(FeatureContext& context)
     : QObject(&context), m_context(context), m_switch(context.sendControl(SendControl::Klkl)) {
-    connect(m_switch, &QPushButton::clicked, this, &KlklSwitch::toggle);
+    // The state follows the button's checked state, however it changes: a click, the
+    // keyboard, or an assistive client's Toggle (which emits toggled but not clicked).
+    connect(m_switch, &QPushButton::toggled, this, &KlklSwitch::follow);
     connect(context.sendControl(SendControl::EditKlkl), &QPushButton::clicked, this, [this] {
         m_context.setStatus(QStringLiteral("Loading Rundsenden Message Editor"));
         m_context.openEditor(m_context.services().folder.file(QString::fromLatin1(ProgramFiles::kKlklAnswer)),
@@ -22,11 +24,9 @@ KlklSwitch::KlklSwitch(FeatureContext& context)
     connect(&context.session().display(), &TerminalDisplay::klklHeard, this, &KlklSwitch::answer);
 }
 
-void KlklSwitch::toggle() {
-    const bool on = !m_context.state().klklAutoAnswer;
+void KlklSwitch::follow(bool on) {
     m_context.setKlklAutoAnswer(on);
     m_switch->setProperty("colourValue", on ? 65280u : 16777215u);
-    m_switch->setChecked(on);
     Theme::setState(m_switch, "autoAnswer", on);
 }
 

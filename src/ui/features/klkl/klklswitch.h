@@ -19,7 +19,7 @@ public:
     explicit KlklSwitch(FeatureContext& context);
 
 private:
-    void toggle();
+    void follow(bool on);
     void answer();
 
     FeatureContext& m_context;
