@@ -97,8 +97,10 @@ void MessageEditor::open(const QString& path, EditorMode mode) {
     setDocumentName(path);
     const bool loaded = OpenDocument();
     // The embedded editor starts on the program folder; without a chosen file that is
-    // no document to save to, so Save asks for a name.
-    if (mode == EditorMode::AnyFile && !loaded)
+    // no document to save to, so Save asks for a name. Likewise after a file that was
+    // there but refused: the operator never saw its text, so a plain Save must not
+    // replace it.
+    if (!loaded && (mode == EditorMode::AnyFile || QFileInfo(path).isFile()))
         setDocumentName(QString::fromLatin1(kNewDocument));
 }
 

@@ -106,7 +106,7 @@ bool applyStoredPortSettings(SerialLink& link, const SettingsStore& store, UserD
 }
 
 Look parseSwitches(const QString& commandLine) {
-    Look look = Look::Unchanged;
+    Look look;
     if (commandLine.isEmpty())
         return look;
     const QStringList words = commandLine.split(QLatin1Char(' '));
@@ -114,9 +114,9 @@ Look parseSwitches(const QString& commandLine) {
                                          QStringLiteral("/Color3"), QStringLiteral("/Color4")};
     for (qsizetype i = 0; i < words.size() && i < 11; ++i) {
         if (words[i] == QLatin1String("/steam"))
-            look = Look::Steam;
+            look.skin = SkinSwitch::Steam;
         else if (const qsizetype c = kColours.indexOf(words[i]); c >= 0)
-            look = static_cast<Look>(int(Look::Color1) + c);
+            look.colours = static_cast<ColourSwitch>(int(ColourSwitch::Color1) + c);
     }
     return look;
 }

@@ -28,10 +28,17 @@ FontSetting storedFont(const SettingsStore& store);
 bool applyStoredPortSettings(SerialLink& link, const SettingsStore& store, UserDialogs& dialogs,
                              QString* echo);
 
-// The look chosen on the command line: "/steam" or "/Color1" to "/Color4".
-enum class Look { Unchanged, Steam, Color1, Color2, Color3, Color4 };
+// The look chosen on the command line, two choices of their own: the skin ("/steam")
+// and the colour scheme ("/Color1" to "/Color4"). Each stays Unchanged without its switch.
+enum class SkinSwitch { Unchanged, Steam };
+enum class ColourSwitch { Unchanged, Color1, Color2, Color3, Color4 };
+struct Look {
+    SkinSwitch skin = SkinSwitch::Unchanged;
+    ColourSwitch colours = ColourSwitch::Unchanged;
+    friend bool operator==(const Look&, const Look&) = default;
+};
 // The arguments split at every blank; only the first 11 words count, and a later
-// switch overrides an earlier one.
+// switch overrides an earlier one of its kind.
 Look parseSwitches(const QString& commandLine);
 
 } // namespace Startup

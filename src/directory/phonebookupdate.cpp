@@ -93,7 +93,8 @@ bool PhonebookUpdate::Retrieve() {
     m_list.flush();
     if (!clean) {
         // Failed: nothing is saved, but the window can be closed or the download tried
-        // again.
+        // again. The message box has said why.
+        setStatus(QString::fromLatin1(kDownloadFailedText), kRed);
         m_busy = false;
         setButtonsEnabled(true);
         return false;

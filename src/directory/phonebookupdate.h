@@ -35,6 +35,7 @@ public:
         " Update complete - press EXIT to close window. A Phonebook.csv File was generated to be used with "
         "Microsoft Excel for personal use";
     static constexpr const char* kSaveFailedText = " Saving failed - the phonebook was not changed";
+    static constexpr const char* kDownloadFailedText = " Download failed - the phonebook was not changed";
     static constexpr const char* kCsvFailedText = " Update complete - but phonebook.csv could not be written";
     static constexpr const char* kBackupFailedText =
         " Update complete - but phonebook-backup.txt could not be written";

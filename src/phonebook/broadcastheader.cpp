@@ -1,6 +1,7 @@
 #include "broadcastheader.h"
 
 #include "phonebookfile.h"
+#include "receiverlines.h"
 
 #include "files/textfile.h"
 
@@ -82,7 +83,9 @@ BroadcastHeader::Header BroadcastHeader::generate(const QList<PhonebookEntry>& e
     for (const PhonebookEntry& e : entries) {
         if (block == 1)
             line = QString(kLineWidth, kBlank);
-        const bool receiver = e.RsGr2 == 1;
+        // A receiver left out of the receivers file (its number is no number) is left
+        // out here too: the header names nobody the service is not told about.
+        const bool receiver = ReceiverLines::isSent(e);
         h.receivers.append(receiver);
         if (!receiver)
             continue;

@@ -9,8 +9,9 @@
 
 namespace vornal {
 
-// The header of a broadcast message: every receiver of the phonebook (RsGr2 equal to
-// 1), in phonebook order, three to a 68-column teleprinter line. Each entry is a
+// The header of a broadcast message: every receiver of the phonebook that the receivers
+// file names (ReceiverLines::isSent: RsGr2 equal to 1 and a number of digits), in
+// phonebook order, three to a 68-column teleprinter line. Each entry is a
 // two-digit running number, the number with its last digit in the block's number
 // column, a blank and the first characters of the name up to its first comma:
 //

@@ -16,6 +16,10 @@ QString ReceiverLines::numberText(const QString& number) {
     return digits;
 }
 
+bool ReceiverLines::isSent(const PhonebookEntry& entry) {
+    return entry.RsGr2 == 1 && !numberText(entry.Number).isEmpty();
+}
+
 QStringList ReceiverLines::lines(const QStringList& numbers) {
     QStringList out;
     out.reserve(numbers.size() + 1);

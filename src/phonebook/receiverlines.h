@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/programfiles.h"
+#include "phonebookentry.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,9 @@ public:
     // number holds no digit or anything besides digits and blanks: such a number would
     // reach the wrong subscriber or none, so it is never sent.
     static QString numberText(const QString& number);
+    // A receiver the service is told about: marked (RsGr2 equal to 1) with a number that
+    // numberText keeps. The receivers file and the broadcast header list exactly these.
+    static bool isSent(const PhonebookEntry& entry);
     // The lines for these numbers (each already in numberText form), closing line included.
     static QStringList lines(const QStringList& numbers);
     // The whole file: every line followed by CR LF.

@@ -82,7 +82,7 @@ private:
     std::unique_ptr<TextSender> m_sender;
     std::unique_ptr<BroadcastSequence> m_broadcast;
     QList<Feature*> m_features;
-    Startup::Look m_look = Startup::Look::Unchanged;
+    Startup::Look m_look;
     bool m_unloading = false;
 };
 

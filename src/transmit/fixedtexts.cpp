@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "programstate.h"
 #include "serial/seriallink.h"
+#include "startup.h"
 #include "userdialogs.h"
 
 namespace vornal {
@@ -23,9 +24,9 @@ QString FixedTexts::ry() {
     return QStringLiteral("ry").repeated(35);
 }
 
-QString FixedTexts::timeStamp(const QString& startDate, const QTime& time) {
-    return QStringLiteral("local date: ") + startDate + QStringLiteral("   local time:  ") +
-           time.toString(QStringLiteral("hh:mm:ss"));
+QString FixedTexts::timeStamp(const QDateTime& now) {
+    return QStringLiteral("local date: ") + Startup::startDateText(now.date()) +
+           QStringLiteral("   local time:  ") + now.time().toString(QStringLiteral("hh:mm:ss"));
 }
 
 FixedTexts::FixedTexts(TextSender& sender, const SerialLink& link, const ProgramState& state,
@@ -48,7 +49,7 @@ void FixedTexts::sendTimeStamp() {
     if (!m_link.isOpen())
         return;
     // A text that did not go out leaves its reason in the status line.
-    if (!m_sender.SendTxt(timeStamp(m_state.StartDate, m_clock.now().time()) + kCR) || !m_sender.SendTxt(kCR))
+    if (!m_sender.SendTxt(timeStamp(m_clock.now()) + kCR) || !m_sender.SendTxt(kCR))
         return;
     emit focusTerminal();
     emit status(QStringLiteral("Sending Time Stamp"));

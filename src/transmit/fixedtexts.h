@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <QTime>
 
 namespace vornal {
 
@@ -22,8 +22,9 @@ public:
     static QString fox();
     // "ry" 35 times: 70 characters, one more than a wrapped line, sent unwrapped.
     static QString ry();
-    // "local date: dd-mm-yyyy   local time:  hh:mm:ss"
-    static QString timeStamp(const QString& startDate, const QTime& time);
+    // "local date: dd-mm-yyyy   local time:  hh:mm:ss", both of the moment given: a
+    // stamp sent after midnight carries the new day's date.
+    static QString timeStamp(const QDateTime& now);
 
     FixedTexts(TextSender& sender, const SerialLink& link, const ProgramState& state, UserDialogs& dialogs,
                const Clock& clock, QObject* parent = nullptr);

@@ -59,6 +59,8 @@ private slots:
     void askToSave();
     void saveOnNewDocumentAsksForAName();
     void failedWriteKeepsTheOldFile();
+    void refusedFileIsNotReplacedByAPlainSave_data();
+    void refusedFileIsNotReplacedByAPlainSave();
     void charactersAFileCannotHold_data();
     void charactersAFileCannotHold();
     void simpleActions_data();
@@ -191,6 +193,45 @@ void TestMessageEditor::saveOnNewDocumentAsksForAName() {
     QCOMPARE(f.dialogs.fileRequests.last().fileName, f.path("fresh.txt"));
     f.editor.run(MessageEditor::Button::Save);
     QCOMPARE(f.dialogs.fileRequests.size(), 2);
+}
+
+void TestMessageEditor::refusedFileIsNotReplacedByAPlainSave_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message"); // %1 is the path
+    QTest::addColumn<QString>("chosen");  // the save dialog's answer: empty, or a file name
+    const QByteArray large(EditorText::kMaxLength + 1, 'x');
+    const QByteArray binary("ab\0cd", 5);
+    const QString tooLarge = QStringLiteral("File %1 too large (>30K)");
+    const QString notText = QStringLiteral("File %1 is not a text file: it holds binary data.");
+    QTest::newRow("too large, dialog cancelled") << large << tooLarge << "";
+    QTest::newRow("too large, another file chosen") << large << tooLarge << "other.txt";
+    QTest::newRow("too large, the file itself chosen") << large << tooLarge << "Message.txt";
+    QTest::newRow("binary, dialog cancelled") << binary << notText << "";
+    QTest::newRow("binary, the file itself chosen") << binary << notText << "Message.txt";
+}
+
+// The operator never saw the refused file's text, so Save asks for a name; only the
+// operator's choice in the save dialog replaces the file.
+void TestMessageEditor::refusedFileIsNotReplacedByAPlainSave() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(QString, chosen);
+    Fixture f;
+    f.openEdited(bytes, QStringLiteral("typed\r\n"));
+    const QString path = f.path("Message.txt");
+    QCOMPARE(f.dialogs.texts(), QStringList{message.arg(path)});
+    if (!chosen.isEmpty())
+        f.dialogs.files.enqueue(f.dir.filePath(chosen));
+    f.editor.run(MessageEditor::Button::Save);
+    QCOMPARE(f.dialogs.fileRequests.size(), 1);
+    QCOMPARE(f.dialogs.fileRequests.first().title, QStringLiteral("Save File As ..."));
+    const bool replaced = chosen == QLatin1String("Message.txt");
+    QCOMPARE(fileBytes(path), replaced ? QByteArray("typed\r\n") : bytes);
+    if (!chosen.isEmpty()) {
+        QCOMPARE(fileBytes(f.dir.filePath(chosen)), QByteArray("typed\r\n"));
+        QCOMPARE(f.editor.documentName(), f.dir.filePath(chosen));
+    }
+    QCOMPARE(f.editor.isModified(), chosen.isEmpty());
 }
 
 void TestMessageEditor::failedWriteKeepsTheOldFile() {

@@ -180,21 +180,31 @@ void TestConfiguration::shortestNumber() {
 
 void TestConfiguration::switches_data() {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("look");
-    QTest::newRow("none") << "" << int(Startup::Look::Unchanged);
-    QTest::newRow("steam") << "/steam" << int(Startup::Look::Steam);
-    QTest::newRow("colour then steam") << "/Color2 /steam" << int(Startup::Look::Steam);
-    QTest::newRow("steam then colour") << "/steam /Color4" << int(Startup::Look::Color4);
-    QTest::newRow("case matters") << "/STEAM /color1" << int(Startup::Look::Unchanged);
-    QTest::newRow("double blanks give empty words") << "/Color1  /Color3" << int(Startup::Look::Color3);
-    QTest::newRow("unknown words ignored") << "-x /Color5 /Color1" << int(Startup::Look::Color1);
-    QTest::newRow("only eleven words count")
-        << "a b c d e f g h i j /Color1 /steam" << int(Startup::Look::Color1);
+    QTest::addColumn<int>("skin");
+    QTest::addColumn<int>("colours");
+    const int standard = int(Startup::SkinSwitch::Unchanged);
+    const int steam = int(Startup::SkinSwitch::Steam);
+    const int none = int(Startup::ColourSwitch::Unchanged);
+    const auto colour = [](int n) { return int(Startup::ColourSwitch::Color1) + n - 1; };
+    QTest::newRow("none") << "" << standard << none;
+    QTest::newRow("steam") << "/steam" << steam << none;
+    QTest::newRow("colour then steam") << "/Color2 /steam" << steam << colour(2);
+    QTest::newRow("steam then colour") << "/steam /Color4" << steam << colour(4);
+    QTest::newRow("a later colour overrides") << "/Color1 /steam /Color3" << steam << colour(3);
+    QTest::newRow("steam twice") << "/steam /Color2 /steam" << steam << colour(2);
+    QTest::newRow("case matters") << "/STEAM /color1" << standard << none;
+    QTest::newRow("double blanks give empty words") << "/Color1  /Color3" << standard << colour(3);
+    QTest::newRow("unknown words ignored") << "-x /Color5 /Color1" << standard << colour(1);
+    QTest::newRow("only eleven words count") << "a b c d e f g h i j /Color1 /steam" << standard << colour(1);
+    QTest::newRow("steam among the eleven, colour beyond")
+        << "/steam b c d e f g h i j k /Color1" << steam << none;
 }
 
 void TestConfiguration::switches() {
     QFETCH(QString, line);
-    QTEST(int(Startup::parseSwitches(line)), "look");
+    const Startup::Look look = Startup::parseSwitches(line);
+    QTEST(int(look.skin), "skin");
+    QTEST(int(look.colours), "colours");
 }
 
 void TestConfiguration::codecRoundTripsEveryByte() {

@@ -158,10 +158,15 @@ void TestReceive::phrases_data() {
         << 0 << 1;
     QTest::newRow("prompt without blank") << 0 << 1 << QStringList{QStringLiteral("+++):")} << 0 << 0;
     QTest::newRow("prompt while no broadcast") << 0 << 0 << QStringList{QStringLiteral(" +++):")} << 0 << 0;
-    // The "klkl" test runs before the broadcast gathers, so it finds the phrase at the
-    // next chunk.
-    QTest::newRow("klkl test sees broadcast text")
-        << 0 << 1 << QStringList{QStringLiteral("kl"), QStringLiteral("kl"), QStringLiteral("x")} << 1 << 0;
+    // The broadcast gathers for its prompts alone: with the answer off no "klkl" counts,
+    // and with it on each piece counts once.
+    QTest::newRow("broadcast text starts no answer")
+        << 0 << 1 << QStringList{QStringLiteral("kl"), QStringLiteral("kl"), QStringLiteral("x")} << 0 << 0;
+    QTest::newRow("a lone kl during a broadcast")
+        << 1 << 1 << QStringList{QStringLiteral("kl"), QStringLiteral("ar")} << 0 << 0;
+    QTest::newRow("klkl and a prompt during a broadcast")
+        << 1 << 1 << QStringList{QStringLiteral("k"), QStringLiteral("lkl +"), QStringLiteral("++):")} << 1
+        << 1;
     QTest::newRow("backspaced away") << 1 << 0 << QStringList{QStringLiteral("kl\bkl")} << 0 << 0;
     const QString tail(300, QLatin1Char('x'));
     QTest::newRow("klkl far before the end of a long piece")

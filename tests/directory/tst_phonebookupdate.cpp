@@ -307,6 +307,7 @@ void TestPhonebookUpdate::failedDownloadLeavesTheFiles() {
     // The window can be closed, or the download tried again.
     QVERIFY(u.buttonsEnabled());
     QVERIFY(!u.busy());
+    QCOMPARE(u.statusText(), QStringLiteral(" Download failed - the phonebook was not changed"));
     QCOMPARE(u.statusColour(), PhonebookUpdate::kRed);
 }
 

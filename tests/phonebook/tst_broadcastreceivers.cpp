@@ -1,3 +1,4 @@
+#include "broadcastheader.h"
 #include "broadcastreceivers.h"
 #include "markedphonebooklist.h"
 #include "phonebookentry.h"
@@ -84,18 +85,26 @@ void TestBroadcastReceivers::receiverLines_data() {
     QTest::addColumn<QStringList>("numbers"); // stored, in phonebook order, all ticked
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("leftOut");
+    QTest::addColumn<QByteArray>("header"); // "\\RSHeader.txt" generated afterwards
     QTest::newRow("12345 and 67890") << QStringList{QStringLiteral("12345"), QStringLiteral("67890")}
-                                     << QByteArray("12345,\r\n67890,\r\n67890+\r\n") << QStringList();
-    QTest::newRow("no receiver") << QStringList() << QByteArray("+\r\n") << QStringList();
+                                     << QByteArray("12345,\r\n67890,\r\n67890+\r\n") << QStringList()
+                                     << QByteArray("01   12345 N0          02   67890 N1\r\n \r\n");
+    QTest::newRow("no receiver") << QStringList() << QByteArray("+\r\n") << QStringList()
+                                 << QByteArray(" \r\n");
     QTest::newRow("0123 goes out as 123")
-        << QStringList{QStringLiteral("0123")} << QByteArray("123,\r\n123+\r\n") << QStringList();
-    QTest::newRow("all zeros and inner blanks") << QStringList{QStringLiteral("000"), QStringLiteral("12 34")}
-                                                << QByteArray("0,\r\n1234,\r\n1234+\r\n") << QStringList();
+        << QStringList{QStringLiteral("0123")} << QByteArray("123,\r\n123+\r\n") << QStringList()
+        << QByteArray("01    0123 N0\r\n \r\n");
+    QTest::newRow("all zeros and inner blanks")
+        << QStringList{QStringLiteral("000"), QStringLiteral("12 34")}
+        << QByteArray("0,\r\n1234,\r\n1234+\r\n") << QStringList()
+        << QByteArray("01     000 N0          02   12 34 N1\r\n \r\n");
+    // The header lists exactly the receivers the service is told about.
     QTest::newRow("letters and blank numbers are left out")
         << QStringList{QStringLiteral("12AB"), QStringLiteral("555"), QStringLiteral(""),
                        QStringLiteral("-7")}
         << QByteArray("555,\r\n555+\r\n")
-        << QStringList{QStringLiteral("12AB N0"), QStringLiteral(" N2"), QStringLiteral("-7 N3")};
+        << QStringList{QStringLiteral("12AB N0"), QStringLiteral(" N2"), QStringLiteral("-7 N3")}
+        << QByteArray("01     555 N1\r\n \r\n");
 }
 
 void TestBroadcastReceivers::receiverLines() {
@@ -115,6 +124,10 @@ void TestBroadcastReceivers::receiverLines() {
     QStringList shown{QStringLiteral("Rundsenden to:"), QStringLiteral(" ")};
     shown += QString::fromLatin1(file).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(saved.shown, shown);
+    PhonebookFile phonebook(r.book);
+    const QString header = r.dir.filePath(QStringLiteral("RSHeader.txt"));
+    QVERIFY(BroadcastHeader::write(phonebook, header, QString()).error.isEmpty());
+    QTEST(fileBytes(header), "header");
 }
 
 // Each tick lands on the record its row was read from, whatever the order of the file,

@@ -4,6 +4,7 @@
 #include "display/terminaldisplay.h"
 #include "programstate.h"
 #include "recordingsoundplayer.h"
+#include "textsender.h"
 #include "transmitrig.h"
 
 #include <QTemporaryDir>
@@ -108,6 +109,8 @@ private slots:
     void questionAndDial();
     void linesArePaused();
     void busyTransmissionEndsTheSequence();
+    void klklDuringABroadcast_data();
+    void klklDuringABroadcast();
 };
 
 void TestBroadcastSequence::stateTable_data() {
@@ -276,6 +279,55 @@ void TestBroadcastSequence::busyTransmissionEndsTheSequence() {
     QVERIFY(r.dialogs.texts().last().contains(QStringLiteral("Tx RS Numbers")));
     QCOMPARE(r.sequence.phase(), Phase::Idle);
     QVERIFY(r.buttonsEnabled);
+}
+
+// While a broadcast is armed the received text is gathered for the service's prompts
+// too; the automatic answer still goes out only while it is on, and only for a "klkl"
+// as it arrived.
+void TestBroadcastSequence::klklDuringABroadcast_data() {
+    QTest::addColumn<bool>("autoAnswer");
+    QTest::addColumn<bool>("armed");
+    QTest::addColumn<QStringList>("pieces");
+    QTest::addColumn<bool>("answered");
+    const auto pieces = [](std::initializer_list<const char*> s) {
+        QStringList list;
+        for (const char* piece : s)
+            list.append(QString::fromLatin1(piece));
+        return list;
+    };
+    QTest::newRow("off, armed: klkl") << false << true << pieces({"klkl"}) << false;
+    QTest::newRow("off, armed: kl + kl + x") << false << true << pieces({"kl", "kl", "x"}) << false;
+    QTest::newRow("off, not armed: klkl") << false << false << pieces({"klkl"}) << false;
+    QTest::newRow("on, armed: kl + ar") << true << true << pieces({"kl", "ar"}) << false;
+    QTest::newRow("on, armed: klar + x") << true << true << pieces({"bitte kl", "ar?", "x"}) << false;
+    QTest::newRow("on, armed: klkl") << true << true << pieces({"klkl"}) << true;
+    QTest::newRow("on, armed: k + lk + l") << true << true << pieces({"k", "lk", "l"}) << true;
+    QTest::newRow("on, not armed: kl + ar") << true << false << pieces({"kl", "ar"}) << false;
+    QTest::newRow("on, not armed: kl + kl") << true << false << pieces({"kl", "kl"}) << true;
+}
+
+void TestBroadcastSequence::klklDuringABroadcast() {
+    QFETCH(bool, autoAnswer);
+    QFETCH(bool, armed);
+    QFETCH(QStringList, pieces);
+    Rig r;
+    r.file(QStringLiteral("klkl.txt"), "HIER MAYER");
+    TextSender sender{r.transmission, r.state, r.counter, r.dialogs, r.folder()};
+    sender.setKlklPause(0);
+    // As the main window's switch answers: from the event loop, after the handler.
+    QObject::connect(&r.display, &TerminalDisplay::klklHeard, &sender, [&] {
+        sender.SendKlkl();
+        r.display.answerFinished();
+    });
+    r.state.klklAutoAnswer = autoAnswer;
+    if (armed)
+        r.run(QStringLiteral("start yes"));
+    QCOMPARE(r.sequence.phase(), armed ? Phase::Armed : Phase::Idle);
+    const QByteArray before = r.link.written();
+    for (const QString& piece : pieces)
+        r.receive(piece);
+    QTEST(r.link.written().mid(before.size()).contains("HIER MAYER"), "answered");
+    QCOMPARE(r.sequence.phase(), armed ? Phase::Armed : Phase::Idle);
 }
 
 QTEST_GUILESS_MAIN(TestBroadcastSequence)

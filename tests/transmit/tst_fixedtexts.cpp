@@ -35,6 +35,8 @@ class TestFixedTexts : public QObject {
 private slots:
     void wireImages_data();
     void wireImages();
+    void timeStampAcrossMidnight_data();
+    void timeStampAcrossMidnight();
     void presetFile_data();
     void presetFile();
 };
@@ -103,6 +105,29 @@ void TestFixedTexts::wireImages() {
     QCOMPARE(r.focus, r.link.written().isEmpty() ? 0 : 1);
     if (Click(click) == Click::TimeStamp && portOpen)
         QCOMPARE(r.status, QStringList{QStringLiteral("Sending Time Stamp")});
+}
+
+// The stamp carries the date of the moment it is sent, not the day the program started.
+void TestFixedTexts::timeStampAcrossMidnight_data() {
+    QTest::addColumn<QDateTime>("sent");
+    QTest::addColumn<QByteArray>("wire");
+    QTest::newRow("the day of start") << QDateTime(QDate(2026, 12, 9), QTime(23, 59, 59))
+                                      << QByteArray("\rlocal date: 09-12-2026   local time:  23:59:59\r");
+    QTest::newRow("after midnight") << QDateTime(QDate(2026, 12, 10), QTime(0, 0, 5))
+                                    << QByteArray("\rlocal date: 10-12-2026   local time:  00:00:05\r");
+    QTest::newRow("a month later") << QDateTime(QDate(2027, 1, 8), QTime(7, 3, 0))
+                                   << QByteArray("\rlocal date: 08-01-2027   local time:  07:03:00\r");
+}
+
+void TestFixedTexts::timeStampAcrossMidnight() {
+    QFETCH(QDateTime, sent);
+    Rig r;
+    r.state.StartDate = QStringLiteral("09-12-2026");
+    r.link.setPortOpen(true);
+    r.clock.set(sent);
+    r.texts.sendTimeStamp();
+    QTEST(r.link.written(), "wire");
+    QCOMPARE(r.state.StartDate, QStringLiteral("09-12-2026"));
 }
 
 void TestFixedTexts::presetFile_data() {

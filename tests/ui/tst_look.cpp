@@ -99,8 +99,11 @@ void TestLook::switches_data() {
     QTest::newRow("/Color3") << QStringLiteral("/Color3") << 255u << 0u << false;
     QTest::newRow("/Color4") << QStringLiteral("/Color4") << 16777215u << 16711680u << false;
     QTest::newRow("/steam") << QStringLiteral("/steam") << 0u << 16777215u << true;
-    QTest::newRow("/Color2 /steam") << QStringLiteral("/Color2 /steam") << 0u << 16777215u << true;
-    QTest::newRow("/steam /Color3") << QStringLiteral("/steam /Color3") << 255u << 0u << false;
+    // The skin and the colour scheme are two choices: each switch sets its own.
+    QTest::newRow("/Color2 /steam") << QStringLiteral("/Color2 /steam") << 16776960u << 16777215u << true;
+    QTest::newRow("/steam /Color3") << QStringLiteral("/steam /Color3") << 255u << 0u << true;
+    QTest::newRow("/Color1 /steam /Color4")
+        << QStringLiteral("/Color1 /steam /Color4") << 16777215u << 16711680u << true;
     QTest::newRow("case counts") << QStringLiteral("/color1 /STEAM") << 0u << 16777215u << false;
 }
 

@@ -7,6 +7,7 @@
 #include "phonebookrecords.h"
 #include "testfiles.h"
 
+#include <QAccessible>
 #include <QBrush>
 #include <QHeaderView>
 #include <QLabel>
@@ -84,6 +85,8 @@ private slots:
     void receiversSaveOpensTheHeader();
     void receiversExitChangesNothing();
     void headerElaborateReadsAgain();
+    void headerListShowsOnlyItsColumns_data();
+    void headerListShowsOnlyItsColumns();
     void broadcastFromTheServiceButton();
 };
 
@@ -249,9 +252,9 @@ void TestPhonebookWindows::receiversSaveOpensTheHeader() {
         QVERIFY(child<QListWidget>(w, "lstRSend")->font().fixedPitch() ||
                 QFontInfo(child<QListWidget>(w, "lstRSend")->font()).fixedPitch());
         auto* view = child<QTreeView>(w, "lvwHeader");
-        const auto& model = static_cast<const Model&>(*view->model());
+        const Model& model = static_cast<HeaderWindow&>(w).list();
         QCOMPARE(model.headerText(3), QStringLiteral("Numero"));
-        QVERIFY(view->isColumnHidden(5));
+        QCOMPARE(view->model()->columnCount(), 5);
         // Every record a row; receivers ticked with number and name, sorted by name.
         QCOMPARE(model.rows().size(), 3);
         QCOMPARE(model.row(0)[Model::Name], QString());
@@ -300,6 +303,47 @@ void TestPhonebookWindows::headerElaborateReadsAgain() {
         child<QPushButton>(w, "cmdHeader")->click();
         QCOMPARE(fileBytes(f.path("RSHeader.txt")), QByteArray(" \r\n"));
         QCOMPARE(child<QListWidget>(w, "lstRSend")->count(), 8);
+        w.reject();
+    });
+    f.click("lblHeader");
+    QCOMPARE(f.runner.opened, QStringList{QStringLiteral("frmHeader")});
+}
+
+void TestPhonebookWindows::headerListShowsOnlyItsColumns_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("cell"); // of ZIEGLER's row, trimmed
+    QTest::newRow("ID") << 0 << "ID"
+                        << "0";
+    QTest::newRow("Number") << 1 << "Number"
+                            << "67890";
+    QTest::newRow("Name") << 2 << "Name"
+                          << "ZIEGLER, BERLIN";
+    QTest::newRow("Numero") << 3 << "Numero"
+                            << "";
+    QTest::newRow("Nome") << 4 << "Nome"
+                          << "";
+}
+
+// Assistive technology is told of the five columns the operator sees, and no others.
+void TestPhonebookWindows::headerListShowsOnlyItsColumns() {
+    QFETCH(int, column);
+    FakeTerminal f;
+    QVERIFY(writeFile(f.path("phonebook.txt"), phonebook()));
+    f.make();
+    drive(f, [&](QDialog& w) {
+        auto* view = child<QTreeView>(w, "lvwHeader");
+        view->doItemsLayout(); // the rows the tree tells of, laid out as when it is shown
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
+        QVERIFY(list && list->tableInterface());
+        QAccessibleTableInterface* table = list->tableInterface();
+        QCOMPARE(table->columnCount(), 5);
+        QCOMPARE(table->rowCount(), 3);
+        QTEST(table->columnDescription(column), "header");
+        // Sorted by name: the receiver, the only row with a name, comes last.
+        QAccessibleInterface* cell = table->cellAt(2, column);
+        QVERIFY(cell);
+        QTEST(cell->text(QAccessible::Name).trimmed(), "cell");
         w.reject();
     });
     f.click("lblHeader");

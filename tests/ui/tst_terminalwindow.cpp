@@ -111,7 +111,8 @@ void TestTerminalWindow::loadWithStoredSettingsAndSwitches() {
     QCOMPARE(f.link.portNumber(), 4);
     QCOMPARE(f.link.handshaking(), 2);
     QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->font().family(), QStringLiteral("DejaVu Sans Mono"));
-    QCOMPARE(w.session().requestedLook(), Startup::Look::Steam);
+    QCOMPARE(w.session().requestedLook(),
+             (Startup::Look{Startup::SkinSwitch::Steam, Startup::ColourSwitch::Color2}));
 
     // Opening always uses 9600,n,8,1, whatever was stored.
     f.click("lblOpen1");
@@ -132,7 +133,8 @@ void TestTerminalWindow::refusedStoredSettingsStillFinishLoad() {
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages.first().icon, DialogIcon::Warning);
     QVERIFY(presets);
-    QCOMPARE(f.window->session().requestedLook(), Startup::Look::Color1);
+    QCOMPARE(f.window->session().requestedLook(),
+             (Startup::Look{Startup::SkinSwitch::Unchanged, Startup::ColourSwitch::Color1}));
 }
 
 void TestTerminalWindow::missingConfigurationIsReported() {

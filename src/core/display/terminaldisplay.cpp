@@ -10,15 +10,13 @@ namespace vornal {
 TerminalDisplay::TerminalDisplay(TerminalBuffer& box, const ProgramState& state, QObject* parent)
     : QObject(parent), m_box(box), m_state(state) {}
 
-void TerminalDisplay::gather(const QString& text) {
-    m_AnswerBuffer.append(text);
-}
-
 // Only after the phrases were looked for in the whole piece: a phrase anywhere in a
 // long piece is found, and the tail kept finds one split across pieces.
 void TerminalDisplay::trimGathered() {
-    if (m_AnswerBuffer.size() > kAnswerTail)
-        m_AnswerBuffer.remove(0, m_AnswerBuffer.size() - kAnswerTail);
+    for (QString* gathered : {&m_AnswerBuffer, &m_promptBuffer}) {
+        if (gathered->size() > kAnswerTail)
+            gathered->remove(0, gathered->size() - kAnswerTail);
+    }
 }
 
 void TerminalDisplay::replaceText(const QString& text) {
@@ -60,30 +58,37 @@ void TerminalDisplay::DisplayReceived(QString& text) {
     }
     text = edited;
 
-    if (m_state.klklAutoAnswer && !m_AnswerBusy)
-        gather(text);
+    // With the answer off nothing is kept, so a "klkl" counts only as it arrived while
+    // the answer is on.
+    if (!m_state.klklAutoAnswer)
+        m_AnswerBuffer.clear();
+    else if (!m_AnswerBusy)
+        m_AnswerBuffer.append(text);
     m_box.replaceBack(replaceLast ? 1 : 0, text);
     emit shown(text);
     emit received();
 
     // A second "klkl" that arrives while the answer is being sent does not start
     // another answer inside the first.
-    if (!m_AnswerBusy && m_AnswerBuffer.contains(QLatin1String("klkl"))) {
+    if (m_state.klklAutoAnswer && !m_AnswerBusy && m_AnswerBuffer.contains(QLatin1String("klkl"))) {
         m_AnswerBusy = true;
         m_AnswerBuffer.clear();
         QMetaObject::invokeMethod(this, &TerminalDisplay::klklHeard, Qt::QueuedConnection);
     }
 
     if (m_state.broadcastActive) {
-        gather(text);
-        if (m_AnswerBuffer.contains(QLatin1String(" +++):"))) {
-            m_AnswerBuffer.clear();
+        m_promptBuffer.append(text);
+        if (m_promptBuffer.contains(QLatin1String(" +++):"))) {
+            m_promptBuffer.clear();
             QMetaObject::invokeMethod(this, &TerminalDisplay::receiverListPrompted, Qt::QueuedConnection);
         }
-        if (m_AnswerBuffer.contains(QLatin1String(" text eingeben."))) {
-            m_AnswerBuffer.clear();
+        if (m_promptBuffer.contains(QLatin1String(" text eingeben."))) {
+            m_promptBuffer.clear();
             QMetaObject::invokeMethod(this, &TerminalDisplay::receiverListPrompted, Qt::QueuedConnection);
         }
+    } else {
+        // A prompt begun in an earlier broadcast does not complete in the next one.
+        m_promptBuffer.clear();
     }
     trimGathered();
 

@@ -11,6 +11,8 @@ struct ProgramState;
 // Shows what the interface box sends: received text is edited for the display
 // (backspaces erase, line feeds are dropped, a CR becomes CR LF), the display is kept
 // bounded, and the text is watched for "klkl" and the broadcast service's prompts.
+// Each watch gathers the text in its own buffer: "klkl" only while the automatic answer
+// is on, the prompts only while a broadcast is armed, so neither sees the other's text.
 //
 // What a phrase starts (the automatic answer, the receivers list) transmits and waits
 // between characters, so it must not run inside the receive handler: the port does
@@ -22,7 +24,7 @@ public:
     static constexpr qsizetype kTrimAbove = 16000;
     static constexpr qsizetype kTrimBy = 4096;
     // The longest phrase watched for is 15 characters; keeping the last 256 characters
-    // of the gathered text after each test finds every phrase split across chunks.
+    // of each gathered text after each test finds every phrase split across chunks.
     static constexpr qsizetype kAnswerTail = 256;
 
     TerminalDisplay(TerminalBuffer& box, const ProgramState& state, QObject* parent = nullptr);
@@ -33,6 +35,7 @@ public:
     void replaceText(const QString& text);
 
     const QString& answerBuffer() const { return m_AnswerBuffer; }
+    const QString& promptBuffer() const { return m_promptBuffer; }
     // True from the "klkl" that started the automatic answer until answerFinished().
     bool answerBusy() const { return m_AnswerBusy; }
     // The automatic answer has ended (sent, cancelled or refused); the next "klkl"
@@ -53,12 +56,12 @@ signals:
     void receiveSound();
 
 private:
-    void gather(const QString& text);
     void trimGathered();
 
     TerminalBuffer& m_box;
     const ProgramState& m_state;
-    QString m_AnswerBuffer;
+    QString m_AnswerBuffer; // for "klkl"
+    QString m_promptBuffer; // for the broadcast service's prompts
     bool m_AnswerBusy = false;
 };
 

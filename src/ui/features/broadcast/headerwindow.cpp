@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -22,6 +23,18 @@ namespace vornal {
 namespace {
 
 constexpr int kShownColumns = 5;
+
+// The phonebook list's first five columns, the only ones the window has: the view,
+// and through it assistive technology, knows of no others.
+class ShownColumns final : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool filterAcceptsColumn(int sourceColumn, const QModelIndex&) const override {
+        return sourceColumn < kShownColumns;
+    }
+};
 
 QPushButton* makeButton(const char* name, const QString& caption, const QString& tip) {
     auto* b = new QPushButton(caption);
@@ -95,14 +108,14 @@ HeaderWindow::HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialog
     m_lvwHeader->setAllColumnsShowFocus(true);
     m_lvwHeader->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_lvwHeader->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lvwHeader->setModel(&m_list);
+    auto* shown = new ShownColumns(this);
+    shown->setSourceModel(&m_list);
+    m_lvwHeader->setModel(shown);
     m_lvwHeader->setAccessibleName(QStringLiteral("Phonebook"));
     m_lvwHeader->header()->setSectionsClickable(true);
     m_lvwHeader->header()->setStretchLastSection(false);
-    for (int c = 0; c < PhonebookListModel::kColumnCount; ++c) {
+    for (int c = 0; c < kShownColumns; ++c)
         m_lvwHeader->setColumnWidth(c, Theme::twipsToPixels(m_list.columnWidthTwips(c), this));
-        m_lvwHeader->setColumnHidden(c, c >= kShownColumns);
-    }
     connect(m_lvwHeader->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { m_list.sortByColumn(column); });
     lists->addWidget(m_lvwHeader, 2);

@@ -26,7 +26,8 @@ public:
 
     HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialogs& dialogs, QWidget* parent = nullptr);
 
-    // The lvwHeader columns: "ID", "Number", "Name", "Numero", "Nome" (the others hidden).
+    // The lvwHeader columns: "ID", "Number", "Name", "Numero", "Nome"; the list's other
+    // columns are not shown at all.
     static PhonebookListModel::Headers headers();
 
     // "Elaborate", and once when the window opens.

@@ -60,11 +60,11 @@ LookControls::LookControls(FeatureContext& context) : QObject(&context), m_conte
     context.setTerminalSides(m_strips[0], m_strips[1]);
 }
 
-// At start: the Standard skin unless the switch chose Steampunk, then the switch's
-// colour scheme.
+// At start: the Standard skin unless a switch chose Steampunk, then the colour scheme a
+// switch chose, if any.
 void LookControls::applyLook(Startup::Look look) {
-    applySkin(look == Startup::Look::Steam ? Skin::Kind::Steampunk : Skin::Kind::Standard, true);
-    if (const ColourScheme* scheme = ColourScheme::forLook(look))
+    applySkin(look.skin == Startup::SkinSwitch::Steam ? Skin::Kind::Steampunk : Skin::Kind::Standard, true);
+    if (const ColourScheme* scheme = ColourScheme::forSwitch(look.colours))
         applyScheme(*scheme);
 }
 

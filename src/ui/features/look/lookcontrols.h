@@ -19,8 +19,8 @@ struct ColourScheme;
 // The look of the main window: the five colour schemes of the terminal text, the two
 // skins with their background pictures and paper strips, and the terminal's font
 // with its colour. Every change goes through the theme, which is then applied to the
-// window again. The program starts in the Standard skin; the command line's switch
-// chooses a colour scheme or the Steampunk skin.
+// window again. The program starts in the Standard skin; the command line's switches
+// choose the Steampunk skin and a colour scheme, each on its own.
 class LookControls : public QObject, public Feature {
     Q_OBJECT
 public:
