@@ -1,6 +1,7 @@
 #include "log/trafficlog.h"
 
 #include "clock.h"
+#include "files/settingskeys.h"
 #include "files/settingsstore.h"
 #include "files/textcodec.h"
 
@@ -39,8 +40,10 @@ TrafficLog::~TrafficLog() {
 }
 
 bool TrafficLog::enabledIn(const SettingsStore& settings) {
-    const QString value =
-        settings.value(QStringLiteral("Log"), QStringLiteral("Enabled"), QStringLiteral("1")).trimmed();
+    const QString value = settings
+                              .value(QString::fromLatin1(SettingsKeys::kLog),
+                                     QString::fromLatin1(SettingsKeys::kEnabled), QStringLiteral("1"))
+                              .trimmed();
     for (const char* off : {"0", "false", "no", "off"}) {
         if (value.compare(QLatin1String(off), Qt::CaseInsensitive) == 0)
             return false;
