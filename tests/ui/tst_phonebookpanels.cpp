@@ -10,7 +10,9 @@
 #include "testfiles.h"
 #include "window/terminalwindow.h"
 
+#include <QAccessible>
 #include <QDir>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -77,6 +79,8 @@ private slots:
     void localEditorOnAFullDiskKeepsTheFile_data();
     void localEditorOnAFullDiskKeepsTheFile();
     void slotClickDialsTheBoxSimulator();
+    void captionsFromDataShowAsStored_data();
+    void captionsFromDataShowAsStored();
 };
 
 void TestPhonebookPanels::controlsAtStart() {
@@ -372,6 +376,66 @@ void TestPhonebookPanels::slotClickDialsTheBoxSimulator() {
     QVERIFY(term->toPlainText().contains(blanks(6) + QStringLiteral("12345")));
     QVERIFY(t.dialogs.messages.isEmpty());
     QCOMPARE(t.window.session().state().connectionActive, true);
+}
+
+// A caption made from the operator's data (a favourite, a local number, a phrase) shows
+// and is read out as stored, "&" and all, makes no Alt shortcut, and a click dials or
+// sends the stored text.
+void TestPhonebookPanels::captionsFromDataShowAsStored_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("data");
+    const char* const texts[] = {"MAYER & CO KG", "R&D LAB", "A && B", "TRAILING &", "PLAIN"};
+    for (const char* kind : {"favourite", "local", "phrase"})
+        for (const char* text : texts)
+            QTest::addRow("%s %s", kind, text) << QString::fromLatin1(kind) << QString::fromLatin1(text);
+}
+
+void TestPhonebookPanels::captionsFromDataShowAsStored() {
+    QFETCH(QString, kind);
+    QFETCH(QString, data);
+    Fixture f;
+    QVERIFY(writeFile(f.path("phonebook.txt"), record(QStringLiteral("12345"), data, 1)));
+    QVERIFY(writeFile(f.path("LocalTelex.txt"), "12    " + data.toLatin1() + "\r\n"));
+    QVERIFY(writeFile(f.path("VornalPresetText.txt"), data.toLatin1() + "\r\n"));
+    f.make();
+    f.openPort();
+    QString name;
+    QString caption;
+    QByteArray sent;
+    if (kind == QLatin1String("favourite")) {
+        f.click(QStringLiteral("lblPhonebookShow"));
+        name = QStringLiteral("lblCallNumbers_0");
+        caption = blanks(2) + QStringLiteral("12345").leftJustified(17) + data.leftJustified(40);
+        sent = "\x01 012345";
+    } else if (kind == QLatin1String("local")) {
+        f.click(QStringLiteral("lblLocalNumbersShow"));
+        name = QStringLiteral("lblLocalTelex_0");
+        caption = QStringLiteral("12") + blanks(6) + data;
+        sent = "\x01 12";
+    } else {
+        name = QStringLiteral("lblPresetText_0");
+        caption = data;
+        f.window->session().state().connectionActive = true;
+        sent = "\r" + data.toLatin1();
+    }
+    QPushButton* button = f.button(name);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), caption);
+    QVERIFY(QKeySequence::mnemonic(button->text()).isEmpty());
+
+    // Alt with the letter after an "&" does not press the slot.
+    const qsizetype amp = data.indexOf(QLatin1Char('&'));
+    if (amp >= 0 && amp + 1 < data.size() && data.at(amp + 1).isLetter()) {
+        QSignalSpy pressed(button, &QPushButton::clicked);
+        button->window()->activateWindow();
+        QTest::keyClick(button->window(), data.at(amp + 1).toLower().toLatin1(), Qt::AltModifier);
+        QCOMPARE(pressed.size(), 0);
+    }
+
+    f.link.clearWrites();
+    f.click(name);
+    QCOMPARE(f.link.written(), sent);
 }
 
 QTEST_MAIN(TestPhonebookPanels)

@@ -1,6 +1,7 @@
 #include "widgets/phonebooklistwindow.h"
 
 #include "theme/theme.h"
+#include "widgets/buttonkit.h"
 
 #include "phonebookfile.h"
 #include "userdialogs.h"
@@ -118,12 +119,7 @@ PhonebookListWindow::PhonebookListWindow(const Texts& texts, MarkedPhonebookList
 
 QPushButton* PhonebookListWindow::makeButton(const QString& name, const QString& caption,
                                              const QString& tip) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAccessibleDescription(tip);
-    button->setAutoDefault(false);
-    return button;
+    return vornal::makeButton(ButtonKind::Dialog, name, caption, tip);
 }
 
 QString PhonebookListWindow::phonebookPath() const {

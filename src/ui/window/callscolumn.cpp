@@ -3,7 +3,7 @@
 #include "window/programgroup.h"
 #include "window/sendgroup.h"
 
-#include "widgets/commandbutton.h"
+#include "widgets/buttonkit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,10 +25,10 @@ CallsColumn::CallsColumn(SendGroup* send, ProgramGroup* program, QWidget* parent
     auto* callsColumn = new QVBoxLayout(calls);
     auto* broadcast = new QGridLayout;
     broadcast->addWidget(new QLabel(QStringLiteral("Rundsenden")), 0, 0, 1, 2);
-    m_lblRSend1 = makeCommandButton(QStringLiteral("lblRSend_1"), QStringLiteral("0"),
-                                    QStringLiteral("11151 Rundsenden Server Call automatic dialing"));
-    m_lblRsend2 = makeCommandButton(QStringLiteral("lblRsend_2"), QStringLiteral("0"),
-                                    QStringLiteral("11162 Rundsenden Server Call automatic dialing"));
+    m_lblRSend1 = makeButton(ButtonKind::Command, QStringLiteral("lblRSend_1"), QStringLiteral("0"),
+                             QStringLiteral("11151 Rundsenden Server Call automatic dialing"));
+    m_lblRsend2 = makeButton(ButtonKind::Command, QStringLiteral("lblRsend_2"), QStringLiteral("0"),
+                             QStringLiteral("11162 Rundsenden Server Call automatic dialing"));
     broadcast->addWidget(m_lblRSend1, 1, 0);
     broadcast->addWidget(m_lblRsend2, 1, 1);
     callsColumn->addLayout(broadcast);
@@ -67,8 +67,9 @@ QPushButton* CallsColumn::broadcastButton(int service) const {
 }
 
 void CallsColumn::showBroadcastNumbers(const QString& first, const QString& second) {
-    m_lblRSend1->setText(first);
-    m_lblRsend2->setText(second);
+    // The numbers come from the operator's configuration.
+    setButtonCaption(m_lblRSend1, first, CaptionSource::Data);
+    setButtonCaption(m_lblRsend2, second, CaptionSource::Data);
 }
 
 } // namespace vornal

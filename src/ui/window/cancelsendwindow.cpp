@@ -1,5 +1,6 @@
 #include "window/cancelsendwindow.h"
 
+#include "widgets/buttonkit.h"
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -15,15 +16,14 @@ CancelSendWindow::CancelSendWindow(QWidget* parent)
     setModal(false);
     auto* column = new QVBoxLayout(this);
     m_label1 = new QLabel(QStringLiteral("Transmitting Clipboard Text"));
+    // Text from data (names, paths, the system's words) shows as it is.
+    m_label1->setTextFormat(Qt::PlainText);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setWordWrap(true);
     m_label1->setMinimumWidth(320);
     column->addWidget(m_label1);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    cancel->setObjectName(QStringLiteral("lblCancel"));
-    cancel->setToolTip(QStringLiteral("Stop the transmission"));
-    cancel->setAccessibleDescription(cancel->toolTip());
-    cancel->setAutoDefault(false);
+    QPushButton* cancel = makeButton(ButtonKind::Dialog, QStringLiteral("lblCancel"),
+                                     QStringLiteral("Cancel"), QStringLiteral("Stop the transmission"));
     column->addWidget(cancel, 0, Qt::AlignRight);
     connect(cancel, &QPushButton::clicked, this, &CancelSendWindow::cancelRequested);
 }

@@ -1,6 +1,6 @@
 #include "window/headerbar.h"
 
-#include "widgets/commandbutton.h"
+#include "widgets/buttonkit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,12 +18,13 @@ HeaderBar::HeaderBar(QWidget* parent) : QWidget(parent) {
     auto* left = new QVBoxLayout;
     left->setSpacing(6);
     auto* title = new QHBoxLayout;
-    m_lblVersion =
-        makeCommandButton(QStringLiteral("lblVersion"), QString(), QStringLiteral("Shows Software Version"));
+    m_lblVersion = makeButton(ButtonKind::Command, QStringLiteral("lblVersion"), QString(),
+                              QStringLiteral("Shows Software Version"));
     m_lblVersion->setFlat(true);
     title->addWidget(m_lblVersion);
     m_label15 = new QLabel;
     m_label15->setObjectName(QStringLiteral("Label15"));
+    m_label15->setTextFormat(Qt::PlainText);
     title->addWidget(m_label15);
     title->addStretch(1);
     left->addLayout(title);
@@ -41,7 +42,8 @@ HeaderBar::HeaderBar(QWidget* parent) : QWidget(parent) {
 }
 
 void HeaderBar::showTitle(const QString& version, const QString& release) {
-    m_lblVersion->setText(version);
+    // The title begins with the operator's name.
+    setButtonCaption(m_lblVersion, version, CaptionSource::Data);
     m_label15->setText(release);
 }
 

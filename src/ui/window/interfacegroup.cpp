@@ -1,6 +1,6 @@
 #include "window/interfacegroup.h"
 
-#include "widgets/commandbutton.h"
+#include "widgets/buttonkit.h"
 
 #include "display/interfacecommands.h"
 
@@ -44,21 +44,21 @@ InterfaceGroup::InterfaceGroup(InterfaceCommands& commands, QWidget* parent)
     setObjectName(QStringLiteral("groupInterface"));
     auto* grid = new QGridLayout(this);
     grid->setSpacing(4);
-    QPushButton* call =
-        makeCommandButton(QStringLiteral("LblCall"), QStringLiteral("Call"), QStringLiteral("Initiate Call"));
+    QPushButton* call = makeButton(ButtonKind::Command, QStringLiteral("LblCall"), QStringLiteral("Call"),
+                                   QStringLiteral("Initiate Call"));
     connect(call, &QPushButton::clicked, &commands, &InterfaceCommands::Call);
     grid->addWidget(call, 0, 0);
     int i = 1;
     for (const CommandButton& c : kCommandButtons) {
-        QPushButton* button = makeCommandButton(QString::fromLatin1(c.name), QString::fromLatin1(c.caption),
-                                                QString::fromLatin1(c.tip));
+        QPushButton* button = makeButton(ButtonKind::Command, QString::fromLatin1(c.name),
+                                         QString::fromLatin1(c.caption), QString::fromLatin1(c.tip));
         grid->addWidget(button, i / 2, i % 2);
         const InterfaceCommands::Command command = c.command;
         connect(button, &QPushButton::clicked, &commands, [&commands, command] { commands.run(command); });
         ++i;
     }
-    QPushButton* clear = makeCommandButton(QStringLiteral("lblClear"), QStringLiteral("Clear Text"),
-                                           QStringLiteral("Clears text window"));
+    QPushButton* clear = makeButton(ButtonKind::Command, QStringLiteral("lblClear"),
+                                    QStringLiteral("Clear Text"), QStringLiteral("Clears text window"));
     connect(clear, &QPushButton::clicked, &commands, &InterfaceCommands::clearText);
     grid->addWidget(clear, i / 2 + 1, 0, 1, 2);
 }

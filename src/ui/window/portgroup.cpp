@@ -1,6 +1,7 @@
 #include "window/portgroup.h"
 
-#include "widgets/commandbutton.h"
+#include "widgets/buttonkit.h"
+#include "widgets/fieldlabel.h"
 #include "widgets/indicator.h"
 
 #include "serial/portcontroller.h"
@@ -11,46 +12,29 @@
 
 namespace vornal {
 
-namespace {
-
-QLabel* makeField(const QString& name, const QString& tip) {
-    auto* label = new QLabel;
-    label->setObjectName(name);
-    label->setToolTip(tip);
-    label->setProperty("class", QStringLiteral("fieldValue"));
-    return label;
-}
-
-QLabel* makeCaption(const QString& caption) {
-    auto* label = new QLabel(caption);
-    label->setProperty("class", QStringLiteral("fieldLabel"));
-    return label;
-}
-
-} // namespace
-
 PortGroup::PortGroup(const Theme& theme, QWidget* parent) : QGroupBox(QStringLiteral("Port"), parent) {
     setObjectName(QStringLiteral("groupPort"));
     auto* grid = new QGridLayout(this);
     grid->setVerticalSpacing(4);
-    m_lblOpen1 = makeCommandButton(QStringLiteral("lblOpen1"), QStringLiteral("Open Port "),
-                                   QStringLiteral("Opens pre defined comm port"));
+    m_lblOpen1 = makeButton(ButtonKind::Command, QStringLiteral("lblOpen1"), QStringLiteral("Open Port "),
+                            QStringLiteral("Opens pre defined comm port"));
     connect(m_lblOpen1, &QPushButton::clicked, this, &PortGroup::toggleRequested);
-    m_lblProps = makeCommandButton(QStringLiteral("lblProps"), QStringLiteral("Com Settings"),
-                                   QStringLiteral("Shows ComPort Settings Form"));
+    m_lblProps = makeButton(ButtonKind::Command, QStringLiteral("lblProps"), QStringLiteral("Com Settings"),
+                            QStringLiteral("Shows ComPort Settings Form"));
     connect(m_lblProps, &QPushButton::clicked, this, &PortGroup::propertiesRequested);
     grid->addWidget(m_lblOpen1, 0, 0, 1, 2);
     grid->addWidget(m_lblProps, 0, 2, 1, 2);
 
     m_imgPort1 = new Indicator(QStringLiteral("imgPort1"), QStringLiteral("Port state"), theme);
-    m_lblCport1 = makeField(QStringLiteral("lblCport1"), QStringLiteral("Comm Port"));
-    m_lblStatus1 = makeField(QStringLiteral("lblStatus1"), QStringLiteral("Port Settings"));
-    m_lblElapsed = makeField(QStringLiteral("lblElapsed"), QStringLiteral("Elapsed time after connection"));
+    m_lblCport1 = makeDataLabel(QStringLiteral("lblCport1"), QStringLiteral("Comm Port"));
+    m_lblStatus1 = makeDataLabel(QStringLiteral("lblStatus1"), QStringLiteral("Port Settings"));
+    m_lblElapsed =
+        makeDataLabel(QStringLiteral("lblElapsed"), QStringLiteral("Elapsed time after connection"));
     grid->addWidget(m_imgPort1, 1, 0);
     grid->addWidget(m_lblCport1, 1, 1, 1, 3);
-    grid->addWidget(makeCaption(QStringLiteral("Line")), 2, 0);
+    grid->addWidget(makeCaptionLabel(QStringLiteral("Line")), 2, 0);
     grid->addWidget(m_lblStatus1, 2, 1, 1, 3);
-    grid->addWidget(makeCaption(QStringLiteral("Time")), 3, 0);
+    grid->addWidget(makeCaptionLabel(QStringLiteral("Time")), 3, 0);
     grid->addWidget(m_lblElapsed, 3, 1, 1, 3);
     grid->setColumnStretch(3, 1);
 }

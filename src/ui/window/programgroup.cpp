@@ -1,6 +1,6 @@
 #include "window/programgroup.h"
 
-#include "widgets/commandbutton.h"
+#include "widgets/buttonkit.h"
 
 #include <QGridLayout>
 #include <QPushButton>

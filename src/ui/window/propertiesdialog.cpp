@@ -41,6 +41,8 @@ PropertiesDialog::PropertiesDialog(PortController& port, SettingsStore& store, U
     auto* actual = new QLabel(QStringLiteral(" Actual Vornal Comm Settings:"));
     root->addWidget(actual);
     m_lblSettings = new QLabel;
+    // Text from data (names, paths, the system's words) shows as it is.
+    m_lblSettings->setTextFormat(Qt::PlainText);
     m_lblSettings->setObjectName(QStringLiteral("lblSettings"));
     root->addWidget(m_lblSettings);
     root->addWidget(new QLabel(QStringLiteral(" Default: 9600,n,8,1  Port: 1")));
@@ -97,6 +99,8 @@ void PropertiesDialog::addDeviceControls(QVBoxLayout* root) {
     auto* box = new QGroupBox(QStringLiteral("Device:"));
     auto* column = new QVBoxLayout(box);
     m_lblDevice = new QLabel;
+    // Text from data (names, paths, the system's words) shows as it is.
+    m_lblDevice->setTextFormat(Qt::PlainText);
     m_lblDevice->setObjectName(QStringLiteral("lblDevice"));
     m_lblDevice->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_lblDevice->setToolTip(QStringLiteral("The device the chosen port number opens"));

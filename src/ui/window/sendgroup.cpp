@@ -1,7 +1,7 @@
 #include "window/sendgroup.h"
 
 #include "theme/theme.h"
-#include "widgets/commandbutton.h"
+#include "widgets/buttonkit.h"
 
 #include "textsender.h"
 
@@ -31,7 +31,7 @@ const SendButton kSendButtons[] = {
 
 QPushButton* addButton(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
                        const QString& tip) {
-    QPushButton* button = makeCommandButton(name, caption, tip);
+    QPushButton* button = makeButton(ButtonKind::Command, name, caption, tip);
     grid->addWidget(button, row, column);
     return button;
 }

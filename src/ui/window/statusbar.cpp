@@ -16,6 +16,8 @@ StatusBar::StatusBar(const Theme& theme, QWidget* parent) : QWidget(parent) {
     row->setContentsMargins(10, 4, 10, 4);
     m_lblAction = new QLabel(QStringLiteral("Program Parameters Loaded"));
     m_lblAction->setObjectName(QStringLiteral("lblAction"));
+    // Text from data (names, paths, the system's words) shows as it is.
+    m_lblAction->setTextFormat(Qt::PlainText);
     m_lblAction->setToolTip(QStringLiteral("Displays Last Program Action"));
     m_lblAction->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(m_lblAction, 1);

@@ -1,6 +1,7 @@
 #include "window/terminalarea.h"
 
 #include "theme/theme.h"
+#include "widgets/fieldlabel.h"
 #include "widgets/linebar.h"
 #include "window/accessibility.h"
 
@@ -17,23 +18,13 @@
 
 namespace vornal {
 
-namespace {
-
-QLabel* makeCaption(const QString& caption) {
-    auto* label = new QLabel(caption);
-    label->setProperty("class", QStringLiteral("fieldLabel"));
-    return label;
-}
-
-} // namespace
-
 TerminalArea::TerminalArea(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("terminalArea"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 10, 0, 0);
     column->setSpacing(6);
     auto* lineRow = new QHBoxLayout;
-    lineRow->addWidget(makeCaption(QStringLiteral("Line")));
+    lineRow->addWidget(makeCaptionLabel(QStringLiteral("Line")));
     m_line1 = new LineBar;
     lineRow->addWidget(m_line1, 1);
     m_lblMaxChar = new QLabel(QStringLiteral("69"));

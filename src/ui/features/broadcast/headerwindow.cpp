@@ -1,6 +1,8 @@
 #include "features/broadcast/headerwindow.h"
 
+#include "theme/fonts.h"
 #include "theme/theme.h"
+#include "widgets/buttonkit.h"
 
 #include "broadcastheader.h"
 #include "phonebookfile.h"
@@ -37,25 +39,7 @@ protected:
 };
 
 QPushButton* makeButton(const char* name, const QString& caption, const QString& tip) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAccessibleDescription(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
-// The teleprinter font when it is installed; otherwise the system's fixed-pitch font,
-// so that the columns of the preview still line up.
-QFont previewFont(const QFont& base) {
-    QFont font(QString::fromLatin1(HeaderWindow::kPreviewFont));
-    font.setPointSizeF(base.pointSizeF());
-    font.setStyleHint(QFont::TypeWriter);
-    if (QFontInfo(font).fixedPitch())
-        return font;
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(base.pointSizeF());
-    return fixed;
+    return makeButton(ButtonKind::Dialog, QString::fromLatin1(name), caption, tip);
 }
 
 } // namespace
@@ -93,7 +77,7 @@ HeaderWindow::HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialog
     auto* lists = new QHBoxLayout;
     m_lstRSend = new QListWidget;
     m_lstRSend->setObjectName(QStringLiteral("lstRSend"));
-    m_lstRSend->setFont(previewFont(font()));
+    m_lstRSend->setFont(teleprinterFont(font().pointSizeF(), font().pointSizeF()));
     m_lstRSend->setAccessibleName(QStringLiteral("Header preview"));
     // Room for the ruler's 70 columns.
     m_lstRSend->setMinimumWidth(

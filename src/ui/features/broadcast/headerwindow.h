@@ -22,7 +22,6 @@ class HeaderWindow : public QDialog {
     Q_OBJECT
 public:
     static constexpr const char* kTitle = " Vornal Header Rundsenden List ";
-    static constexpr const char* kPreviewFont = "Stg 100 f.e.";
 
     HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialogs& dialogs, QWidget* parent = nullptr);
 

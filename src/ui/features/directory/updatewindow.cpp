@@ -1,6 +1,7 @@
 #include "features/directory/updatewindow.h"
 
 #include "theme/theme.h"
+#include "widgets/buttonkit.h"
 
 #include "phonebookupdate.h"
 
@@ -18,10 +19,7 @@ namespace vornal {
 namespace {
 
 QPushButton* makeButton(const char* name, const QString& caption, const QString& tip) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    return b;
+    return makeButton(ButtonKind::Window, QString::fromLatin1(name), caption, tip);
 }
 
 QLabel* makeLabel(const QString& caption) {
@@ -96,6 +94,8 @@ UpdateWindow::UpdateWindow(PhonebookUpdate& update, QWidget* parent) : QDialog(p
     place(m_lblRetrieve, 1920, 7995, 1620, 585);
 
     m_lblStatus = new QLabel;
+    // Text from data (names, paths, the system's words) shows as it is.
+    m_lblStatus->setTextFormat(Qt::PlainText);
     m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
     m_lblStatus->setWordWrap(true);
     m_lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);

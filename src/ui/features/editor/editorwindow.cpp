@@ -1,6 +1,7 @@
 #include "features/editor/editorwindow.h"
 
 #include "features/editor/editortextfield.h"
+#include "theme/fonts.h"
 #include "theme/theme.h"
 
 #include "editortext.h"
@@ -113,10 +114,7 @@ EditorWindow::EditorWindow(UserDialogs& dialogs, const Clock& clock, const Progr
 }
 
 QFont EditorWindow::textFont() {
-    QFont teleprinter(QString::fromLatin1(kTeleprinterFont), 12);
-    if (QFontInfo(teleprinter).family() == QLatin1String(kTeleprinterFont))
-        return teleprinter;
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return teleprinterFont(12, 0);
 }
 
 QWidget* EditorWindow::buildToolbar() {

@@ -25,7 +25,6 @@ class EditorWindow : public QDialog, private EditorBuffer {
 public:
     static constexpr const char* kRuler =
         "12345678901234567890123456789012345678901234567890123456789012345678";
-    static constexpr const char* kTeleprinterFont = "Stg 100 f.e.";
 
     EditorWindow(UserDialogs& dialogs, const Clock& clock, const ProgramFolder& folder,
                  QWidget* parent = nullptr);

@@ -3,8 +3,10 @@
 #include "featurecontext.h"
 #include "terminalservices.h"
 #include "terminalsession.h"
+#include "theme/fonts.h"
 #include "theme/theme.h"
-#include "widgets/commandbutton.h"
+#include "theme/themerole.h"
+#include "widgets/buttonkit.h"
 #include "widgets/overlayplacement.h"
 
 #include "clock.h"
@@ -30,18 +32,7 @@ namespace {
 const QRect kPlace(45, 60, 13365, 5145);
 
 QPushButton* button(const QString& name, const QString& caption, const QString& tip) {
-    return makeCommandButton(name, caption, tip);
-}
-
-// The boxes and the preview show what a teleprinter prints: a fixed pitch.
-QFont teleprinterFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Stg 100 f.e."), QStringLiteral("DejaVu Sans Mono"),
-                      QStringLiteral("Courier New"), QStringLiteral("monospace")});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(9);
-    return font;
+    return makeButton(ButtonKind::Command, name, caption, tip);
 }
 
 QString fieldName(int position) {
@@ -70,7 +61,7 @@ constexpr Cell kCells[HeadlineSets::kFieldsPerSet] = {
 HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_context(context) {
     m_frame = new QFrame(context.window());
     m_frame->setObjectName(QStringLiteral("frameHeadLine"));
-    m_frame->setProperty("class", QStringLiteral("callPanel"));
+    setThemeRole(m_frame, ThemeRole::CallPanel);
     m_frame->setFrameShape(QFrame::StyledPanel);
     m_frame->setAutoFillBackground(true);
     auto* column = new QVBoxLayout(m_frame);
@@ -80,11 +71,11 @@ HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_c
     auto* title = new QLabel(QStringLiteral(
         "Header Editor for Vornal - Take care to choose one out of 3 Layouts before exiting !"));
     title->setObjectName(QStringLiteral("Label14"));
-    title->setProperty("class", QStringLiteral("panelHeading"));
+    setThemeRole(title, ThemeRole::PanelHeading);
     column->addWidget(title);
     m_info = new QLabel;
     m_info->setObjectName(QStringLiteral("lblInfoHeadlines"));
-    m_info->setProperty("class", QStringLiteral("panelHint"));
+    setThemeRole(m_info, ThemeRole::PanelHint);
     m_info->setWordWrap(true);
     column->addWidget(m_info);
 
@@ -92,7 +83,7 @@ HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_c
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
-    const QFont font = teleprinterFont();
+    const QFont font = teleprinterFont(9, 9);
     auto* group = new QButtonGroup(this);
     const char* const tips[HeadlineSets::kSets] = {
         "Selects the first Headline Set", "Selects thesecond Headline Set", "Selects the third Headline Set"};

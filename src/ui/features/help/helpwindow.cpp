@@ -2,6 +2,7 @@
 
 #include "files/textfile.h"
 #include "rtfreader.h"
+#include "widgets/buttonkit.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -34,10 +35,8 @@ HelpWindow::HelpWindow(const ProgramFolder& folder, QWidget* parent) : QDialog(p
         m_richTextBox1->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     frame->addWidget(m_richTextBox1, 1);
 
-    auto* exit = new QPushButton(QStringLiteral("EXIT"));
-    exit->setObjectName(QStringLiteral("lblExit"));
-    exit->setToolTip(QStringLiteral("Closes the help"));
-    exit->setAccessibleDescription(exit->toolTip());
+    QPushButton* exit = makeButton(ButtonKind::Window, QStringLiteral("lblExit"), QStringLiteral("EXIT"),
+                                   QStringLiteral("Closes the help"));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* root = new QVBoxLayout(this);

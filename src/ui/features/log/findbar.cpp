@@ -1,7 +1,8 @@
 #include "features/log/findbar.h"
 
 #include "featurecontext.h"
-#include "widgets/commandbutton.h"
+#include "theme/themerole.h"
+#include "widgets/buttonkit.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -22,7 +23,7 @@ FindBar::FindBar(FeatureContext& context) : QObject(&context), m_context(context
 
     m_bar = new QFrame;
     m_bar->setObjectName(QStringLiteral("frameFind"));
-    m_bar->setProperty("class", QStringLiteral("callPanel"));
+    setThemeRole(m_bar, ThemeRole::CallPanel);
     auto* row = new QHBoxLayout(m_bar);
     row->setContentsMargins(6, 4, 6, 4);
     row->setSpacing(4);
@@ -33,12 +34,13 @@ FindBar::FindBar(FeatureContext& context) : QObject(&context), m_context(context
     m_field->setAccessibleName(QStringLiteral("Find"));
     caption->setBuddy(m_field);
     row->addWidget(m_field, 1);
-    QPushButton* next = makeCommandButton(QStringLiteral("cmdFindNext"), QStringLiteral("Next"),
-                                          QStringLiteral("Finds the next match"));
-    QPushButton* previous = makeCommandButton(QStringLiteral("cmdFindPrevious"), QStringLiteral("Previous"),
-                                              QStringLiteral("Finds the previous match"));
-    QPushButton* close = makeCommandButton(QStringLiteral("cmdFindClose"), QStringLiteral("Close"),
-                                           QStringLiteral("Closes the find bar"));
+    QPushButton* next = makeButton(ButtonKind::Command, QStringLiteral("cmdFindNext"), QStringLiteral("Next"),
+                                   QStringLiteral("Finds the next match"));
+    QPushButton* previous =
+        makeButton(ButtonKind::Command, QStringLiteral("cmdFindPrevious"), QStringLiteral("Previous"),
+                   QStringLiteral("Finds the previous match"));
+    QPushButton* close = makeButton(ButtonKind::Command, QStringLiteral("cmdFindClose"),
+                                    QStringLiteral("Close"), QStringLiteral("Closes the find bar"));
     for (QPushButton* b : {next, previous, close}) {
         row->addWidget(b);
         b->installEventFilter(this);

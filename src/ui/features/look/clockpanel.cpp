@@ -36,6 +36,8 @@ ClockPanel::ClockPanel(FeatureContext& context) : QObject(&context), m_context(c
     m_lblTempo->setToolTip(QStringLiteral("Time ( hh.mm.ss )"));
     m_lblTempo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lblDate = new QLabel;
+    // Text from data (names, paths, the system's words) shows as it is.
+    m_lblDate->setTextFormat(Qt::PlainText);
     m_lblDate->setObjectName(QStringLiteral("lblDate"));
     m_lblDate->setToolTip(QStringLiteral("Date (dd.mm.yyyy)"));
     m_lblDate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

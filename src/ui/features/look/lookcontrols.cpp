@@ -1,10 +1,11 @@
 #include "features/look/lookcontrols.h"
 
 #include "featurecontext.h"
-#include "features/look/headerbutton.h"
 #include "features/look/paperstrip.h"
 #include "terminalservices.h"
 #include "theme/theme.h"
+#include "widgets/buttonkit.h"
+#include "widgets/fieldlabel.h"
 #include "window/headerbar.h"
 
 #include "files/settingsstore.h"
@@ -27,26 +28,25 @@ LookControls::LookControls(FeatureContext& context) : QObject(&context), m_conte
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
 
-    layout->addWidget(makeHeaderCaption(QStringLiteral("Text")));
+    layout->addWidget(makeCaptionLabel(QStringLiteral("Text"), ThemeRole::HeaderCaption));
     for (const ColourScheme& scheme : ColourScheme::all()) {
         QPushButton* button =
-            makeHeaderButton(QString::fromLatin1(scheme.control), QString::fromLatin1(scheme.caption),
-                             QString::fromLatin1(kSchemeTip));
+            makeButton(ButtonKind::Header, QString::fromLatin1(scheme.control),
+                       QString::fromLatin1(scheme.caption), QString::fromLatin1(kSchemeTip));
         connect(button, &QPushButton::clicked, this, [this, &scheme] { applyScheme(scheme); });
         m_schemeButtons.append(button);
         layout->addWidget(button);
     }
-    QPushButton* font = makeHeaderButton(QStringLiteral("lblFont"), QStringLiteral("Font"),
-                                         QStringLiteral("Set font for the telex window"));
+    QPushButton* font = makeButton(ButtonKind::Header, QStringLiteral("lblFont"), QStringLiteral("Font"),
+                                   QStringLiteral("Set font for the telex window"));
     connect(font, &QPushButton::clicked, this, &LookControls::chooseFont);
     layout->addWidget(font);
 
     layout->addSpacing(12);
-    layout->addWidget(makeHeaderCaption(QStringLiteral("Skin")));
+    layout->addWidget(makeCaptionLabel(QStringLiteral("Skin"), ThemeRole::HeaderCaption));
     for (const Skin& skin : Skin::all()) {
-        QPushButton* button =
-            makeHeaderButton(QString::fromLatin1(skin.control), QString::fromLatin1(skin.caption),
-                             QString::fromLatin1(skin.tip));
+        QPushButton* button = makeButton(ButtonKind::Header, QString::fromLatin1(skin.control),
+                                         QString::fromLatin1(skin.caption), QString::fromLatin1(skin.tip));
         const Skin::Kind kind = skin.kind;
         connect(button, &QPushButton::clicked, this, [this, kind] { applySkin(kind); });
         m_skinButtons.append(button);

@@ -1,10 +1,11 @@
 #include "features/look/soundcontrols.h"
 
 #include "featurecontext.h"
-#include "features/look/headerbutton.h"
 #include "terminalservices.h"
 #include "terminalsession.h"
 #include "theme/theme.h"
+#include "widgets/buttonkit.h"
+#include "widgets/fieldlabel.h"
 #include "window/headerbar.h"
 
 #include "display/terminaldisplay.h"
@@ -40,19 +41,19 @@ SoundControls::SoundControls(FeatureContext& context)
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(makeHeaderCaption(QStringLiteral("Sound")));
-    m_on = makeHeaderButton(QStringLiteral("lblSoundOn"), QStringLiteral("Sound On"),
-                            QStringLiteral("Enable Soundeffects"));
-    m_off = makeHeaderButton(QStringLiteral("lblSoundOff"), QStringLiteral("Sound Off"),
-                             QStringLiteral("Mute Soundeffects"));
+    layout->addWidget(makeCaptionLabel(QStringLiteral("Sound"), ThemeRole::HeaderCaption));
+    m_on = makeButton(ButtonKind::Header, QStringLiteral("lblSoundOn"), QStringLiteral("Sound On"),
+                      QStringLiteral("Enable Soundeffects"));
+    m_off = makeButton(ButtonKind::Header, QStringLiteral("lblSoundOff"), QStringLiteral("Sound Off"),
+                       QStringLiteral("Mute Soundeffects"));
     connect(m_on, &QPushButton::clicked, this, &SoundControls::soundOn);
     connect(m_off, &QPushButton::clicked, this, &SoundControls::soundOff);
     layout->addWidget(m_on);
     layout->addWidget(m_off);
     layout->addSpacing(12);
     for (const SoundButton& b : kSoundButtons) {
-        QPushButton* button = makeHeaderButton(QString::fromLatin1(b.name), QString::fromLatin1(b.caption),
-                                               QString::fromLatin1(b.tip));
+        QPushButton* button = makeButton(ButtonKind::Header, QString::fromLatin1(b.name),
+                                         QString::fromLatin1(b.caption), QString::fromLatin1(b.tip));
         const SoundEffects::Effect effect = b.effect;
         connect(button, &QPushButton::clicked, this, [this, effect] { m_effects.play(effect); });
         layout->addWidget(button);

@@ -1,6 +1,8 @@
 #include "features/phonebook/callslotspanel.h"
 
-#include "features/phonebook/callslot.h"
+#include "theme/themerole.h"
+#include "widgets/buttonkit.h"
+#include "widgets/fieldlabel.h"
 
 #include "favouriteslots.h"
 #include "localnumbers.h"
@@ -10,16 +12,6 @@
 #include <QVBoxLayout>
 
 namespace vornal {
-
-namespace {
-
-QLabel* heading(const QString& text, const char* styleClass) {
-    auto* label = new QLabel(text);
-    label->setProperty("class", QString::fromLatin1(styleClass));
-    return label;
-}
-
-} // namespace
 
 CallSlotsPanel::Layout CallSlotsPanel::favourites() {
     return {QStringLiteral("frameNumbers"),
@@ -45,29 +37,27 @@ CallSlotsPanel::Layout CallSlotsPanel::localCalls() {
 
 CallSlotsPanel::CallSlotsPanel(const Layout& layout, QWidget* parent) : QFrame(parent) {
     setObjectName(layout.objectName);
-    setProperty("class", QStringLiteral("callPanel"));
+    setThemeRole(this, ThemeRole::CallPanel);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(0);
 
     for (int i = 0; i < layout.designCaptions.size(); ++i) {
         if (layout.headings.contains(i))
-            column->addWidget(heading(layout.headings.value(i), "panelHeading"));
+            column->addWidget(makeCaptionLabel(layout.headings.value(i), ThemeRole::PanelHeading));
         if (layout.subheadings.contains(i))
-            column->addWidget(heading(layout.subheadings.value(i), "panelSubheading"));
+            column->addWidget(makeCaptionLabel(layout.subheadings.value(i), ThemeRole::PanelSubheading));
         QPushButton* slot =
-            makeCallSlot(QStringLiteral("%1_%2").arg(layout.slotPrefix).arg(i), layout.designCaptions.at(i));
+            makeButton(ButtonKind::Slot, QStringLiteral("%1_%2").arg(layout.slotPrefix).arg(i), QString(),
+                       QString(), CaptionSource::Data);
+        setSlotCaption(slot, layout.designCaptions.at(i));
         connect(slot, &QPushButton::clicked, this, [this, i] { emit slotClicked(i); });
         column->addWidget(slot);
         m_slots.append(slot);
     }
 
     column->addSpacing(6);
-    auto* exit = new QPushButton(layout.exitCaption);
-    exit->setObjectName(layout.exitName);
-    exit->setToolTip(layout.exitTip);
-    exit->setCursor(Qt::PointingHandCursor);
-    exit->setFocusPolicy(Qt::TabFocus);
+    QPushButton* exit = makeButton(ButtonKind::Command, layout.exitName, layout.exitCaption, layout.exitTip);
     connect(exit, &QPushButton::clicked, this, &CallSlotsPanel::exitClicked);
     column->addWidget(exit);
     hide();
@@ -75,11 +65,18 @@ CallSlotsPanel::CallSlotsPanel(const Layout& layout, QWidget* parent) : QFrame(p
 
 void CallSlotsPanel::setCaptions(const QStringList& captions) {
     for (int i = 0; i < m_slots.size() && i < captions.size(); ++i)
-        setCallSlotCaption(m_slots.at(i), captions.at(i));
+        setSlotCaption(m_slots.at(i), captions.at(i));
+}
+
+void CallSlotsPanel::setSlotCaption(QPushButton* slot, const QString& caption) {
+    // The caption is the operator's data, shown and read out as it is stored; the tip
+    // shows it whole where the panel's edge cuts it.
+    setButtonCaption(slot, caption, CaptionSource::Data);
+    slot->setToolTip(caption.simplified());
 }
 
 QString CallSlotsPanel::caption(int i) const {
-    return m_slots.at(i)->text();
+    return buttonCaption(m_slots.at(i));
 }
 
 } // namespace vornal

@@ -38,6 +38,7 @@ signals:
     void exitClicked();
 
 private:
+    static void setSlotCaption(QPushButton* slot, const QString& caption);
     QList<QPushButton*> m_slots;
 };
 

@@ -1,6 +1,7 @@
 #include "features/phonebook/localnumberseditor.h"
 
-#include "features/phonebook/callslot.h"
+#include "widgets/buttonkit.h"
+#include "widgets/fieldlabel.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -10,23 +11,13 @@
 
 namespace vornal {
 
-namespace {
-
-QLabel* styledLabel(const QString& text, const char* kind) {
-    auto* label = new QLabel(text);
-    label->setProperty("class", QString::fromLatin1(kind));
-    return label;
-}
-
-} // namespace
-
 LocalNumbersEditor::LocalNumbersEditor(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("frameLocalTeleprinters"));
-    setProperty("class", QStringLiteral("callPanel"));
+    setThemeRole(this, ThemeRole::CallPanel);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(2);
-    column->addWidget(styledLabel(QStringLiteral("Local Numbers Editor"), "panelHeading"));
+    column->addWidget(makeCaptionLabel(QStringLiteral("Local Numbers Editor"), ThemeRole::PanelHeading));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
@@ -36,10 +27,10 @@ LocalNumbersEditor::LocalNumbersEditor(QWidget* parent) : QFrame(parent) {
     int row = 0;
     for (int i = 0; i < LocalNumbers::kCount; ++i) {
         if (i == LocalNumbers::kFirstSpecial)
-            grid->addWidget(styledLabel(QStringLiteral("Special Numbers"), "panelSubheading"), row++, 0, 1,
-                            2);
+            grid->addWidget(makeCaptionLabel(QStringLiteral("Special Numbers"), ThemeRole::PanelSubheading),
+                            row++, 0, 1, 2);
         if (i == 0 || i == LocalNumbers::kFirstSpecial)
-            grid->addWidget(styledLabel(columns, "panelHint"), row++, 0, 1, 2);
+            grid->addWidget(makeCaptionLabel(columns, ThemeRole::PanelHint), row++, 0, 1, 2);
         auto* number = new QLineEdit;
         number->setObjectName(QStringLiteral("txtLocalNumber_%1").arg(i));
         number->setMaxLength(LocalNumbers::kNumberWidth);
@@ -55,19 +46,16 @@ LocalNumbersEditor::LocalNumbersEditor(QWidget* parent) : QFrame(parent) {
     }
     column->addLayout(grid);
 
-    auto* hint = styledLabel(QStringLiteral("Use only two digit numbers, \notherwise it will not work.\n"
-                                            "Descriptions should not exceed 30 chrs."),
-                             "panelHint");
+    auto* hint = makeCaptionLabel(QStringLiteral("Use only two digit numbers, \notherwise it will not work.\n"
+                                                 "Descriptions should not exceed 30 chrs."),
+                                  ThemeRole::PanelHint);
     hint->setObjectName(QStringLiteral("lblLocalHint"));
     hint->setWordWrap(true);
     column->addWidget(hint);
 
-    auto* exit = new QPushButton(QStringLiteral("Exit Local Numbers Editor"));
-    exit->setObjectName(QStringLiteral("lblExitLocalNumbers"));
-    exit->setToolTip(QStringLiteral("Close Local teleprinters editor"));
-    exit->setAccessibleDescription(exit->toolTip());
-    exit->setCursor(Qt::PointingHandCursor);
-    exit->setFocusPolicy(Qt::TabFocus);
+    QPushButton* exit = makeButton(ButtonKind::Command, QStringLiteral("lblExitLocalNumbers"),
+                                   QStringLiteral("Exit Local Numbers Editor"),
+                                   QStringLiteral("Close Local teleprinters editor"));
     connect(exit, &QPushButton::clicked, this, &LocalNumbersEditor::exitClicked);
     column->addWidget(exit);
     hide();

@@ -3,7 +3,8 @@
 #include "featurecontext.h"
 #include "terminalservices.h"
 #include "terminalsession.h"
-#include "widgets/commandbutton.h"
+#include "theme/themerole.h"
+#include "widgets/buttonkit.h"
 #include "widgets/overlayplacement.h"
 
 #include "clipboardpaste.h"
@@ -28,7 +29,7 @@ namespace {
 const QRect kPlace(45, 60, 13365, 5145);
 
 QPushButton* button(const QString& name, const QString& caption, const QString& tip) {
-    return makeCommandButton(name, caption, tip);
+    return makeButton(ButtonKind::Command, name, caption, tip);
 }
 
 } // namespace
@@ -40,12 +41,12 @@ ClipboardPreview::ClipboardPreview(FeatureContext& context)
                                                context.services().folder)) {
     m_panel = new QFrame(context.window());
     m_panel->setObjectName(QStringLiteral("tabPreview"));
-    m_panel->setProperty("class", QStringLiteral("callPanel"));
+    setThemeRole(m_panel, ThemeRole::CallPanel);
     m_panel->setAccessibleName(QStringLiteral("Preview Paste / Send"));
     auto* column = new QVBoxLayout(m_panel);
     column->setContentsMargins(10, 8, 10, 8);
     auto* title = new QLabel(QStringLiteral("Preview Paste / Send"));
-    title->setProperty("class", QStringLiteral("panelHeading"));
+    setThemeRole(title, ThemeRole::PanelHeading);
     column->addWidget(title);
     auto* caption = new QLabel(QStringLiteral("Preview Past & Send with WordWrap and ITA2 translation"));
     caption->setObjectName(QStringLiteral("Label7"));

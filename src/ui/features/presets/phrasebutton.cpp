@@ -1,6 +1,6 @@
 #include "features/presets/phrasebutton.h"
 
-#include <QFontDatabase>
+#include "widgets/buttonkit.h"
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -8,16 +8,7 @@ namespace vornal {
 
 PhraseButton::PhraseButton(const QString& name, int index, QWidget* parent)
     : QPushButton(parent), m_index(index) {
-    setObjectName(name);
-    setProperty("class", QStringLiteral("callSlot"));
-    setCursor(Qt::PointingHandCursor);
-    setFlat(true);
-    // A click sends and leaves the keyboard with the terminal; Tab still reaches it.
-    setFocusPolicy(Qt::TabFocus);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(8.5);
-    setFont(font);
-    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    setUpButton(this, ButtonKind::Slot, name, QString());
     setPhrase(QString());
 }
 
@@ -37,7 +28,9 @@ QString PhraseButton::visibleText(const QString& phrase) {
 }
 
 void PhraseButton::setPhrase(const QString& phrase) {
-    setText(phrase);
+    // The phrase is the operator's: it shows, is read out and is sent as it is stored.
+    m_phrase = phrase;
+    setButtonCaption(this, phrase, CaptionSource::Data);
     m_visible = visibleText(phrase);
     setAccessibleName(phrase.isEmpty() ? QStringLiteral("Preset phrase %1, empty").arg(m_index + 1)
                                        : QString());
@@ -52,7 +45,7 @@ void PhraseButton::paintEvent(QPaintEvent*) {
     // A long phrase is cut before it is measured, so that drawing stays cheap.
     const int room = std::max(0, contents.width() - 12);
     const qsizetype most = room / std::max(1, fontMetrics().averageCharWidth()) * 2 + 8;
-    option.text = fontMetrics().elidedText(m_visible.left(most), Qt::ElideRight, room);
+    option.text = escapedCaption(fontMetrics().elidedText(m_visible.left(most), Qt::ElideRight, room));
     painter.drawControl(QStyle::CE_PushButton, option);
 }
 

@@ -14,6 +14,7 @@ public:
     PhraseButton(const QString& name, int index, QWidget* parent = nullptr);
 
     void setPhrase(const QString& phrase);
+    const QString& phrase() const { return m_phrase; }
     // The caption as drawn, before it is cut to the width.
     static QString visibleText(const QString& phrase);
 
@@ -22,6 +23,7 @@ protected:
 
 private:
     int m_index;
+    QString m_phrase;
     QString m_visible;
 };
 

@@ -4,7 +4,8 @@
 #include "features/presets/phrasebutton.h"
 #include "terminalservices.h"
 #include "terminalsession.h"
-#include "widgets/commandbutton.h"
+#include "theme/themerole.h"
+#include "widgets/buttonkit.h"
 
 #include "clock.h"
 #include "fixedtexts.h"
@@ -23,7 +24,7 @@ namespace vornal {
 namespace {
 
 QPushButton* button(const QString& name, const QString& caption, const QString& tip) {
-    return makeCommandButton(name, caption, tip);
+    return makeButton(ButtonKind::Command, name, caption, tip);
 }
 
 } // namespace
@@ -35,14 +36,14 @@ PresetTexts::PresetTexts(FeatureContext& context)
                                            context.services().clock)) {
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("framePresets"));
-    panel->setProperty("class", QStringLiteral("callPanel"));
+    setThemeRole(panel, ThemeRole::CallPanel);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(6, 4, 6, 6);
     column->setSpacing(2);
     auto* top = new QHBoxLayout;
     top->setSpacing(4);
     auto* heading = new QLabel(QStringLiteral("Texts"));
-    heading->setProperty("class", QStringLiteral("panelHeading"));
+    setThemeRole(heading, ThemeRole::PanelHeading);
     top->addWidget(heading);
     top->addStretch(1);
     QPushButton* stamp = button(QStringLiteral("lblTimeStamp"), QStringLiteral("Time Stamp"),
@@ -64,7 +65,8 @@ PresetTexts::PresetTexts(FeatureContext& context)
     constexpr int kRows = PresetPhrases::kCount / 2;
     for (int i = 0; i < PresetPhrases::kCount; ++i) {
         auto* phrase = new PhraseButton(QStringLiteral("lblPresetText_%1").arg(i), i);
-        connect(phrase, &QPushButton::clicked, this, [this, phrase] { m_texts->sendPhrase(phrase->text()); });
+        connect(phrase, &QPushButton::clicked, this,
+                [this, phrase] { m_texts->sendPhrase(phrase->phrase()); });
         phrases->addWidget(phrase, i % kRows, i / kRows);
         m_phrases.append(phrase);
     }

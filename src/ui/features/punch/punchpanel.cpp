@@ -5,6 +5,7 @@
 #include "terminalservices.h"
 #include "terminalsession.h"
 #include "theme/theme.h"
+#include "widgets/buttonkit.h"
 
 #include "programstate.h"
 #include "tapegeometry.h"
@@ -52,14 +53,10 @@ PunchPanel::PunchPanel(FeatureContext& context, QWidget* parent)
     column->addWidget(m_tape);
 
     auto* buttons = new QHBoxLayout;
-    m_cmdEndPunch = new QPushButton(QStringLiteral("Exit"));
-    m_cmdEndPunch->setObjectName(QStringLiteral("cmdEndPunch"));
-    m_cmdEndPunch->setToolTip(QStringLiteral("Exits the Puncher Editor"));
-    m_cmdEndPunch->setAccessibleDescription(QStringLiteral("Exits the Puncher Editor"));
-    m_cmdPunch = new QPushButton(QStringLiteral("Punch"));
-    m_cmdPunch->setObjectName(QStringLiteral("cmdPunch"));
-    m_cmdPunch->setToolTip(QStringLiteral("Punches the text as human readable tape"));
-    m_cmdPunch->setAccessibleDescription(QStringLiteral("Punches the text as human readable tape"));
+    m_cmdEndPunch = makeButton(ButtonKind::Window, QStringLiteral("cmdEndPunch"), QStringLiteral("Exit"),
+                               QStringLiteral("Exits the Puncher Editor"));
+    m_cmdPunch = makeButton(ButtonKind::Window, QStringLiteral("cmdPunch"), QStringLiteral("Punch"),
+                            QStringLiteral("Punches the text as human readable tape"));
     // The buttons keep their widths of the panel's drawing.
     m_cmdEndPunch->setMinimumWidth(Theme::twipsToPixels(1320, this));
     m_cmdPunch->setMinimumWidth(Theme::twipsToPixels(2520, this));
