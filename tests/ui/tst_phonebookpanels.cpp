@@ -423,6 +423,13 @@ void TestPhonebookPanels::captionsFromDataShowAsStored() {
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name), caption);
     QVERIFY(QKeySequence::mnemonic(button->text()).isEmpty());
+    // What a slot is described as does not follow its caption: the same as a slot
+    // still on its design-time caption.
+    if (kind != QLatin1String("phrase")) {
+        const QString unused = name.left(name.indexOf(QLatin1Char('_'))) + QStringLiteral("_17");
+        QCOMPARE(accessible->text(QAccessible::Description),
+                 QAccessible::queryAccessibleInterface(f.button(unused))->text(QAccessible::Description));
+    }
 
     // Alt with the letter after an "&" does not press the slot.
     const qsizetype amp = data.indexOf(QLatin1Char('&'));

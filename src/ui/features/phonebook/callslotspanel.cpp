@@ -50,6 +50,9 @@ CallSlotsPanel::CallSlotsPanel(const Layout& layout, QWidget* parent) : QFrame(p
         QPushButton* slot =
             makeButton(ButtonKind::Slot, QStringLiteral("%1_%2").arg(layout.slotPrefix).arg(i), QString(),
                        QString(), CaptionSource::Data);
+        // A fixed description: the tip follows the caption, and what a screen reader
+        // describes must not change while the program runs.
+        slot->setAccessibleDescription(QStringLiteral("Dials this number"));
         setSlotCaption(slot, layout.designCaptions.at(i));
         connect(slot, &QPushButton::clicked, this, [this, i] { emit slotClicked(i); });
         column->addWidget(slot);
