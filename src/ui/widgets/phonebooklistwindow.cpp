@@ -2,6 +2,7 @@
 
 #include "theme/theme.h"
 #include "widgets/buttonkit.h"
+#include "widgets/phonebookview.h"
 
 #include "phonebookfile.h"
 #include "userdialogs.h"
@@ -50,23 +51,9 @@ PhonebookListWindow::PhonebookListWindow(const Texts& texts, MarkedPhonebookList
     help->setTextInteractionFlags(Qt::TextSelectableByMouse);
     root->addWidget(help);
 
-    m_lvwStat = new QTreeView;
-    m_lvwStat->setObjectName(QStringLiteral("lvwStat"));
-    m_lvwStat->setRootIsDecorated(false);
-    m_lvwStat->setItemsExpandable(false);
-    m_lvwStat->setUniformRowHeights(true);
-    m_lvwStat->setAllColumnsShowFocus(true);
-    m_lvwStat->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lvwStat->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_lvwStat->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lvwStat->setModel(&m_list.list());
-    m_lvwStat->setAccessibleName(QStringLiteral("Phonebook"));
-    m_lvwStat->header()->setSectionsClickable(true);
-    m_lvwStat->header()->setStretchLastSection(false);
-    for (int c = 0; c < PhonebookListModel::kColumnCount; ++c)
-        m_lvwStat->setColumnWidth(c, Theme::twipsToPixels(m_list.list().columnWidthTwips(c), this));
-    connect(m_lvwStat->header(), &QHeaderView::sectionClicked, this,
-            [this](int column) { m_list.list().sortByColumn(column); });
+    m_lvwStat = makePhonebookView(
+        QStringLiteral("lvwStat"), &m_list.list(), m_list.list(), PhonebookListModel::kColumnCount,
+        [this](int column) { m_list.list().sortByColumn(column); }, this);
     connect(m_lvwStat, &QTreeView::clicked, this, [this](const QModelIndex& index) { showRow(index.row()); });
     connect(m_lvwStat, &QTreeView::activated, this,
             [this](const QModelIndex& index) { showRow(index.row()); });

@@ -3,6 +3,7 @@
 #include "theme/fonts.h"
 #include "theme/theme.h"
 #include "widgets/buttonkit.h"
+#include "widgets/phonebookview.h"
 
 #include "broadcastheader.h"
 #include "phonebookfile.h"
@@ -84,24 +85,11 @@ HeaderWindow::HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialog
         QFontMetrics(m_lstRSend->font()).horizontalAdvance(QString(72, QLatin1Char('0'))) + 24);
     lists->addWidget(m_lstRSend, 3);
 
-    m_lvwHeader = new QTreeView;
-    m_lvwHeader->setObjectName(QStringLiteral("lvwHeader"));
-    m_lvwHeader->setRootIsDecorated(false);
-    m_lvwHeader->setItemsExpandable(false);
-    m_lvwHeader->setUniformRowHeights(true);
-    m_lvwHeader->setAllColumnsShowFocus(true);
-    m_lvwHeader->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lvwHeader->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* shown = new ShownColumns(this);
     shown->setSourceModel(&m_list);
-    m_lvwHeader->setModel(shown);
-    m_lvwHeader->setAccessibleName(QStringLiteral("Phonebook"));
-    m_lvwHeader->header()->setSectionsClickable(true);
-    m_lvwHeader->header()->setStretchLastSection(false);
-    for (int c = 0; c < kShownColumns; ++c)
-        m_lvwHeader->setColumnWidth(c, Theme::twipsToPixels(m_list.columnWidthTwips(c), this));
-    connect(m_lvwHeader->header(), &QHeaderView::sectionClicked, this,
-            [this](int column) { m_list.sortByColumn(column); });
+    m_lvwHeader = makePhonebookView(
+        QStringLiteral("lvwHeader"), shown, m_list, kShownColumns,
+        [this](int column) { m_list.sortByColumn(column); }, this);
     lists->addWidget(m_lvwHeader, 2);
     root->addLayout(lists, 1);
 

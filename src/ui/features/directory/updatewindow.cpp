@@ -2,6 +2,7 @@
 
 #include "theme/theme.h"
 #include "widgets/buttonkit.h"
+#include "widgets/phonebookview.h"
 
 #include "phonebookupdate.h"
 
@@ -35,24 +36,10 @@ UpdateWindow::UpdateWindow(PhonebookUpdate& update, QWidget* parent) : QDialog(p
     setModal(true);
     setFixedSize(twips(14985), twips(9060));
 
-    m_lvwStat = new QTreeView;
-    m_lvwStat->setObjectName(QStringLiteral("lvwStat"));
-    m_lvwStat->setRootIsDecorated(false);
-    m_lvwStat->setItemsExpandable(false);
-    m_lvwStat->setUniformRowHeights(true);
-    m_lvwStat->setAllColumnsShowFocus(true);
-    m_lvwStat->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lvwStat->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lvwStat->setSortingEnabled(false);
-    m_lvwStat->setModel(&m_update.list());
-    m_lvwStat->setAccessibleName(QStringLiteral("Phonebook"));
-    m_lvwStat->header()->setSectionsClickable(true);
-    m_lvwStat->header()->setStretchLastSection(false);
-    for (int c = 0; c < PhonebookListModel::kColumnCount; ++c)
-        m_lvwStat->setColumnWidth(c, twips(m_update.list().columnWidthTwips(c)));
+    m_lvwStat = makePhonebookView(
+        QStringLiteral("lvwStat"), &m_update.list(), m_update.list(), PhonebookListModel::kColumnCount,
+        [this](int column) { m_update.sortByColumn(column); }, this);
     place(m_lvwStat, 285, 1245, 11190, 5880);
-    connect(m_lvwStat->header(), &QHeaderView::sectionClicked, this,
-            [this](int column) { m_update.sortByColumn(column); });
 
     auto* favLabel = makeLabel(QStringLiteral("Favorites"));
     place(favLabel, 12000, 165, 1275, 400);
