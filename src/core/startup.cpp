@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "files/settingskeys.h"
 #include "files/settingsstore.h"
 #include "serial/seriallink.h"
 #include "userdialogs.h"
@@ -19,13 +20,16 @@ QString windowTitle(const QString& titleSuffix) {
 
 FontSetting storedFont(const SettingsStore& store) {
     FontSetting font;
-    font.name = store.value(QStringLiteral("Font"), QStringLiteral("FontName"), QStringLiteral("Arial"));
+    font.name = store.value(QString::fromLatin1(SettingsKeys::kFont),
+                            QString::fromLatin1(SettingsKeys::kFontName), QStringLiteral("Arial"));
     if (font.name.isEmpty())
         return font;
     font.apply = true;
     bool ok = false;
-    const double size =
-        store.value(QStringLiteral("Font"), QStringLiteral("FontSize"), QStringLiteral("14")).toDouble(&ok);
+    const double size = store
+                            .value(QString::fromLatin1(SettingsKeys::kFont),
+                                   QString::fromLatin1(SettingsKeys::kFontSize), QStringLiteral("14"))
+                            .toDouble(&ok);
     // A damaged size keeps the default rather than an unreadable terminal.
     font.pointSize = ok && size >= 4 && size <= 200 ? size : 14;
     return font;
@@ -57,15 +61,15 @@ Stored readInteger(const QString& text, double lowest, double highest, int* out)
 
 bool applyStoredPortSettings(SerialLink& link, const SettingsStore& store, UserDialogs& dialogs,
                              QString* echo) {
-    const QString section = QStringLiteral("Properties");
-    const QString settings = store.value(section, QStringLiteral("Settings"));
+    const QString section = QString::fromLatin1(SettingsKeys::kProperties);
+    const QString settings = store.value(section, QString::fromLatin1(SettingsKeys::kSettings));
     if (!settings.isEmpty() && !link.setSettings(settings)) {
         dialogs.warning(link.lastError().text);
         return false;
     }
     QString error;
     // The port number is a 16-bit property, the flow control a 32-bit one.
-    const QString port = store.value(section, QStringLiteral("CommPort"));
+    const QString port = store.value(section, QString::fromLatin1(SettingsKeys::kCommPort));
     if (!port.isEmpty()) {
         int number = 0;
         switch (readInteger(port, -32768.0, 32767.0, &number)) {
@@ -81,7 +85,7 @@ bool applyStoredPortSettings(SerialLink& link, const SettingsStore& store, UserD
             break;
         }
     }
-    const QString flow = store.value(section, QStringLiteral("Handshaking"));
+    const QString flow = store.value(section, QString::fromLatin1(SettingsKeys::kHandshaking));
     if (!flow.isEmpty()) {
         int code = 0;
         switch (readInteger(flow, -2147483648.0, 2147483647.0, &code)) {
@@ -101,7 +105,7 @@ bool applyStoredPortSettings(SerialLink& link, const SettingsStore& store, UserD
         dialogs.warning(error);
         return false;
     }
-    *echo = store.value(section, QStringLiteral("Echo"));
+    *echo = store.value(section, QString::fromLatin1(SettingsKeys::kEcho));
     return true;
 }
 

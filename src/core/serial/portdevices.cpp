@@ -1,6 +1,7 @@
 #include "serial/portdevices.h"
 
 #include "display/numbertext.h"
+#include "files/settingskeys.h"
 #include "files/settingsstore.h"
 #include "serial/portmap.h"
 #include "serial/serialdevices.h"
@@ -9,7 +10,7 @@
 namespace vornal {
 
 namespace {
-const QString kSection = QStringLiteral("Ports");
+const QString kSection = QString::fromLatin1(SettingsKeys::kPorts);
 }
 
 PortDevices::PortDevices(SettingsStore& store, SerialDeviceList devices)

@@ -1,5 +1,6 @@
 #include "serial/portmap.h"
 
+#include "files/settingskeys.h"
 #include "files/settingsstore.h"
 #include "serial/serialdevices.h"
 
@@ -17,7 +18,8 @@ QStringList PortMap::systemDevices() {
 QString PortMap::devicePath(int number) const {
     if (number < 1)
         return {};
-    const QString mapped = m_store.value(QStringLiteral("Ports"), QString::number(number)).trimmed();
+    const QString mapped =
+        m_store.value(QString::fromLatin1(SettingsKeys::kPorts), QString::number(number)).trimmed();
     if (!mapped.isEmpty())
         return mapped;
     QStringList devices = m_lister ? m_lister() : QStringList();

@@ -1,6 +1,7 @@
 #include "serial/portsettings.h"
 
 #include "display/numbertext.h"
+#include "files/settingskeys.h"
 #include "files/settingsstore.h"
 #include "serial/portcontroller.h"
 #include "serial/seriallink.h"
@@ -117,10 +118,12 @@ bool PortSettings::save(const Choice& choice) {
         m_dialogs.warning(m_link.lastError().text);
         return false;
     }
-    const QString section = QStringLiteral("Properties");
-    m_store.setValue(section, QStringLiteral("Settings"), m_link.settings());
-    m_store.setValue(section, QStringLiteral("CommPort"), QString::number(m_link.portNumber()));
-    m_store.setValue(section, QStringLiteral("Handshaking"), QString::number(m_link.handshaking()));
+    const QString section = QString::fromLatin1(SettingsKeys::kProperties);
+    m_store.setValue(section, QString::fromLatin1(SettingsKeys::kSettings), m_link.settings());
+    m_store.setValue(section, QString::fromLatin1(SettingsKeys::kCommPort),
+                     QString::number(m_link.portNumber()));
+    m_store.setValue(section, QString::fromLatin1(SettingsKeys::kHandshaking),
+                     QString::number(m_link.handshaking()));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "window/terminalwindow.h"
 
 #include "files/programfiles.h"
+#include "files/settingskeys.h"
 
 #include "featurecontext.h"
 #include "platform/windowrunner.h"
@@ -220,7 +221,8 @@ void TerminalWindow::editConfiguration() {
 }
 
 void TerminalWindow::exitProgram() {
-    m_session.services().settings.setValue(QStringLiteral("HeadlineSelect"), QStringLiteral("Option"),
+    m_session.services().settings.setValue(QString::fromLatin1(SettingsKeys::kHeadlineSelect),
+                                           QString::fromLatin1(SettingsKeys::kOption),
                                            QString::number(std::as_const(m_session).state().headlineSelect));
     if (unload())
         QApplication::quit();

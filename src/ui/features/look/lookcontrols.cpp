@@ -1,5 +1,7 @@
 #include "features/look/lookcontrols.h"
 
+#include "files/settingskeys.h"
+
 #include "featurecontext.h"
 #include "features/look/paperstrip.h"
 #include "terminalservices.h"
@@ -133,10 +135,11 @@ void LookControls::chooseFont() {
     theme.apply(m_context.window());
 
     SettingsStore& settings = services.settings;
-    const QString section = QStringLiteral("Font");
-    settings.setValue(section, QStringLiteral("FontName"), font->name);
-    settings.setValue(section, QStringLiteral("FontSize"), QString::number(chosen.pointSize()));
-    settings.setValue(section, QStringLiteral("FontColor"), QString::number(*colour));
+    const QString section = QString::fromLatin1(SettingsKeys::kFont);
+    settings.setValue(section, QString::fromLatin1(SettingsKeys::kFontName), font->name);
+    settings.setValue(section, QString::fromLatin1(SettingsKeys::kFontSize),
+                      QString::number(chosen.pointSize()));
+    settings.setValue(section, QString::fromLatin1(SettingsKeys::kFontColor), QString::number(*colour));
 }
 
 } // namespace vornal
