@@ -52,11 +52,16 @@ int main(int argc, char* argv[]) {
     message.write(text);
     message.close();
 
+    if (!RealTerminal::writeConfiguration(dir.path(), argv[2])) {
+        std::fprintf(stderr, "could not write the configuration in %s\n", qPrintable(dir.path()));
+        return 1;
+    }
     RealTerminal terminal(dir.path(), tty);
     if (!terminal.open()) {
         std::fprintf(stderr, "port did not open: %s\n", qPrintable(terminal.messages()));
         return 1;
     }
+    terminal.call();
     TerminalWindow& window = terminal.window;
     QSerialPortLink& link = terminal.link;
     // Let the start-up work settle first, so the measuring probe shares the cores with
@@ -64,8 +69,6 @@ int main(int argc, char* argv[]) {
     QEventLoop settle;
     QTimer::singleShot(1000, &settle, &QEventLoop::quit);
     settle.exec();
-    window.session().state().config.CharDelay = charDelay;
-    window.session().state().connectionActive = true;
 
     // A timer that should fire every 10 ms: its lateness is how long a click would wait.
     QElapsedTimer since;

@@ -22,9 +22,9 @@ int main(int argc, char* argv[]) {
     constexpr int kRuns = 200;
 
     FakeTerminal terminal;
-    TerminalWindow& window = terminal.make();
+    terminal.make();
     terminal.click("lblOpen1");
-    window.session().state().connectionActive = true;
+    terminal.call();
     terminal.click("lblPuncher");
     auto* input = terminal.find<QLineEdit>("txtInput");
     auto* picture = terminal.find<PunchPicture>("picPunch");

@@ -28,9 +28,10 @@ run() { # CHAR_DELAY_MS CHARACTERS
 import statistics, sys
 target = float(sys.argv[2])
 rows = [l.split('\t') for l in open(sys.argv[1]) if l.strip() and not l.startswith('index')]
-# The first byte is the CR sent when the port opened; the transmission starts after it.
-stamps = [int(r[1]) for r in rows][1:]
-data = [int(r[3], 16) for r in rows][1:]
+# The first two bytes are the CR sent when the port opened and the call's byte 1; the
+# transmission starts after them.
+stamps = [int(r[1]) for r in rows][2:]
+data = [int(r[3], 16) for r in rows][2:]
 # The transmission's own leading CR is paced once; every later CR is followed by the
 # turn of a dropped LF, one more CharDelay on the wire.
 turns = [2 if (b == 13 and i > 0) else 1 for i, b in enumerate(data[:-1])]

@@ -37,10 +37,13 @@ public:
     // The services on the traffic link, which announces everything that goes out.
     const TerminalServices& services() const { return m_services; }
     TrafficLink& traffic() { return m_trafficLink; }
-    // The program state: written by the composition root and tests; features read it
-    // through FeatureContext::state(), which is const.
-    ProgramState& state() { return m_state; }
+    // The program state, read-only: the session's own objects write their values, and the
+    // features write theirs through the setters below (FeatureContext forwards to them).
     const ProgramState& state() const { return m_state; }
+    void setPastePreview(bool preview) { m_state.pastePreview = preview; }
+    void setHeadlineSelect(int set) { m_state.headlineSelect = set; }
+    void setSoundMuted(bool muted) { m_state.soundMuted = muted; }
+    void setKlklAutoAnswer(bool on) { m_state.klklAutoAnswer = on; }
     TerminalBuffer& buffer() { return m_buffer; }
     PortController& port() { return *m_port; }
     TerminalDisplay& display() { return *m_display; }

@@ -34,16 +34,16 @@ void FeatureContext::focusTerminal() {
     m_places.terminal->focusTerminal();
 }
 void FeatureContext::setPastePreview(bool preview) {
-    m_session.state().pastePreview = preview;
+    m_session.setPastePreview(preview);
 }
 void FeatureContext::setHeadlineSelect(int set) {
-    m_session.state().headlineSelect = set;
+    m_session.setHeadlineSelect(set);
 }
 void FeatureContext::setSoundMuted(bool muted) {
-    m_session.state().soundMuted = muted;
+    m_session.setSoundMuted(muted);
 }
 void FeatureContext::setKlklAutoAnswer(bool on) {
-    m_session.state().klklAutoAnswer = on;
+    m_session.setKlklAutoAnswer(on);
 }
 
 void FeatureContext::addPanel(QWidget* panel) {

@@ -99,7 +99,8 @@ private:
     // line discipline then has acted on the statement.
     bool boxSays(const QByteArray& text);
     // The window opens the port; the box then holds the line with XOFF.
-    void openAndHold(HeldTerminal& t);
+    // Opens the port and, when told, makes a call; then the box holds the line.
+    void openAndHold(HeldTerminal& t, bool call = false);
 
     QTemporaryDir m_dir;
     std::unique_ptr<BoxSimulator> m_box;
@@ -245,11 +246,15 @@ void TestE2eHeldLine::boxVanishingWhileHeldIsReportedOnce() {
     QVERIFY(!m_link->output(QByteArray("x")));
 }
 
-void TestE2eHeldLine::openAndHold(HeldTerminal& t) {
+void TestE2eHeldLine::openAndHold(HeldTerminal& t, bool call) {
     QTest::mouseClick(t.button("lblOpen1"), Qt::LeftButton);
     QVERIFY2(t.link.isOpen(), qPrintable(t.dialogs.texts().join(QLatin1Char('\n'))));
     QCOMPARE(t.link.handshaking(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes(), QList<int>{13}, 5000);
+    if (call) {
+        QTest::mouseClick(t.button("LblCall"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes(), (QList<int>{13, 1}), 5000);
+    }
     QCOMPARE(control(*m_box, "xoff"), QByteArray("done xoff"));
     QCOMPARE(control(*m_box, "send teleprinter busy"), QByteArray("done send teleprinter busy"));
     QTRY_VERIFY_WITH_TIMEOUT(t.terminal()->toPlainText().contains(QStringLiteral("teleprinter busy")), 5000);
@@ -323,10 +328,9 @@ void TestE2eHeldLine::pacedSendWaitsForXon() {
     QVERIFY(message.open(QIODevice::WriteOnly) && message.write(text) == text.size());
     message.close();
     HeldTerminal t(m_dir.path(), m_box->link());
-    openAndHold(t);
+    openAndHold(t, true);
     if (QTest::currentTestFailed())
         return;
-    t.window.session().state().connectionActive = true;
 
     int queuedWhileHeld = -1;
     QList<int> loggedWhileHeld;
@@ -337,12 +341,12 @@ void TestE2eHeldLine::pacedSendWaitsForXon() {
     });
     t.dialogs.answers.enqueue(DialogAnswer::Yes);
     QTest::mouseClick(t.button("lblSendMessage"), Qt::LeftButton);
-    QCOMPARE(loggedWhileHeld, QList<int>{13});
+    QCOMPARE(loggedWhileHeld, (QList<int>{13, 1}));
     QVERIFY2(queuedWhileHeld > 0 && queuedWhileHeld <= TransmissionRun::kHeldAbove + 1,
              QByteArray::number(queuedWhileHeld).constData());
     QCOMPARE(t.dialogs.texts(), QStringList{QStringLiteral(" You are about to send the Message File ")});
     // The wrapper adds its line end and the copy one more.
-    const QByteArray wire = "\r\r" + QByteArray(text).replace("\n", "") + "\r\r";
+    const QByteArray wire = "\r\x01\r" + QByteArray(text).replace("\n", "") + "\r\r";
     QTRY_COMPARE_WITH_TIMEOUT(bytesOf(m_box->loggedBytes()), wire, 10000);
     QVERIFY(t.link.isOpen());
 }

@@ -38,6 +38,8 @@ void TestE2eLink::init() {
 
 void TestE2eLink::cleanup() {
     m_box.reset();
+    // Each test starts in a folder without a configuration file.
+    QFile::remove(m_dir.filePath(QStringLiteral("VornalUsb.cfg")));
 }
 
 void TestE2eLink::openingSendsCarriageReturn() {
@@ -124,22 +126,23 @@ void TestE2eLink::fileArrivesAsItsWireImage() {
                   "he und freundliche Gr\xfc\xdf"
                   "e aus Berlin.\r\n");
     message.close();
+    QVERIFY(RealTerminal::writeConfiguration(m_dir.path(), "0.002"));
     RealTerminal t(m_dir.path(), m_link);
     auto& window = t.window;
     auto& link = t.link;
     auto& dialogs = t.dialogs;
-    window.session().state().config.CharDelay = 0.002;
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
     QVERIFY(link.isOpen());
     QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes().size(), 1, 5000);
-    window.session().state().connectionActive = true;
+    t.call();
+    QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes().size(), 2, 5000);
     dialogs.messages.clear();
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblSendMessage")), Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList{QStringLiteral(" You are about to send the Message File ")});
 
     QFile copy(m_dir.filePath(QStringLiteral("SendFile.txt")));
     QVERIFY(copy.open(QIODevice::ReadOnly));
-    const QByteArray wire = "\r\r" + copy.readAll().replace("\n", "");
+    const QByteArray wire = "\r\x01\r" + copy.readAll().replace("\n", "");
     QList<int> expected;
     for (char c : wire)
         expected.append(static_cast<unsigned char>(c));
@@ -155,8 +158,7 @@ void TestE2eLink::textAfterTheKlklAnswerIsShown() {
         QFile f(m_dir.filePath(QString::fromLatin1(name)));
         return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
     };
-    // Value line 7: 5 ms after each character.
-    QVERIFY(write("VornalUsb.cfg", "0\r\ndd.mm.yyyy\r\nSTATION\r\n\r\n\r\n\r\n0.005\r\n"));
+    QVERIFY(RealTerminal::writeConfiguration(m_dir.path(), "0.005"));
     QVERIFY(write("klkl.txt", "HIER MAYER"));
     QVERIFY(write("far.txt",
                   "send klkl\r\n\ntimeout 20\nwait HIER MAYER\npause 0.3\nsend \\r\\nSTILL HERE\\r\\n\n"));

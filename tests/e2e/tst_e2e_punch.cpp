@@ -22,29 +22,30 @@ void TestE2ePunch::shortPunchArrivesPaced() {
     BoxSimulator box(dir.path());
     QVERIFY(box.start());
     constexpr double kCharDelay = 0.02;
+    QVERIFY(RealTerminal::writeConfiguration(dir.path(), "0.02"));
     RealTerminal t(dir.path(), box.link());
-    t.window.session().state().config.CharDelay = kCharDelay;
     QVERIFY2(t.open(), qPrintable(t.messages()));
     QTRY_COMPARE_WITH_TIMEOUT(box.loggedBytes(), QList<int>{13}, 5000);
-    t.window.session().state().connectionActive = true;
+    t.call();
+    QTRY_COMPARE_WITH_TIMEOUT(box.loggedBytes(), (QList<int>{13, 1}), 5000);
 
     t.click("lblPuncher");
     QTest::keyClicks(t.find<QLineEdit>("txtInput"), QStringLiteral("Hi"));
     t.click("cmdPunch");
     QVERIFY2(t.dialogs.messages.isEmpty(), qPrintable(t.messages()));
     const QByteArray sequence = Puncher(QStringLiteral("HI"));
-    QList<int> expected{13};
+    QList<int> expected{13, 1};
     for (const char c : sequence)
         expected.append(static_cast<unsigned char>(c));
     QTRY_COMPARE_WITH_TIMEOUT(box.loggedBytes(), expected, 10000);
 
     // A pause after each character: the bytes arrive spread over the punch, not in one
     // burst (loose bounds, as a busy machine may delay the box's reads). The log has
-    // "<seconds> <byte>" a line; the first is the CR of the opening.
+    // "<seconds> <byte>" a line; the first two are the CR of the opening and the call.
     QFile log(box.logPath());
     QVERIFY(log.open(QIODevice::ReadOnly));
     QList<double> seconds;
-    for (const BoxSimulator::LoggedByte& b : box.log().mid(1))
+    for (const BoxSimulator::LoggedByte& b : box.log().mid(2))
         seconds.append(b.seconds);
     const double span = seconds.last() - seconds.first();
     QVERIFY2(span >= (sequence.size() - 1) * kCharDelay / 2, qPrintable(QString::number(span)));

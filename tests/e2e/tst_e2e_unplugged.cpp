@@ -31,15 +31,14 @@ void TestE2eUnplugged::unpluggedDuringPacedSend() {
     BoxSimulator box(dir.path());
     QVERIFY(box.start());
     const QString device = box.link();
+    QVERIFY(RealTerminal::writeConfiguration(dir.path(), "0.005"));
     RealTerminal t(dir.path(), device);
-    t.window.session().state().config.CharDelay = 0.005;
     QVERIFY2(t.open(), qPrintable(t.messages()));
     auto* term = t.find<QPlainTextEdit>("txtTerm");
 
     // Something arrives first and must stay on the screen.
     t.window.session().commands().CallNumber(QStringLiteral("12345"), QStringLiteral("MAYER"));
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("MAYER")), 8000);
-    t.window.session().state().connectionActive = true;
     t.dialogs.messages.clear();
     const qsizetype loggedAtStart = box.loggedBytes().size();
 

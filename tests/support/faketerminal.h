@@ -44,6 +44,11 @@ struct FakeTerminal {
     RecordingDesktopLauncher desktop;
     std::unique_ptr<TerminalWindow> window;
 
+    // The configuration above with another pause after each character ("0.01 s").
+    static QByteArray withCharDelay(const char* delay) {
+        return QByteArray(kConfiguration).replace("0.05 s", delay);
+    }
+
     explicit FakeTerminal(const QByteArray& configuration = kConfiguration, bool writeConfiguration = true) {
         if (writeConfiguration)
             writeFile(QStringLiteral("VornalUsb.cfg"), configuration);
@@ -98,6 +103,9 @@ struct FakeTerminal {
     QPushButton* button(const char* name) const { return button(QString::fromLatin1(name)); }
     void click(const char* name) { click(QString::fromLatin1(name)); }
     QString text(const char* name) const { return text(QString::fromLatin1(name)); }
+
+    // A call up, as the operator makes one: "Call" on the open port (byte 1 to the box).
+    void call() { click("LblCall"); }
 };
 
 } // namespace vornal

@@ -12,6 +12,7 @@
 #include "serial/qserialportlink.h"
 #include "window/terminalwindow.h"
 
+#include <QFile>
 #include <QPushButton>
 
 namespace vornal {
@@ -54,6 +55,17 @@ struct RealTerminal {
         return link.isOpen();
     }
     QString messages() const { return dialogs.texts().join(QLatin1Char('\n')); }
+    // A call up, as the operator makes one: "Call" on the open port (byte 1 to the box).
+    void call() { click("LblCall"); }
+
+    // A configuration file whose only value is the pause after each character, in
+    // seconds ("0.005"), for the terminal started in the folder next.
+    [[nodiscard]] static bool writeConfiguration(const QString& folder, const char* charDelay) {
+        QFile file(folder + QStringLiteral("/VornalUsb.cfg"));
+        const QByteArray bytes =
+            QByteArray("0\r\ndd.mm.yyyy\r\nSTATION\r\n\r\n\r\n\r\n") + charDelay + "\r\n";
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
 };
 
 } // namespace vornal

@@ -198,7 +198,7 @@ void TestKeyboard::terminalPanelLeavesThePhrasesInPlace() {
     FakeTerminal f;
     TerminalWindow& w = f.make();
     f.click("lblOpen1");
-    w.session().state().connectionActive = true;
+    f.call();
     QTest::qWait(20);
     QPushButton* phrase = f.button("lblPresetText_0");
     const QRect before = placeIn(phrase, &w);

@@ -415,7 +415,7 @@ void TestPhonebookPanels::captionsFromDataShowAsStored() {
     } else {
         name = QStringLiteral("lblPresetText_0");
         caption = data;
-        f.window->session().state().connectionActive = true;
+        f.call();
         sent = "\r" + data.toLatin1();
     }
     QPushButton* button = f.button(name);

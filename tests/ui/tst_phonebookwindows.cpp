@@ -352,10 +352,9 @@ void TestPhonebookWindows::headerListShowsOnlyItsColumns() {
 
 // The service button dials and arms; the prompt sends the list; closing re-enables.
 void TestPhonebookWindows::broadcastFromTheServiceButton() {
-    FakeTerminal f;
+    FakeTerminal f(FakeTerminal::withCharDelay("0.001 s"));
     QVERIFY(writeFile(f.path("RSend.txt"), "12345,\r\n67890,\r\n67890+\r\n"));
     f.make();
-    f.window->session().state().config.CharDelay = 0.001;
     f.link.setPortOpen(true);
     f.link.clearWrites();
     f.dialogs.answers.enqueue(DialogAnswer::Yes);

@@ -16,10 +16,10 @@ namespace {
 // The main window with the port open and, unless told otherwise, a call up.
 struct Fixture : FakeTerminal {
     TerminalWindow& w;
-    explicit Fixture(bool connected = true) : w(make()) {
+    explicit Fixture(bool connected = true) : FakeTerminal(withCharDelay("0.001 s")), w(make()) {
         click("lblOpen1");
-        w.session().state().connectionActive = connected;
-        w.session().state().config.CharDelay = 0.001;
+        if (connected)
+            call();
         link.clearWrites();
         dialogs.messages.clear();
     }
@@ -53,7 +53,8 @@ void TestPunchPanel::opensOnlyWithAConnection() {
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral(" No existing connection active ......")});
     QVERIFY(!f.panel()->isVisible());
 
-    f.w.session().state().connectionActive = true;
+    f.call();
+    f.link.clearWrites();
     f.open(QStringLiteral("AB"));
     f.click("cmdEndPunch");
     QVERIFY(!f.panel()->isVisible());

@@ -327,7 +327,7 @@ void TestTerminalWindow::editConfig() {
 void TestTerminalWindow::exitStoresHeadlineChoice() {
     Fixture f;
     TerminalWindow& w = f.make();
-    w.session().state().headlineSelect = 2;
+    w.features().setHeadlineSelect(2);
     QTimer::singleShot(0, [&] { f.click("lblExit"); });
     // lblExit ends the event loop it runs in.
     QEventLoop loop;
@@ -341,7 +341,7 @@ void TestTerminalWindow::exitWithUnwritableSettingsTellsAndEnds() {
     Fixture f;
     TerminalWindow& w = f.make();
     f.click("lblOpen1");
-    w.session().state().headlineSelect = 3;
+    w.features().setHeadlineSelect(3);
     const QString failure =
         QStringLiteral("/home/op/.config/vornal/Vornal USB Terminal.ini: Permission denied");
     f.settings.failWrites(failure);
@@ -454,11 +454,10 @@ void TestTerminalWindow::typingGoesToTheBoxOnly() {
 }
 
 void TestTerminalWindow::klklSwitchAndAnswer() {
-    Fixture f;
+    Fixture f(FakeTerminal::withCharDelay("0 s"));
     f.writeFile(QStringLiteral("klkl.txt"), "HIER MAYER");
     TerminalWindow& w = f.make();
     w.session().sender().setKlklPause(0);
-    w.session().state().config.CharDelay = 0;
     auto* klkl = f.find<QPushButton>("lblKlKl");
     QCOMPARE(klkl->text(), QStringLiteral("klkl"));
     f.click("lblOpen1");
@@ -482,12 +481,11 @@ void TestTerminalWindow::klklSwitchAndAnswer() {
 }
 
 void TestTerminalWindow::cancelWindowStopsAFile() {
-    Fixture f;
+    Fixture f(FakeTerminal::withCharDelay("0.01 s"));
     f.writeFile(QStringLiteral("Message.txt"), QByteArray(400, 'M'));
     TerminalWindow& w = f.make();
-    w.session().state().config.CharDelay = 0.01;
     f.click("lblOpen1");
-    w.session().state().connectionActive = true;
+    f.call();
     f.link.clearWrites();
     bool visibleDuring = false;
     QString label;
@@ -511,13 +509,12 @@ void TestTerminalWindow::cancelWindowStopsAFile() {
 }
 
 void TestTerminalWindow::sendCommandsStayOffForTheWholeTransmission() {
-    Fixture f;
+    Fixture f(FakeTerminal::withCharDelay("0.01 s"));
     const QByteArray text(60, 'M');
     f.writeFile(QStringLiteral("Message.txt"), text);
     TerminalWindow& w = f.make();
-    w.session().state().config.CharDelay = 0.01;
     f.click("lblOpen1");
-    w.session().state().connectionActive = true;
+    f.call();
     f.link.clearWrites();
     QStringList enabledDuring;
     QTimer::singleShot(150, [&] {

@@ -17,7 +17,7 @@ namespace {
 // The port open and a call up, nothing written yet.
 void goLive(FakeTerminal& f) {
     f.click("lblOpen1");
-    f.window->session().state().connectionActive = true;
+    f.call();
     f.link.clearWrites();
 }
 
@@ -147,10 +147,10 @@ void TestTexts::clipboardPreviewAndSend() {
     QCOMPARE(f.link.written(), QByteArray("\r"));
 
     QGuiApplication::clipboard()->setText(QStringLiteral("changed"));
-    f.window->session().state().connectionActive = true;
+    f.call();
     f.click("cmdSendPreview");
     QVERIFY(!panel->isVisible());
-    QCOMPARE(f.link.written(), QByteArray("\r\rGruesze\r\r\r"));
+    QCOMPARE(f.link.written(), QByteArray("\r\x01\rGruesze\r\r\r"));
     QCOMPARE(f.find<QPlainTextEdit>("RichTextBox1")->toPlainText(), QString());
     QVERIFY(f.window->session().state().pastePreview);
     QCOMPARE(f.text("lblMaxChar"), QStringLiteral("2"));
