@@ -59,14 +59,11 @@ void MarkedPhonebookList::rememberTicks() {
         m_marks.setMarked(m_list.origin(i), m_list.isTicked(i), m_list.row(i)[PhonebookListModel::Number]);
 }
 
-bool MarkedPhonebookList::load(PhonebookFile& file, QString* error) {
+FileResult MarkedPhonebookList::load(PhonebookFile& file) {
     m_list.clear();
     m_marks.clear();
-    if (!file.Open()) {
-        if (error)
-            *error = file.openFailureText();
-        return false;
-    }
+    if (!file.Open())
+        return {file.openFailureText(), file.errorString()};
     const QList<PhonebookEntry> entries = file.readAll();
     file.Close();
     QList<PhonebookListModel::Row> rows;
@@ -80,7 +77,7 @@ bool MarkedPhonebookList::load(PhonebookFile& file, QString* error) {
     m_list.setRows(std::move(rows), ticks);
     m_list.sortByColumn(PhonebookListModel::Name);
     rememberTicks();
-    return true;
+    return {};
 }
 
 void MarkedPhonebookList::recolour() {

@@ -45,8 +45,7 @@ struct Rig {
 
     bool load(MarkedPhonebookList& list) {
         PhonebookFile file(book);
-        QString error;
-        return list.load(file, &error);
+        return list.load(file).ok();
     }
     // Ticks exactly the rows with these numbers (trimmed).
     void tick(MarkedPhonebookList& list, const QStringList& numbers) {
@@ -77,6 +76,7 @@ private slots:
     void replacedPhonebookMatchesByNumberAndName();
     void failuresLeaveTheReceiversFile_data();
     void failuresLeaveTheReceiversFile();
+    void unopenablePhonebookEmptiesTheList();
     void tenThousandRecords();
 };
 
@@ -276,6 +276,25 @@ void TestBroadcastReceivers::failuresLeaveTheReceiversFile() {
     else
         QCOMPARE(r.read().first().RsGr2, qint16(1)); // the marks are saved all the same
     QVERIFY(QFileInfo(r.rsend).isDir() == receiversBlocked);
+}
+
+// A list window tells the operator the load's error as it comes: the file and the
+// system's reason, which stays apart for whoever needs it alone.
+void TestBroadcastReceivers::unopenablePhonebookEmptiesTheList() {
+    Rig r;
+    QVERIFY(writeFile(r.book, records({entry(QStringLiteral("1"), QStringLiteral("A"), 1),
+                                       entry(QStringLiteral("2"), QStringLiteral("B"))})));
+    QVERIFY(r.load(r.receivers));
+    QCOMPARE(r.receivers.list().rows().size(), 2);
+    QVERIFY(QFile::remove(r.book) && QDir(r.dir.path()).mkdir(QStringLiteral("phonebook.txt")));
+    PhonebookFile file(r.book);
+    const FileResult loaded = r.receivers.load(file);
+    QVERIFY(!loaded);
+    QVERIFY(!loaded.reason.isEmpty());
+    QCOMPARE(loaded.error, QStringLiteral("The phonebook file %1 can be neither opened nor created:\n%2")
+                               .arg(r.book, loaded.reason));
+    QCOMPARE(r.receivers.list().rows().size(), 0);
+    QVERIFY(!r.receivers.marks().isMarked(0));
 }
 
 // No limit on the number of records: the last of 10 000 is ticked and saved.
