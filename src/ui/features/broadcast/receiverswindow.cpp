@@ -1,5 +1,6 @@
 #include "features/broadcast/receiverswindow.h"
 
+#include "theme/palette.h"
 #include "theme/theme.h"
 
 #include "broadcastreceivers.h"
@@ -26,7 +27,7 @@ PhonebookListWindow::Texts receiversTexts() {
     t.saveTip = QStringLiteral("Seves the selected receivers");
     t.previewTip = QStringLiteral("Re order the list");
     t.exitTip = QStringLiteral("Close the window");
-    t.tickedColour = QColor(255, 207, 128);
+    t.tickedColour = ThemeColours::kReceiverTicked;
     t.withDate = true;
     return t;
 }
