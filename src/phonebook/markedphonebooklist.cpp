@@ -103,6 +103,7 @@ MarkedPhonebookList::Saved MarkedPhonebookList::save(PhonebookFile& file) {
 
     if (!file.Open()) {
         saved.error = file.openFailureText();
+        saved.reason = file.errorString();
         setSaveEnabled(true);
         return saved;
     }
@@ -121,10 +122,11 @@ MarkedPhonebookList::Saved MarkedPhonebookList::save(PhonebookFile& file) {
     for (int k = 1; k <= count; ++k) {
         std::optional<PhonebookEntry> read = file.ReadRecord(k);
         if (!read) {
+            saved.reason = file.errorString();
             saved.error = QStringLiteral("%1: record %2 could not be read: %3")
                               .arg(file.path())
                               .arg(k)
-                              .arg(file.errorString());
+                              .arg(saved.reason);
             break;
         }
         PhonebookEntry e = *read;
@@ -154,17 +156,17 @@ MarkedPhonebookList::Saved MarkedPhonebookList::save(PhonebookFile& file) {
         e.ID = qint16(k - 1);
         e.*m_mark = mark;
         if (!(e == *read) && !file.WriteRecord(k, e)) {
+            saved.reason = file.errorString();
             saved.error = QStringLiteral("%1: record %2 could not be written: %3")
                               .arg(file.path())
                               .arg(k)
-                              .arg(file.errorString());
+                              .arg(saved.reason);
             break;
         }
         saved.records.append(e);
     }
     file.Close();
-    saved.ok = saved.error.isEmpty();
-    if (!saved.ok)
+    if (!saved)
         setSaveEnabled(true);
     return saved;
 }

@@ -29,9 +29,8 @@ class MarkedPhonebookList : public QObject {
 public:
     using Mark = qint16 PhonebookEntry::*;
 
-    struct Saved {
-        bool ok = false;
-        QString error;                 // what failed, naming the file
+    // What failed, naming the file, and the records written.
+    struct Saved : FileResult {
         QList<PhonebookEntry> records; // every record as it stands in the file afterwards
     };
 

@@ -121,7 +121,7 @@ QString write(const QString& kind, const ProgramFolder& folder, int version) {
         PhonebookFile again(file(folder, PhonebookFile::kFileName));
         const BroadcastReceivers::Saved saved =
             BroadcastReceivers::save(list, again, file(folder, ReceiverLines::kFileName), folder.writer());
-        return saved.ok ? QString() : saved.error;
+        return saved.error;
     }
     if (kind == QLatin1String("header")) {
         // The header lists the phonebook's receivers: each version has its own.

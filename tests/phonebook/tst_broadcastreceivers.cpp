@@ -118,7 +118,7 @@ void TestBroadcastReceivers::receiverLines() {
     QVERIFY(writeFile(r.book, records(book)));
     QVERIFY(r.load(r.receivers));
     const BroadcastReceivers::Saved saved = r.saveReceivers();
-    QVERIFY2(saved.ok, qPrintable(saved.error));
+    QVERIFY2(saved.ok(), qPrintable(saved.error));
     QCOMPARE(fileBytes(r.rsend), file);
     QTEST(saved.leftOut, "leftOut");
     QStringList shown{QStringLiteral("Rundsenden to:"), QStringLiteral(" ")};
@@ -164,7 +164,7 @@ void TestBroadcastReceivers::ticksStayOnTheirSubscribers() {
     QVERIFY(writeFile(r.book, records(book) + QByteArray(50, 'x')));
     QVERIFY(r.load(r.receivers));
     r.tick(r.receivers, ticked);
-    QVERIFY(r.saveReceivers().ok);
+    QVERIFY(r.saveReceivers().ok());
     const QList<PhonebookEntry> after = r.read();
     QCOMPARE(after.size(), names.size());
     for (int k = 0; k < after.size(); ++k) {
@@ -207,7 +207,7 @@ void TestBroadcastReceivers::tickChangeShowsTheMarks() {
     QVERIFY(r.favourites.marks().isMarked(0));
 
     PhonebookFile file(r.book);
-    QVERIFY(r.favourites.save(file).ok);
+    QVERIFY(r.favourites.save(file).ok());
     QVERIFY(!r.favourites.saveEnabled());
     const QList<PhonebookEntry> after = r.read();
     QCOMPARE(after.at(0).Check, qint16(1));
@@ -219,7 +219,7 @@ void TestBroadcastReceivers::tickChangeShowsTheMarks() {
     QVERIFY(r.load(r.receivers));
     r.receivers.recolour();
     QVERIFY(!r.receivers.saveEnabled());
-    QVERIFY(r.saveReceivers().ok);
+    QVERIFY(r.saveReceivers().ok());
     QCOMPARE(fileBytes(r.rsend), QByteArray("+\r\n"));
 }
 
@@ -237,7 +237,7 @@ void TestBroadcastReceivers::replacedPhonebookMatchesByNumberAndName() {
                                        entry(QStringLiteral("1"), QStringLiteral("A")),
                                        entry(QStringLiteral("4"), QStringLiteral("AA NEW"), 2),
                                        entry(QStringLiteral("2"), QStringLiteral("B"))})));
-    QVERIFY(r.saveReceivers().ok);
+    QVERIFY(r.saveReceivers().ok());
     const QList<PhonebookEntry> after = r.read();
     QCOMPARE(after.at(0).RsGr2, qint16(1));
     QCOMPARE(after.at(1).RsGr2, qint16(0));
@@ -269,8 +269,11 @@ void TestBroadcastReceivers::failuresLeaveTheReceiversFile() {
     if (phonebookGone)
         QVERIFY(QFile::remove(r.book) && QDir(r.dir.path()).mkdir(QStringLiteral("phonebook.txt")));
     const BroadcastReceivers::Saved saved = r.saveReceivers();
-    QVERIFY(!saved.ok);
+    QVERIFY(!saved);
     QVERIFY2(saved.error.contains(receiversBlocked ? r.rsend : r.book), qPrintable(saved.error));
+    // The system's reason comes through alone too, from the phonebook or the receivers file.
+    QVERIFY(!saved.reason.isEmpty());
+    QVERIFY2(saved.error.endsWith(saved.reason), qPrintable(saved.error));
     if (phonebookGone)
         QCOMPARE(fileBytes(r.rsend), QByteArray("old,\r\nold+\r\n"));
     else
@@ -309,7 +312,7 @@ void TestBroadcastReceivers::tenThousandRecords() {
     QCOMPARE(r.receivers.list().row(0)[Model::Number].trimmed(), QStringLiteral("109999"));
     r.receivers.list().setTicked(0, true);
     QVERIFY(r.receivers.marks().isMarked(9999));
-    QVERIFY(r.saveReceivers().ok);
+    QVERIFY(r.saveReceivers().ok());
     const QList<PhonebookEntry> after = r.read();
     QCOMPARE(after.last().RsGr2, qint16(1));
     QCOMPARE(after.last().ID, qint16(9999));

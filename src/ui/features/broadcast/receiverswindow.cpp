@@ -52,7 +52,7 @@ void ReceiversWindow::save() {
     PhonebookFile phonebook(phonebookPath());
     const BroadcastReceivers::Saved saved = BroadcastReceivers::save(
         m_list, phonebook, m_folder.file(QString::fromLatin1(ReceiverLines::kFileName)), m_folder.writer());
-    if (!saved.ok) {
+    if (!saved) {
         m_list.setSaveEnabled(true);
         m_dialogs.critical(QStringLiteral("The receivers list could not be saved.\n") + saved.error);
         return;

@@ -53,7 +53,7 @@ FavouritesWindow::FavouritesWindow(const ProgramFolder& folder, UserDialogs& dia
 void FavouritesWindow::save() {
     PhonebookFile file(phonebookPath());
     const MarkedPhonebookList::Saved written = m_list.save(file);
-    if (!written.ok) {
+    if (!written) {
         m_dialogs.critical(QStringLiteral("The favourites could not be saved.\n") + written.error);
         return;
     }
