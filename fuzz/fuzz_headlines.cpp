@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     HeadlineSets sets;
     const HeadlineSets::LoadResult loaded = sets.load(folder);
-    FUZZ_EXPECT(loaded.found && loaded.error.isEmpty());
+    FUZZ_EXPECT(loaded.found && loaded.read.ok());
     FUZZ_EXPECT(loaded.lines >= 0 && loaded.lines <= HeadlineSets::kBoxes);
     for (int box = 0; box < HeadlineSets::kBoxes; ++box)
         FUZZ_EXPECT(!hasLineEnd(sets.text(box)));

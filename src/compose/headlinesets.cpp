@@ -139,8 +139,8 @@ QStringList HeadlineSets::previewItems() const {
 
 QString HeadlineSets::LoadResult::statusText() const {
     const QString keep = QStringLiteral("the headline boxes keep their texts");
-    if (!error.isEmpty())
-        return error + QStringLiteral("; ") + keep;
+    if (!read)
+        return read.error + QStringLiteral("; ") + keep;
     if (!found)
         return QStringLiteral("Headlines.txt not found: ") + keep;
     if (lines < kBoxes)
@@ -157,10 +157,9 @@ HeadlineSets::LoadResult HeadlineSets::load(const ProgramFolder& folder) {
     if (!result.found)
         return result;
     QString content;
-    if (const FileResult read = TextFile::readText(path, &content); !read) {
-        result.error = read.error;
+    result.read = TextFile::readText(path, &content);
+    if (!result.read)
         return result;
-    }
     const QStringList lines = splitTextLines(content);
     result.lines = int(std::min<qsizetype>(lines.size(), kBoxes));
     // As typed: so the reference boxes follow each other here too.

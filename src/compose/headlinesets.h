@@ -80,8 +80,8 @@ public:
     struct LoadResult {
         bool found = false;
         int lines = 0;
-        QString error;
-        bool complete() const { return found && error.isEmpty() && lines >= kBoxes; }
+        FileResult read; // the failure when the file is there but cannot be read
+        bool complete() const { return found && read.ok() && lines >= kBoxes; }
         // For the status line when not complete.
         QString statusText() const;
     };

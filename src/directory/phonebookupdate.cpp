@@ -156,40 +156,37 @@ bool PhonebookUpdate::WritePhonebook() {
 bool PhonebookUpdate::write() {
     SortByName();
     const QList<PhonebookListModel::Row>& rows = m_list.rows();
-    QString error;
-    if (!m_writer.writePhonebook(rows, &error)) {
+    if (const FileResult written = m_writer.writePhonebook(rows); !written) {
         setStatus(QString::fromLatin1(kSaveFailedText), kRed);
         setButtonsEnabled(true);
         m_dialogs.message({QStringLiteral("ERROR: The new phonebook could not be saved; the old phonebook is "
                                           "unchanged.\n") +
-                               error,
+                               written.error,
                            {},
                            DialogButtons::Ok,
                            DialogIcon::Critical,
                            {}});
         return false;
     }
-    QString csvError;
-    const bool csvWritten = m_writer.writeCsv(rows, &csvError);
-    if (csvWritten)
+    const FileResult csv = m_writer.writeCsv(rows);
+    if (csv)
         setStatus(QString::fromLatin1(kCompleteText), kBlack);
     else
         setStatus(QString::fromLatin1(kCsvFailedText), kRed);
     setButtonsEnabled(true);
-    QString backupError;
-    const bool backedUp = m_writer.copyBackup(&backupError);
-    if (!backedUp)
-        setStatus(QString::fromLatin1(csvWritten ? kBackupFailedText : kCsvAndBackupFailedText), kRed);
+    const FileResult backup = m_writer.copyBackup();
+    if (!backup)
+        setStatus(QString::fromLatin1(csv ? kBackupFailedText : kCsvAndBackupFailedText), kRed);
     emit phonebookChanged();
-    if (!csvWritten)
-        m_dialogs.message({QStringLiteral("ERROR: The export could not be written.\n") + csvError,
+    if (!csv)
+        m_dialogs.message({QStringLiteral("ERROR: The export could not be written.\n") + csv.error,
                            {},
                            DialogButtons::Ok,
                            DialogIcon::Critical,
                            {}});
-    if (!backedUp)
+    if (!backup)
         m_dialogs.message(
-            {QStringLiteral("ERROR: The backup of the phonebook could not be written.\n") + backupError,
+            {QStringLiteral("ERROR: The backup of the phonebook could not be written.\n") + backup.error,
              {},
              DialogButtons::Ok,
              DialogIcon::Critical,

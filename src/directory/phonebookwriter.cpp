@@ -1,7 +1,6 @@
 #include "phonebookwriter.h"
 
 #include "files/textcodec.h"
-#include "files/textfile.h"
 #include "phonebookfile.h"
 
 namespace vornal {
@@ -10,13 +9,6 @@ namespace {
 
 QString padded(const QString& text, int width) {
     return text.left(width).leftJustified(width, QLatin1Char(' '));
-}
-
-bool saveWhole(const ProgramFolder& folder, const QString& path, const QByteArray& bytes, QString* error) {
-    const FileResult written = TextFile::writeBytes(path, bytes, folder.writer());
-    if (!written)
-        *error = written.error;
-    return written.ok();
 }
 
 } // namespace
@@ -55,31 +47,29 @@ QByteArray PhonebookWriter::csvLine(int k, const QString& name, const QString& n
                              padded(number, PhonebookEntry::kNumberLength) + QStringLiteral("\r\n"));
 }
 
-bool PhonebookWriter::writePhonebook(const QList<PhonebookListModel::Row>& rows, QString* error) const {
+FileResult PhonebookWriter::writePhonebook(const QList<PhonebookListModel::Row>& rows) const {
     QByteArray records;
     records.reserve(rows.size() * PhonebookEntry::kRecordSize);
     for (int i = 0; i < rows.size(); ++i)
         records += entryFor(i + 1, rows.at(i)).toRecord();
-    return saveWhole(m_folder, phonebookPath(), records, error);
+    return TextFile::writeBytes(phonebookPath(), records, m_folder.writer());
 }
 
-bool PhonebookWriter::writeCsv(const QList<PhonebookListModel::Row>& rows, QString* error) const {
+FileResult PhonebookWriter::writeCsv(const QList<PhonebookListModel::Row>& rows) const {
     QByteArray content;
     content.reserve(rows.size() * 64);
     for (int i = 0; i < rows.size(); ++i)
         content +=
             csvLine(i + 1, rows.at(i)[PhonebookListModel::Name], rows.at(i)[PhonebookListModel::Number]);
-    return saveWhole(m_folder, csvPath(), content, error);
+    return TextFile::writeBytes(csvPath(), content, m_folder.writer());
 }
 
-bool PhonebookWriter::copyBackup(QString* error) const {
+FileResult PhonebookWriter::copyBackup() const {
     // A byte copy: the backup is the phonebook as it was.
     QByteArray bytes;
-    if (const FileResult read = TextFile::readBytes(phonebookPath(), &bytes); !read) {
-        *error = read.error;
-        return false;
-    }
-    return saveWhole(m_folder, backupPath(), bytes, error);
+    if (const FileResult read = TextFile::readBytes(phonebookPath(), &bytes); !read)
+        return read;
+    return TextFile::writeBytes(backupPath(), bytes, m_folder.writer());
 }
 
 } // namespace vornal

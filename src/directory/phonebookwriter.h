@@ -2,6 +2,7 @@
 
 #include "files/programfiles.h"
 #include "files/programfolder.h"
+#include "files/textfile.h"
 #include "phonebookentry.h"
 #include "phonebooklistmodel.h"
 
@@ -30,12 +31,12 @@ public:
     // separated by commas, ended by CR LF; no quoting.
     static QByteArray csvLine(int k, const QString& name, const QString& number);
 
-    // Each returns false with the file and the reason in *error when it fails; the
-    // file it would have replaced is then as it was.
-    bool writePhonebook(const QList<PhonebookListModel::Row>& rows, QString* error) const;
-    bool writeCsv(const QList<PhonebookListModel::Row>& rows, QString* error) const;
+    // Each names the file and the reason when it fails; the file it would have
+    // replaced is then as it was.
+    FileResult writePhonebook(const QList<PhonebookListModel::Row>& rows) const;
+    FileResult writeCsv(const QList<PhonebookListModel::Row>& rows) const;
     // Copies the phonebook, byte for byte, over the backup.
-    bool copyBackup(QString* error) const;
+    FileResult copyBackup() const;
 
     QString phonebookPath() const;
     QString csvPath() const;

@@ -126,6 +126,7 @@ BroadcastHeader::Written BroadcastHeader::write(PhonebookFile& phonebook, const 
     Written w;
     if (!phonebook.Open()) {
         w.error = phonebook.openFailureText();
+        w.reason = phonebook.errorString();
         w.header = generate({}, titleSuffix);
         return w;
     }
@@ -133,7 +134,7 @@ BroadcastHeader::Written BroadcastHeader::write(PhonebookFile& phonebook, const 
     phonebook.Close();
     w.header = generate(w.entries, titleSuffix);
     if (const FileResult written = TextFile::writeText(headerPath, fileText(w.header), writer); !written)
-        w.error = written.error;
+        static_cast<FileResult&>(w) = written;
     return w;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/programfiles.h"
+#include "files/textfile.h"
 #include "phonebookentry.h"
 
 #include <QList>
@@ -54,10 +55,10 @@ public:
     // The file: every line followed by CR LF.
     static QString fileText(const Header& header);
 
-    struct Written {
+    // What failed, naming the file, and the header made.
+    struct Written : FileResult {
         Header header;
         QList<PhonebookEntry> entries; // the phonebook as read, in file order
-        QString error;                 // what failed, naming the file; empty when written
     };
     // GenerateHeader: reads the phonebook (a missing one is created empty) and replaces
     // the header file whole, with `writer` (the program folder's). When the phonebook

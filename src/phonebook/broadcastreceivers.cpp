@@ -12,9 +12,9 @@ BroadcastReceivers::Saved BroadcastReceivers::save(MarkedPhonebookList& list, Ph
                                                    const QString& receiversPath, FileWriter* writer) {
     Saved result;
     const MarkedPhonebookList::Saved saved = list.save(phonebook);
-    if (!saved.ok) {
+    if (!saved) {
         // The receivers file stays as it was, matching no half-written phonebook.
-        result.error = saved.error;
+        static_cast<FileResult&>(result) = saved;
         return result;
     }
     QStringList numbers;
@@ -30,11 +30,10 @@ BroadcastReceivers::Saved BroadcastReceivers::save(MarkedPhonebookList& list, Ph
     const QStringList lines = ReceiverLines::lines(numbers);
     if (const FileResult written = TextFile::writeText(receiversPath, ReceiverLines::fileText(lines), writer);
         !written) {
-        result.error = written.error;
+        static_cast<FileResult&>(result) = written;
         return result;
     }
     result.shown = QStringList{QString::fromLatin1(kListTitle), QStringLiteral(" ")} + lines;
-    result.ok = true;
     return result;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/textfile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,9 +18,8 @@ class BroadcastReceivers {
 public:
     static constexpr const char* kListTitle = "Rundsenden to:";
 
-    struct Saved {
-        bool ok = false;
-        QString error;       // what failed, naming the file
+    // What failed, naming the file, and what the window shows.
+    struct Saved : FileResult {
         QStringList shown;   // the receivers list of the window: title, blank, the file's lines
         QStringList leftOut; // receivers whose number holds more than digits: not in the file
     };

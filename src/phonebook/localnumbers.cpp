@@ -39,8 +39,7 @@ LocalNumbers::Entries LocalNumbers::LoadLocalNumbers(const QString& path) {
     return entries;
 }
 
-bool LocalNumbers::SaveLocalNumbers(const QString& path, const Entries& entries, QString* error,
-                                    FileWriter* writer) {
+FileResult LocalNumbers::SaveLocalNumbers(const QString& path, const Entries& entries, FileWriter* writer) {
     QByteArray bytes;
     for (const LocalNumberEntry& e : entries) {
         const QString number = oneLine(e.number.left(kNumberWidth));
@@ -49,10 +48,7 @@ bool LocalNumbers::SaveLocalNumbers(const QString& path, const Entries& entries,
         bytes += TextCodec::encode(oneLine(e.description));
         bytes += "\r\n";
     }
-    const FileResult written = TextFile::writeBytes(path, bytes, writer);
-    if (!written && error)
-        *error = written.error;
-    return written.ok();
+    return TextFile::writeBytes(path, bytes, writer);
 }
 
 QString LocalNumbers::displayCaption(const LocalNumberEntry& entry) {

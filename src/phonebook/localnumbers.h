@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/programfiles.h"
+#include "files/textfile.h"
 #include "localnumberentry.h"
 
 #include <QString>
@@ -9,8 +10,6 @@
 #include <array>
 
 namespace vornal {
-
-class FileWriter;
 
 // "\LocalTelex.txt": 18 lines, one per entry, each the number left-aligned in three
 // columns, three blanks and the description. Entries 0 to 13 are the local
@@ -34,10 +33,10 @@ public:
     // Writes the file anew (through a temporary file, so a failed save leaves the
     // old one whole). A number is cut to three characters and line breaks inside a
     // field become blanks, so the file always reads back as the same 18 entries.
-    // False with the reason in *error when the file cannot be written. The writer is
-    // the program folder's (ProgramFolder::writer).
-    static bool SaveLocalNumbers(const QString& path, const Entries& entries, QString* error = nullptr,
-                                 FileWriter* writer = nullptr);
+    // A failure names the file and the reason. The writer is the program folder's
+    // (ProgramFolder::writer).
+    static FileResult SaveLocalNumbers(const QString& path, const Entries& entries,
+                                       FileWriter* writer = nullptr);
     // The slot caption: the number padded to three characters, five blanks, the
     // description.
     static QString displayCaption(const LocalNumberEntry& entry);

@@ -59,14 +59,11 @@ void MarkedPhonebookList::rememberTicks() {
         m_marks.setMarked(m_list.origin(i), m_list.isTicked(i), m_list.row(i)[PhonebookListModel::Number]);
 }
 
-bool MarkedPhonebookList::load(PhonebookFile& file, QString* error) {
+FileResult MarkedPhonebookList::load(PhonebookFile& file) {
     m_list.clear();
     m_marks.clear();
-    if (!file.Open()) {
-        if (error)
-            *error = file.openFailureText();
-        return false;
-    }
+    if (!file.Open())
+        return {file.openFailureText(), file.errorString()};
     const QList<PhonebookEntry> entries = file.readAll();
     file.Close();
     QList<PhonebookListModel::Row> rows;
@@ -80,7 +77,7 @@ bool MarkedPhonebookList::load(PhonebookFile& file, QString* error) {
     m_list.setRows(std::move(rows), ticks);
     m_list.sortByColumn(PhonebookListModel::Name);
     rememberTicks();
-    return true;
+    return {};
 }
 
 void MarkedPhonebookList::recolour() {
@@ -106,6 +103,7 @@ MarkedPhonebookList::Saved MarkedPhonebookList::save(PhonebookFile& file) {
 
     if (!file.Open()) {
         saved.error = file.openFailureText();
+        saved.reason = file.errorString();
         setSaveEnabled(true);
         return saved;
     }
@@ -124,10 +122,11 @@ MarkedPhonebookList::Saved MarkedPhonebookList::save(PhonebookFile& file) {
     for (int k = 1; k <= count; ++k) {
         std::optional<PhonebookEntry> read = file.ReadRecord(k);
         if (!read) {
+            saved.reason = file.errorString();
             saved.error = QStringLiteral("%1: record %2 could not be read: %3")
                               .arg(file.path())
                               .arg(k)
-                              .arg(file.errorString());
+                              .arg(saved.reason);
             break;
         }
         PhonebookEntry e = *read;
@@ -157,17 +156,17 @@ MarkedPhonebookList::Saved MarkedPhonebookList::save(PhonebookFile& file) {
         e.ID = qint16(k - 1);
         e.*m_mark = mark;
         if (!(e == *read) && !file.WriteRecord(k, e)) {
+            saved.reason = file.errorString();
             saved.error = QStringLiteral("%1: record %2 could not be written: %3")
                               .arg(file.path())
                               .arg(k)
-                              .arg(file.errorString());
+                              .arg(saved.reason);
             break;
         }
         saved.records.append(e);
     }
     file.Close();
-    saved.ok = saved.error.isEmpty();
-    if (!saved.ok)
+    if (!saved)
         setSaveEnabled(true);
     return saved;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/textfile.h"
 #include "marktable.h"
 #include "phonebookentry.h"
 #include "phonebooklistmodel.h"
@@ -28,9 +29,8 @@ class MarkedPhonebookList : public QObject {
 public:
     using Mark = qint16 PhonebookEntry::*;
 
-    struct Saved {
-        bool ok = false;
-        QString error;                 // what failed, naming the file
+    // What failed, naming the file, and the records written.
+    struct Saved : FileResult {
         QList<PhonebookEntry> records; // every record as it stands in the file afterwards
     };
 
@@ -52,9 +52,10 @@ public:
     static PhonebookListModel::Row rowOf(const PhonebookEntry& entry);
 
     // Reads every record in file order into a row, ticked when its mark equals 1, and
-    // sorts by name. False when the phonebook can be neither opened nor created (error
-    // names it); the list is empty then.
-    bool load(PhonebookFile& file, QString* error);
+    // sorts by name. Fails when the phonebook can be neither opened nor created: the
+    // error is the operator's text naming it, the reason the system's; the list is empty
+    // then.
+    FileResult load(PhonebookFile& file);
     // After a tick change: every row shows its tick in the mark columns, the mark table
     // takes every tick, and saving is enabled. Nothing for an empty list.
     void recolour();

@@ -36,6 +36,7 @@ private slots:
     void referenceBoxesFollow();
     void load_data();
     void load();
+    void unreadableFileKeepsTheBoxes();
     void failedWriteKeepsTheOldFiles();
 };
 
@@ -121,6 +122,24 @@ void TestHeadlineSets::load() {
     QVERIFY(sets.save(folder, kExit));
     QCOMPARE(fileBytes(folder.file(QString::fromLatin1(Sets::kHeadlineFile))).isEmpty(),
              !Sets::isSet(sets.selected()));
+}
+
+// A "\Headlines.txt" that is there but cannot be read: the status names the file and
+// the system's reason, and the boxes keep what they hold.
+void TestHeadlineSets::unreadableFileKeepsTheBoxes() {
+    QTemporaryDir dir;
+    const ProgramFolder folder(dir.path());
+    const QString path = folder.file(QString::fromLatin1(Sets::kSetsFile));
+    QVERIFY(QDir().mkdir(path));
+    Sets sets;
+    sets.setText(4, QStringLiteral("typed"));
+    const Sets::LoadResult loaded = sets.load(folder);
+    QVERIFY(loaded.found);
+    QVERIFY(!loaded.complete());
+    QVERIFY(!loaded.read.reason.isEmpty());
+    QCOMPARE(loaded.statusText(), path + QStringLiteral(": ") + loaded.read.reason +
+                                      QStringLiteral("; the headline boxes keep their texts"));
+    QCOMPARE(sets.text(4), QStringLiteral("typed"));
 }
 
 void TestHeadlineSets::failedWriteKeepsTheOldFiles() {

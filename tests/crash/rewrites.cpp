@@ -79,26 +79,20 @@ QStringList files(const QString& kind) {
 
 void prepare(const QString& kind, const ProgramFolder& folder) {
     if (kind == QLatin1String("receivers") || kind == QLatin1String("header"))
-        PhonebookWriter(folder).writePhonebook(directoryRows(0), nullptr);
+        PhonebookWriter(folder).writePhonebook(directoryRows(0));
 }
 
 QString write(const QString& kind, const ProgramFolder& folder, int version) {
-    QString error;
-    if (kind == QLatin1String("phonebook")) {
-        if (!PhonebookWriter(folder).writePhonebook(directoryRows(version), &error))
-            return error;
-        return {};
-    }
+    if (kind == QLatin1String("phonebook"))
+        return PhonebookWriter(folder).writePhonebook(directoryRows(version)).error;
     if (kind == QLatin1String("localnumbers")) {
         LocalNumbers::Entries entries;
         for (int i = 0; i < LocalNumbers::kCount; ++i)
             entries[std::size_t(i)] = {
                 QString::number(10 + i + version),
                 QStringLiteral("Teleprinter %1 in room %2").arg(i).arg(100 * version + i)};
-        if (!LocalNumbers::SaveLocalNumbers(file(folder, LocalNumbers::kFileName), entries, &error,
-                                            folder.writer()))
-            return error;
-        return {};
+        return LocalNumbers::SaveLocalNumbers(file(folder, LocalNumbers::kFileName), entries, folder.writer())
+            .error;
     }
     if (kind == QLatin1String("editor")) {
         TextBuffer buffer;
@@ -119,20 +113,21 @@ QString write(const QString& kind, const ProgramFolder& folder, int version) {
         MarkedPhonebookList list(MarkedPhonebookList::windowHeaders(), &PhonebookEntry::RsGr2,
                                  {PhonebookListModel::RsGr1, PhonebookListModel::RsGr2});
         PhonebookFile phonebook(file(folder, PhonebookFile::kFileName));
-        if (!list.load(phonebook, &error))
-            return error;
+        if (const FileResult loaded = list.load(phonebook); !loaded)
+            return loaded.error;
         for (int r = 0; r < list.list().rows().size(); ++r)
             list.list().setTicked(r, (r % 3 == 0) != (version == 1));
         list.recolour();
         PhonebookFile again(file(folder, PhonebookFile::kFileName));
         const BroadcastReceivers::Saved saved =
             BroadcastReceivers::save(list, again, file(folder, ReceiverLines::kFileName), folder.writer());
-        return saved.ok ? QString() : saved.error;
+        return saved.error;
     }
     if (kind == QLatin1String("header")) {
         // The header lists the phonebook's receivers: each version has its own.
-        if (!PhonebookWriter(folder).writePhonebook(directoryRows(version), &error))
-            return error;
+        if (const FileResult written = PhonebookWriter(folder).writePhonebook(directoryRows(version));
+            !written)
+            return written.error;
         PhonebookFile phonebook(file(folder, PhonebookFile::kFileName));
         const BroadcastHeader::Written written = BroadcastHeader::write(
             phonebook, file(folder, BroadcastHeader::kFileName),

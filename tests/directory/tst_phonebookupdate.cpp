@@ -127,6 +127,8 @@ private slots:
     void failedWriteLeavesTheOldPhonebook();
     void failedExportOrBackupIsToldWithTheReason_data();
     void failedExportOrBackupIsToldWithTheReason();
+    void writerFailuresNameTheFile_data();
+    void writerFailuresNameTheFile();
     void columnClickDuringTheSaveKeepsTheNameOrder();
     void marksOfEveryRecordCount();
     void newPhonebookCommand();
@@ -398,6 +400,47 @@ void TestPhonebookUpdate::failedExportOrBackupIsToldWithTheReason() {
                         f.path("phonebook-backup.txt") + QStringLiteral(": ") + reason(ENOSPC));
     }
     QCOMPARE(f.dialogs.texts(), expected);
+    QCOMPARE(f.leftovers(), QStringList());
+}
+
+// Each of the writer's files fails with the file it was at and the system's reason,
+// also alone: the backup of a phonebook that is gone names the phonebook it could not read.
+void TestPhonebookUpdate::writerFailuresNameTheFile_data() {
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("failing"); // where the temporary file cannot be made
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<int>("error");
+    QTest::newRow("phonebook") << QStringLiteral("phonebook") << QStringLiteral("phonebook.txt")
+                               << QStringLiteral("phonebook.txt") << EACCES;
+    QTest::newRow("export") << QStringLiteral("export") << QStringLiteral("phonebook.csv")
+                            << QStringLiteral("phonebook.csv") << EACCES;
+    QTest::newRow("backup") << QStringLiteral("backup") << QStringLiteral("phonebook-backup.txt")
+                            << QStringLiteral("phonebook-backup.txt") << EACCES;
+    QTest::newRow("backup without a phonebook")
+        << QStringLiteral("backup") << QString() << QStringLiteral("phonebook.txt") << ENOENT;
+}
+
+void TestPhonebookUpdate::writerFailuresNameTheFile() {
+    QFETCH(QString, step);
+    QFETCH(QString, failing);
+    QFETCH(QString, named);
+    QFETCH(int, error);
+    Fixture f;
+    if (!failing.isEmpty())
+        f.writePhonebook(oldPhonebook());
+    const PhonebookWriter writer(ProgramFolder(f.dir.path(), &f.files));
+    const QList<PhonebookListModel::Row> rows(3);
+    FileResult result;
+    {
+        const ScopedWriteFault fault(f.files, {WriteFault::Step::Create, error, 0,
+                                               failing.isEmpty() ? QStringLiteral("none") : failing});
+        result = step == QLatin1String("phonebook") ? writer.writePhonebook(rows)
+                 : step == QLatin1String("export")  ? writer.writeCsv(rows)
+                                                    : writer.copyBackup();
+    }
+    QVERIFY(!result);
+    QCOMPARE(result.reason, reason(error));
+    QCOMPARE(result.error, f.dir.filePath(named) + QStringLiteral(": ") + reason(error));
     QCOMPARE(f.leftovers(), QStringList());
 }
 

@@ -45,8 +45,7 @@ struct Rig {
 
     bool load(MarkedPhonebookList& list) {
         PhonebookFile file(book);
-        QString error;
-        return list.load(file, &error);
+        return list.load(file).ok();
     }
     // Ticks exactly the rows with these numbers (trimmed).
     void tick(MarkedPhonebookList& list, const QStringList& numbers) {
@@ -77,6 +76,7 @@ private slots:
     void replacedPhonebookMatchesByNumberAndName();
     void failuresLeaveTheReceiversFile_data();
     void failuresLeaveTheReceiversFile();
+    void unopenablePhonebookEmptiesTheList();
     void tenThousandRecords();
 };
 
@@ -118,7 +118,7 @@ void TestBroadcastReceivers::receiverLines() {
     QVERIFY(writeFile(r.book, records(book)));
     QVERIFY(r.load(r.receivers));
     const BroadcastReceivers::Saved saved = r.saveReceivers();
-    QVERIFY2(saved.ok, qPrintable(saved.error));
+    QVERIFY2(saved.ok(), qPrintable(saved.error));
     QCOMPARE(fileBytes(r.rsend), file);
     QTEST(saved.leftOut, "leftOut");
     QStringList shown{QStringLiteral("Rundsenden to:"), QStringLiteral(" ")};
@@ -164,7 +164,7 @@ void TestBroadcastReceivers::ticksStayOnTheirSubscribers() {
     QVERIFY(writeFile(r.book, records(book) + QByteArray(50, 'x')));
     QVERIFY(r.load(r.receivers));
     r.tick(r.receivers, ticked);
-    QVERIFY(r.saveReceivers().ok);
+    QVERIFY(r.saveReceivers().ok());
     const QList<PhonebookEntry> after = r.read();
     QCOMPARE(after.size(), names.size());
     for (int k = 0; k < after.size(); ++k) {
@@ -207,7 +207,7 @@ void TestBroadcastReceivers::tickChangeShowsTheMarks() {
     QVERIFY(r.favourites.marks().isMarked(0));
 
     PhonebookFile file(r.book);
-    QVERIFY(r.favourites.save(file).ok);
+    QVERIFY(r.favourites.save(file).ok());
     QVERIFY(!r.favourites.saveEnabled());
     const QList<PhonebookEntry> after = r.read();
     QCOMPARE(after.at(0).Check, qint16(1));
@@ -219,7 +219,7 @@ void TestBroadcastReceivers::tickChangeShowsTheMarks() {
     QVERIFY(r.load(r.receivers));
     r.receivers.recolour();
     QVERIFY(!r.receivers.saveEnabled());
-    QVERIFY(r.saveReceivers().ok);
+    QVERIFY(r.saveReceivers().ok());
     QCOMPARE(fileBytes(r.rsend), QByteArray("+\r\n"));
 }
 
@@ -237,7 +237,7 @@ void TestBroadcastReceivers::replacedPhonebookMatchesByNumberAndName() {
                                        entry(QStringLiteral("1"), QStringLiteral("A")),
                                        entry(QStringLiteral("4"), QStringLiteral("AA NEW"), 2),
                                        entry(QStringLiteral("2"), QStringLiteral("B"))})));
-    QVERIFY(r.saveReceivers().ok);
+    QVERIFY(r.saveReceivers().ok());
     const QList<PhonebookEntry> after = r.read();
     QCOMPARE(after.at(0).RsGr2, qint16(1));
     QCOMPARE(after.at(1).RsGr2, qint16(0));
@@ -269,13 +269,35 @@ void TestBroadcastReceivers::failuresLeaveTheReceiversFile() {
     if (phonebookGone)
         QVERIFY(QFile::remove(r.book) && QDir(r.dir.path()).mkdir(QStringLiteral("phonebook.txt")));
     const BroadcastReceivers::Saved saved = r.saveReceivers();
-    QVERIFY(!saved.ok);
+    QVERIFY(!saved);
     QVERIFY2(saved.error.contains(receiversBlocked ? r.rsend : r.book), qPrintable(saved.error));
+    // The system's reason comes through alone too, from the phonebook or the receivers file.
+    QVERIFY(!saved.reason.isEmpty());
+    QVERIFY2(saved.error.endsWith(saved.reason), qPrintable(saved.error));
     if (phonebookGone)
         QCOMPARE(fileBytes(r.rsend), QByteArray("old,\r\nold+\r\n"));
     else
         QCOMPARE(r.read().first().RsGr2, qint16(1)); // the marks are saved all the same
     QVERIFY(QFileInfo(r.rsend).isDir() == receiversBlocked);
+}
+
+// A list window tells the operator the load's error as it comes: the file and the
+// system's reason, which stays apart for whoever needs it alone.
+void TestBroadcastReceivers::unopenablePhonebookEmptiesTheList() {
+    Rig r;
+    QVERIFY(writeFile(r.book, records({entry(QStringLiteral("1"), QStringLiteral("A"), 1),
+                                       entry(QStringLiteral("2"), QStringLiteral("B"))})));
+    QVERIFY(r.load(r.receivers));
+    QCOMPARE(r.receivers.list().rows().size(), 2);
+    QVERIFY(QFile::remove(r.book) && QDir(r.dir.path()).mkdir(QStringLiteral("phonebook.txt")));
+    PhonebookFile file(r.book);
+    const FileResult loaded = r.receivers.load(file);
+    QVERIFY(!loaded);
+    QVERIFY(!loaded.reason.isEmpty());
+    QCOMPARE(loaded.error, QStringLiteral("The phonebook file %1 can be neither opened nor created:\n%2")
+                               .arg(r.book, loaded.reason));
+    QCOMPARE(r.receivers.list().rows().size(), 0);
+    QVERIFY(!r.receivers.marks().isMarked(0));
 }
 
 // No limit on the number of records: the last of 10 000 is ticked and saved.
@@ -290,7 +312,7 @@ void TestBroadcastReceivers::tenThousandRecords() {
     QCOMPARE(r.receivers.list().row(0)[Model::Number].trimmed(), QStringLiteral("109999"));
     r.receivers.list().setTicked(0, true);
     QVERIFY(r.receivers.marks().isMarked(9999));
-    QVERIFY(r.saveReceivers().ok);
+    QVERIFY(r.saveReceivers().ok());
     const QList<PhonebookEntry> after = r.read();
     QCOMPARE(after.last().RsGr2, qint16(1));
     QCOMPARE(after.last().ID, qint16(9999));

@@ -275,16 +275,16 @@ void TestPhonebookLists::saveKeepsTheLayout() {
 }
 
 void TestPhonebookLists::saveFailureKeepsOldFile() {
-    QString error;
     LocalNumbers::Entries entries;
     entries[0] = {QStringLiteral("12"), QStringLiteral("X")};
-    QVERIFY(!LocalNumbers::SaveLocalNumbers(m_dir.filePath(QStringLiteral("nowhere/LocalTelex.txt")), entries,
-                                            &error));
-    QVERIFY(!error.isEmpty());
+    const FileResult missing =
+        LocalNumbers::SaveLocalNumbers(m_dir.filePath(QStringLiteral("nowhere/LocalTelex.txt")), entries);
+    QVERIFY(!missing);
+    QVERIFY(!missing.error.isEmpty());
     // A folder where the file should be: the save fails and leaves it alone.
     const QString blocked = m_dir.filePath(QStringLiteral("blocked"));
     QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("blocked")));
-    QVERIFY(!LocalNumbers::SaveLocalNumbers(blocked, entries, &error));
+    QVERIFY(!LocalNumbers::SaveLocalNumbers(blocked, entries));
     QVERIFY(QFileInfo(blocked).isDir());
 }
 

@@ -45,6 +45,8 @@ private slots:
     void switches_data();
     void switches();
     void skins();
+    void translucentShadesStayTranslucent_data();
+    void translucentShadesStayTranslucent();
     void missingSkinPicture();
     void font();
     void fontCancelled_data();
@@ -153,6 +155,40 @@ void TestLook::skins() {
     QCOMPARE(f.termTop(), top);
     QCOMPARE(f.termLeft(), left);
     QCOMPARE(f.theme().backgroundPicture(), f.path("Skin-Std.jpg"));
+}
+
+// A shade laid over the header or a group's title keeps its opacity in the sheet; as
+// "#rrggbb" it would cover what it stands on.
+void TestLook::translucentShadesStayTranslucent_data() {
+    QTest::addColumn<int>("skin");
+    QTest::addColumn<QString>("rule");
+    const int standard = int(Theme::Skin::Standard);
+    const int steampunk = int(Theme::Skin::Steampunk);
+    QTest::newRow("header button") << standard
+                                   << QStringLiteral(
+                                          "#header QPushButton[class=\"headerButton\"] { background: "
+                                          "rgba(255, 255, 255, 20); color: #e8eef5;\n"
+                                          "    border: 1px solid rgba(255, 255, 255, 50);");
+    QTest::newRow("header button pressed")
+        << steampunk
+        << QStringLiteral("#header QPushButton[class=\"headerButton\"]:pressed { background: rgba(255, 255, "
+                          "255, 70); }");
+    QTest::newRow("group title") << steampunk
+                                 << QStringLiteral(
+                                        "QGroupBox::title { color: #f0d9a8; background: rgba(42, 28, 18, "
+                                        "215); border: 1px solid #a67c3d;");
+    QTest::newRow("open button") << standard
+                                 << QStringLiteral(
+                                        "#lblOpen1 { background: #2f6fbd; color: #ffffff; border-color: "
+                                        "#2a64ab; font-weight: 600; }");
+}
+
+void TestLook::translucentShadesStayTranslucent() {
+    QFETCH(int, skin);
+    QFETCH(QString, rule);
+    Theme theme;
+    theme.setSkin(Theme::Skin(skin));
+    QVERIFY2(theme.styleSheet().contains(rule), qPrintable(rule));
 }
 
 void TestLook::missingSkinPicture() {

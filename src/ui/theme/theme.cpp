@@ -1,5 +1,7 @@
 #include "theme/theme.h"
 
+#include "theme/palette.h"
+
 #include "headlinesets.h"
 #include "look/colourscheme.h"
 #include "look/contrast.h"
@@ -20,18 +22,17 @@ constexpr quint32 kGreen = 65280;
 constexpr quint32 kYellow = 65535;
 constexpr quint32 kRed = 255;
 
-// The faces of the buttons as the sheets below paint them (the Steampunk face is a
-// gradient between two).
-const QColor kButtonFace(0xf4, 0xf6, 0xf9);
-const QColor kOpenFace(0x2f, 0x6f, 0xbd);
-const QColor kSteamFaceTop(0xfb, 0xf3, 0xe2);
-const QColor kSteamFaceBottom(0xea, 0xd8, 0xb4);
-const QColor kSlotFocusFace(0xea, 0xf1, 0xfb);
-const QColor kSteamSlotFocusFace(0xf3, 0xe6, 0xcb);
 // The colours a focus ring may take, the first that stands out enough against the
 // button and its background: amber, then black, then white.
-const QList<quint32> kRingColours = {0xd35400, 0x000000, 0xffffff};
+const QList<quint32> kRingColours = {ThemeColours::kFocusRingAmber.rgb() & 0xffffffu,
+                                     ThemeColours::kFocusRingBlack.rgb() & 0xffffffu,
+                                     ThemeColours::kFocusRingWhite.rgb() & 0xffffffu};
 constexpr double kRingContrast = 3.0;
+
+// A shade as the sheets write it.
+QString css(const QColor& shade) {
+    return ThemeColours::sheetText(shade);
+}
 
 // `over` with the given opacity (0 to 255) painted on `under`.
 QColor blended(const QColor& under, const QColor& over, int alpha) {
@@ -46,9 +47,9 @@ Theme::Theme() {
     setSkin(Skin::Standard);
     setColour(Colour::KlklOff, fromColourValue(16777215));
     setColour(Colour::KlklOn, fromColourValue(kGreen));
-    setColour(Colour::LampActive, QColor(0x2e, 0xcc, 0x40));
-    setColour(Colour::LampIdle, QColor(0x9a, 0xa3, 0xad));
-    setColour(Colour::LampChanged, QColor(0xff, 0xa5, 0x00));
+    setColour(Colour::LampActive, ThemeColours::kLampLit);
+    setColour(Colour::LampIdle, ThemeColours::kLampIdle);
+    setColour(Colour::LampChanged, ThemeColours::kLampChanged);
     // The terminal text starts black on white.
     setColour(Colour::TerminalText, Qt::black);
     setColour(Colour::TerminalBackground, fromColourValue(16777215));
@@ -57,29 +58,28 @@ Theme::Theme() {
 void Theme::setSkin(Skin skin) {
     m_skin = skin;
     if (skin == Skin::Steampunk) {
-        // Brass, copper and parchment on dark wood.
-        setColour(Colour::WindowBackground, QColor(0x3a, 0x2a, 0x1c));
-        setColour(Colour::HeaderBackground, QColor(0x2a, 0x1c, 0x12));
-        setColour(Colour::HeaderText, QColor(0xf0, 0xd9, 0xa8));
-        setColour(Colour::PanelBackground, QColor(0xf4, 0xea, 0xd5));
-        setColour(Colour::PanelBorder, QColor(0xa6, 0x7c, 0x3d));
-        setColour(Colour::Text, QColor(0x3b, 0x2a, 0x1a));
-        setColour(Colour::MutedText, QColor(0x7a, 0x5c, 0x3a));
-        setColour(Colour::Accent, QColor(0xb8, 0x73, 0x2e));
-        setColour(Colour::Danger, QColor(0xad, 0x3a, 0x24));
-        setColour(Colour::KlklFace, QColor(0x3b, 0x2a, 0x1a));
+        setColour(Colour::WindowBackground, ThemeColours::kSteamWindow);
+        setColour(Colour::HeaderBackground, ThemeColours::kSteamHeader);
+        setColour(Colour::HeaderText, ThemeColours::kSteamHeaderText);
+        setColour(Colour::PanelBackground, ThemeColours::kSteamPanel);
+        setColour(Colour::PanelBorder, ThemeColours::kSteamPanelBorder);
+        setColour(Colour::Text, ThemeColours::kSteamText);
+        setColour(Colour::MutedText, ThemeColours::kSteamMutedText);
+        setColour(Colour::Accent, ThemeColours::kSteamAccent);
+        setColour(Colour::Danger, ThemeColours::kSteamDanger);
+        setColour(Colour::KlklFace, ThemeColours::kSteamKlklFace);
         return;
     }
-    setColour(Colour::WindowBackground, QColor(0xee, 0xf1, 0xf5));
-    setColour(Colour::HeaderBackground, QColor(0x1f, 0x2a, 0x38));
-    setColour(Colour::HeaderText, QColor(0xe8, 0xee, 0xf5));
-    setColour(Colour::PanelBackground, Qt::white);
-    setColour(Colour::PanelBorder, QColor(0xd5, 0xdb, 0xe3));
-    setColour(Colour::Text, QColor(0x1f, 0x2a, 0x38));
-    setColour(Colour::MutedText, QColor(0x5b, 0x6b, 0x7c));
-    setColour(Colour::Accent, QColor(0x3b, 0x7d, 0xd8));
-    setColour(Colour::Danger, QColor(0xb9, 0x3b, 0x3b));
-    setColour(Colour::KlklFace, QColor(0x1f, 0x2a, 0x38));
+    setColour(Colour::WindowBackground, ThemeColours::kStandardWindow);
+    setColour(Colour::HeaderBackground, ThemeColours::kStandardHeader);
+    setColour(Colour::HeaderText, ThemeColours::kStandardHeaderText);
+    setColour(Colour::PanelBackground, ThemeColours::kStandardPanel);
+    setColour(Colour::PanelBorder, ThemeColours::kStandardPanelBorder);
+    setColour(Colour::Text, ThemeColours::kStandardText);
+    setColour(Colour::MutedText, ThemeColours::kStandardMutedText);
+    setColour(Colour::Accent, ThemeColours::kStandardAccent);
+    setColour(Colour::Danger, ThemeColours::kStandardDanger);
+    setColour(Colour::KlklFace, ThemeColours::kStandardKlklFace);
 }
 
 void Theme::setBackgroundPicture(const QString& path) {
@@ -119,50 +119,66 @@ void Theme::apply(QWidget* window) const {
 
 QString Theme::styleSheet() const {
     const auto c = [this](Colour role) { return colour(role).name(); };
+    using namespace ThemeColours;
+    // The header and the version.
     QString sheet = QStringLiteral(R"(
 #frmTerminal { background: %1; }
 #header { background: %2; }
 #header QLabel, #header QPushButton { color: %3; }
 #lblVersion { font-weight: 600; font-size: 11pt; border: 2px solid transparent; background: transparent;
               text-align: left; }
-#lblVersion:hover { color: #ffffff; text-decoration: underline; }
-#Label15 { color: #9fb0c3; }
-QGroupBox { background: %4; border: 1px solid %5; border-radius: 6px; margin-top: 16px;
-            padding: 10px 6px 6px 6px; font-weight: 600; color: #2b3a4b; }
-QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
-QPushButton { background: #f4f6f9; border: 1px solid #c9d1db; border-radius: 4px; padding: 4px 4px;
-              color: %6; font-weight: normal; min-height: 20px; }
-QPushButton:hover { background: #e4ebf3; border-color: #8fa6bf; }
-QPushButton:pressed { background: #d3dfec; }
-QPushButton:disabled { color: #9aa3ad; background: #f7f8fa; border-color: #e1e5ea; }
-#lblOpen1 { background: #2f6fbd; color: white; border-color: #2a64ab; font-weight: 600; }
-#lblOpen1:hover { background: %8; }
-#lblExit { background: %9; color: white; border-color: #a33434; font-weight: 600; }
-#lblExit:hover { background: #cc4747; }
-#txtTerm { border: 1px solid #c9d1db; border-radius: 4px; }
-#statusArea { background: %4; border-top: 1px solid %5; }
-#lblAction { color: %6; padding: 2px 6px; }
-#lblMaxChar { border-radius: 4px; padding: 1px 6px; font-weight: 600; min-width: 28px; }
-#lblSettings { font-weight: 600; }
-.fieldLabel { color: %7; font-weight: normal; }
-.fieldValue { color: %6; font-weight: normal; }
-QScrollArea#sidePanels, #sidePanels > QWidget > QWidget { background: transparent; }
-QFrame[class="callPanel"] { background: %4; border: 1px solid %5; border-radius: 6px; }
-QFrame[class="callPanel"] QLabel { border: none; background: transparent; }
-QLabel[class="panelHeading"] { font-weight: 600; color: #2b3a4b; padding: 2px 2px 4px 2px; }
-QLabel[class="panelSubheading"] { font-weight: 600; color: %7; padding: 6px 2px 2px 2px; }
-QLabel[class="panelHint"] { color: %7; padding: 4px 2px; font-size: 8pt; }
-QPushButton[class="callSlot"] { text-align: left; border: 1px solid transparent; border-bottom-color: #eef1f5;
-    border-radius: 0; background: transparent; padding: 1px 5px; min-height: 17px; color: %6; }
-QPushButton[class="callSlot"]:hover { background: #e4ebf3; }
-QPushButton[class="callSlot"]:pressed { background: #d3dfec; }
-QPushButton[class="callSlot"]:focus { background: #eaf1fb; }
-QLineEdit { border: 1px solid #c9d1db; border-radius: 3px; padding: 1px 4px; background: %4; }
-QLineEdit:focus { border-color: %8; }
+#lblVersion:hover { color: %4; text-decoration: underline; }
+#Label15 { color: %5; }
 )")
                         .arg(c(Colour::WindowBackground), c(Colour::HeaderBackground), c(Colour::HeaderText),
-                             c(Colour::PanelBackground), c(Colour::PanelBorder), c(Colour::Text),
-                             c(Colour::MutedText), c(Colour::Accent), c(Colour::Danger));
+                             css(kVersionHoverText), css(kTitleSubtext));
+    // The groups and the buttons.
+    sheet += QStringLiteral(
+                 R"(QGroupBox { background: %1; border: 1px solid %2; border-radius: 6px; margin-top: 16px;
+            padding: 10px 6px 6px 6px; font-weight: 600; color: %3; }
+QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
+QPushButton { background: %4; border: 1px solid %5; border-radius: 4px; padding: 4px 4px;
+              color: %6; font-weight: normal; min-height: 20px; }
+QPushButton:hover { background: %7; border-color: %8; }
+QPushButton:pressed { background: %9; }
+)")
+                 .arg(c(Colour::PanelBackground), c(Colour::PanelBorder), css(kHeadingText), css(kButtonFace),
+                      css(kControlBorder), c(Colour::Text), css(kButtonHoverFace), css(kButtonHoverBorder),
+                      css(kButtonPressedFace));
+    sheet += QStringLiteral(R"(QPushButton:disabled { color: %1; background: %2; border-color: %3; }
+#lblOpen1 { background: %4; color: %5; border-color: %6; font-weight: 600; }
+#lblOpen1:hover { background: %7; }
+#lblExit { background: %8; color: %5; border-color: %9; font-weight: 600; }
+#lblExit:hover { background: %10; }
+#txtTerm { border: 1px solid %11; border-radius: 4px; }
+)")
+                 .arg(css(kButtonDisabledText), css(kButtonDisabledFace), css(kButtonDisabledBorder),
+                      css(kOpenFace), css(kStrongButtonText), css(kOpenBorder), c(Colour::Accent),
+                      c(Colour::Danger), css(kExitBorder), css(kExitHoverFace), css(kControlBorder));
+    // The status area, the panels and their call slots, the line edits.
+    sheet += QStringLiteral(R"(#statusArea { background: %1; border-top: 1px solid %2; }
+#lblAction { color: %3; padding: 2px 6px; }
+#lblMaxChar { border-radius: 4px; padding: 1px 6px; font-weight: 600; min-width: 28px; }
+#lblSettings { font-weight: 600; }
+.fieldLabel { color: %4; font-weight: normal; }
+.fieldValue { color: %3; font-weight: normal; }
+QScrollArea#sidePanels, #sidePanels > QWidget > QWidget { background: transparent; }
+QFrame[class="callPanel"] { background: %1; border: 1px solid %2; border-radius: 6px; }
+QFrame[class="callPanel"] QLabel { border: none; background: transparent; }
+QLabel[class="panelHeading"] { font-weight: 600; color: %5; padding: 2px 2px 4px 2px; }
+QLabel[class="panelSubheading"] { font-weight: 600; color: %4; padding: 6px 2px 2px 2px; }
+QLabel[class="panelHint"] { color: %4; padding: 4px 2px; font-size: 8pt; }
+QPushButton[class="callSlot"] { text-align: left; border: 1px solid transparent; border-bottom-color: %6;
+    border-radius: 0; background: transparent; padding: 1px 5px; min-height: 17px; color: %3; }
+QPushButton[class="callSlot"]:hover { background: %7; }
+QPushButton[class="callSlot"]:pressed { background: %8; }
+QPushButton[class="callSlot"]:focus { background: %9; }
+QLineEdit { border: 1px solid %10; border-radius: 3px; padding: 1px 4px; background: %1; }
+QLineEdit:focus { border-color: %11; }
+)")
+                 .arg(c(Colour::PanelBackground), c(Colour::PanelBorder), c(Colour::Text),
+                      c(Colour::MutedText), css(kHeadingText), css(kSlotDivider), css(kButtonHoverFace),
+                      css(kButtonPressedFace), css(kSlotFocusFace), css(kControlBorder), c(Colour::Accent));
     // The states: the klkl switch's text colour, the line counter's level.
     sheet += QStringLiteral("#lblKlKl { background: %1; color: %2; font-weight: 600; }\n"
                             "#lblKlKl[autoAnswer=\"true\"] { color: %3; }\n")
@@ -198,16 +214,17 @@ QLineEdit:focus { border-color: %8; }
                           fromColourValue(scheme.background).name());
     // The header's own controls (the look and the sounds) and the clock's labels.
     sheet += QStringLiteral(R"(
-#header QPushButton[class="headerButton"] { background: rgba(255, 255, 255, 20); color: %1;
-    border: 1px solid rgba(255, 255, 255, 50); border-radius: 4px; padding: 2px 8px; min-height: 18px; }
-#header QPushButton[class="headerButton"]:hover { background: rgba(255, 255, 255, 45); }
-#header QPushButton[class="headerButton"]:pressed { background: rgba(255, 255, 255, 70); }
-#header QPushButton[class="headerButton"][current="true"] { border: 2px solid %2; padding: 1px 7px; }
-#header QLabel[class="headerCaption"] { color: %3; font-size: 8pt; }
+#header QPushButton[class="headerButton"] { background: %1; color: %2;
+    border: 1px solid %3; border-radius: 4px; padding: 2px 8px; min-height: 18px; }
+#header QPushButton[class="headerButton"]:hover { background: %4; }
+#header QPushButton[class="headerButton"]:pressed { background: %5; }
+#header QPushButton[class="headerButton"][current="true"] { border: 2px solid %6; padding: 1px 7px; }
+#header QLabel[class="headerCaption"] { color: %2; font-size: 8pt; }
 #lblTempo { font-size: 22pt; font-weight: 600; }
 #lblDate { font-size: 10pt; }
 )")
-                 .arg(c(Colour::HeaderText), c(Colour::LampActive), c(Colour::HeaderText));
+                 .arg(css(kHeaderButtonFace), c(Colour::HeaderText), css(kHeaderButtonBorder),
+                      css(kHeaderButtonHoverFace), css(kHeaderButtonPressedFace), c(Colour::LampActive));
     if (!m_picture.isEmpty()) {
         QString url = m_picture;
         url.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
@@ -231,19 +248,23 @@ QList<Theme::FocusRing> Theme::focusRings() const {
     const QString onHeader = QStringLiteral("padding: 1px 7px;");
     QList<FocusRing> rings = {
         {QStringLiteral("QPushButton"),
-         steam ? QList<QColor>{kSteamFaceTop, kSteamFaceBottom, panel} : QList<QColor>{kButtonFace, panel},
+         steam ? QList<QColor>{ThemeColours::kSteamFaceTop, ThemeColours::kSteamFaceBottom, panel}
+               : QList<QColor>{ThemeColours::kButtonFace, panel},
          {},
          plain},
-        {QStringLiteral("#lblOpen1"), {steam ? colour(Colour::Accent) : kOpenFace, panel}, {}, plain},
+        {QStringLiteral("#lblOpen1"),
+         {steam ? colour(Colour::Accent) : ThemeColours::kOpenFace, panel},
+         {},
+         plain},
         {QStringLiteral("#lblExit"), {colour(Colour::Danger), panel}, {}, plain},
         {QStringLiteral("#lblKlKl"), {colour(Colour::KlklFace), panel}, {}, plain},
         {QStringLiteral("QPushButton[class=\"callSlot\"]"),
-         {panel, steam ? kSteamSlotFocusFace : kSlotFocusFace},
+         {panel, steam ? ThemeColours::kSteamSlotFocusFace : ThemeColours::kSlotFocusFace},
          {},
          QStringLiteral("padding: 0px 4px;")},
         {QStringLiteral("#lblVersion"), {header}, {}, QString()},
         {QStringLiteral("#header QPushButton[class=\"headerButton\"]"),
-         {header, blended(header, Qt::white, 20)},
+         {header, blended(header, ThemeColours::kHeaderButtonFace, ThemeColours::kHeaderButtonFace.alpha())},
          {},
          onHeader},
     };
@@ -265,35 +286,48 @@ QList<Theme::FocusRing> Theme::focusRings() const {
 QString Theme::skinSheet() const {
     if (m_skin != Skin::Steampunk)
         return QString();
+    using namespace ThemeColours;
     const auto c = [this](Colour role) { return colour(role).name(); };
-    return QStringLiteral(R"(
-#header { border-bottom: 2px solid %5; }
-#Label15 { color: %5; }
-QGroupBox::title { color: %6; background: rgba(42, 28, 18, 215); border: 1px solid %5; border-radius: 3px;
+    QString sheet =
+        QStringLiteral(R"(
+#header { border-bottom: 2px solid %1; }
+#Label15 { color: %1; }
+QGroupBox::title { color: %2; background: %3; border: 1px solid %1; border-radius: 3px;
                    padding: 0 6px; }
-#terminalArea QLabel[class="fieldLabel"] { color: %6; }
-QPushButton { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #fbf3e2, stop: 1 #ead8b4);
-              border: 1px solid #b99a66; color: %1; }
-QPushButton:hover { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #fff8ea, stop: 1 #f0dfbd);
-                    border-color: %2; }
-QPushButton:pressed { background: #dcc49a; }
-QPushButton:disabled { color: #ab9b82; background: #f1e8d6; border-color: #dccdb1; }
-#lblOpen1 { background: %2; color: #fff8ea; border-color: #8a5522; }
-#lblOpen1:hover { background: #c98640; }
-#lblExit { background: %3; color: #fff8ea; border-color: #7a2418; }
-#lblExit:hover { background: #b23a27; }
-#txtTerm { border: 2px solid %5; border-radius: 4px; }
-QLabel[class="panelHeading"] { color: %1; }
-QPushButton[class="callSlot"] { background: transparent; border: 1px solid transparent;
-                                border-bottom-color: #e6d7b8; }
-QPushButton[class="callSlot"]:hover { background: #efe0c2; }
-QPushButton[class="callSlot"]:pressed { background: #e2cc9f; }
-QPushButton[class="callSlot"]:focus { background: #f3e6cb; }
-QLineEdit { border-color: #b99a66; }
-#header QPushButton[class="headerButton"][current="true"] { border-color: %4; }
+#terminalArea QLabel[class="fieldLabel"] { color: %2; }
+QPushButton { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 %4, stop: 1 %5);
+              border: 1px solid %6; color: %7; }
+QPushButton:hover { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 %8, stop: 1 %9);
+                    border-color: %10; }
 )")
-        .arg(c(Colour::Text), c(Colour::Accent), c(Colour::Danger), QStringLiteral("#e8b04a"),
-             c(Colour::PanelBorder), c(Colour::HeaderText));
+            .arg(c(Colour::PanelBorder), c(Colour::HeaderText), css(kSteamTitleFace), css(kSteamFaceTop),
+                 css(kSteamFaceBottom), css(kSteamControlBorder), c(Colour::Text), css(kSteamHoverFaceTop),
+                 css(kSteamHoverFaceBottom), c(Colour::Accent));
+    sheet += QStringLiteral(R"(QPushButton:pressed { background: %1; }
+QPushButton:disabled { color: %2; background: %3; border-color: %4; }
+#lblOpen1 { background: %5; color: %6; border-color: %7; }
+#lblOpen1:hover { background: %8; }
+#lblExit { background: %9; color: %6; border-color: %10; }
+#lblExit:hover { background: %11; }
+#txtTerm { border: 2px solid %12; border-radius: 4px; }
+)")
+                 .arg(css(kSteamPressedFace), css(kSteamDisabledText), css(kSteamDisabledFace),
+                      css(kSteamDisabledBorder), c(Colour::Accent), css(kSteamStrongButtonText),
+                      css(kSteamOpenBorder), css(kSteamOpenHoverFace), c(Colour::Danger),
+                      css(kSteamExitBorder), css(kSteamExitHoverFace), c(Colour::PanelBorder));
+    sheet += QStringLiteral(R"(QLabel[class="panelHeading"] { color: %1; }
+QPushButton[class="callSlot"] { background: transparent; border: 1px solid transparent;
+                                border-bottom-color: %2; }
+QPushButton[class="callSlot"]:hover { background: %3; }
+QPushButton[class="callSlot"]:pressed { background: %4; }
+QPushButton[class="callSlot"]:focus { background: %5; }
+QLineEdit { border-color: %6; }
+#header QPushButton[class="headerButton"][current="true"] { border-color: %7; }
+)")
+                 .arg(c(Colour::Text), css(kSteamSlotDivider), css(kSteamSlotHoverFace),
+                      css(kSteamSlotPressedFace), css(kSteamSlotFocusFace), css(kSteamControlBorder),
+                      css(kSteamCurrentHeaderButton));
+    return sheet;
 }
 
 } // namespace vornal

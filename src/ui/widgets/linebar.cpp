@@ -1,5 +1,6 @@
 #include "widgets/linebar.h"
 
+#include "theme/palette.h"
 #include "theme/theme.h"
 
 #include <QAccessible>
@@ -37,7 +38,7 @@ void LineBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xe3, 0xe7, 0xec));
+    p.setBrush(ThemeColours::kLineBarTrack);
     p.drawRoundedRect(rect(), 3, 3);
     // 69 characters fill the bar, so the warning colours line up with its end.
     const qreal full = qreal(kFullLine) * kTwipsPerCharacter;

@@ -115,9 +115,8 @@ QString PhonebookListWindow::phonebookPath() const {
 
 void PhonebookListWindow::loadList() {
     PhonebookFile file(phonebookPath());
-    QString error;
-    if (!m_list.load(file, &error))
-        m_dialogs.critical(error);
+    if (const FileResult loaded = m_list.load(file); !loaded)
+        m_dialogs.critical(loaded.error);
 }
 
 void PhonebookListWindow::showRow(int row) {

@@ -134,7 +134,7 @@ void HeaderWindow::GenerateHeader() {
     m_list.setRows(std::move(rows), written.header.receivers);
     m_list.sortByColumn(PhonebookListModel::Name);
 
-    if (!written.error.isEmpty())
+    if (!written)
         m_dialogs.critical(QStringLiteral("The Rundsenden header could not be written.\n") + written.error);
 }
 

@@ -1,5 +1,6 @@
 #include "features/broadcast/receiverswindow.h"
 
+#include "theme/palette.h"
 #include "theme/theme.h"
 
 #include "broadcastreceivers.h"
@@ -26,7 +27,7 @@ PhonebookListWindow::Texts receiversTexts() {
     t.saveTip = QStringLiteral("Seves the selected receivers");
     t.previewTip = QStringLiteral("Re order the list");
     t.exitTip = QStringLiteral("Close the window");
-    t.tickedColour = QColor(255, 207, 128);
+    t.tickedColour = ThemeColours::kReceiverTicked;
     t.withDate = true;
     return t;
 }
@@ -51,7 +52,7 @@ void ReceiversWindow::save() {
     PhonebookFile phonebook(phonebookPath());
     const BroadcastReceivers::Saved saved = BroadcastReceivers::save(
         m_list, phonebook, m_folder.file(QString::fromLatin1(ReceiverLines::kFileName)), m_folder.writer());
-    if (!saved.ok) {
+    if (!saved) {
         m_list.setSaveEnabled(true);
         m_dialogs.critical(QStringLiteral("The receivers list could not be saved.\n") + saved.error);
         return;

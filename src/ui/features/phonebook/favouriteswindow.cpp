@@ -4,6 +4,7 @@
 #include "phonebookfile.h"
 #include "serial/seriallink.h"
 #include "slotdialler.h"
+#include "theme/palette.h"
 #include "userdialogs.h"
 
 #include <QBoxLayout>
@@ -31,7 +32,7 @@ PhonebookListWindow::Texts favouritesTexts(const ProgramFolder& folder) {
     t.saveTip = QStringLiteral("Saves the changes made");
     t.previewTip = QStringLiteral("Re order the List");
     t.exitTip = QStringLiteral("Closes the window");
-    t.tickedColour = QColor(192, 255, 192);
+    t.tickedColour = ThemeColours::kFavouriteTicked;
     return t;
 }
 
@@ -52,7 +53,7 @@ FavouritesWindow::FavouritesWindow(const ProgramFolder& folder, UserDialogs& dia
 void FavouritesWindow::save() {
     PhonebookFile file(phonebookPath());
     const MarkedPhonebookList::Saved written = m_list.save(file);
-    if (!written.ok) {
+    if (!written) {
         m_dialogs.critical(QStringLiteral("The favourites could not be saved.\n") + written.error);
         return;
     }

@@ -101,12 +101,13 @@ void PhonebookPanels::editLocalNumbers() {
 }
 
 void PhonebookPanels::exitLocalNumbersEditor() {
-    QString error;
-    if (!LocalNumbers::SaveLocalNumbers(localNumbersPath(), m_localEditor->entries(), &error,
-                                        m_context.services().folder.writer())) {
+    if (const FileResult saved = LocalNumbers::SaveLocalNumbers(localNumbersPath(), m_localEditor->entries(),
+                                                                m_context.services().folder.writer());
+        !saved) {
         // The editor stays open, so nothing typed is lost.
         m_context.services().dialogs.critical(
-            QStringLiteral("The local numbers could not be saved; they stay in the editor.\n%1").arg(error));
+            QStringLiteral("The local numbers could not be saved; they stay in the editor.\n%1")
+                .arg(saved.error));
         return;
     }
     m_localEditor->hide();

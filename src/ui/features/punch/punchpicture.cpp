@@ -1,5 +1,7 @@
 #include "features/punch/punchpicture.h"
 
+#include "theme/palette.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -43,7 +45,7 @@ void PunchPicture::fitWidth() {
 void PunchPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.fillRect(area, QColor(kBackground));
+    painter.fillRect(area, ThemeColours::kPunchPaper);
     painter.setRenderHint(QPainter::Antialiasing);
     // Only the dots that reach into the area: a long tape is mostly out of view.
     int penWidth = -1;
@@ -53,7 +55,7 @@ void PunchPicture::paintEvent(QPaintEvent* event) {
             continue;
         if (dot.width != penWidth) {
             penWidth = dot.width;
-            painter.setPen(QPen(QColor(kForeground), penWidth, Qt::SolidLine, Qt::RoundCap));
+            painter.setPen(QPen(ThemeColours::kPunchDots, penWidth, Qt::SolidLine, Qt::RoundCap));
         }
         painter.drawPoint(QPointF(dot.x + 0.5, dot.y + 0.5));
     }

@@ -15,9 +15,6 @@ namespace vornal {
 class PunchPicture : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QRgb kBackground = qRgb(255, 255, 192);
-    static constexpr QRgb kForeground = qRgb(64, 64, 64);
-
     explicit PunchPicture(QWidget* parent = nullptr);
 
     // Empties the picture.
