@@ -213,8 +213,9 @@ bool MessageEditor::isNamed() const {
     return !m_documentName.isEmpty() && m_documentName != QLatin1String(kNewDocument);
 }
 
-// False when the operator wanted the text saved and it was not (the dialog cancelled,
-// the write failed): then the action that asked stops and nothing is lost.
+// False when the operator went back (Escape on the question) or wanted the text saved
+// and it was not (the dialog cancelled, the write failed): then the action that asked
+// stops and nothing is lost.
 bool MessageEditor::askToSave() {
     if (!m_modified)
         return true;
@@ -226,7 +227,11 @@ bool MessageEditor::askToSave() {
                            QString(),
                            DialogButtons::YesNo,
                            DialogIcon::Question,
-                           {}});
+                           {},
+                           DialogAnswer::Cancel});
+    // Escape or closing the question goes back to the text as it was.
+    if (answer == DialogAnswer::Cancel)
+        return false;
     if (answer != DialogAnswer::Yes)
         return true;
     return saveAction(false);

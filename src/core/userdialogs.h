@@ -16,6 +16,9 @@ struct MessageRequest {
     DialogButtons buttons = DialogButtons::Ok;
     DialogIcon icon = DialogIcon::None;
     std::optional<DialogAnswer> defaultAnswer;
+    // What Escape and closing the question answer when that is none of its buttons:
+    // Cancel lets a Yes/No question go back to where it was asked.
+    std::optional<DialogAnswer> escapeAnswer = {};
 };
 
 struct FileRequest {

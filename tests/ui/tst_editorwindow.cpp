@@ -2,8 +2,10 @@
 #include "faketerminal.h"
 #include "features/editor/editorwindow.h"
 #include "phaseprobe.h"
+#include "platform/qtuserdialogs.h"
 
 #include <QAccessible>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTextEdit>
@@ -62,6 +64,10 @@ private slots:
     void callersOpenTheEditor_data();
     void callersOpenTheEditor();
     void typingCaretColumnWarningAndSave();
+    void saveQuestionFromTheKeyboard_data();
+    void saveQuestionFromTheKeyboard();
+    void questionBoxKeys_data();
+    void questionBoxKeys();
     void pressReturnsBeforeTheQuestion_data();
     void pressReturnsBeforeTheQuestion();
     void helpFromTheEditorReturnsToIt();
@@ -190,6 +196,94 @@ void TestEditorWindow::typingCaretColumnWarningAndSave() {
     QCOMPARE(probe.refreshes, 1);
 }
 
+void TestEditorWindow::saveQuestionFromTheKeyboard_data() {
+    QTest::addColumn<DialogAnswer>("answer");
+    QTest::addColumn<bool>("stays");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("Escape goes back to the text") << DialogAnswer::Cancel << true << QByteArray("TEXT\r\n");
+    QTest::newRow("Yes saves and closes") << DialogAnswer::Yes << false << QByteArray("TEXT\r\nXY");
+    QTest::newRow("No closes unsaved") << DialogAnswer::No << false << QByteArray("TEXT\r\n");
+}
+
+// Escape in the editor asks whether to save the changed text; the question's own
+// Escape (a Cancel) goes back to the editor with the text and the file untouched.
+void TestEditorWindow::saveQuestionFromTheKeyboard() {
+    QFETCH(DialogAnswer, answer);
+    QFETCH(bool, stays);
+    QFETCH(QByteArray, file);
+    FakeTerminal f;
+    f.writeFile(QStringLiteral("Message.txt"), "TEXT\r\n");
+    f.make();
+    bool open = false;
+    QString text;
+    f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* field = child<QPlainTextEdit>(dialog, "txtText");
+        QTest::keyClick(field, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(field, QStringLiteral("XY"));
+        f.dialogs.answers.enqueue(answer);
+        QTest::keyClick(field, Qt::Key_Escape);
+        open = dialog.isVisible();
+        text = child<QPlainTextEdit>(dialog, "txtText")->toPlainText();
+        QCOMPARE(f.dialogs.messages.last().escapeAnswer, std::optional(DialogAnswer::Cancel));
+        QCOMPARE(f.fileBytes(QStringLiteral("Message.txt")), file);
+        if (open) {
+            QCOMPARE(dialog.focusWidget(), field);
+            QVERIFY(editorOf(dialog).editor().isModified());
+            f.dialogs.answers.enqueue(DialogAnswer::No);
+            QTest::keyClick(field, Qt::Key_Escape);
+        }
+    }));
+    f.click("lblEditRund");
+    QCOMPARE(open, stays);
+    QCOMPARE(text, QStringLiteral("TEXT\nXY"));
+}
+
+void TestEditorWindow::questionBoxKeys_data() {
+    QTest::addColumn<DialogButtons>("buttons");
+    QTest::addColumn<std::optional<DialogAnswer>>("defaultAnswer");
+    QTest::addColumn<std::optional<DialogAnswer>>("escapeAnswer");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<DialogAnswer>("answer");
+    const std::optional<DialogAnswer> none;
+    const std::optional<DialogAnswer> cancel = DialogAnswer::Cancel;
+    const std::optional<DialogAnswer> yes = DialogAnswer::Yes;
+    QTest::newRow("Escape on a question that goes back")
+        << DialogButtons::YesNo << none << cancel << int(Qt::Key_Escape) << DialogAnswer::Cancel;
+    QTest::newRow("Escape on a plain Yes/No")
+        << DialogButtons::YesNo << none << none << int(Qt::Key_Escape) << DialogAnswer::No;
+    QTest::newRow("Return on the default")
+        << DialogButtons::YesNo << yes << cancel << int(Qt::Key_Return) << DialogAnswer::Yes;
+    QTest::newRow("Escape on a message")
+        << DialogButtons::Ok << none << none << int(Qt::Key_Escape) << DialogAnswer::Ok;
+    QTest::newRow("Escape with Cancel among the buttons")
+        << DialogButtons::YesNoCancel << none << cancel << int(Qt::Key_Escape) << DialogAnswer::Cancel;
+}
+
+// The real message box, shown without a modal loop: the keys answer what the request
+// says, and a question that can go back shows only its own buttons.
+void TestEditorWindow::questionBoxKeys() {
+    QFETCH(DialogButtons, buttons);
+    QFETCH(std::optional<DialogAnswer>, defaultAnswer);
+    QFETCH(std::optional<DialogAnswer>, escapeAnswer);
+    QFETCH(int, key);
+    QFETCH(DialogAnswer, answer);
+    const std::unique_ptr<QMessageBox> box = QtUserDialogs::makeMessageBox(
+        {QStringLiteral("Question"), QString(), buttons, DialogIcon::Question, defaultAnswer, escapeAnswer},
+        nullptr);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    int shown = 0;
+    for (const QAbstractButton* b : box->buttons())
+        shown += b->isVisible();
+    QCOMPARE(shown, buttons == DialogButtons::YesNo ? 2 : buttons == DialogButtons::Ok ? 1 : 3);
+    QTest::keyClick(box.get(), Qt::Key(key));
+    QVERIFY(!box->isVisible());
+    QCOMPARE(QtUserDialogs::answerOf(*box), answer);
+}
+
 void TestEditorWindow::pressReturnsBeforeTheQuestion_data() {
     QTest::addColumn<QByteArray>("key");
     QTest::addColumn<bool>("asksAFile");
@@ -283,10 +377,12 @@ void TestEditorWindow::helpVersionAndHomepage() {
     QVERIFY(f.desktop.opened.isEmpty());
     QVERIFY(f.text("lblAction").contains(f.path("VornalManual.html")));
     f.writeFile(QStringLiteral("VornalManual.html"), "<html></html>");
-    f.desktop.succeeds = false; // the desktop's failure is not reported
+    f.desktop.succeeds = false; // the desktop's failure is told in the status line, not in a dialog
     f.click("lblHomepage");
     QCOMPARE(f.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(f.path("VornalManual.html"))});
     QCOMPARE(f.dialogs.messages.size(), 1);
+    QCOMPARE(f.text("lblAction"), QStringLiteral("The desktop could not open the operator's manual: ") +
+                                      f.path("VornalManual.html"));
 }
 
 QTEST_MAIN(TestEditorWindow)

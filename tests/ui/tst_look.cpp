@@ -47,6 +47,8 @@ private slots:
     void skins();
     void translucentShadesStayTranslucent_data();
     void translucentShadesStayTranslucent();
+    void klklLampShowsTheState_data();
+    void klklLampShowsTheState();
     void missingSkinPicture();
     void font();
     void fontCancelled_data();
@@ -122,6 +124,36 @@ void TestLook::switches() {
     QCOMPARE(f.theme().skin() == Theme::Skin::Steampunk, steam);
     // The start-up caption stays.
     QCOMPARE(f.text("lblAction"), QStringLiteral("Program Parameters Loaded"));
+}
+
+void TestLook::klklLampShowsTheState_data() {
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QColor>("lamp");
+    for (const char* line : {"", "/steam"}) {
+        QTest::addRow("%s off", line) << QString::fromLatin1(line) << false << QColor(0x4a, 0x53, 0x60);
+        QTest::addRow("%s on", line) << QString::fromLatin1(line) << true << rgb(65280u);
+    }
+}
+
+// On and off differ at a glance, not only in the text's colour: the lamp at the
+// switch's left end is lit while the automatic answer is on, also with the focus ring.
+void TestLook::klklLampShowsTheState() {
+    QFETCH(QString, commandLine);
+    QFETCH(bool, on);
+    QFETCH(QColor, lamp);
+    Fixture f;
+    f.make(commandLine);
+    QPushButton* klkl = f.button("lblKlKl");
+    if (on)
+        f.click("lblKlKl");
+    QCOMPARE(klkl->isChecked(), on);
+    for (const bool focused : {false, true}) {
+        if (focused)
+            klkl->setFocus(Qt::TabFocusReason);
+        const QImage face = klkl->grab().toImage();
+        QCOMPARE(face.pixelColor(klkl->width() / 20, klkl->height() / 2), lamp);
+    }
 }
 
 void TestLook::skins() {

@@ -88,6 +88,8 @@ private slots:
     void headerListShowsOnlyItsColumns_data();
     void headerListShowsOnlyItsColumns();
     void broadcastFromTheServiceButton();
+    void numbersShowWhole_data();
+    void numbersShowWhole();
 };
 
 void TestPhonebookWindows::buttonsOfTheMainWindow() {
@@ -375,6 +377,46 @@ void TestPhonebookWindows::broadcastFromTheServiceButton() {
     QVERIFY(f.button("lblRSend_1")->isEnabled());
     QVERIFY(f.button("lblRsend_2")->isEnabled());
     QCOMPARE(f.window->session().state().broadcastActive, false);
+}
+
+void TestPhonebookWindows::numbersShowWhole_data() {
+    QTest::addColumn<QString>("opens");
+    QTest::addColumn<QString>("number");
+    for (const char* opens : {"lblPreset", "lblRSendList"}) {
+        QTest::addRow("%s, five digits", opens) << opens << "67890";
+        QTest::addRow("%s, three digits", opens) << opens << "555";
+    }
+}
+
+// A number padded with blanks to its field's length still fits its column whole: the
+// cell does not show the padding (which the view would otherwise elide with the digits).
+void TestPhonebookWindows::numbersShowWhole() {
+    QFETCH(QString, opens);
+    QFETCH(QString, number);
+    FakeTerminal f;
+    QVERIFY(writeFile(f.path("phonebook.txt"), phonebook()));
+    f.make();
+    bool found = false;
+    drive(f, [&](QDialog& w) {
+        auto* view = w.findChild<QTreeView*>();
+        QVERIFY(view);
+        const QAbstractItemModel* model = view->model();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            const QModelIndex cell = model->index(r, Model::Number);
+            if (cell.data().toString().trimmed() != number)
+                continue;
+            found = true;
+            QVERIFY(cell.data().toString().size() > number.size()); // the field is padded
+            QStyleOptionViewItem option;
+            option.initFrom(view);
+            const int wanted = view->itemDelegate()->sizeHint(option, cell).width();
+            QVERIFY2(wanted <= view->columnWidth(Model::Number),
+                     qPrintable(QStringLiteral("%1 > %2").arg(wanted).arg(view->columnWidth(Model::Number))));
+        }
+        w.reject();
+    });
+    f.click(opens);
+    QVERIFY(found);
 }
 
 QTEST_MAIN(TestPhonebookWindows)

@@ -5,6 +5,9 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <memory>
 
 namespace vornal {
 
@@ -85,13 +88,33 @@ QMessageBox::Icon toIcon(DialogIcon i) {
 
 } // namespace
 
-DialogAnswer QtUserDialogs::message(const MessageRequest& request) {
-    QMessageBox box(toIcon(request.icon),
-                    request.title.isEmpty() ? QStringLiteral("Vornal USB Terminal") : request.title,
-                    request.text, toButtons(request.buttons), m_parent);
+std::unique_ptr<QMessageBox> QtUserDialogs::makeMessageBox(const MessageRequest& request, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(
+        toIcon(request.icon), request.title.isEmpty() ? QStringLiteral("Vornal USB Terminal") : request.title,
+        request.text, toButtons(request.buttons), parent);
     if (request.defaultAnswer)
-        box.setDefaultButton(toButton(*request.defaultAnswer));
-    return fromButton(box.exec());
+        box->setDefaultButton(toButton(*request.defaultAnswer));
+    if (request.escapeAnswer) {
+        // Escape and the window's close button press a button that is not shown, so the
+        // question keeps its own buttons and still has an answer of its own for them.
+        QAbstractButton* escape = box->button(toButton(*request.escapeAnswer));
+        if (!escape) {
+            escape = box->addButton(toButton(*request.escapeAnswer));
+            escape->hide();
+        }
+        box->setEscapeButton(escape);
+    }
+    return box;
+}
+
+DialogAnswer QtUserDialogs::answerOf(const QMessageBox& box) {
+    return fromButton(box.standardButton(box.clickedButton()));
+}
+
+DialogAnswer QtUserDialogs::message(const MessageRequest& request) {
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(request, m_parent);
+    box->exec();
+    return answerOf(*box);
 }
 
 QString QtUserDialogs::openFile(const FileRequest& request) {

@@ -2,6 +2,9 @@
 
 #include "userdialogs.h"
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace vornal {
@@ -17,6 +20,10 @@ public:
     QString saveFile(const FileRequest& request) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::optional<quint32> chooseColour(quint32 initial, const QString& title) override;
+
+    // The message box a request shows, and the answer of the button that closed it.
+    static std::unique_ptr<QMessageBox> makeMessageBox(const MessageRequest& request, QWidget* parent);
+    static DialogAnswer answerOf(const QMessageBox& box);
 
 private:
     QString runFileDialog(const FileRequest& request, bool open);

@@ -37,6 +37,8 @@ inline constexpr QColor kStandardMutedText{0x5b, 0x6b, 0x7c};
 inline constexpr QColor kStandardAccent{0x3b, 0x7d, 0xd8};
 inline constexpr QColor kStandardDanger{0xb9, 0x3b, 0x3b};
 inline constexpr QColor kStandardKlklFace{0x1f, 0x2a, 0x38};
+inline constexpr QColor kKlklLampOff{0x4a, 0x53, 0x60}; // the klkl switch's lamp while the answer is off
+inline constexpr QColor kListBase{0xff, 0xff, 0xff};    // the background of the lists and tables
 
 // The Standard skin's sheet.
 inline constexpr QColor kVersionHoverText{0xff, 0xff, 0xff};

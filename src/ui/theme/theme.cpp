@@ -179,10 +179,15 @@ QLineEdit:focus { border-color: %11; }
                  .arg(c(Colour::PanelBackground), c(Colour::PanelBorder), c(Colour::Text),
                       c(Colour::MutedText), css(kHeadingText), css(kSlotDivider), css(kButtonHoverFace),
                       css(kButtonPressedFace), css(kSlotFocusFace), css(kControlBorder), c(Colour::Accent));
-    // The states: the klkl switch's text colour, the line counter's level.
+    // The states: the klkl switch's text colour, and a lamp at its left end, lit in the
+    // text's colour while the answer is on and dark while it is off, so that the state
+    // shows at a glance and also under the focus ring; the line counter's level.
+    const QString lamp = QStringLiteral(
+        "qlineargradient(x1: 0, y1: 0, x2: 1, y2: 0, stop: 0 %1, stop: 0.1 %1, stop: 0.101 %2, stop: 1 %2)");
     sheet += QStringLiteral("#lblKlKl { background: %1; color: %2; font-weight: 600; }\n"
-                            "#lblKlKl[autoAnswer=\"true\"] { color: %3; }\n")
-                 .arg(c(Colour::KlklFace), c(Colour::KlklOff), c(Colour::KlklOn));
+                            "#lblKlKl[autoAnswer=\"true\"] { background: %3; color: %4; }\n")
+                 .arg(lamp.arg(css(kKlklLampOff), c(Colour::KlklFace)), c(Colour::KlklOff),
+                      lamp.arg(c(Colour::KlklOn), c(Colour::KlklFace)), c(Colour::KlklOn));
     // The punch panel's caption: red while punching.
     sheet += QStringLiteral("#lblPreview[punching=\"false\"] { color: %1; }\n"
                             "#lblPreview[punching=\"true\"] { color: %2; }\n")
@@ -263,6 +268,8 @@ QList<Theme::FocusRing> Theme::focusRings() const {
          {},
          QStringLiteral("padding: 0px 4px;")},
         {QStringLiteral("#lblVersion"), {header}, {}, QString()},
+        // The lists and tables of the windows (the update window's among them).
+        {QStringLiteral("QAbstractItemView"), {kListBase, colour(Colour::WindowBackground)}, {}, QString()},
         {QStringLiteral("#header QPushButton[class=\"headerButton\"]"),
          {header, blended(header, ThemeColours::kHeaderButtonFace, ThemeColours::kHeaderButtonFace.alpha())},
          {},

@@ -3,6 +3,7 @@
 #include "theme/theme.h"
 #include "widgets/buttonkit.h"
 #include "widgets/phonebookview.h"
+#include "widgets/windowfit.h"
 
 #include "phonebookfile.h"
 #include "userdialogs.h"
@@ -101,7 +102,7 @@ PhonebookListWindow::PhonebookListWindow(const Texts& texts, MarkedPhonebookList
     connect(m_lblPreview, &QPushButton::clicked, this, &PhonebookListWindow::loadList);
     connect(m_lblExit, &QPushButton::clicked, this, &QDialog::reject);
 
-    resize(Theme::twipsToPixels(14400, this), Theme::twipsToPixels(9000, this));
+    resize(fittingSize(QSize(Theme::twipsToPixels(14400, this), Theme::twipsToPixels(9000, this))));
 }
 
 QPushButton* PhonebookListWindow::makeButton(const QString& name, const QString& caption,

@@ -5,9 +5,30 @@
 #include "phonebooklistmodel.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 
 namespace vornal {
+
+namespace {
+
+// The phonebook's fields are padded with blanks to their length; a cell shows its text
+// without them, so that a number fills its column and is not cut short for blanks.
+class UnpaddedText final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        qsizetype end = option->text.size();
+        while (end > 0 && option->text.at(end - 1) == QLatin1Char(' '))
+            --end;
+        option->text.truncate(end);
+    }
+};
+
+} // namespace
 
 QTreeView* makePhonebookView(const QString& objectName, QAbstractItemModel* shown,
                              const PhonebookListModel& list, int columns, std::function<void(int)> sortBy,
@@ -23,6 +44,7 @@ QTreeView* makePhonebookView(const QString& objectName, QAbstractItemModel* show
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSortingEnabled(false);
     view->setModel(shown);
+    view->setItemDelegate(new UnpaddedText(view));
     view->setAccessibleName(QStringLiteral("Phonebook"));
     view->header()->setSectionsClickable(true);
     view->header()->setStretchLastSection(false);

@@ -12,29 +12,31 @@ namespace vornal {
 namespace {
 
 // The box's commands as the Interface group shows them, in order.
+// `typing`: the box waits for what the operator types next.
 struct CommandButton {
     InterfaceCommands::Command command;
     const char* name;
     const char* caption;
     const char* tip;
+    bool typing;
 };
 const CommandButton kCommandButtons[] = {
-    {InterfaceCommands::Command::CloseConnection, "LblCloseConnection", "Close Call", "Closes Call"},
-    {InterfaceCommands::Command::Werda, "lblWerda", "Werda", "Who Is"},
-    {InterfaceCommands::Command::IAm, "lblIAm", "I Am", "I am"},
-    {InterfaceCommands::Command::GoAhead, "lblGoAhead", "Go Ahead", "Go Ahead"},
-    {InterfaceCommands::Command::Bell, "lblBell", "Bell", "Rings Bell"},
-    {InterfaceCommands::Command::Zi, "lblZi", "Figures", "Change to Figures"},
-    {InterfaceCommands::Command::Bu, "lblBu", "Letters", "Change to Characters"},
-    {InterfaceCommands::Command::CR, "lblCR", "CR only", "Send Cariage Return only"},
-    {InterfaceCommands::Command::LineFeed, "lblLineFeed", "LF only", "Send Line Feed only"},
-    {InterfaceCommands::Command::Msg, "LblMsg", "Messages", "Shows recorded messages"},
-    {InterfaceCommands::Command::NextMessage, "lblNexMessage", "Next Msg", "Next recorded messages"},
-    {InterfaceCommands::Command::CancelMsg, "lblCancelMsg", "Cancel Msg", "Cancell recorded messages"},
-    {InterfaceCommands::Command::LoKal, "lblLoKal", "LoKal", "Sets Terminal in Local Mode"},
-    {InterfaceCommands::Command::Status, "lblStatus", "Status", "Check Hardware Status"},
+    {InterfaceCommands::Command::CloseConnection, "LblCloseConnection", "Close Call", "Closes Call", false},
+    {InterfaceCommands::Command::Werda, "lblWerda", "Werda", "Who Is", true},
+    {InterfaceCommands::Command::IAm, "lblIAm", "I Am", "I am", true},
+    {InterfaceCommands::Command::GoAhead, "lblGoAhead", "Go Ahead", "Go Ahead", true},
+    {InterfaceCommands::Command::Bell, "lblBell", "Bell", "Rings Bell", false},
+    {InterfaceCommands::Command::Zi, "lblZi", "Figures", "Change to Figures", false},
+    {InterfaceCommands::Command::Bu, "lblBu", "Letters", "Change to Characters", false},
+    {InterfaceCommands::Command::CR, "lblCR", "CR only", "Send Cariage Return only", false},
+    {InterfaceCommands::Command::LineFeed, "lblLineFeed", "LF only", "Send Line Feed only", false},
+    {InterfaceCommands::Command::Msg, "LblMsg", "Messages", "Shows recorded messages", true},
+    {InterfaceCommands::Command::NextMessage, "lblNexMessage", "Next Msg", "Next recorded messages", true},
+    {InterfaceCommands::Command::CancelMsg, "lblCancelMsg", "Cancel Msg", "Cancell recorded messages", false},
+    {InterfaceCommands::Command::LoKal, "lblLoKal", "LoKal", "Sets Terminal in Local Mode", true},
+    {InterfaceCommands::Command::Status, "lblStatus", "Status", "Check Hardware Status", false},
     {InterfaceCommands::Command::Konfig, "lblKonfig", "Configuration",
-     "Opens the configuration dialog of the VI39 / Rovozaru."},
+     "Opens the configuration dialog of the VI39 / Rovozaru.", true},
 };
 
 } // namespace
@@ -47,6 +49,7 @@ InterfaceGroup::InterfaceGroup(InterfaceCommands& commands, QWidget* parent)
     QPushButton* call = makeButton(ButtonKind::Command, QStringLiteral("LblCall"), QStringLiteral("Call"),
                                    QStringLiteral("Initiate Call"));
     connect(call, &QPushButton::clicked, &commands, &InterfaceCommands::Call);
+    connect(call, &QPushButton::clicked, this, &InterfaceGroup::typingWanted);
     grid->addWidget(call, 0, 0);
     int i = 1;
     for (const CommandButton& c : kCommandButtons) {
@@ -55,6 +58,8 @@ InterfaceGroup::InterfaceGroup(InterfaceCommands& commands, QWidget* parent)
         grid->addWidget(button, i / 2, i % 2);
         const InterfaceCommands::Command command = c.command;
         connect(button, &QPushButton::clicked, &commands, [&commands, command] { commands.run(command); });
+        if (c.typing)
+            connect(button, &QPushButton::clicked, this, &InterfaceGroup::typingWanted);
         ++i;
     }
     QPushButton* clear = makeButton(ButtonKind::Command, QStringLiteral("lblClear"),

@@ -57,8 +57,8 @@ SendGroup::SendGroup(TextSender& sender, QWidget* parent) : QGroupBox(QStringLit
     m_portDependent << m_lblPaste << m_lblPuncher;
     m_lblKlKl = addButton(grid, 3, 0, QStringLiteral("lblKlKl"), QStringLiteral("klkl"),
                           QStringLiteral("Toggle KLKL Automatic Answer"));
-    // A dark face, so that the answer's state shows in the text colour: white off,
-    // green on.
+    // A dark face, so that the answer's state shows in the text colour (white off,
+    // green on) and in the lamp at its left end (dark off, lit on).
     m_lblKlKl->setProperty("colourValue", 16777215u);
     Theme::setState(m_lblKlKl, "autoAnswer", false);
     // Checked while the automatic answer is on, which is what assistive technology says.

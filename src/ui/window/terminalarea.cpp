@@ -10,6 +10,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -39,6 +40,9 @@ TerminalArea::TerminalArea(QWidget* parent) : QWidget(parent) {
     m_txtTerm->setAccessibleName(QStringLiteral("Terminal"));
     m_txtTerm->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_txtTerm->setTabChangesFocus(true);
+    m_txtTerm->setToolTip(
+        QStringLiteral("Terminal: what you type goes to the box. F6 brings the keyboard back here "
+                       "from anywhere in the window."));
     // The text with what a skin puts beside it.
     m_terminalRow = new QHBoxLayout;
     m_terminalRow->setSpacing(0);
@@ -67,6 +71,10 @@ TerminalArea::TerminalArea(QWidget* parent) : QWidget(parent) {
     m_terminalPanels = new QVBoxLayout;
     m_terminalPanels->setSpacing(4);
     column->addLayout(m_terminalPanels);
+}
+
+QKeySequence TerminalArea::terminalKey() {
+    return QKeySequence(Qt::Key_F6);
 }
 
 void TerminalArea::focusTerminal() {

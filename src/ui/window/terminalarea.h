@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QHBoxLayout;
+class QKeySequence;
 class QLabel;
 class QMargins;
 class QPlainTextEdit;
@@ -25,6 +26,9 @@ public:
     explicit TerminalArea(QWidget* parent = nullptr);
 
     QPlainTextEdit* terminal() const { return m_txtTerm; }
+    // The key that brings the keyboard back to the terminal text from anywhere in the
+    // main window (F6); the text's tooltip names it.
+    static QKeySequence terminalKey();
     // The keyboard goes to the terminal text, its caret after the last character.
     void focusTerminal();
     // Widgets on both sides of the text (the skin's paper strips), and insets in pixels

@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -108,6 +109,12 @@ TerminalWindow::TerminalWindow(const TerminalServices& services, QWidget* parent
     connect(m_programGroup, &ProgramGroup::exitRequested, this, &TerminalWindow::exitProgram);
     connect(&port, &PortController::viewChanged, this, &TerminalWindow::applyPortView);
     connect(&port, &PortController::focusTerminal, m_terminalArea, &TerminalArea::focusTerminal);
+    connect(m_interfaceGroup, &InterfaceGroup::typingWanted, m_terminalArea, &TerminalArea::focusTerminal);
+    // One key brings the keyboard back to the terminal from anywhere in the window.
+    auto* toTerminal = new QShortcut(TerminalArea::terminalKey(), this);
+    toTerminal->setObjectName(QStringLiteral("keyTerminal"));
+    toTerminal->setContext(Qt::WindowShortcut);
+    connect(toTerminal, &QShortcut::activated, m_terminalArea, &TerminalArea::focusTerminal);
     connect(&m_session, &TerminalSession::configured, this, &TerminalWindow::showConfiguration);
     applyPortView();
 }

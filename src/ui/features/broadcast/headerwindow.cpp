@@ -4,6 +4,7 @@
 #include "theme/theme.h"
 #include "widgets/buttonkit.h"
 #include "widgets/phonebookview.h"
+#include "widgets/windowfit.h"
 
 #include "broadcastheader.h"
 #include "phonebookfile.h"
@@ -80,9 +81,9 @@ HeaderWindow::HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialog
     m_lstRSend->setObjectName(QStringLiteral("lstRSend"));
     m_lstRSend->setFont(teleprinterFont(font().pointSizeF(), font().pointSizeF()));
     m_lstRSend->setAccessibleName(QStringLiteral("Header preview"));
-    // Room for the ruler's 70 columns.
-    m_lstRSend->setMinimumWidth(
-        QFontMetrics(m_lstRSend->font()).horizontalAdvance(QString(72, QLatin1Char('0'))) + 24);
+    // The ruler's 70 columns scroll sideways where the window is narrower.
+    m_lstRSend->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_lstRSend->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     lists->addWidget(m_lstRSend, 3);
 
     auto* shown = new ShownColumns(this);
@@ -106,7 +107,7 @@ HeaderWindow::HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialog
     connect(m_cmdHeader, &QPushButton::clicked, this, &HeaderWindow::GenerateHeader);
     connect(m_lblExit, &QPushButton::clicked, this, &HeaderWindow::exitToEditor);
 
-    resize(Theme::twipsToPixels(17000, this), Theme::twipsToPixels(9000, this));
+    resize(fittingSize(QSize(Theme::twipsToPixels(17000, this), Theme::twipsToPixels(9000, this))));
     GenerateHeader();
 }
 

@@ -3,6 +3,7 @@
 #include "features/editor/editortextfield.h"
 #include "theme/fonts.h"
 #include "theme/theme.h"
+#include "widgets/windowfit.h"
 
 #include "editortext.h"
 
@@ -110,7 +111,7 @@ EditorWindow::EditorWindow(UserDialogs& dialogs, const Clock& clock, const Progr
     setWindowTitle(m_editor.title());
     showCaret(1, 1, false);
     const int columns = m_txtText->fontMetrics().horizontalAdvance(QString(80, QLatin1Char('0')));
-    resize(std::max(columns + 60, 640), 520);
+    resize(fittingSize(QSize(std::max(columns + 60, 640), 520)));
 }
 
 QFont EditorWindow::textFont() {

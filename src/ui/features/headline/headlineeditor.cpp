@@ -8,6 +8,7 @@
 #include "theme/themerole.h"
 #include "widgets/buttonkit.h"
 #include "widgets/overlayplacement.h"
+#include "widgets/panelkeys.h"
 
 #include "clock.h"
 #include "textsender.h"
@@ -152,8 +153,15 @@ HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_c
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->setFixedHeight(m_list->fontMetrics().lineSpacing() * 6 + 10);
+    // The preview's room is kept while it is hidden, so that no button moves when it shows.
+    QSizePolicy keepRoom = m_list->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_list->setSizePolicy(keepRoom);
     m_list->hide();
     column->addWidget(m_list);
+    // Escape leaves as "Exit " does (saving); Return in a field shows the preview.
+    new PanelKeys(
+        m_frame, [this] { exit(); }, [this] { preview(); });
 
     m_placement = new OverlayPlacement(m_frame, kPlace);
 

@@ -52,8 +52,10 @@ void HelpFeature::openHomepage() {
         m_context.setStatus(QStringLiteral("The operator's manual is missing: ") + manual);
         return;
     }
-    // The browser opens on its own; whether the desktop managed it is not reported.
-    m_context.services().desktop.open(QUrl::fromLocalFile(manual));
+    // The browser opens on its own; when the desktop cannot hand it the page, the
+    // status line says which file to open by hand.
+    if (!m_context.services().desktop.open(QUrl::fromLocalFile(manual)))
+        m_context.setStatus(QStringLiteral("The desktop could not open the operator's manual: ") + manual);
 }
 
 } // namespace vornal

@@ -3,6 +3,7 @@
 #include "files/textfile.h"
 #include "rtfreader.h"
 #include "widgets/buttonkit.h"
+#include "widgets/windowfit.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -45,7 +46,7 @@ HelpWindow::HelpWindow(const ProgramFolder& folder, QWidget* parent) : QDialog(p
     buttons->addStretch(1);
     buttons->addWidget(exit);
     root->addLayout(buttons);
-    resize(640, 520);
+    resize(fittingSize(QSize(640, 520)));
 
     QByteArray rtf;
     if (TextFile::readBytes(folder.file(QString::fromLatin1(kFileName)), &rtf))

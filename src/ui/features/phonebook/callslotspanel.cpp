@@ -3,10 +3,12 @@
 #include "theme/themerole.h"
 #include "widgets/buttonkit.h"
 #include "widgets/fieldlabel.h"
+#include "widgets/panelkeys.h"
 
 #include "favouriteslots.h"
 #include "localnumbers.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -55,6 +57,10 @@ CallSlotsPanel::CallSlotsPanel(const Layout& layout, QWidget* parent) : QFrame(p
         slot->setAccessibleDescription(QStringLiteral("Dials this number"));
         setSlotCaption(slot, layout.designCaptions.at(i));
         connect(slot, &QPushButton::clicked, this, [this, i] { emit slotClicked(i); });
+        // Only one slot at a time is a Tab stop.
+        if (i != m_tabStop)
+            slot->setFocusPolicy(Qt::NoFocus);
+        slot->installEventFilter(this);
         column->addWidget(slot);
         m_slots.append(slot);
     }
@@ -63,7 +69,49 @@ CallSlotsPanel::CallSlotsPanel(const Layout& layout, QWidget* parent) : QFrame(p
     QPushButton* exit = makeButton(ButtonKind::Command, layout.exitName, layout.exitCaption, layout.exitTip);
     connect(exit, &QPushButton::clicked, this, &CallSlotsPanel::exitClicked);
     column->addWidget(exit);
+    new PanelKeys(this, [this] { emit exitClicked(); });
     hide();
+}
+
+bool CallSlotsPanel::eventFilter(QObject* watched, QEvent* event) {
+    const qsizetype at = m_slots.indexOf(qobject_cast<QPushButton*>(watched));
+    if (event->type() != QEvent::KeyPress || at < 0)
+        return QFrame::eventFilter(watched, event);
+    const int last = int(m_slots.size()) - 1;
+    int to = int(at);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        to = at > 0 ? int(at) - 1 : last;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        to = at < last ? int(at) + 1 : 0;
+        break;
+    case Qt::Key_Home:
+        to = 0;
+        break;
+    case Qt::Key_End:
+        to = last;
+        break;
+    default:
+        return QFrame::eventFilter(watched, event);
+    }
+    moveTabStop(to);
+    return true;
+}
+
+void CallSlotsPanel::moveTabStop(int i) {
+    QPushButton* from = m_slots.at(m_tabStop);
+    QPushButton* to = m_slots.at(i);
+    if (from != to) {
+        // The new stop takes the old one's place in the window's order.
+        to->setFocusPolicy(Qt::TabFocus);
+        QWidget::setTabOrder(from, to);
+        from->setFocusPolicy(Qt::NoFocus);
+        m_tabStop = i;
+    }
+    to->setFocus(Qt::TabFocusReason);
 }
 
 void CallSlotsPanel::setCaptions(const QStringList& captions) {

@@ -10,7 +10,9 @@ class QPushButton;
 namespace vornal {
 
 // A column of call slots under headings, with the button that closes it: the
-// favourites and the local numbers. Hidden until the operator asks for it.
+// favourites and the local numbers. Hidden until the operator asks for it. The slots
+// are one stop of the keyboard's Tab; the arrow keys (Home, End) move among them,
+// Return dials like Space, Escape closes the panel as its Exit does.
 class CallSlotsPanel : public QFrame {
     Q_OBJECT
 public:
@@ -37,9 +39,16 @@ signals:
     void slotClicked(int i);
     void exitClicked();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     static void setSlotCaption(QPushButton* slot, const QString& caption);
+    // The slot that Tab reaches becomes `i`, and takes the keyboard.
+    void moveTabStop(int i);
+
     QList<QPushButton*> m_slots;
+    int m_tabStop = 0;
 };
 
 } // namespace vornal

@@ -5,6 +5,7 @@
 #include "features/phonebook/localnumberseditor.h"
 #include "terminalservices.h"
 #include "terminalsession.h"
+#include "widgets/panelkeys.h"
 
 #include "favouriteslots.h"
 #include "localnumbers.h"
@@ -78,7 +79,10 @@ void PhonebookPanels::showFavourites() {
 }
 
 void PhonebookPanels::hideFavourites() {
+    const bool keyboard = holdsKeyboard(m_favourites);
     m_favourites->hide();
+    if (keyboard)
+        m_context.focusTerminal();
 }
 
 void PhonebookPanels::showLocalNumbers() {
@@ -88,7 +92,10 @@ void PhonebookPanels::showLocalNumbers() {
 }
 
 void PhonebookPanels::hideLocalNumbers() {
+    const bool keyboard = holdsKeyboard(m_localCalls);
     m_localCalls->hide();
+    if (keyboard)
+        m_context.focusTerminal();
 }
 
 void PhonebookPanels::editLocalNumbers() {
@@ -116,10 +123,13 @@ void PhonebookPanels::exitLocalNumbersEditor() {
 
 void PhonebookPanels::dialFavourite(int i) {
     m_dialler->dial(m_favourites->caption(i), FavouriteSlots::kDialWidth);
+    // The box answers the dialling in the terminal, where the operator types next.
+    m_context.focusTerminal();
 }
 
 void PhonebookPanels::dialLocalNumber(int i) {
     m_dialler->dial(m_localCalls->caption(i), LocalNumbers::kDialWidth);
+    m_context.focusTerminal();
 }
 
 QString PhonebookPanels::localNumbersPath() const {

@@ -6,6 +6,7 @@
 #include "terminalsession.h"
 #include "theme/theme.h"
 #include "widgets/buttonkit.h"
+#include "widgets/panelkeys.h"
 
 #include "programstate.h"
 #include "tapegeometry.h"
@@ -74,7 +75,19 @@ PunchPanel::PunchPanel(FeatureContext& context, QWidget* parent)
     connect(&m_sender, &PunchSender::characterSent, this, &PunchPanel::showSent);
     // One transmission at a time: "Punch" waits for the running one to end.
     connect(&context.session().transmission(), &Transmission::runningChanged, m_cmdPunch,
-            [this](bool running) { m_cmdPunch->setEnabled(!running); });
+            [this](bool running) {
+                // The keyboard stays in the panel while it punches, not on the next button.
+                if (running && m_cmdPunch->hasFocus())
+                    m_txtInput->setFocus();
+                m_cmdPunch->setEnabled(!running);
+            });
+    // Return in the text punches it; Escape leaves as "Exit" does.
+    new PanelKeys(
+        this, [this] { ClosePunchPanel(); },
+        [this] {
+            if (m_cmdPunch->isEnabled())
+                PunchText();
+        });
     hide();
     context.addTerminalPanel(this);
     QObject::connect(context.sendControl(SendControl::Puncher), &QPushButton::clicked, this,
@@ -127,7 +140,10 @@ void PunchPanel::PunchText() {
 }
 
 void PunchPanel::ClosePunchPanel() {
+    const bool keyboard = holdsKeyboard(this);
     hide();
+    if (keyboard)
+        m_context.focusTerminal();
 }
 
 void PunchPanel::showPunching(bool punching) {

@@ -1,0 +1,155 @@
+#include "faketerminal.h"
+#include "widgets/windowfit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryFile>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtTest>
+
+using namespace vornal;
+
+namespace {
+
+// Where the pictures of the windows go, when asked for (VORNAL_SCREENSHOT_DIR).
+void keepPicture(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("VORNAL_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QVERIFY(window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")), "PNG"));
+}
+
+// The room a window has on the smallest screen.
+QRect room() {
+    return QRect(QPoint(), kSmallestScreen - kWindowFrame);
+}
+
+// Every shown button of the window lies wholly inside it.
+QString buttonsOutside(QWidget& window) {
+    QStringList outside;
+    for (QAbstractButton* b : window.findChildren<QAbstractButton*>()) {
+        if (!b->isVisible() || b->window() != &window)
+            continue;
+        const QRect place(b->mapTo(&window, QPoint()), b->size());
+        if (!window.rect().contains(place))
+            outside << b->objectName();
+    }
+    return outside.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestWindowFit : public QObject {
+    Q_OBJECT
+private slots:
+    void windowsOpenInsideTheSmallestScreen_data();
+    void windowsOpenInsideTheSmallestScreen();
+    void mainWindowPicture();
+};
+
+void TestWindowFit::windowsOpenInsideTheSmallestScreen_data() {
+    QTest::addColumn<QString>("opens");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("update") << "lblUpdate"
+                            << "frmUpdate";
+    QTest::newRow("receivers") << "lblRSendList"
+                               << "frmCirculair";
+    QTest::newRow("phonebook") << "lblPreset"
+                               << "frmPresets";
+    QTest::newRow("header") << "lblHeader"
+                            << "frmHeader";
+    QTest::newRow("editor") << "lblEditRund"
+                            << "frmEdit";
+    QTest::newRow("help") << "lblAiuto"
+                          << "frmHelp";
+    QTest::newRow("port settings") << "lblProps"
+                                   << "frmProperties";
+}
+
+// Each window opens no larger than a 1024x700 screen (less its frame) allows, can be
+// made no smaller than fits there, and shows every button inside.
+void TestWindowFit::windowsOpenInsideTheSmallestScreen() {
+    QFETCH(QString, opens);
+    QFETCH(QString, window);
+    FakeTerminal f;
+    f.writeFile(QStringLiteral("Message.txt"), "TEXT\r\n");
+    f.make();
+    f.dialogs.answers.enqueue(DialogAnswer::Yes); // the update's warning
+    bool driven = false;
+    f.runner.drivers.enqueue([&](QDialog& dialog) {
+        driven = true;
+        [&] {
+            QCOMPARE(dialog.objectName(), window);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            qInfo("%s: size %dx%d, smallest %dx%d", qPrintable(window), dialog.width(), dialog.height(),
+                  dialog.minimumSizeHint().width(), dialog.minimumSizeHint().height());
+            QVERIFY2(room().contains(QRect(QPoint(), dialog.size())), qPrintable(window));
+            const QSize smallest = dialog.minimumSize().expandedTo(dialog.minimumSizeHint());
+            QVERIFY2(room().contains(QRect(QPoint(), smallest)), qPrintable(window));
+            QCOMPARE(buttonsOutside(dialog), QString());
+            keepPicture(dialog, window);
+        }();
+        return int(QDialog::Rejected);
+    });
+    f.click(opens);
+    QVERIFY(driven);
+}
+
+// The main window as it opens on the smallest screen, its buttons inside; how much of
+// a far station's line the terminal shows and whether the side column scrolls are
+// written out for the record.
+void TestWindowFit::mainWindowPicture() {
+    FakeTerminal f;
+    TerminalWindow& w = f.make();
+    QPlainTextEdit* term = w.terminal();
+    term->setPlainText(QString(69, QLatin1Char('R')));
+    const auto measure = [&](const char* what) {
+        QTest::qWait(20);
+        const QTextBlock line = term->document()->firstBlock();
+        const auto* side = w.findChild<QScrollArea*>(QStringLiteral("sidePanels"));
+        qInfo("%dx%d %s: terminal %dx%d, a 69-character line takes %d visual lines, %d lines show, "
+              "side column scrolls %d px",
+              w.width(), w.height(), what, term->viewport()->width(), term->viewport()->height(),
+              line.layout() ? line.layout()->lineCount() : -1,
+              term->viewport()->height() / term->fontMetrics().lineSpacing(),
+              side ? side->verticalScrollBar()->maximum() : -1);
+    };
+    for (const QSize size : {kSmallestScreen - kWindowFrame, QSize(1280, 800) - kWindowFrame}) {
+        w.setGeometry(QRect(QPoint(), size));
+        measure("no panel");
+        if (size == kSmallestScreen - kWindowFrame) {
+            keepPicture(w, QStringLiteral("frmTerminal"));
+            QCOMPARE(buttonsOutside(w), QString());
+        }
+        f.click("lblPhonebookShow");
+        measure("favourites panel");
+        if (size == kSmallestScreen - kWindowFrame)
+            keepPicture(w, QStringLiteral("frmTerminal-favourites"));
+        f.click("lblExitNumbers");
+    }
+}
+
+int main(int argc, char** argv) {
+    // An offscreen screen of the smallest size the program is made for.
+    QTemporaryFile screens;
+    if (screens.open()) {
+        screens.write(
+            QByteArrayLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1024,)"
+                              R"( "height": 700, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})"));
+        screens.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+    }
+    QApplication app(argc, argv);
+    TestWindowFit test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_windowfit.moc"
