@@ -14,11 +14,10 @@ namespace {
 // so far is forgotten.
 struct Operator : FakeTerminal {
     TerminalWindow& w;
-    Operator() : w(make()) {
+    Operator() : FakeTerminal(withCharDelay("0.001 s")), w(make()) {
         QApplication::setActiveWindow(&w);
         click("lblOpen1");
-        w.session().state().connectionActive = true;
-        w.session().state().config.CharDelay = 0.001;
+        call();
         link.clearWrites();
         dialogs.messages.clear();
     }

@@ -269,7 +269,10 @@ QList<Theme::FocusRing> Theme::focusRings() const {
          QStringLiteral("padding: 0px 4px;")},
         {QStringLiteral("#lblVersion"), {header}, {}, QString()},
         // The lists and tables of the windows (the update window's among them).
-        {QStringLiteral("QAbstractItemView"), {kListBase, colour(Colour::WindowBackground)}, {}, QString()},
+        {QStringLiteral("QAbstractItemView"),
+         {ThemeColours::kListBase, colour(Colour::WindowBackground)},
+         {},
+         QString()},
         {QStringLiteral("#header QPushButton[class=\"headerButton\"]"),
          {header, blended(header, ThemeColours::kHeaderButtonFace, ThemeColours::kHeaderButtonFace.alpha())},
          {},
