@@ -12,6 +12,7 @@
 #include "features/broadcast/headerwindow.h"
 #include "features/broadcast/receiverswindow.h"
 #include "files/programfolder.h"
+#include "look/objectnames.h"
 #include "phonebookentry.h"
 #include "phonebookfile.h"
 #include "scripteddialogs.h"
@@ -69,7 +70,7 @@ int main(int argc, char* argv[]) {
         row += 397;
     });
 
-    auto* save = window.findChild<QPushButton*>(QStringLiteral("lblSave"));
+    auto* save = window.findChild<QPushButton*>(ObjectNames::kLblSave);
     const double saved = medianMs(
         5,
         [&] {

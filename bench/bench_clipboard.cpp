@@ -5,6 +5,7 @@
 #include "benchsupport.h"
 #include "clipboardpaste.h"
 #include "faketerminal.h"
+#include "look/objectnames.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -42,14 +43,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     FakeTerminal terminal;
     terminal.make();
-    terminal.click("lblOpen1");
-    auto* box = terminal.find<QPlainTextEdit>("RichTextBox1");
+    terminal.click(ObjectNames::kLblOpen1);
+    auto* box = terminal.find<QPlainTextEdit>(ObjectNames::kRichTextBox1);
 
     const QString text = sampleText(30000);
     QGuiApplication::clipboard()->setText(text);
     QApplication::processEvents();
     const double previewMs = medianMs(11, [&] {
-        terminal.click("lblPaste");
+        terminal.click(ObjectNames::kLblPaste);
         QApplication::processEvents();
         box->viewport()->repaint();
     });
@@ -60,7 +61,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::clipboard()->setText(large);
     QApplication::processEvents();
     const double largePreviewMs = medianMs(3, [&] {
-        terminal.click("lblPaste");
+        terminal.click(ObjectNames::kLblPaste);
         QApplication::processEvents();
         box->viewport()->repaint();
     });

@@ -7,6 +7,8 @@
 #include "benchsupport.h"
 #include "fakeclock.h"
 #include "features/editor/editorwindow.h"
+#include "files/programfiles.h"
+#include "look/objectnames.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
 
@@ -25,7 +27,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Message.txt"));
+    const QString path = dir.filePath(programFile(ProgramFiles::kMessage));
     QByteArray bytes;
     while (bytes.size() + 70 <= 29999)
         bytes += QByteArray("The quick brown fox jumps over the lazy dog 0123456789 ABCDEFGHIJKLM") + "\r\n";
@@ -52,7 +54,7 @@ int main(int argc, char* argv[]) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    auto* field = window.findChild<QPlainTextEdit*>(QStringLiteral("txtText"));
+    auto* field = window.findChild<QPlainTextEdit*>(ObjectNames::kTxtText);
     QTest::keyClick(field, Qt::Key_End, Qt::ControlModifier);
     QApplication::processEvents();
 

@@ -4,6 +4,7 @@
 // memory. Offscreen, or on the X display in DISPLAY when one is set.
 //   bench_idle [seconds]
 #include "benchsupport.h"
+#include "look/objectnames.h"
 #include "simulators.h"
 
 #include <QCoreApplication>
@@ -57,7 +58,7 @@ int main(int argc, char* argv[]) {
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
     env.remove(QStringLiteral("VORNAL_HOME"));
-    env.insert(QStringLiteral("VORNAL_START_CLICKS"), QStringLiteral("lblOpen1"));
+    env.insert(QStringLiteral("VORNAL_START_CLICKS"), ObjectNames::kLblOpen1);
     QProcess terminal;
     terminal.setProcessEnvironment(env);
     terminal.setProcessChannelMode(QProcess::ForwardedErrorChannel);

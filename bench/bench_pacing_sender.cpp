@@ -3,7 +3,9 @@
 // sending and how late a timer ran meanwhile (how responsive the window stayed).
 //   bench_pacing_sender TTY CHAR_DELAY_SECONDS CHARACTERS
 #include "benchsupport.h"
+#include "files/programfiles.h"
 #include "realterminal.h"
+#include "testfiles.h"
 #include "textsender.h"
 
 #include <QApplication>
@@ -47,7 +49,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; text.size() < characters; ++i)
         text += QByteArray(kWords[i % 8]) + ' ';
     text.truncate(characters);
-    QFile message(dir.filePath(QStringLiteral("Message.txt")));
+    QFile message(dir.filePath(programFile(ProgramFiles::kMessage)));
     message.open(QIODevice::WriteOnly);
     message.write(text);
     message.close();
@@ -108,7 +110,7 @@ int main(int argc, char* argv[]) {
     for (qsizetype i = 1; i < sent.size(); ++i)
         shortest = std::min(shortest, sent[i] - sent[i - 1]);
     // Every LF of the copy but the last is a turn without a write between two writes.
-    QFile copy(dir.filePath(QStringLiteral("SendFile.txt")));
+    QFile copy(dir.filePath(programFile(ProgramFiles::kSendFile)));
     copy.open(QIODevice::ReadOnly);
     const qsizetype turns = std::max<qsizetype>(0, copy.readAll().count('\n') - 1);
     if (sent.size() > 2) {

@@ -6,6 +6,7 @@
 #include "benchsupport.h"
 #include "faketerminal.h"
 #include "features/punch/punchpicture.h"
+#include "look/objectnames.h"
 #include "tapegeometry.h"
 
 #include <QApplication>
@@ -23,11 +24,11 @@ int main(int argc, char* argv[]) {
 
     FakeTerminal terminal;
     terminal.make();
-    terminal.click("lblOpen1");
+    terminal.click(ObjectNames::kLblOpen1);
     terminal.call();
-    terminal.click("lblPuncher");
-    auto* input = terminal.find<QLineEdit>("txtInput");
-    auto* picture = terminal.find<PunchPicture>("picPunch");
+    terminal.click(ObjectNames::kLblPuncher);
+    auto* input = terminal.find<QLineEdit>(ObjectNames::kTxtInput);
+    auto* picture = terminal.find<PunchPicture>(ObjectNames::kPicPunch);
 
     QString text;
     const QString pattern =

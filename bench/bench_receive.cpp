@@ -9,6 +9,7 @@
 // (it is on, as in the program, otherwise).
 #include "benchsupport.h"
 #include "display/terminalbuffer.h"
+#include "look/objectnames.h"
 #include "realterminal.h"
 
 #include <QApplication>
@@ -59,7 +60,7 @@ int main(int argc, char* argv[]) {
     }
     TerminalWindow& window = terminal.window;
     if (sound) {
-        terminal.click("lblSoundOn");
+        terminal.click(ObjectNames::kLblSoundOn);
         std::printf("sounds on\n");
     }
     // Take the carriage return that opening sends.

@@ -1,3 +1,4 @@
+#include "files/programfiles.h"
 #include "headlinesets.h"
 #include "testfiles.h"
 
@@ -51,8 +52,8 @@ void TestHeadlineSets::filesOfSetTwo() {
     sets.select(1);
     sets.fillDateTime(kEditing);
     QVERIFY(sets.save(ProgramFolder(dir.path()), kExit));
-    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Headlines.txt"))), golden("headlines-set2.txt"));
-    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Headline1.txt"))), golden("headline1-set2.txt"));
+    QCOMPARE(fileBytes(dir.filePath(programFile(ProgramFiles::kHeadlineSets))), golden("headlines-set2.txt"));
+    QCOMPARE(fileBytes(dir.filePath(programFile(ProgramFiles::kHeadline))), golden("headline1-set2.txt"));
     QCOMPARE(sets.previewItems(),
              (QStringList{QStringLiteral(" "), QString::fromLatin1(Sets::kRuler), QStringLiteral(" "),
                           QStringLiteral("Stazione telescrivente di   11150 Vornal "),
@@ -145,12 +146,12 @@ void TestHeadlineSets::unreadableFileKeepsTheBoxes() {
 void TestHeadlineSets::failedWriteKeepsTheOldFiles() {
     QTemporaryDir dir;
     const ProgramFolder folder(dir.path());
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Headlines.txt")));
+    QVERIFY(QDir(dir.path()).mkdir(programFile(ProgramFiles::kHeadlineSets)));
     QVERIFY(writeFile(folder.file(QString::fromLatin1(Sets::kHeadlineFile)), "OLD\r\n"));
     Sets sets;
     const FileResult saved = sets.save(folder, kExit);
     QVERIFY(!saved);
-    QVERIFY(saved.error.contains(QStringLiteral("Headlines.txt")));
+    QVERIFY(saved.error.contains(programFile(ProgramFiles::kHeadlineSets)));
     QCOMPARE(fileBytes(folder.file(QString::fromLatin1(Sets::kHeadlineFile))), QByteArray("OLD\r\n"));
 }
 

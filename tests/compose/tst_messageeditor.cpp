@@ -1,6 +1,7 @@
 #include "editorbuffer.h"
 #include "editortext.h"
 #include "fakeclock.h"
+#include "files/programfiles.h"
 #include "messageeditor.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
@@ -33,11 +34,11 @@ struct Fixture {
     QSignalSpy closes{&editor, &MessageEditor::closeRequested};
     QSignalSpy beeps{&editor, &MessageEditor::beep};
 
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QString path(QAnyStringView name) const { return dir.filePath(name.toString()); }
     // Opens the file with the given bytes, then the operator types.
     void openEdited(const QByteArray& bytes, const QString& typed = QStringLiteral("typed")) {
-        QVERIFY(writeFile(path("Message.txt"), bytes));
-        editor.open(path("Message.txt"), EditorMode::Message);
+        QVERIFY(writeFile(path(programFile(ProgramFiles::kMessage)), bytes));
+        editor.open(path(programFile(ProgramFiles::kMessage)), EditorMode::Message);
         if (typed.isEmpty())
             return;
         buffer.content += typed;
@@ -100,7 +101,7 @@ void TestMessageEditor::loadFile() {
     QFETCH(QString, text);
     QFETCH(QString, message);
     Fixture f;
-    const QString path = f.path("Message.txt");
+    const QString path = f.path(programFile(ProgramFiles::kMessage));
     QVERIFY(writeFile(path, bytes));
     f.buffer.content = QStringLiteral("before");
     QCOMPARE(f.editor.LoadFile(path), !text.isEmpty());
@@ -116,7 +117,8 @@ void TestMessageEditor::saveKeepsBytesAndAddsLastLineEnd() {
     f.openEdited(QByteArray("Gr\xfc\xdf\x65 \x80\r\nlast"), QString());
     QVERIFY(!f.editor.isModified());
     f.editor.run(MessageEditor::Button::Save);
-    QCOMPARE(fileBytes(f.path("Message.txt")), QByteArray("Gr\xfc\xdf\x65 \x80\r\nlast\r\n"));
+    QCOMPARE(fileBytes(f.path(programFile(ProgramFiles::kMessage))),
+             QByteArray("Gr\xfc\xdf\x65 \x80\r\nlast\r\n"));
     QCOMPARE(f.refreshes.size(), 1);
     QVERIFY(f.dialogs.messages.isEmpty());
 }
@@ -143,7 +145,7 @@ void TestMessageEditor::askToSave() {
     f.openEdited("old\r\n");
     f.dialogs.answers.enqueue(answer);
     f.editor.runAction(action.toUpper());
-    const QString name = f.path("Message.txt");
+    const QString name = f.path(programFile(ProgramFiles::kMessage));
     QCOMPARE(f.dialogs.messages.first().text,
              QStringLiteral("File '%1' was changed\ndo you want to save it ?").arg(name));
     QCOMPARE(f.dialogs.messages.first().buttons, DialogButtons::YesNo);
@@ -218,14 +220,14 @@ void TestMessageEditor::refusedFileIsNotReplacedByAPlainSave() {
     QFETCH(QString, chosen);
     Fixture f;
     f.openEdited(bytes, QStringLiteral("typed\r\n"));
-    const QString path = f.path("Message.txt");
+    const QString path = f.path(programFile(ProgramFiles::kMessage));
     QCOMPARE(f.dialogs.texts(), QStringList{message.arg(path)});
     if (!chosen.isEmpty())
         f.dialogs.files.enqueue(f.dir.filePath(chosen));
     f.editor.run(MessageEditor::Button::Save);
     QCOMPARE(f.dialogs.fileRequests.size(), 1);
     QCOMPARE(f.dialogs.fileRequests.first().title, QStringLiteral("Save File As ..."));
-    const bool replaced = chosen == QLatin1String("Message.txt");
+    const bool replaced = chosen == programFile(ProgramFiles::kMessage);
     QCOMPARE(fileBytes(path), replaced ? QByteArray("typed\r\n") : bytes);
     if (!chosen.isEmpty()) {
         QCOMPARE(fileBytes(f.dir.filePath(chosen)), QByteArray("typed\r\n"));
@@ -248,11 +250,11 @@ void TestMessageEditor::failedWriteKeepsTheOldFile() {
     f.editor.run(MessageEditor::Button::Exit);
     setrlimit(RLIMIT_FSIZE, &saved);
 
-    QCOMPARE(fileBytes(f.path("Message.txt")), QByteArray("old\r\n"));
+    QCOMPARE(fileBytes(f.path(programFile(ProgramFiles::kMessage))), QByteArray("old\r\n"));
     QCOMPARE(f.dialogs.messages.size(), 2);
     const MessageRequest error = f.dialogs.messages.last();
-    QVERIFY2(error.text.startsWith(QStringLiteral("File write error ") + f.path("Message.txt") +
-                                   QStringLiteral("(")),
+    QVERIFY2(error.text.startsWith(QStringLiteral("File write error ") +
+                                   f.path(programFile(ProgramFiles::kMessage)) + QStringLiteral("(")),
              qPrintable(error.text));
     QVERIFY2(error.text.endsWith(QStringLiteral("(File too large)")), qPrintable(error.text));
     QCOMPARE(error.icon, DialogIcon::Critical);
@@ -277,7 +279,7 @@ void TestMessageEditor::charactersAFileCannotHold() {
         f.dialogs.texts(),
         QStringList{QStringLiteral("The text holds 3 characters that a Windows-1252 file cannot hold; the "
                                    "first is \"\u0107\" (U+0107) in row 2, column 2.\nSave them as \"?\"?")});
-    QTEST(fileBytes(f.path("Message.txt")), "file");
+    QTEST(fileBytes(f.path(programFile(ProgramFiles::kMessage))), "file");
     QCOMPARE(f.editor.isModified(), answer != DialogAnswer::Yes);
 }
 

@@ -1,7 +1,9 @@
 #include "display/numbertext.h"
 #include "files/configuration.h"
+#include "files/programfiles.h"
 #include "files/textcodec.h"
 #include "startup.h"
+#include "testfiles.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -149,7 +151,7 @@ void TestConfiguration::badInputNeverThrows() {
 
 void TestConfiguration::missingFileNamesPath() {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("VornalUsb.cfg"));
+    const QString path = dir.filePath(programFile(ProgramFiles::kConfiguration));
     const Configuration c = ConfigurationReader::load(path);
     QCOMPARE(c.DialPrefix, 0);
     QCOMPARE(c.CharDelay, 0.0);

@@ -1,3 +1,4 @@
+#include "files/programfiles.h"
 #include "files/programfolderchoice.h"
 #include "testfiles.h"
 
@@ -101,8 +102,9 @@ void TestProgramFolder::firstStartCopiesEveryDefault() {
     QVERIFY(!QFileInfo::exists(chosen.root()));
     const FileResult seeded = chosen.seed();
     QVERIFY2(seeded.ok(), qPrintable(seeded.error));
-    for (const char* name : {"VornalUsb.cfg", "Message.txt", "Skin-Std.jpg", "samples/klkl.txt"}) {
-        const QString relative = QLatin1String(name);
+    for (const QString& relative :
+         {programFile(ProgramFiles::kConfiguration), programFile(ProgramFiles::kMessage),
+          programFile(ProgramFiles::kSkinStandard), QStringLiteral("samples/klkl.txt")}) {
         QCOMPARE(fileBytes(chosen.root() + QLatin1Char('/') + relative, "<missing>"),
                  fileBytes(m_defaults + QLatin1Char('/') + relative, "<missing>"));
     }

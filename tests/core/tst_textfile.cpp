@@ -1,3 +1,4 @@
+#include "files/programfiles.h"
 #include "files/textfile.h"
 #include "filesizelimit.h"
 #include "scopedwritefault.h"
@@ -77,7 +78,7 @@ void TestTextFile::failedWriteKeepsTheOldFile() {
     QFETCH(qint64, bytesBeforeFailure);
     QFETCH(bool, fileSizeLimit);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("LocalTelex.txt"));
+    const QString path = dir.filePath(programFile(ProgramFiles::kLocalNumbers));
     QByteArray old;
     for (int i = 0; i < 18; ++i)
         old += QByteArray::number(10 + i) + "    STATION " + QByteArray::number(i) + "\r\n";
@@ -97,7 +98,7 @@ void TestTextFile::failedWriteKeepsTheOldFile() {
     QCOMPARE(result.error, path + QStringLiteral(": ") + reason(error));
     QCOMPARE(fileBytes(path), old);
     // Nothing is left behind.
-    QCOMPARE(folderEntries(dir.path()), QStringList{QStringLiteral("LocalTelex.txt")});
+    QCOMPARE(folderEntries(dir.path()), QStringList{programFile(ProgramFiles::kLocalNumbers)});
     // And the next write, on a disk with room again, works.
     QVERIFY(TextFile::writeBytes(path, bigger).ok());
     QCOMPARE(fileBytes(path), bigger);
@@ -105,7 +106,7 @@ void TestTextFile::failedWriteKeepsTheOldFile() {
 
 void TestTextFile::fullDiskOnAFileWithoutAnOldOne() {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("phonebook.csv"));
+    const QString path = dir.filePath(programFile(ProgramFiles::kPhonebookCsv));
     FaultingFileWriter writer;
     const ScopedWriteFault fault(writer, {WriteFault::Step::Write, ENOSPC, 10, {}});
     QCOMPARE(TextFile::writeBytes(path, QByteArray(100, 'x'), &writer).error,
@@ -134,12 +135,12 @@ void TestTextFile::writeKeepsPermissionsAndLinks() {
 
 void TestTextFile::faultOnlyForTheFileItNames() {
     QTemporaryDir dir;
-    const QString csv = dir.filePath(QStringLiteral("phonebook.csv"));
-    const QString backup = dir.filePath(QStringLiteral("phonebook-backup.txt"));
+    const QString csv = dir.filePath(programFile(ProgramFiles::kPhonebookCsv));
+    const QString backup = dir.filePath(programFile(ProgramFiles::kPhonebookBackup));
     QVERIFY(writeFile(backup, "old backup"));
     FaultingFileWriter writer;
     const ScopedWriteFault fault(
-        writer, {WriteFault::Step::Write, ENOSPC, 4, QStringLiteral("phonebook-backup.txt")});
+        writer, {WriteFault::Step::Write, ENOSPC, 4, programFile(ProgramFiles::kPhonebookBackup)});
     QVERIFY(TextFile::writeBytes(csv, "export", &writer).ok());
     QVERIFY(!TextFile::writeBytes(backup, "new backup", &writer).ok());
     QCOMPARE(fileBytes(csv), QByteArray("export"));

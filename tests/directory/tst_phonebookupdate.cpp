@@ -1,5 +1,6 @@
 #include "fakeclock.h"
 #include "fakehostresolver.h"
+#include "files/programfiles.h"
 #include "files/textcodec.h"
 #include "filesizelimit.h"
 #include "phonebookfile.h"
@@ -61,13 +62,13 @@ struct Fixture {
                                                    resolver, options);
         return *update;
     }
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-    void writeFile(const char* name, const QByteArray& bytes) const {
+    QString path(QAnyStringView name) const { return dir.filePath(name.toString()); }
+    void writeFile(QAnyStringView name, const QByteArray& bytes) const {
         QFile f(path(name));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
     }
-    QByteArray readFile(const char* name) const { return fileBytes(path(name), "<missing>"); }
+    QByteArray readFile(QAnyStringView name) const { return fileBytes(path(name), "<missing>"); }
     void writePhonebook(const QList<PhonebookEntry>& entries) const {
         QByteArray bytes;
         for (int i = 0; i < entries.size(); ++i) {
@@ -75,7 +76,7 @@ struct Fixture {
             e.ID = qint16(i);
             bytes += e.toRecord();
         }
-        writeFile("phonebook.txt", bytes);
+        writeFile(programFile(ProgramFiles::kPhonebook), bytes);
     }
     // Files of the folder that are none of the program's: half-written temporary ones.
     QStringList leftovers() const {
@@ -86,7 +87,7 @@ struct Fixture {
         return names;
     }
     QList<PhonebookEntry> phonebook() const {
-        PhonebookFile file(path("phonebook.txt"));
+        PhonebookFile file(path(programFile(ProgramFiles::kPhonebook)));
         if (!file.Open())
             return {};
         return file.readAll();
@@ -156,7 +157,7 @@ void TestPhonebookUpdate::retrieveMergesMarksAndReplacesThePhonebook() {
 
     const QList<PhonebookEntry> now = f.phonebook();
     QCOMPARE(now.size(), 4); // cut to the downloaded records
-    QCOMPARE(f.readFile("phonebook.txt").size(), 4 * 124);
+    QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebook)).size(), 4 * 124);
     const QStringList names{QStringLiteral("adams"), QStringLiteral("DORN"), QStringLiteral("MAYER"),
                             QStringLiteral("Newman")};
     const QStringList numbers{QStringLiteral("22222"), QStringLiteral("44444"), QStringLiteral("12345"),
@@ -176,8 +177,9 @@ void TestPhonebookUpdate::retrieveMergesMarksAndReplacesThePhonebook() {
     QByteArray csv;
     for (int i = 0; i < 4; ++i)
         csv += PhonebookWriter::csvLine(i + 1, names.at(i), numbers.at(i));
-    QCOMPARE(f.readFile("phonebook.csv"), csv);
-    QCOMPARE(f.readFile("phonebook-backup.txt"), f.readFile("phonebook.txt"));
+    QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebookCsv)), csv);
+    QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebookBackup)),
+             f.readFile(programFile(ProgramFiles::kPhonebook)));
     QCOMPARE(f.leftovers(), QStringList());
     QCOMPARE(u.list().rowCount(), 4);
 }
@@ -232,7 +234,7 @@ void TestPhonebookUpdate::secondUpdateReadsTheMarksAgain() {
 
     // The favourite is taken off in between, as the favourites window does it.
     {
-        PhonebookFile file(f.path("phonebook.txt"));
+        PhonebookFile file(f.path(programFile(ProgramFiles::kPhonebook)));
         QVERIFY(file.Open());
         PhonebookEntry e = *file.ReadRecord(3);
         QCOMPARE(e.Name.trimmed(), QStringLiteral("MAYER"));
@@ -283,9 +285,9 @@ void TestPhonebookUpdate::failedDownloadLeavesTheFiles() {
     QFETCH(int, rows);
     Fixture f;
     f.writePhonebook(oldPhonebook());
-    f.writeFile("phonebook.csv", "old export\r\n");
-    f.writeFile("phonebook-backup.txt", "old backup");
-    const QByteArray before = f.readFile("phonebook.txt");
+    f.writeFile(programFile(ProgramFiles::kPhonebookCsv), "old export\r\n");
+    f.writeFile(programFile(ProgramFiles::kPhonebookBackup), "old backup");
+    const QByteArray before = f.readFile(programFile(ProgramFiles::kPhonebook));
 
     DirsimProcess sim;
     quint16 port = 0;
@@ -302,9 +304,9 @@ void TestPhonebookUpdate::failedDownloadLeavesTheFiles() {
     QCOMPARE(f.dialogs.texts().size(), 1);
     QVERIFY2(f.dialogs.texts().first().startsWith(message), qPrintable(f.dialogs.texts().first()));
     QCOMPARE(u.list().rowCount(), rows);
-    QCOMPARE(f.readFile("phonebook.txt"), before);
-    QCOMPARE(f.readFile("phonebook.csv"), QByteArray("old export\r\n"));
-    QCOMPARE(f.readFile("phonebook-backup.txt"), QByteArray("old backup"));
+    QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebook)), before);
+    QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebookCsv)), QByteArray("old export\r\n"));
+    QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebookBackup)), QByteArray("old backup"));
     QCOMPARE(f.leftovers(), QStringList());
     // The window can be closed, or the download tried again.
     QVERIFY(u.buttonsEnabled());
@@ -327,8 +329,8 @@ void TestPhonebookUpdate::failedWriteLeavesTheOldPhonebook() {
     QFETCH(int, error);
     Fixture f;
     f.writePhonebook(oldPhonebook().mid(0, 2));
-    f.writeFile("phonebook.csv", "old export\r\n");
-    const QByteArray before = f.readFile("phonebook.txt");
+    f.writeFile(programFile(ProgramFiles::kPhonebookCsv), "old export\r\n");
+    const QByteArray before = f.readFile(programFile(ProgramFiles::kPhonebook));
     PhonebookUpdate& u = f.make();
     for (int i = 0; i < 60; ++i)
         u.BuildRow(QString::number(10000 + i), QStringLiteral("Name %1").arg(i));
@@ -341,16 +343,17 @@ void TestPhonebookUpdate::failedWriteLeavesTheOldPhonebook() {
     } else {
         const ScopedWriteFault fault(f.files,
                                      {failure == 0 ? WriteFault::Step::Create : WriteFault::Step::Write,
-                                      error, 4096, QStringLiteral("phonebook.txt")});
+                                      error, 4096, programFile(ProgramFiles::kPhonebook)});
         written = u.WritePhonebook();
     }
     QVERIFY(!written);
-    QCOMPARE(f.readFile("phonebook.txt"), before);
-    QCOMPARE(f.readFile("phonebook.csv"), QByteArray("old export\r\n"));
+    QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebook)), before);
+    QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebookCsv)), QByteArray("old export\r\n"));
     QCOMPARE(f.dialogs.texts(),
              QStringList{QStringLiteral("ERROR: The new phonebook could not be saved; the old phonebook is "
                                         "unchanged.\n") +
-                         f.path("phonebook.txt") + QStringLiteral(": ") + reason(error)});
+                         f.path(programFile(ProgramFiles::kPhonebook)) + QStringLiteral(": ") +
+                         reason(error)});
     QCOMPARE(u.statusText(), QString::fromLatin1(PhonebookUpdate::kSaveFailedText));
     QVERIFY(u.buttonsEnabled());
     QCOMPARE(f.leftovers(), QStringList());
@@ -359,9 +362,9 @@ void TestPhonebookUpdate::failedWriteLeavesTheOldPhonebook() {
 void TestPhonebookUpdate::failedExportOrBackupIsToldWithTheReason_data() {
     QTest::addColumn<QString>("failing");
     QTest::addColumn<QString>("status");
-    QTest::newRow("export") << QStringLiteral("phonebook.csv")
+    QTest::newRow("export") << programFile(ProgramFiles::kPhonebookCsv)
                             << QString::fromLatin1(PhonebookUpdate::kCsvFailedText);
-    QTest::newRow("backup") << QStringLiteral("phonebook-backup.txt")
+    QTest::newRow("backup") << programFile(ProgramFiles::kPhonebookBackup)
                             << QString::fromLatin1(PhonebookUpdate::kBackupFailedText);
     QTest::newRow("both") << QStringLiteral("")
                           << QString::fromLatin1(PhonebookUpdate::kCsvAndBackupFailedText);
@@ -372,13 +375,13 @@ void TestPhonebookUpdate::failedExportOrBackupIsToldWithTheReason() {
     QFETCH(QString, status);
     Fixture f;
     f.writePhonebook(oldPhonebook());
-    f.writeFile("phonebook.csv", "old export\r\n");
-    f.writeFile("phonebook-backup.txt", "old backup");
+    f.writeFile(programFile(ProgramFiles::kPhonebookCsv), "old export\r\n");
+    f.writeFile(programFile(ProgramFiles::kPhonebookBackup), "old backup");
     PhonebookUpdate& u = f.make();
     for (int i = 0; i < 60; ++i)
         u.BuildRow(QString::number(10000 + i), QStringLiteral("Name %1").arg(i));
-    const QByteArray csvBefore = f.readFile("phonebook.csv");
-    const QByteArray backupBefore = f.readFile("phonebook-backup.txt");
+    const QByteArray csvBefore = f.readFile(programFile(ProgramFiles::kPhonebookCsv));
+    const QByteArray backupBefore = f.readFile(programFile(ProgramFiles::kPhonebookBackup));
     {
         // The disk fills up a block into the file; with both failing, after the phonebook.
         const ScopedWriteFault fault(
@@ -389,15 +392,17 @@ void TestPhonebookUpdate::failedExportOrBackupIsToldWithTheReason() {
     QCOMPARE(u.statusText(), status);
     QCOMPARE(u.statusColour(), PhonebookUpdate::kRed);
     QStringList expected;
-    if (failing != QLatin1String("phonebook-backup.txt")) {
-        QCOMPARE(f.readFile("phonebook.csv"), csvBefore);
+    if (failing != programFile(ProgramFiles::kPhonebookBackup)) {
+        QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebookCsv)), csvBefore);
         expected.append(QStringLiteral("ERROR: The export could not be written.\n") +
-                        f.path("phonebook.csv") + QStringLiteral(": ") + reason(ENOSPC));
+                        f.path(programFile(ProgramFiles::kPhonebookCsv)) + QStringLiteral(": ") +
+                        reason(ENOSPC));
     }
-    if (failing != QLatin1String("phonebook.csv")) {
-        QCOMPARE(f.readFile("phonebook-backup.txt"), backupBefore);
+    if (failing != programFile(ProgramFiles::kPhonebookCsv)) {
+        QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebookBackup)), backupBefore);
         expected.append(QStringLiteral("ERROR: The backup of the phonebook could not be written.\n") +
-                        f.path("phonebook-backup.txt") + QStringLiteral(": ") + reason(ENOSPC));
+                        f.path(programFile(ProgramFiles::kPhonebookBackup)) + QStringLiteral(": ") +
+                        reason(ENOSPC));
     }
     QCOMPARE(f.dialogs.texts(), expected);
     QCOMPARE(f.leftovers(), QStringList());
@@ -410,14 +415,14 @@ void TestPhonebookUpdate::writerFailuresNameTheFile_data() {
     QTest::addColumn<QString>("failing"); // where the temporary file cannot be made
     QTest::addColumn<QString>("named");
     QTest::addColumn<int>("error");
-    QTest::newRow("phonebook") << QStringLiteral("phonebook") << QStringLiteral("phonebook.txt")
-                               << QStringLiteral("phonebook.txt") << EACCES;
-    QTest::newRow("export") << QStringLiteral("export") << QStringLiteral("phonebook.csv")
-                            << QStringLiteral("phonebook.csv") << EACCES;
-    QTest::newRow("backup") << QStringLiteral("backup") << QStringLiteral("phonebook-backup.txt")
-                            << QStringLiteral("phonebook-backup.txt") << EACCES;
+    QTest::newRow("phonebook") << QStringLiteral("phonebook") << programFile(ProgramFiles::kPhonebook)
+                               << programFile(ProgramFiles::kPhonebook) << EACCES;
+    QTest::newRow("export") << QStringLiteral("export") << programFile(ProgramFiles::kPhonebookCsv)
+                            << programFile(ProgramFiles::kPhonebookCsv) << EACCES;
+    QTest::newRow("backup") << QStringLiteral("backup") << programFile(ProgramFiles::kPhonebookBackup)
+                            << programFile(ProgramFiles::kPhonebookBackup) << EACCES;
     QTest::newRow("backup without a phonebook")
-        << QStringLiteral("backup") << QString() << QStringLiteral("phonebook.txt") << ENOENT;
+        << QStringLiteral("backup") << QString() << programFile(ProgramFiles::kPhonebook) << ENOENT;
 }
 
 void TestPhonebookUpdate::writerFailuresNameTheFile() {

@@ -1,4 +1,6 @@
 #include "broadcastsequence.h"
+#include "files/programfiles.h"
+#include "look/objectnames.h"
 #include "phonebookentry.h"
 #include "phonebooklistmodel.h"
 #include "phonebookrecords.h"
@@ -38,13 +40,13 @@ private slots:
 void TestE2eBroadcast::broadcastEndToEnd() {
     QTemporaryDir dir;
     // Value line 7: 10 ms after each character; lines 8 and 9: the services.
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("VornalUsb.cfg")),
+    QVERIFY(writeFile(dir.filePath(programFile(ProgramFiles::kConfiguration)),
                       "0\r\ndd.mm.yyyy\r\nSTATION\r\n\r\n\r\n\r\n0.01\r\n11150\r\n11151\r\n"));
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("phonebook.txt")),
+    QVERIFY(writeFile(dir.filePath(programFile(ProgramFiles::kPhonebook)),
                       subscriber("67890", "ZIEGLER, BERLIN", 0).toRecord() +
                           subscriber("12345", "MAYER, KOELN", 0).toRecord() +
                           subscriber("555", "ADLER", 1).toRecord()));
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("Message.txt")), "hallo an alle\r\n+++\r\n"));
+    QVERIFY(writeFile(dir.filePath(programFile(ProgramFiles::kMessage)), "hallo an alle\r\n+++\r\n"));
     const QString serviceLog = dir.filePath(QStringLiteral("broadcast.log"));
     BoxSimulator box(dir.path());
     QVERIFY(box.start({QStringLiteral("--broadcast"), QStringLiteral("11151"),
@@ -54,32 +56,32 @@ void TestE2eBroadcast::broadcastEndToEnd() {
 
     // The receivers: MAYER and ZIEGLER instead of ADLER.
     t.runner.drivers.enqueue([](QDialog& w) {
-        auto* view = w.findChild<QTreeView*>(QStringLiteral("lvwStat"));
+        auto* view = w.findChild<QTreeView*>(ObjectNames::kLvwStat);
         auto& model = static_cast<PhonebookListModel&>(*view->model());
         for (int r = 0; r < model.rows().size(); ++r)
             model.setTicked(r, model.row(r)[PhonebookListModel::Number].trimmed() != QLatin1String("555"));
-        w.findChild<QPushButton*>(QStringLiteral("lblSave"))->click();
+        w.findChild<QPushButton*>(ObjectNames::kLblSave)->click();
         return w.result();
     });
     t.runner.drivers.enqueue([](QDialog& w) {
         w.reject();
         return w.result();
     });
-    t.click("lblRSendList");
-    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("RSend.txt"))),
+    t.click(ObjectNames::kLblRSendList);
+    QCOMPARE(fileBytes(dir.filePath(programFile(ProgramFiles::kBroadcastReceivers))),
              QByteArray("67890,\r\n12345,\r\n12345+\r\n"));
 
     QVERIFY2(t.open(), qPrintable(t.messages()));
     t.dialogs.answers.enqueue(DialogAnswer::Yes);
-    t.click("lblRsend_2");
+    t.click(ObjectNames::kLblRsend_2);
     QCOMPARE(t.dialogs.messages.last().title, QStringLiteral("Vornal Rundsenden Service on 11151"));
     const QString sent = QString::fromLatin1(BroadcastSequence::kTransmitted);
     QTRY_VERIFY_WITH_TIMEOUT(t.dialogs.texts().contains(sent), 20000);
-    QVERIFY(t.find<QPushButton>("lblRSend_1")->isEnabled());
+    QVERIFY(t.find<QPushButton>(ObjectNames::kLblRSend_1)->isEnabled());
 
     // The header and the message go out as the operator sends them.
-    t.click("lblSendHeader");
-    t.click("lblSendMessage");
+    t.click(ObjectNames::kLblSendHeader);
+    t.click(ObjectNames::kLblSendMessage);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(serviceLog), 20000);
     const QByteArray log = fileBytes(serviceLog);
     QVERIFY2(

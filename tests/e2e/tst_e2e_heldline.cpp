@@ -1,5 +1,7 @@
 #include "fakeclock.h"
+#include "files/programfiles.h"
 #include "files/programfolder.h"
+#include "look/objectnames.h"
 #include "memorysettingsstore.h"
 #include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
@@ -8,6 +10,7 @@
 #include "serial/portmap.h"
 #include "serial/qserialportlink.h"
 #include "simulators.h"
+#include "testfiles.h"
 #include "transmission.h"
 #include "window/terminalwindow.h"
 
@@ -58,10 +61,8 @@ struct HeldTerminal {
         return store;
     }
 
-    QPushButton* button(const char* name) const {
-        return window.findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    QPlainTextEdit* terminal() const { return window.findChild<QPlainTextEdit*>(QStringLiteral("txtTerm")); }
+    QPushButton* button(QAnyStringView name) const { return window.findChild<QPushButton*>(name.toString()); }
+    QPlainTextEdit* terminal() const { return window.findChild<QPlainTextEdit*>(ObjectNames::kTxtTerm); }
 };
 
 QByteArray bytesOf(const QList<int>& values) {
@@ -247,12 +248,12 @@ void TestE2eHeldLine::boxVanishingWhileHeldIsReportedOnce() {
 }
 
 void TestE2eHeldLine::openAndHold(HeldTerminal& t, bool call) {
-    QTest::mouseClick(t.button("lblOpen1"), Qt::LeftButton);
+    QTest::mouseClick(t.button(ObjectNames::kLblOpen1), Qt::LeftButton);
     QVERIFY2(t.link.isOpen(), qPrintable(t.dialogs.texts().join(QLatin1Char('\n'))));
     QCOMPARE(t.link.handshaking(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes(), QList<int>{13}, 5000);
     if (call) {
-        QTest::mouseClick(t.button("LblCall"), Qt::LeftButton);
+        QTest::mouseClick(t.button(ObjectNames::kLblCall), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes(), (QList<int>{13, 1}), 5000);
     }
     QCOMPARE(control(*m_box, "xoff"), QByteArray("done xoff"));
@@ -271,7 +272,7 @@ void TestE2eHeldLine::typingInTheWindowWaitsForXon() {
     QTest::qWait(300);
     QVERIFY2(t.dialogs.messages.isEmpty(), qPrintable(t.dialogs.texts().join(QLatin1Char('\n'))));
     QVERIFY(t.link.isOpen());
-    QCOMPARE(t.button("lblOpen1")->text(), QStringLiteral("Close Port"));
+    QCOMPARE(t.button(ObjectNames::kLblOpen1)->text(), QStringLiteral("Close Port"));
     QCOMPARE(t.link.outBufferCount(), 2);
     QCOMPARE(m_box->loggedBytes(), QList<int>{13});
 
@@ -298,7 +299,7 @@ void TestE2eHeldLine::exitWhileHeldAsks() {
     ticking.start(5);
     t.dialogs.answers.enqueue(DialogAnswer::Retry);
     t.dialogs.answers.enqueue(DialogAnswer::Abort);
-    QTest::mouseClick(t.button("lblExit"), Qt::LeftButton);
+    QTest::mouseClick(t.button(ObjectNames::kLblExit), Qt::LeftButton);
     ticking.stop();
 
     QCOMPARE(t.dialogs.texts(),
@@ -324,7 +325,7 @@ void TestE2eHeldLine::pacedSendWaitsForXon() {
     QByteArray text;
     for (int i = 0; i < 4; ++i)
         text += "THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG\r\n";
-    QFile message(m_dir.filePath(QStringLiteral("Message.txt")));
+    QFile message(m_dir.filePath(programFile(ProgramFiles::kMessage)));
     QVERIFY(message.open(QIODevice::WriteOnly) && message.write(text) == text.size());
     message.close();
     HeldTerminal t(m_dir.path(), m_box->link());
@@ -340,7 +341,7 @@ void TestE2eHeldLine::pacedSendWaitsForXon() {
         control(*m_box, "xon");
     });
     t.dialogs.answers.enqueue(DialogAnswer::Yes);
-    QTest::mouseClick(t.button("lblSendMessage"), Qt::LeftButton);
+    QTest::mouseClick(t.button(ObjectNames::kLblSendMessage), Qt::LeftButton);
     QCOMPARE(loggedWhileHeld, (QList<int>{13, 1}));
     QVERIFY2(queuedWhileHeld > 0 && queuedWhileHeld <= TransmissionRun::kHeldAbove + 1,
              QByteArray::number(queuedWhileHeld).constData());

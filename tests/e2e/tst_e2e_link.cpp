@@ -1,6 +1,9 @@
+#include "files/programfiles.h"
+#include "look/objectnames.h"
 #include "processcpu.h"
 #include "realterminal.h"
 #include "simulators.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QLabel>
@@ -39,7 +42,7 @@ void TestE2eLink::init() {
 void TestE2eLink::cleanup() {
     m_box.reset();
     // Each test starts in a folder without a configuration file.
-    QFile::remove(m_dir.filePath(QStringLiteral("VornalUsb.cfg")));
+    QFile::remove(m_dir.filePath(programFile(ProgramFiles::kConfiguration)));
 }
 
 void TestE2eLink::openingSendsCarriageReturn() {
@@ -48,7 +51,7 @@ void TestE2eLink::openingSendsCarriageReturn() {
     auto& link = t.link;
     auto& dialogs = t.dialogs;
 
-    auto* open = window.findChild<QPushButton*>(QStringLiteral("lblOpen1"));
+    auto* open = window.findChild<QPushButton*>(ObjectNames::kLblOpen1);
     QTest::mouseClick(open, Qt::LeftButton);
     QVERIFY2(link.isOpen(), qPrintable(dialogs.texts().join(QLatin1Char('\n'))));
     QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes(), QList<int>{13}, 5000);
@@ -68,7 +71,7 @@ void TestE2eLink::vanishedBoxClosesPortOnce() {
     auto& link = t.link;
     auto& dialogs = t.dialogs;
 
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(ObjectNames::kLblOpen1), Qt::LeftButton);
     QVERIFY(link.isOpen());
     QTRY_VERIFY_WITH_TIMEOUT(!m_box->loggedBytes().isEmpty(), 5000);
 
@@ -77,9 +80,8 @@ void TestE2eLink::vanishedBoxClosesPortOnce() {
     QTRY_VERIFY_WITH_TIMEOUT(!link.isOpen(), 5000);
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY(dialogs.texts().first().contains(m_link));
-    QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("lblOpen1"))->text(),
-             QStringLiteral("Open Port "));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblElapsed"))->text(), QStringLiteral("Off Line"));
+    QCOMPARE(window.findChild<QPushButton*>(ObjectNames::kLblOpen1)->text(), QStringLiteral("Open Port "));
+    QCOMPARE(window.findChild<QLabel*>(ObjectNames::kLblElapsed)->text(), QStringLiteral("Off Line"));
 
     // No error flood afterwards: the process stays nearly idle.
     const double before = processCpuSeconds();
@@ -93,8 +95,8 @@ void TestE2eLink::dialTypeAndClose() {
     RealTerminal t(m_dir.path(), m_link);
     auto& window = t.window;
     auto& link = t.link;
-    auto* term = window.findChild<QPlainTextEdit*>(QStringLiteral("txtTerm"));
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
+    auto* term = window.findChild<QPlainTextEdit*>(ObjectNames::kTxtTerm);
+    QTest::mouseClick(window.findChild<QPushButton*>(ObjectNames::kLblOpen1), Qt::LeftButton);
     QVERIFY(link.isOpen());
 
     window.session().commands().CallNumber(QStringLiteral("12345"), QStringLiteral("MAYER"));
@@ -108,16 +110,16 @@ void TestE2eLink::dialTypeAndClose() {
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().endsWith(QStringLiteral("hallo")), 5000);
     QTest::qWait(200);
     QCOMPARE(term->toPlainText().count(QStringLiteral("hallo")), before.count(QStringLiteral("hallo")) + 1);
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblMaxChar"))->text(), QStringLiteral("5"));
+    QCOMPARE(window.findChild<QLabel*>(ObjectNames::kLblMaxChar)->text(), QStringLiteral("5"));
 
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("LblCloseConnection")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(ObjectNames::kLblCloseConnection), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("closed")), 5000);
     QCOMPARE(window.session().state().connectionActive, false);
     QVERIFY(m_box->loggedBytes().contains(19));
 }
 
 void TestE2eLink::fileArrivesAsItsWireImage() {
-    QFile message(m_dir.filePath(QStringLiteral("Message.txt")));
+    QFile message(m_dir.filePath(programFile(ProgramFiles::kMessage)));
     QVERIFY(message.open(QIODevice::WriteOnly));
     message.write("Sehr geehrte Frau M\xfc"
                   "ller,\r\nbitte senden Sie die Unterlagen an info@example.org bis zum "
@@ -131,16 +133,16 @@ void TestE2eLink::fileArrivesAsItsWireImage() {
     auto& window = t.window;
     auto& link = t.link;
     auto& dialogs = t.dialogs;
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblOpen1")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(ObjectNames::kLblOpen1), Qt::LeftButton);
     QVERIFY(link.isOpen());
     QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes().size(), 1, 5000);
     t.call();
     QTRY_COMPARE_WITH_TIMEOUT(m_box->loggedBytes().size(), 2, 5000);
     dialogs.messages.clear();
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("lblSendMessage")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(ObjectNames::kLblSendMessage), Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList{QStringLiteral(" You are about to send the Message File ")});
 
-    QFile copy(m_dir.filePath(QStringLiteral("SendFile.txt")));
+    QFile copy(m_dir.filePath(programFile(ProgramFiles::kSendFile)));
     QVERIFY(copy.open(QIODevice::ReadOnly));
     const QByteArray wire = "\r\x01\r" + copy.readAll().replace("\n", "");
     QList<int> expected;
@@ -154,12 +156,12 @@ void TestE2eLink::fileArrivesAsItsWireImage() {
 // the far side types on. Everything that arrives during and after the answer is
 // shown, and the answer goes out once.
 void TestE2eLink::textAfterTheKlklAnswerIsShown() {
-    const auto write = [this](const char* name, const QByteArray& bytes) {
-        QFile f(m_dir.filePath(QString::fromLatin1(name)));
+    const auto write = [this](QAnyStringView name, const QByteArray& bytes) {
+        QFile f(m_dir.filePath(name.toString()));
         return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
     };
     QVERIFY(RealTerminal::writeConfiguration(m_dir.path(), "0.005"));
-    QVERIFY(write("klkl.txt", "HIER MAYER"));
+    QVERIFY(write(programFile(ProgramFiles::kKlklAnswer), "HIER MAYER"));
     QVERIFY(write("far.txt",
                   "send klkl\r\n\ntimeout 20\nwait HIER MAYER\npause 0.3\nsend \\r\\nSTILL HERE\\r\\n\n"));
     m_box.reset();
@@ -169,14 +171,14 @@ void TestE2eLink::textAfterTheKlklAnswerIsShown() {
 
     RealTerminal t(m_dir.path(), m_link);
     t.window.session().sender().setKlklPause(0.1);
-    t.click("lblKlKl");
+    t.click(ObjectNames::kLblKlKl);
     QVERIFY2(t.open(), qPrintable(t.messages()));
-    auto* term = t.find<QPlainTextEdit>("txtTerm");
+    auto* term = t.find<QPlainTextEdit>(ObjectNames::kTxtTerm);
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("STILL HERE")), 15000);
     // The box's echo of the answer is shown too.
     QVERIFY(term->toPlainText().contains(QStringLiteral("HIER MAYER")));
     // And the Status reply after it.
-    t.click("lblStatus");
+    t.click(ObjectNames::kLblStatus);
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("[status")), 5000);
     QByteArray sent;
     for (int b : m_box->loggedBytes())

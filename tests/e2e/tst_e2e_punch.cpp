@@ -1,3 +1,4 @@
+#include "look/objectnames.h"
 #include "puncher.h"
 #include "realterminal.h"
 #include "simulators.h"
@@ -29,9 +30,9 @@ void TestE2ePunch::shortPunchArrivesPaced() {
     t.call();
     QTRY_COMPARE_WITH_TIMEOUT(box.loggedBytes(), (QList<int>{13, 1}), 5000);
 
-    t.click("lblPuncher");
-    QTest::keyClicks(t.find<QLineEdit>("txtInput"), QStringLiteral("Hi"));
-    t.click("cmdPunch");
+    t.click(ObjectNames::kLblPuncher);
+    QTest::keyClicks(t.find<QLineEdit>(ObjectNames::kTxtInput), QStringLiteral("Hi"));
+    t.click(ObjectNames::kCmdPunch);
     QVERIFY2(t.dialogs.messages.isEmpty(), qPrintable(t.messages()));
     const QByteArray sequence = Puncher(QStringLiteral("HI"));
     QList<int> expected{13, 1};

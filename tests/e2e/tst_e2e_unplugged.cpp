@@ -1,6 +1,9 @@
+#include "files/programfiles.h"
+#include "look/objectnames.h"
 #include "processcpu.h"
 #include "realterminal.h"
 #include "simulators.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -24,7 +27,7 @@ void TestE2eUnplugged::unpluggedDuringPacedSend() {
     QByteArray text;
     for (int i = 0; i < 40; ++i)
         text += "LINE " + QByteArray::number(i) + " OF A LONG MESSAGE THAT TAKES A WHILE TO GO OUT\r\n";
-    QFile message(dir.filePath(QStringLiteral("Message.txt")));
+    QFile message(dir.filePath(programFile(ProgramFiles::kMessage)));
     QVERIFY(message.open(QIODevice::WriteOnly) && message.write(text) == text.size());
     message.close();
 
@@ -34,7 +37,7 @@ void TestE2eUnplugged::unpluggedDuringPacedSend() {
     QVERIFY(RealTerminal::writeConfiguration(dir.path(), "0.005"));
     RealTerminal t(dir.path(), device);
     QVERIFY2(t.open(), qPrintable(t.messages()));
-    auto* term = t.find<QPlainTextEdit>("txtTerm");
+    auto* term = t.find<QPlainTextEdit>(ObjectNames::kTxtTerm);
 
     // Something arrives first and must stay on the screen.
     t.window.session().commands().CallNumber(QStringLiteral("12345"), QStringLiteral("MAYER"));
@@ -50,7 +53,7 @@ void TestE2eUnplugged::unpluggedDuringPacedSend() {
         sentBefore = box.loggedBytes().size();
         ::kill(pid_t(box.process().processId()), SIGKILL);
     });
-    t.click("lblSendMessage");
+    t.click(ObjectNames::kLblSendMessage);
     box.process().waitForFinished(3000);
 
     QVERIFY2(sentBefore > loggedAtStart && sentBefore < loggedAtStart + text.size(),
@@ -63,7 +66,7 @@ void TestE2eUnplugged::unpluggedDuringPacedSend() {
     QCOMPARE(t.dialogs.texts().size(), 2);
     QCOMPARE(t.dialogs.texts().first(), QStringLiteral(" You are about to send the Message File "));
     QVERIFY2(t.dialogs.texts().last().contains(device), qPrintable(t.messages()));
-    QCOMPARE(t.find<QPushButton>("lblOpen1")->text(), QStringLiteral("Open Port "));
+    QCOMPARE(t.find<QPushButton>(ObjectNames::kLblOpen1)->text(), QStringLiteral("Open Port "));
     QVERIFY(term->toPlainText().startsWith(shownBefore));
     QVERIFY(shownBefore.contains(QStringLiteral("MAYER")));
 

@@ -1,4 +1,5 @@
 #include "broadcastheader.h"
+#include "files/programfiles.h"
 #include "files/textcodec.h"
 #include "files/textfile.h"
 #include "phonebookentry.h"
@@ -172,8 +173,8 @@ void TestBroadcastHeader::beyondTheLine() {
 
 void TestBroadcastHeader::writtenTwiceIsIdentical() {
     QTemporaryDir dir;
-    const QString book = dir.filePath(QStringLiteral("phonebook.txt"));
-    const QString header = dir.filePath(QStringLiteral("RSHeader.txt"));
+    const QString book = dir.filePath(programFile(ProgramFiles::kPhonebook));
+    const QString header = dir.filePath(programFile(ProgramFiles::kBroadcastHeader));
     QByteArray records;
     for (const PhonebookEntry& e : phonebook(10))
         records += e.toRecord();
@@ -194,13 +195,13 @@ void TestBroadcastHeader::writtenTwiceIsIdentical() {
 
 void TestBroadcastHeader::noReceivers() {
     QTemporaryDir dir;
-    const QString header = dir.filePath(QStringLiteral("RSHeader.txt"));
-    PhonebookFile file(dir.filePath(QStringLiteral("phonebook.txt")));
+    const QString header = dir.filePath(programFile(ProgramFiles::kBroadcastHeader));
+    PhonebookFile file(dir.filePath(programFile(ProgramFiles::kPhonebook)));
     const BroadcastHeader::Written w = BroadcastHeader::write(file, header, QStringLiteral("X"));
     QVERIFY(w.error.isEmpty());
     QCOMPARE(fileBytes(header), QByteArray(" \r\n"));
     QCOMPARE(w.header.preview.size(), 8);
-    QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("phonebook.txt"))));
+    QVERIFY(QFileInfo::exists(dir.filePath(programFile(ProgramFiles::kPhonebook))));
 
     // A header that cannot be written is reported with its path.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("blocked")));

@@ -1,5 +1,6 @@
 #include "broadcastheader.h"
 #include "broadcastreceivers.h"
+#include "files/programfiles.h"
 #include "markedphonebooklist.h"
 #include "phonebookentry.h"
 #include "phonebookfile.h"
@@ -36,8 +37,8 @@ QByteArray records(const QList<PhonebookEntry>& entries) {
 
 struct Rig {
     QTemporaryDir dir;
-    QString book = dir.filePath(QStringLiteral("phonebook.txt"));
-    QString rsend = dir.filePath(QStringLiteral("RSend.txt"));
+    QString book = dir.filePath(programFile(ProgramFiles::kPhonebook));
+    QString rsend = dir.filePath(programFile(ProgramFiles::kBroadcastReceivers));
     MarkedPhonebookList receivers{
         MarkedPhonebookList::windowHeaders(), &PhonebookEntry::RsGr2, {Model::RsGr1, Model::RsGr2}};
     MarkedPhonebookList favourites{
@@ -125,7 +126,7 @@ void TestBroadcastReceivers::receiverLines() {
     shown += QString::fromLatin1(file).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(saved.shown, shown);
     PhonebookFile phonebook(r.book);
-    const QString header = r.dir.filePath(QStringLiteral("RSHeader.txt"));
+    const QString header = r.dir.filePath(programFile(ProgramFiles::kBroadcastHeader));
     QVERIFY(BroadcastHeader::write(phonebook, header, QString()).error.isEmpty());
     QTEST(fileBytes(header), "header");
 }
@@ -260,14 +261,14 @@ void TestBroadcastReceivers::failuresLeaveTheReceiversFile() {
     const QByteArray book = records({entry(QStringLiteral("1"), QStringLiteral("A"))});
     QVERIFY(writeFile(r.book, book));
     if (receiversBlocked)
-        QVERIFY(QDir(r.dir.path()).mkdir(QStringLiteral("RSend.txt")));
+        QVERIFY(QDir(r.dir.path()).mkdir(programFile(ProgramFiles::kBroadcastReceivers)));
     else
         QVERIFY(writeFile(r.rsend, "old,\r\nold+\r\n"));
     QVERIFY(r.load(r.receivers));
     r.tick(r.receivers, {QStringLiteral("1")});
     // A folder where the phonebook was: it can be neither opened nor created.
     if (phonebookGone)
-        QVERIFY(QFile::remove(r.book) && QDir(r.dir.path()).mkdir(QStringLiteral("phonebook.txt")));
+        QVERIFY(QFile::remove(r.book) && QDir(r.dir.path()).mkdir(programFile(ProgramFiles::kPhonebook)));
     const BroadcastReceivers::Saved saved = r.saveReceivers();
     QVERIFY(!saved);
     QVERIFY2(saved.error.contains(receiversBlocked ? r.rsend : r.book), qPrintable(saved.error));
@@ -289,7 +290,7 @@ void TestBroadcastReceivers::unopenablePhonebookEmptiesTheList() {
                                        entry(QStringLiteral("2"), QStringLiteral("B"))})));
     QVERIFY(r.load(r.receivers));
     QCOMPARE(r.receivers.list().rows().size(), 2);
-    QVERIFY(QFile::remove(r.book) && QDir(r.dir.path()).mkdir(QStringLiteral("phonebook.txt")));
+    QVERIFY(QFile::remove(r.book) && QDir(r.dir.path()).mkdir(programFile(ProgramFiles::kPhonebook)));
     PhonebookFile file(r.book);
     const FileResult loaded = r.receivers.load(file);
     QVERIFY(!loaded);

@@ -2,8 +2,10 @@
 #include "display/interfacecommands.h"
 #include "display/terminalbuffer.h"
 #include "display/terminaldisplay.h"
+#include "files/programfiles.h"
 #include "programstate.h"
 #include "recordingsoundplayer.h"
+#include "testfiles.h"
 #include "textsender.h"
 #include "transmitrig.h"
 
@@ -51,7 +53,7 @@ struct Rig : TransmitRig {
         state.config.BroadcastNumber1 = 11151;
         state.config.BroadcastNumber2 = 11162;
         link.setPortOpen(true);
-        file(QStringLiteral("RSend.txt"), kList);
+        file(programFile(ProgramFiles::kBroadcastReceivers), kList);
     }
     void receive(const QString& text) {
         QString t = text;
@@ -83,7 +85,7 @@ struct Rig : TransmitRig {
         } else if (step == QLatin1String("port off")) {
             link.setPortOpen(false);
         } else if (step == QLatin1String("no list")) {
-            QFile::remove(dir.filePath(QStringLiteral("RSend.txt")));
+            QFile::remove(dir.filePath(programFile(ProgramFiles::kBroadcastReceivers)));
         } else if (step.startsWith(QLatin1String("during "))) {
             const QString inner = step.mid(7);
             duringTransmission([this, inner] { run(inner); });
@@ -202,7 +204,7 @@ void TestBroadcastSequence::stateTable() {
     for (int i = 0; i < messages.size(); ++i) {
         if (messages.at(i) == QLatin1String("<not sent>"))
             QVERIFY2(shown.at(i).startsWith(text(BroadcastSequence::kNotSent)) &&
-                         shown.at(i).contains(r.dir.filePath(QStringLiteral("RSend.txt"))),
+                         shown.at(i).contains(r.dir.filePath(programFile(ProgramFiles::kBroadcastReceivers))),
                      qPrintable(shown.at(i)));
         else
             QCOMPARE(shown.at(i), messages.at(i));
@@ -311,7 +313,7 @@ void TestBroadcastSequence::klklDuringABroadcast() {
     QFETCH(bool, armed);
     QFETCH(QStringList, pieces);
     Rig r;
-    r.file(QStringLiteral("klkl.txt"), "HIER MAYER");
+    r.file(programFile(ProgramFiles::kKlklAnswer), "HIER MAYER");
     TextSender sender{r.transmission, r.state, r.counter, r.dialogs, r.folder()};
     sender.setKlklPause(0);
     // As the main window's switch answers: from the event loop, after the handler.

@@ -1,4 +1,5 @@
 #include "favouriteslots.h"
+#include "files/programfiles.h"
 #include "localnumbers.h"
 #include "phonebookentry.h"
 #include "phonebookfile.h"
@@ -170,7 +171,7 @@ void TestPhonebookLists::dialNumber() {
 }
 
 void TestPhonebookLists::saveWerkstatt() {
-    const QString path = m_dir.filePath(QStringLiteral("LocalTelex.txt"));
+    const QString path = m_dir.filePath(programFile(ProgramFiles::kLocalNumbers));
     LocalNumbers::Entries entries;
     entries[0] = {QStringLiteral("12"), QStringLiteral("WERKSTATT")};
     QVERIFY(LocalNumbers::SaveLocalNumbers(path, entries));

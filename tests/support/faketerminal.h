@@ -4,13 +4,16 @@
 #include "fakeseriallink.h"
 #include "faultingfilewriter.h"
 #include "features/allfeatures.h"
+#include "files/programfiles.h"
 #include "files/programfolder.h"
 #include "files/reportingsettingsstore.h"
+#include "look/objectnames.h"
 #include "memorysettingsstore.h"
 #include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
 #include "scriptedrunner.h"
+#include "testfiles.h"
 #include "window/terminalwindow.h"
 
 #include <QFile>
@@ -51,7 +54,7 @@ struct FakeTerminal {
 
     explicit FakeTerminal(const QByteArray& configuration = kConfiguration, bool writeConfiguration = true) {
         if (writeConfiguration)
-            writeFile(QStringLiteral("VornalUsb.cfg"), configuration);
+            writeFile(programFile(ProgramFiles::kConfiguration), configuration);
     }
 
     // Builds the window with every feature attached, then loads and shows it;
@@ -105,7 +108,7 @@ struct FakeTerminal {
     QString text(const char* name) const { return text(QString::fromLatin1(name)); }
 
     // A call up, as the operator makes one: "Call" on the open port (byte 1 to the box).
-    void call() { click("LblCall"); }
+    void call() { click(ObjectNames::kLblCall); }
 };
 
 } // namespace vornal

@@ -4,6 +4,7 @@
 #include "features/allfeatures.h"
 #include "files/programfolder.h"
 #include "files/settingsstore.h"
+#include "look/objectnames.h"
 #include "recordingdesktoplauncher.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
@@ -45,18 +46,18 @@ struct RealTerminal {
         return store;
     }
 
-    template <typename T = QPushButton> T* find(const char* name) const {
-        return window.findChild<T*>(QString::fromLatin1(name));
+    template <typename T = QPushButton> T* find(QAnyStringView name) const {
+        return window.findChild<T*>(name.toString());
     }
-    void click(const char* name) { find<QPushButton>(name)->click(); }
+    void click(QAnyStringView name) { find<QPushButton>(name)->click(); }
     // Opens the port as the operator does; false (the messages say why) when it stays shut.
     bool open() {
-        click("lblOpen1");
+        click(ObjectNames::kLblOpen1);
         return link.isOpen();
     }
     QString messages() const { return dialogs.texts().join(QLatin1Char('\n')); }
     // A call up, as the operator makes one: "Call" on the open port (byte 1 to the box).
-    void call() { click("LblCall"); }
+    void call() { click(ObjectNames::kLblCall); }
 
     // A configuration file whose only value is the pause after each character, in
     // seconds ("0.005"), for the terminal started in the folder next.

@@ -16,4 +16,11 @@ QByteArray fileBytes(const QString& path, const QByteArray& whenMissing) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : whenMissing;
 }
 
+QString programFile(const char* file) {
+    QString name = QString::fromLatin1(file);
+    if (name.startsWith(QLatin1Char('\\')))
+        name.remove(0, 1);
+    return name;
+}
+
 } // namespace vornal

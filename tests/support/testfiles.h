@@ -12,5 +12,8 @@ namespace vornal {
 [[nodiscard]] bool writeFile(const QString& path, const QByteArray& bytes);
 // The file's bytes; `whenMissing` when the file is missing or cannot be read.
 QByteArray fileBytes(const QString& path, const QByteArray& whenMissing = {});
+// A file of the program folder by its name in `ProgramFiles` ("\\Message.txt"), as the
+// name inside a folder ("Message.txt").
+QString programFile(const char* file);
 
 } // namespace vornal

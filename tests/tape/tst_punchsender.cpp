@@ -1,6 +1,8 @@
+#include "files/programfiles.h"
 #include "puncher.h"
 #include "punchsender.h"
 #include "rsendpunch.h"
+#include "testfiles.h"
 #include "textsender.h"
 #include "transmitrig.h"
 
@@ -27,8 +29,8 @@ struct Rig : TransmitRig {
         QObject::connect(&rsend, &RSendPunch::beep, [this] { ++beeps; });
     }
     bool files(bool header = true, bool message = true) {
-        return (!header || !file(QStringLiteral("RSHeader.txt"), "RS HEADER\r\n").isEmpty()) &&
-               (!message || !file(QStringLiteral("Message.txt"), "THE MESSAGE\r\n").isEmpty());
+        return (!header || !file(programFile(ProgramFiles::kBroadcastHeader), "RS HEADER\r\n").isEmpty()) &&
+               (!message || !file(programFile(ProgramFiles::kMessage), "THE MESSAGE\r\n").isEmpty());
     }
 };
 

@@ -1,4 +1,6 @@
 #include "clipboardpaste.h"
+#include "files/programfiles.h"
+#include "testfiles.h"
 #include "transmitrig.h"
 
 #include <QDir>
@@ -64,7 +66,7 @@ void TestClipboardPaste::previewThenSendWhatWasPreviewed() {
     QCOMPARE(r.paste.paste(QString::fromUtf8("Grüße")), Outcome::Previewed);
     QCOMPARE(r.previews, QStringList{QStringLiteral("Gruesze\n\n\n")});
     QCOMPARE(r.link.written(), QByteArray("\r"));
-    QCOMPARE(r.read(QStringLiteral("clipboard.txt")), QByteArray("Gruesze\r\n\r\n\r\n"));
+    QCOMPARE(r.read(programFile(ProgramFiles::kClipboard)), QByteArray("Gruesze\r\n\r\n\r\n"));
     QVERIFY(r.state.pastePreview);
 
     QCOMPARE(r.paste.sendPreview(), Outcome::NoConnection);
@@ -84,11 +86,11 @@ void TestClipboardPaste::previewThenSendWhatWasPreviewed() {
 
 void TestClipboardPaste::fileErrorIsReportedOnce() {
     Rig r;
-    QVERIFY(QDir(r.dir.path()).mkdir(QStringLiteral("clipboard.txt")));
+    QVERIFY(QDir(r.dir.path()).mkdir(programFile(ProgramFiles::kClipboard)));
     QCOMPARE(r.paste.paste(QStringLiteral("text")), Outcome::Stopped);
     QCOMPARE(r.dialogs.messages.size(), 1);
     QCOMPARE(r.dialogs.messages.first().icon, DialogIcon::Warning);
-    QVERIFY(r.dialogs.messages.first().text.contains(QStringLiteral("clipboard.txt")));
+    QVERIFY(r.dialogs.messages.first().text.contains(programFile(ProgramFiles::kClipboard)));
     QVERIFY(r.previews.isEmpty());
     QVERIFY(r.link.written().isEmpty());
     QVERIFY(r.state.pastePreview);

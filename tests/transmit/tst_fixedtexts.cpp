@@ -1,6 +1,8 @@
 #include "fakeclock.h"
+#include "files/programfiles.h"
 #include "fixedtexts.h"
 #include "presetphrases.h"
+#include "testfiles.h"
 #include "textsender.h"
 #include "transmitrig.h"
 
@@ -157,7 +159,7 @@ void TestFixedTexts::presetFile() {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, phrases);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("VornalPresetText.txt"));
+    const QString path = dir.filePath(programFile(ProgramFiles::kPresetPhrases));
     QVERIFY(writeFile(path, file));
     const PresetPhrases::Phrases read = PresetPhrases::read(path);
     while (phrases.size() < PresetPhrases::kCount)

@@ -1,4 +1,6 @@
+#include "files/programfiles.h"
 #include "scopedwritefault.h"
+#include "testfiles.h"
 #include "textsender.h"
 #include "transmitrig.h"
 
@@ -111,7 +113,7 @@ void TestTextSender::fileWireImage() {
     Rig r;
     const QString path = r.file(QStringLiteral("in.txt"), content);
     r.sender.SendTextFile(path);
-    QTEST(r.read(QStringLiteral("SendFile.txt")), "copy");
+    QTEST(r.read(programFile(ProgramFiles::kSendFile)), "copy");
     QTEST(r.link.written(), "wire");
     QCOMPARE(r.shown, QStringList{QStringLiteral("Transmitting  TextFile: ") + path});
     QCOMPARE(r.status.last(), QStringLiteral("Transmitting TextFile: ") + path);
@@ -141,14 +143,14 @@ void TestTextSender::missingFileSendsNothing() {
     QVERIFY(r.link.writes().isEmpty());
     QCOMPARE(r.finished, 1);
     QCOMPARE(r.textFileEnabled, 1);
-    QVERIFY(!QFile::exists(r.dir.filePath(QStringLiteral("SendFile.txt"))));
+    QVERIFY(!QFile::exists(r.dir.filePath(programFile(ProgramFiles::kSendFile))));
 }
 
 void TestTextSender::scratchFileOnAFullDiskSendsNothing_data() {
     QTest::addColumn<bool>("klkl");
     QTest::addColumn<QString>("scratch");
-    QTest::newRow("text file") << false << QStringLiteral("SendFile.txt");
-    QTest::newRow("automatic answer") << true << QStringLiteral("klkl-Temp.txt");
+    QTest::newRow("text file") << false << programFile(ProgramFiles::kSendFile);
+    QTest::newRow("automatic answer") << true << programFile(ProgramFiles::kKlklScratch);
 }
 
 void TestTextSender::scratchFileOnAFullDiskSendsNothing() {
@@ -156,8 +158,8 @@ void TestTextSender::scratchFileOnAFullDiskSendsNothing() {
     QFETCH(QString, scratch);
     Rig r;
     const QString in =
-        r.file(klkl ? QStringLiteral("klkl.txt") : QStringLiteral("in.txt"), "HELLO WORLD\r\n");
-    const QByteArray before = r.read(QStringLiteral("SendFile.txt"));
+        r.file(klkl ? programFile(ProgramFiles::kKlklAnswer) : QStringLiteral("in.txt"), "HELLO WORLD\r\n");
+    const QByteArray before = r.read(programFile(ProgramFiles::kSendFile));
     {
         const ScopedWriteFault fault(r.files, {WriteFault::Step::Write, ENOSPC, 5, scratch});
         if (klkl)
@@ -167,7 +169,7 @@ void TestTextSender::scratchFileOnAFullDiskSendsNothing() {
     }
     QCOMPARE(r.dialogs.texts(), QStringList{r.dir.filePath(scratch) + QStringLiteral(": ") +
                                             QString::fromLocal8Bit(std::strerror(ENOSPC))});
-    QCOMPARE(r.read(QStringLiteral("SendFile.txt")), before);
+    QCOMPARE(r.read(programFile(ProgramFiles::kSendFile)), before);
     // Only the answer's closing line ends go out; none of the text.
     QVERIFY(!r.link.written().contains("HELLO"));
     QCOMPARE(r.textFileEnabled, 1);
@@ -230,7 +232,7 @@ void TestTextSender::noSendCommandInsideATransmission() {
     Rig r;
     r.state.config.CharDelay = 0.01;
     const QString path = r.file(QStringLiteral("in.txt"), QByteArray(30, 'A'));
-    r.file(QStringLiteral("Message.txt"), "MSG");
+    r.file(programFile(ProgramFiles::kMessage), "MSG");
     bool klklDone = false;
     QTimer::singleShot(100, [&] {
         r.sender.runSendCommand(TextSender::SendCommand::Message);
@@ -261,7 +263,7 @@ void TestTextSender::longFile() {
 
 void TestTextSender::sendCommands() {
     Rig r;
-    r.file(QStringLiteral("Message.txt"), "MSG");
+    r.file(programFile(ProgramFiles::kMessage), "MSG");
     r.dialogs.answers.enqueue(DialogAnswer::No);
     r.sender.runSendCommand(TextSender::SendCommand::Message);
     QVERIFY(r.link.writes().isEmpty());
@@ -271,7 +273,7 @@ void TestTextSender::sendCommands() {
     r.dialogs.answers.enqueue(DialogAnswer::Yes);
     r.sender.runSendCommand(TextSender::SendCommand::Message);
     QCOMPARE(r.link.written(), QByteArray("\rMSG\r\r"));
-    QCOMPARE(r.sender.sendFileName(), r.dir.filePath(QStringLiteral("Message.txt")));
+    QCOMPARE(r.sender.sendFileName(), r.dir.filePath(programFile(ProgramFiles::kMessage)));
     QCOMPARE(r.status.first(), QStringLiteral("Send Message"));
     QCOMPARE(r.commandsEnabled.last(), true);
     QCOMPARE(r.beeps, 2);
@@ -297,7 +299,7 @@ void TestTextSender::klkl_data() {
 void TestTextSender::klkl() {
     QFETCH(QByteArray, answer);
     Rig r;
-    r.file(QStringLiteral("klkl.txt"), answer);
+    r.file(programFile(ProgramFiles::kKlklAnswer), answer);
     r.sender.SendKlkl();
     QTEST(r.link.written(), "wire");
     QCOMPARE(r.status.last(), QStringLiteral("Transmitting KLKL File"));
@@ -317,7 +319,7 @@ void TestTextSender::klklMissingFileStillEnds() {
 void TestTextSender::cancelMidKlkl() {
     Rig r;
     r.state.config.CharDelay = 0.01;
-    r.file(QStringLiteral("klkl.txt"), QByteArray(200, 'K'));
+    r.file(programFile(ProgramFiles::kKlklAnswer), QByteArray(200, 'K'));
     QTimer::singleShot(100, [&r] { r.transmission.cancel(); });
     r.sender.SendKlkl();
     const QByteArray sent = r.link.written();
@@ -329,7 +331,7 @@ void TestTextSender::cancelMidKlkl() {
 void TestTextSender::klklPauses() {
     Rig r;
     r.sender.setKlklPause(TextSender::kKlklPause);
-    r.file(QStringLiteral("klkl.txt"), "A");
+    r.file(programFile(ProgramFiles::kKlklAnswer), "A");
     r.sender.SendKlkl();
     const QList<FakeSerialLink::Write> writes = r.link.writes();
     QCOMPARE(writes.at(0).bytes, QByteArray("\r\r"));

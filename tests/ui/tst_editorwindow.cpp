@@ -1,8 +1,11 @@
 #include "editortext.h"
 #include "faketerminal.h"
 #include "features/editor/editorwindow.h"
+#include "files/programfiles.h"
+#include "look/objectnames.h"
 #include "phaseprobe.h"
 #include "platform/qtuserdialogs.h"
+#include "testfiles.h"
 
 #include <QAccessible>
 #include <QMessageBox>
@@ -16,22 +19,23 @@ using namespace vornal;
 
 namespace {
 
-template <typename T = QWidget> T* child(const QWidget& window, const char* name) {
-    T* w = window.findChild<T*>(QString::fromLatin1(name));
+template <typename T = QWidget> T* child(const QWidget& window, QAnyStringView name) {
+    T* w = window.findChild<T*>(name.toString());
     if (!w)
-        qWarning("no control %s", name);
+        qWarning("no control %s", qPrintable(name.toString()));
     return w;
 }
-QString text(const QWidget& window, const char* name) {
+QString text(const QWidget& window, QAnyStringView name) {
     return child<QLabel>(window, name)->text();
 }
 // The toolbar's work runs right after the press, queued; run it.
 void clickTool(const QWidget& window, const char* key) {
-    QTest::mouseClick(child<QToolButton>(window, (QByteArray("Toolbar_") + key).constData()), Qt::LeftButton);
+    QTest::mouseClick(child<QToolButton>(window, QStringLiteral("Toolbar_") + QLatin1String(key)),
+                      Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 QColor warningColour(const QWidget& window) {
-    auto* max = child<QLabel>(window, "lblMax");
+    auto* max = child<QLabel>(window, ObjectNames::kLblMax);
     max->ensurePolished();
     return max->palette().color(QPalette::WindowText);
 }
@@ -112,7 +116,7 @@ void TestEditorWindow::callersOpenTheEditor() {
     QFETCH(QString, file);
     QFETCH(QString, status);
     FakeTerminal f;
-    if (file != QLatin1String("VornalUsb.cfg"))
+    if (file != programFile(ProgramFiles::kConfiguration))
         f.writeFile(file, "first line\r\nsecond");
     f.make();
     const QString path = f.path(file);
@@ -121,12 +125,14 @@ void TestEditorWindow::callersOpenTheEditor() {
     f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
         title = dialog.windowTitle();
         QVERIFY(dialog.isModal());
-        QCOMPARE(text(dialog, "lblStatus"), status.contains(QLatin1String("%1")) ? status.arg(path) : status);
+        QCOMPARE(text(dialog, ObjectNames::kLblStatus),
+                 status.contains(QLatin1String("%1")) ? status.arg(path) : status);
         QTEST(keyList(dialog, true), "enabled");
-        QCOMPARE(text(dialog, "lblRuler"), QString::fromLatin1(EditorWindow::kRuler));
-        QCOMPARE(text(dialog, "Status_row") + text(dialog, "Status_col"), QStringLiteral("11"));
-        QCOMPARE(text(dialog, "Status_modified"), QString());
-        auto* field = child<QPlainTextEdit>(dialog, "txtText");
+        QCOMPARE(text(dialog, ObjectNames::kLblRuler), QString::fromLatin1(EditorWindow::kRuler));
+        QCOMPARE(text(dialog, ObjectNames::kStatus_row) + text(dialog, ObjectNames::kStatus_col),
+                 QStringLiteral("11"));
+        QCOMPARE(text(dialog, ObjectNames::kStatus_modified), QString());
+        auto* field = child<QPlainTextEdit>(dialog, ObjectNames::kTxtText);
         QVERIFY(QFontInfo(field->font()).fixedPitch());
         const QString loaded = *EditorText::loadedText(QString::fromLatin1(f.fileBytes(file)));
         QCOMPARE(field->toPlainText(), EditorText::toField(loaded));
@@ -136,10 +142,10 @@ void TestEditorWindow::callersOpenTheEditor() {
         f.window->features().openEditor(path, EditorMode::PresetPhrases);
     else
         f.click(qPrintable(button));
-    QCOMPARE(f.runner.opened, QStringList{QStringLiteral("frmEdit")});
+    QCOMPARE(f.runner.opened, QStringList{ObjectNames::kFrmEdit});
     QCOMPARE(title, QStringLiteral("Vornal Editor Vornal 2022   / ") + path);
-    QTEST(f.text("lblAction"), "action");
-    if (button == QLatin1String("lblEditor")) {
+    QTEST(f.text(ObjectNames::kLblAction), "action");
+    if (button == ObjectNames::kLblEditor) {
         const FileRequest open = f.dialogs.fileRequests.value(0);
         QCOMPARE(QStringList({open.title, open.folder, open.filter}),
                  QStringList({QStringLiteral("Edit file"), f.dir.path(),
@@ -149,16 +155,17 @@ void TestEditorWindow::callersOpenTheEditor() {
 
 void TestEditorWindow::typingCaretColumnWarningAndSave() {
     FakeTerminal f;
-    f.writeFile(QStringLiteral("Message.txt"), QByteArray(67, 'a') + "\r\nxy\r\n");
+    f.writeFile(programFile(ProgramFiles::kMessage), QByteArray(67, 'a') + "\r\nxy\r\n");
     PhaseProbe probe;
     f.make({}, [&](TerminalWindow& t) { t.features().addFeature(&probe); });
     f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QSignalSpy beeps(&editorOf(dialog).editor(), &MessageEditor::beep);
-        auto* field = child<QPlainTextEdit>(dialog, "txtText");
+        auto* field = child<QPlainTextEdit>(dialog, ObjectNames::kTxtText);
         const auto caret = [&] {
-            return text(dialog, "Status_row") + QLatin1Char(',') + text(dialog, "Status_col");
+            return text(dialog, ObjectNames::kStatus_row) + QLatin1Char(',') +
+                   text(dialog, ObjectNames::kStatus_col);
         };
 
         QTest::keyClick(field, Qt::Key_End);
@@ -169,7 +176,7 @@ void TestEditorWindow::typingCaretColumnWarningAndSave() {
         QCOMPARE(caret(), QStringLiteral("1,69"));
         QCOMPARE(warningColour(dialog), QColor(255, 0, 0));
         QVERIFY(beeps.size() >= 1);
-        QCOMPARE(text(dialog, "Status_modified"), QStringLiteral("modified"));
+        QCOMPARE(text(dialog, ObjectNames::kStatus_modified), QStringLiteral("modified"));
         QTest::keyClick(field, Qt::Key_Backspace);
         QCOMPARE(caret(), QStringLiteral("1,68"));
         QCOMPARE(warningColour(dialog), QColor(0, 255, 0));
@@ -189,10 +196,10 @@ void TestEditorWindow::typingCaretColumnWarningAndSave() {
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
     }));
-    f.click("lblEditRund");
+    f.click(ObjectNames::kLblEditRund);
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages.first().buttons, DialogButtons::YesNo);
-    QCOMPARE(f.fileBytes(QStringLiteral("Message.txt")), QByteArray(67, 'a') + "\r\nxy\r\n\xe4");
+    QCOMPARE(f.fileBytes(programFile(ProgramFiles::kMessage)), QByteArray(67, 'a') + "\r\nxy\r\n\xe4");
     QCOMPARE(probe.refreshes, 1);
 }
 
@@ -212,22 +219,22 @@ void TestEditorWindow::saveQuestionFromTheKeyboard() {
     QFETCH(bool, stays);
     QFETCH(QByteArray, file);
     FakeTerminal f;
-    f.writeFile(QStringLiteral("Message.txt"), "TEXT\r\n");
+    f.writeFile(programFile(ProgramFiles::kMessage), "TEXT\r\n");
     f.make();
     bool open = false;
     QString text;
     f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto* field = child<QPlainTextEdit>(dialog, "txtText");
+        auto* field = child<QPlainTextEdit>(dialog, ObjectNames::kTxtText);
         QTest::keyClick(field, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(field, QStringLiteral("XY"));
         f.dialogs.answers.enqueue(answer);
         QTest::keyClick(field, Qt::Key_Escape);
         open = dialog.isVisible();
-        text = child<QPlainTextEdit>(dialog, "txtText")->toPlainText();
+        text = child<QPlainTextEdit>(dialog, ObjectNames::kTxtText)->toPlainText();
         QCOMPARE(f.dialogs.messages.last().escapeAnswer, std::optional(DialogAnswer::Cancel));
-        QCOMPARE(f.fileBytes(QStringLiteral("Message.txt")), file);
+        QCOMPARE(f.fileBytes(programFile(ProgramFiles::kMessage)), file);
         if (open) {
             QCOMPARE(dialog.focusWidget(), field);
             QVERIFY(editorOf(dialog).editor().isModified());
@@ -235,7 +242,7 @@ void TestEditorWindow::saveQuestionFromTheKeyboard() {
             QTest::keyClick(field, Qt::Key_Escape);
         }
     }));
-    f.click("lblEditRund");
+    f.click(ObjectNames::kLblEditRund);
     QCOMPARE(open, stays);
     QCOMPARE(text, QStringLiteral("TEXT\nXY"));
 }
@@ -298,12 +305,12 @@ void TestEditorWindow::pressReturnsBeforeTheQuestion() {
     QFETCH(QByteArray, key);
     QFETCH(bool, asksAFile);
     FakeTerminal f;
-    f.writeFile(QStringLiteral("Message.txt"), "TEXT\r\n");
+    f.writeFile(programFile(ProgramFiles::kMessage), "TEXT\r\n");
     f.make();
     int askedDuringPress = -1;
     int askedAfter = -1;
     f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
-        QTest::keyClicks(child<QPlainTextEdit>(dialog, "txtText"), QStringLiteral("X"));
+        QTest::keyClicks(child<QPlainTextEdit>(dialog, ObjectNames::kTxtText), QStringLiteral("X"));
         f.dialogs.answers.enqueue(DialogAnswer::Cancel);
         auto* button = child<QToolButton>(dialog, (QByteArray("Toolbar_") + key).constData());
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
@@ -318,14 +325,14 @@ void TestEditorWindow::pressReturnsBeforeTheQuestion() {
         askedAfter = asked();
         dialog.reject();
     }));
-    f.click("lblEditRund");
+    f.click(ObjectNames::kLblEditRund);
     QCOMPARE(askedDuringPress, 0);
     QCOMPARE(askedAfter, 1);
 }
 
 void TestEditorWindow::helpFromTheEditorReturnsToIt() {
     FakeTerminal f;
-    f.writeFile(QStringLiteral("New.rtf"), "{\\rtf1 {\\b Notes}\\par line two}");
+    f.writeFile(programFile(ProgramFiles::kHelpText), "{\\rtf1 {\\b Notes}\\par line two}");
     f.make();
     bool editorOpenAfterHelp = false;
     f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
@@ -335,54 +342,57 @@ void TestEditorWindow::helpFromTheEditorReturnsToIt() {
     }));
     f.runner.drivers.enqueue(drive([&](QDialog& help) {
         QCOMPARE(help.windowTitle(), QStringLiteral("Vornal USB Terminal Help"));
-        QCOMPARE(text(help, "lblHelpContext"), QStringLiteral("What's new in this Version"));
-        QVERIFY(!child(help, "FrameHelp")->isHidden());
-        QCOMPARE(child<QTextEdit>(help, "RichTextBox1")->toPlainText(), QStringLiteral("Notes\nline two"));
-        QTest::mouseClick(child<QPushButton>(help, "lblExit"), Qt::LeftButton);
+        QCOMPARE(text(help, ObjectNames::kLblHelpContext), QStringLiteral("What's new in this Version"));
+        QVERIFY(!child(help, ObjectNames::kFrameHelp)->isHidden());
+        QCOMPARE(child<QTextEdit>(help, ObjectNames::kRichTextBox1)->toPlainText(),
+                 QStringLiteral("Notes\nline two"));
+        QTest::mouseClick(child<QPushButton>(help, ObjectNames::kLblExit), Qt::LeftButton);
     }));
-    f.click("lblEditRund");
+    f.click(ObjectNames::kLblEditRund);
     QVERIFY(editorOpenAfterHelp);
-    QCOMPARE(f.runner.opened, (QStringList{QStringLiteral("frmEdit"), QStringLiteral("frmHelp")}));
+    QCOMPARE(f.runner.opened, (QStringList{ObjectNames::kFrmEdit, ObjectNames::kFrmHelp}));
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("Help")});
 }
 
 void TestEditorWindow::helpVersionAndHomepage() {
     FakeTerminal f;
     f.make();
-    for (const char* name : {"lblAiuto", "lblHomepage", "lblEditor"}) {
-        QVERIFY2(!f.button(name)->toolTip().isEmpty(), name);
-        QVERIFY2(!f.button(name)->accessibleName().isEmpty(), name);
+    for (QLatin1StringView name :
+         {ObjectNames::kLblAiuto, ObjectNames::kLblHomepage, ObjectNames::kLblEditor}) {
+        QVERIFY2(!f.button(name)->toolTip().isEmpty(), name.data());
+        QVERIFY2(!f.button(name)->accessibleName().isEmpty(), name.data());
     }
     // Every opening reads the notes again; a missing file gives an empty view.
     QStringList shown;
     const auto readHelp = [&](QDialog& help) {
-        shown << child<QTextEdit>(help, "RichTextBox1")->toPlainText();
+        shown << child<QTextEdit>(help, ObjectNames::kRichTextBox1)->toPlainText();
         return int(QDialog::Accepted);
     };
     for (const QByteArray& notes :
          {QByteArray("{\\rtf1 first}"), QByteArray("{\\rtf1 second}"), QByteArray()}) {
-        QFile::remove(f.path("New.rtf"));
+        QFile::remove(f.path(programFile(ProgramFiles::kHelpText)));
         if (!notes.isEmpty())
-            f.writeFile(QStringLiteral("New.rtf"), notes);
+            f.writeFile(programFile(ProgramFiles::kHelpText), notes);
         f.runner.drivers.enqueue(readHelp);
-        f.click("lblAiuto");
+        f.click(ObjectNames::kLblAiuto);
     }
     QCOMPARE(shown, (QStringList{QStringLiteral("first"), QStringLiteral("second"), QString()}));
 
-    f.click("lblVersion");
+    f.click(ObjectNames::kLblVersion);
     QCOMPARE(f.dialogs.texts(),
              QStringList{QStringLiteral(" Parlo V.10.1.5  15/01/2024 22:00 bug fix send preview")});
 
-    f.click("lblHomepage");
+    f.click(ObjectNames::kLblHomepage);
     QVERIFY(f.desktop.opened.isEmpty());
-    QVERIFY(f.text("lblAction").contains(f.path("VornalManual.html")));
-    f.writeFile(QStringLiteral("VornalManual.html"), "<html></html>");
+    QVERIFY(f.text(ObjectNames::kLblAction).contains(f.path(programFile(ProgramFiles::kManual))));
+    f.writeFile(programFile(ProgramFiles::kManual), "<html></html>");
     f.desktop.succeeds = false; // the desktop's failure is told in the status line, not in a dialog
-    f.click("lblHomepage");
-    QCOMPARE(f.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(f.path("VornalManual.html"))});
+    f.click(ObjectNames::kLblHomepage);
+    QCOMPARE(f.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(f.path(programFile(ProgramFiles::kManual)))});
     QCOMPARE(f.dialogs.messages.size(), 1);
-    QCOMPARE(f.text("lblAction"), QStringLiteral("The desktop could not open the operator's manual: ") +
-                                      f.path("VornalManual.html"));
+    QCOMPARE(f.text(ObjectNames::kLblAction),
+             QStringLiteral("The desktop could not open the operator's manual: ") +
+                 f.path(programFile(ProgramFiles::kManual)));
 }
 
 QTEST_MAIN(TestEditorWindow)

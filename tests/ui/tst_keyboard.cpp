@@ -1,6 +1,7 @@
 #include "faketerminal.h"
 #include "look/colourscheme.h"
 #include "look/contrast.h"
+#include "look/objectnames.h"
 #include "theme/theme.h"
 #include "widgets/indicator.h"
 #include "widgets/linebar.h"
@@ -23,8 +24,10 @@ using namespace vornal;
 namespace {
 
 // The groups of the main window in the order the keyboard goes through them.
-const char* const kRegions[] = {"header",    "groupPort",  "groupInterface", "terminalArea",
-                                "groupSend", "groupCalls", "groupProgram",   "panelPlace"};
+const QLatin1StringView kRegions[] = {ObjectNames::kHeader,         ObjectNames::kGroupPort,
+                                      ObjectNames::kGroupInterface, ObjectNames::kTerminalArea,
+                                      ObjectNames::kGroupSend,      ObjectNames::kGroupCalls,
+                                      ObjectNames::kGroupProgram,   ObjectNames::kPanelPlace};
 
 int regionOf(QWidget* w) {
     for (QWidget* p = w; p; p = p->parentWidget()) {
@@ -117,7 +120,7 @@ void TestKeyboard::tabFollowsTheReadingOrder() {
     FakeTerminal f;
     TerminalWindow& w = f.make();
     f.window->activateWindow();
-    const QList<QWidget*> forward = walk(f.button("lblVersion"), true);
+    const QList<QWidget*> forward = walk(f.button(ObjectNames::kLblVersion), true);
     QVERIFY2(forward.size() > 60, qPrintable(names(forward)));
     // Region by region, and inside each region row by row, left to right.
     for (qsizetype i = 1; i < forward.size(); ++i) {
@@ -138,14 +141,14 @@ void TestKeyboard::tabFollowsTheReadingOrder() {
     for (QWidget* x : forward)
         regions.insert(regionOf(x));
     for (int r = 0; r < 7; ++r)
-        QVERIFY2(regions.contains(r), kRegions[r]);
+        QVERIFY2(regions.contains(r), kRegions[r].data());
     const qsizetype term = forward.indexOf(w.terminal());
     QVERIFY(term > 0);
-    QCOMPARE(forward.at(term - 1)->objectName(), QStringLiteral("lblClear"));
-    QCOMPARE(forward.last()->objectName(), QStringLiteral("lblFind"));
+    QCOMPARE(forward.at(term - 1)->objectName(), ObjectNames::kLblClear);
+    QCOMPARE(forward.last()->objectName(), ObjectNames::kLblFind);
 
     // Shift+Tab goes the same way back.
-    QList<QWidget*> backward = walk(f.button("lblVersion"), false);
+    QList<QWidget*> backward = walk(f.button(ObjectNames::kLblVersion), false);
     QCOMPARE(backward.size(), forward.size());
     std::reverse(backward.begin() + 1, backward.end());
     QCOMPARE(names(backward), names(forward));
@@ -154,7 +157,7 @@ void TestKeyboard::tabFollowsTheReadingOrder() {
 void TestKeyboard::tabInTheTerminalMovesOn() {
     FakeTerminal f;
     TerminalWindow& w = f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     QCOMPARE(w.focusWidget(), w.terminal());
     f.link.clearWrites();
     QTest::keyClick(w.terminal(), Qt::Key_Tab);
@@ -162,7 +165,7 @@ void TestKeyboard::tabInTheTerminalMovesOn() {
     QTest::keyClick(w.focusWidget(), Qt::Key_Backtab);
     QCOMPARE(w.focusWidget(), w.terminal());
     QTest::keyClick(w.terminal(), Qt::Key_Backtab);
-    QCOMPARE(w.focusWidget()->objectName(), QStringLiteral("lblClear"));
+    QCOMPARE(w.focusWidget()->objectName(), ObjectNames::kLblClear);
     // No byte 9 went out: that is "I Am", a click away.
     QCOMPARE(f.link.written(), QByteArray());
     // Every other key still goes to the box.
@@ -179,7 +182,8 @@ void TestKeyboard::openPanelComesLastAndMovesNoButton() {
     for (QPushButton* b : w.findChildren<QPushButton*>())
         if (b->isVisible())
             before.insert(b, placeIn(b, &w));
-    for (const char* open : {"lblPhonebookShow", "lblLocalNumbersShow", "lblEditLocal"}) {
+    for (QLatin1StringView open :
+         {ObjectNames::kLblPhonebookShow, ObjectNames::kLblLocalNumbersShow, ObjectNames::kLblEditLocal}) {
         QTest::mouseClick(f.button(open), Qt::LeftButton);
         QTest::qWait(20);
         for (auto it = before.cbegin(); it != before.cend(); ++it) {
@@ -188,23 +192,24 @@ void TestKeyboard::openPanelComesLastAndMovesNoButton() {
         }
     }
     // The open panel is the keyboard's last stop.
-    const QList<QWidget*> order = walk(f.button("lblVersion"), true);
+    const QList<QWidget*> order = walk(f.button(ObjectNames::kLblVersion), true);
     QCOMPARE(regionOf(order.last()), 7);
-    QCOMPARE(order.last()->objectName(), QStringLiteral("lblExitLocalNumbers"));
-    QVERIFY(order.indexOf(f.button("lblExit")) < order.indexOf(f.find<QWidget>("txtLocalNumber_0")));
+    QCOMPARE(order.last()->objectName(), ObjectNames::kLblExitLocalNumbers);
+    QVERIFY(order.indexOf(f.button(ObjectNames::kLblExit)) <
+            order.indexOf(f.find<QWidget>(ObjectNames::element(ObjectNames::kTxtLocalNumber, 0))));
 }
 
 void TestKeyboard::terminalPanelLeavesThePhrasesInPlace() {
     FakeTerminal f;
     TerminalWindow& w = f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.call();
     QTest::qWait(20);
-    QPushButton* phrase = f.button("lblPresetText_0");
+    QPushButton* phrase = f.button(ObjectNames::element(ObjectNames::kLblPresetText, 0));
     const QRect before = placeIn(phrase, &w);
-    f.click("lblPuncher");
+    f.click(ObjectNames::kLblPuncher);
     QTest::qWait(20);
-    QVERIFY(f.find<QWidget>("frmPunch")->isVisible());
+    QVERIFY(f.find<QWidget>(ObjectNames::kFrmPunch)->isVisible());
     QCOMPARE(placeIn(phrase, &w), before);
 }
 
@@ -251,40 +256,41 @@ void TestKeyboard::controlsWithoutCaptionAreNamed() {
         checkNames(&d);
         return int(QDialog::Rejected);
     });
-    f.click("lblProps");
+    f.click(ObjectNames::kLblProps);
     f.dialogs.answers.enqueue(DialogAnswer::Yes);
     QString number;
     QString favourites;
     f.runner.drivers.enqueue([&](QDialog& d) {
         checkNames(&d);
-        number = accessible(d.findChild<QLineEdit*>(QStringLiteral("Text1")))->text(QAccessible::Name);
-        favourites = accessible(d.findChild<QWidget*>(QStringLiteral("lstFav")))->text(QAccessible::Name);
+        number = accessible(d.findChild<QLineEdit*>(ObjectNames::kText1))->text(QAccessible::Name);
+        favourites = accessible(d.findChild<QWidget*>(ObjectNames::kLstFav))->text(QAccessible::Name);
         return int(QDialog::Rejected);
     });
-    f.click("lblUpdate");
+    f.click(ObjectNames::kLblUpdate);
     // The fields are named by their labels.
     QCOMPARE(number, QStringLiteral("Number"));
     QCOMPARE(favourites, QStringLiteral("Favorites"));
-    QCOMPARE(f.runner.opened, QStringList({QStringLiteral("frmProperties"), QStringLiteral("frmUpdate")}));
+    QCOMPARE(f.runner.opened, QStringList({ObjectNames::kFrmProperties, ObjectNames::kFrmUpdate}));
 }
 
 void TestKeyboard::lampsAndLineBarReportTheirState() {
     FakeTerminal f;
     TerminalWindow& w = f.make();
-    QAccessibleInterface* rx = accessible(f.find<Indicator>("imgRX"));
+    QAccessibleInterface* rx = accessible(f.find<Indicator>(ObjectNames::kImgRX));
     QCOMPARE(rx->text(QAccessible::Name), QStringLiteral("Receiving"));
-    QCOMPARE(accessible(f.find<Indicator>("imgTX"))->text(QAccessible::Name), QStringLiteral("Sending"));
+    QCOMPARE(accessible(f.find<Indicator>(ObjectNames::kImgTX))->text(QAccessible::Name),
+             QStringLiteral("Sending"));
     const QString description = rx->text(QAccessible::Description);
     QVERIFY(!rx->state().checked);
     QCOMPARE(rx->valueInterface()->currentValue().toInt(), 0);
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.link.receive("HELLO");
     QVERIFY(rx->state().checked);
     QCOMPARE(rx->valueInterface()->currentValue().toInt(), 1);
     QCOMPARE(rx->text(QAccessible::Value), QStringLiteral("active"));
     QCOMPARE(rx->text(QAccessible::Description), description);
 
-    QAccessibleInterface* bar = accessible(f.find<LineBar>("Line1"));
+    QAccessibleInterface* bar = accessible(f.find<LineBar>(ObjectNames::kLine1));
     QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("Line length"));
     QTest::keyClicks(w.terminal(), QStringLiteral("abcde"));
     QCOMPARE(bar->valueInterface()->currentValue().toInt(), 5);
@@ -305,7 +311,7 @@ void TestKeyboard::klklIsACheckableSwitch() {
     QFETCH(QString, way);
     FakeTerminal f;
     TerminalWindow& w = f.make();
-    QPushButton* klkl = f.button("lblKlKl");
+    QPushButton* klkl = f.button(ObjectNames::kLblKlKl);
     QVERIFY(klkl->isCheckable());
     QCOMPARE(klkl->text(), QStringLiteral("klkl"));
     QAccessibleActionInterface* actions = accessible(klkl)->actionInterface();
@@ -332,15 +338,16 @@ void TestKeyboard::klklIsACheckableSwitch() {
 void TestKeyboard::panelsAreGroupsAndTheCancelWindowADialog() {
     FakeTerminal f;
     TerminalWindow& w = f.make();
-    for (const char* name : {"frameNumbers", "frameLocalCalls", "frameLocalTeleprinters", "framePresets",
-                             "frmPunch", "frameHeadLine"}) {
+    for (QLatin1StringView name :
+         {ObjectNames::kFrameNumbers, ObjectNames::kFrameLocalCalls, ObjectNames::kFrameLocalTeleprinters,
+          ObjectNames::kFramePresets, ObjectNames::kFrmPunch, ObjectNames::kFrameHeadLine}) {
         auto* panel = f.find<QWidget>(name);
-        QVERIFY2(panel && !panel->isWindow(), name);
+        QVERIFY2(panel && !panel->isWindow(), name.data());
         QAccessibleInterface* a = accessible(panel);
         QCOMPARE(a->role(), QAccessible::Grouping);
-        QVERIFY2(!a->text(QAccessible::Name).isEmpty(), name);
+        QVERIFY2(!a->text(QAccessible::Name).isEmpty(), name.data());
     }
-    QCOMPARE(accessible(f.find<QWidget>("frameNumbers"))->text(QAccessible::Name),
+    QCOMPARE(accessible(f.find<QWidget>(ObjectNames::kFrameNumbers))->text(QAccessible::Name),
              QStringLiteral("Favorite Vornal Numbers"));
 
     CancelSendWindow& cancel = w.cancelWindow();
@@ -380,7 +387,7 @@ void TestKeyboard::firstPlacement() {
     QVERIFY(qAbs((outer.top() - area.top()) - (area.bottom() - outer.bottom())) <= 1);
     // Every group is on the screen and every button outside the scrolling column shows
     // whole; the column scrolls.
-    auto* column = f.find<QScrollArea>("sidePanels");
+    auto* column = f.find<QScrollArea>(ObjectNames::kSidePanels);
     for (QPushButton* b : w.findChildren<QPushButton*>()) {
         if (!b->isVisible() || column->widget()->isAncestorOf(b))
             continue;

@@ -2,6 +2,9 @@
 #include "features/look/clockface.h"
 #include "features/look/clockhandline.h"
 #include "features/look/paperstrip.h"
+#include "files/programfiles.h"
+#include "look/objectnames.h"
+#include "testfiles.h"
 #include "theme/theme.h"
 #include "widgets/indicator.h"
 
@@ -14,21 +17,21 @@ namespace {
 
 struct Fixture : FakeTerminal {
     using FakeTerminal::FakeTerminal;
-    QPlainTextEdit* term() const { return find<QPlainTextEdit>("txtTerm"); }
+    QPlainTextEdit* term() const { return find<QPlainTextEdit>(ObjectNames::kTxtTerm); }
     QColor textColour() const { return term()->palette().color(QPalette::Text); }
     QColor backColour() const { return term()->palette().color(QPalette::Base); }
     bool stripsShown() const {
-        return find<PaperStrip>("picVornalPapier_0")->isVisible() &&
-               find<PaperStrip>("picVornalPapier_1")->isVisible();
+        return find<PaperStrip>(ObjectNames::kPicVornalPapier_0)->isVisible() &&
+               find<PaperStrip>(ObjectNames::kPicVornalPapier_1)->isVisible();
     }
     bool stripsHidden() const {
-        return find<PaperStrip>("picVornalPapier_0")->isHidden() &&
-               find<PaperStrip>("picVornalPapier_1")->isHidden();
+        return find<PaperStrip>(ObjectNames::kPicVornalPapier_0)->isHidden() &&
+               find<PaperStrip>(ObjectNames::kPicVornalPapier_1)->isHidden();
     }
     int termTop() const { return term()->mapTo(window.get(), QPoint(0, 0)).y(); }
     int termLeft() const { return term()->mapTo(window.get(), QPoint(0, 0)).x(); }
     const Theme& theme() const { return window->features().theme(); }
-    int picture(const char* name) const { return find<Indicator>(name)->picture(); }
+    int picture(const QString& name) const { return find<Indicator>(name)->picture(); }
 };
 
 QColor rgb(quint32 value) {
@@ -56,17 +59,18 @@ private slots:
     void clockTicks();
     void indicatorsGoIdle();
     void controlsAreButtonsWithTips();
+    void selectorsNameCataloguedControls();
 };
 
 void TestLook::schemes_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<quint32>("text");
     QTest::addColumn<quint32>("back");
-    QTest::newRow("lbGnBk") << QStringLiteral("lbGnBk") << 65280u << 0u;
-    QTest::newRow("lblBlWt") << QStringLiteral("lblBlWt") << 16776960u << 16777215u;
-    QTest::newRow("lblRdBl") << QStringLiteral("lblRdBl") << 255u << 0u;
-    QTest::newRow("lblYlBl") << QStringLiteral("lblYlBl") << 16777215u << 16711680u;
-    QTest::newRow("lblBkWt") << QStringLiteral("lblBkWt") << 8388608u << 16777215u;
+    QTest::newRow("lbGnBk") << QString(ObjectNames::kLbGnBk) << 65280u << 0u;
+    QTest::newRow("lblBlWt") << QString(ObjectNames::kLblBlWt) << 16776960u << 16777215u;
+    QTest::newRow("lblRdBl") << QString(ObjectNames::kLblRdBl) << 255u << 0u;
+    QTest::newRow("lblYlBl") << QString(ObjectNames::kLblYlBl) << 16777215u << 16711680u;
+    QTest::newRow("lblBkWt") << QString(ObjectNames::kLblBkWt) << 8388608u << 16777215u;
 }
 
 void TestLook::schemes() {
@@ -87,7 +91,7 @@ void TestLook::schemes() {
     const QImage shot = f.term()->viewport()->grab().toImage();
     QCOMPARE(QColor(shot.pixel(shot.width() - 3, shot.height() - 3)), rgb(back));
     // A skin leaves the scheme alone.
-    f.click("lblSteam");
+    f.click(ObjectNames::kLblSteam);
     QCOMPARE(f.textColour(), rgb(text));
     QCOMPARE(f.backColour(), rgb(back));
 }
@@ -123,7 +127,7 @@ void TestLook::switches() {
     QCOMPARE(f.stripsShown(), !steam);
     QCOMPARE(f.theme().skin() == Theme::Skin::Steampunk, steam);
     // The start-up caption stays.
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Program Parameters Loaded"));
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Program Parameters Loaded"));
 }
 
 void TestLook::klklLampShowsTheState_data() {
@@ -144,9 +148,9 @@ void TestLook::klklLampShowsTheState() {
     QFETCH(QColor, lamp);
     Fixture f;
     f.make(commandLine);
-    QPushButton* klkl = f.button("lblKlKl");
+    QPushButton* klkl = f.button(ObjectNames::kLblKlKl);
     if (on)
-        f.click("lblKlKl");
+        f.click(ObjectNames::kLblKlKl);
     QCOMPARE(klkl->isChecked(), on);
     for (const bool focused : {false, true}) {
         if (focused)
@@ -158,35 +162,35 @@ void TestLook::klklLampShowsTheState() {
 
 void TestLook::skins() {
     Fixture f;
-    f.writeFile(QStringLiteral("Skin-Std.jpg"), QByteArray("jpeg"));
-    f.writeFile(QStringLiteral("Skin-Pnk.jpg"), QByteArray("jpeg"));
+    f.writeFile(programFile(ProgramFiles::kSkinStandard), QByteArray("jpeg"));
+    f.writeFile(programFile(ProgramFiles::kSkinSteampunk), QByteArray("jpeg"));
     f.make();
     // The program starts in the Standard skin with both strips shown.
     QVERIFY(f.stripsShown());
-    QCOMPARE(f.theme().backgroundPicture(), f.path("Skin-Std.jpg"));
-    QVERIFY(f.window->styleSheet().contains(QStringLiteral("Skin-Std.jpg")));
-    QCOMPARE(f.button("lblStandard")->property("current").toBool(), true);
+    QCOMPARE(f.theme().backgroundPicture(), f.path(programFile(ProgramFiles::kSkinStandard)));
+    QVERIFY(f.window->styleSheet().contains(programFile(ProgramFiles::kSkinStandard)));
+    QCOMPARE(f.button(ObjectNames::kLblStandard)->property("current").toBool(), true);
     const int top = f.termTop();
     const int left = f.termLeft();
 
-    f.click("lblSteam");
+    f.click(ObjectNames::kLblSteam);
     QTest::qWait(20);
     QVERIFY(f.stripsHidden());
     QCOMPARE(f.theme().skin(), Theme::Skin::Steampunk);
-    QCOMPARE(f.theme().backgroundPicture(), f.path("Skin-Pnk.jpg"));
-    QVERIFY(f.window->styleSheet().contains(QStringLiteral("Skin-Pnk.jpg")));
-    QCOMPARE(f.button("lblSteam")->property("current").toBool(), true);
-    QCOMPARE(f.button("lblStandard")->property("current").toBool(), false);
+    QCOMPARE(f.theme().backgroundPicture(), f.path(programFile(ProgramFiles::kSkinSteampunk)));
+    QVERIFY(f.window->styleSheet().contains(programFile(ProgramFiles::kSkinSteampunk)));
+    QCOMPARE(f.button(ObjectNames::kLblSteam)->property("current").toBool(), true);
+    QCOMPARE(f.button(ObjectNames::kLblStandard)->property("current").toBool(), false);
     // 60 twips lower (4 pixels); the strips' place goes to the text.
     QCOMPARE(f.termTop(), top + 4);
     QVERIFY(f.termLeft() < left);
 
-    f.click("lblStandard");
+    f.click(ObjectNames::kLblStandard);
     QTest::qWait(20);
     QVERIFY(f.stripsShown());
     QCOMPARE(f.termTop(), top);
     QCOMPARE(f.termLeft(), left);
-    QCOMPARE(f.theme().backgroundPicture(), f.path("Skin-Std.jpg"));
+    QCOMPARE(f.theme().backgroundPicture(), f.path(programFile(ProgramFiles::kSkinStandard)));
 }
 
 // A shade laid over the header or a group's title keeps its opacity in the sheet; as
@@ -227,10 +231,11 @@ void TestLook::missingSkinPicture() {
     Fixture f;
     f.make();
     // At start the absence is not reported over the start-up caption.
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Program Parameters Loaded"));
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Program Parameters Loaded"));
     QCOMPARE(f.theme().backgroundPicture(), QString());
-    f.click("lblSteam");
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Skin picture not found: ") + f.path("Skin-Pnk.jpg"));
+    f.click(ObjectNames::kLblSteam);
+    QCOMPARE(f.text(ObjectNames::kLblAction),
+             QStringLiteral("Skin picture not found: ") + f.path(programFile(ProgramFiles::kSkinSteampunk)));
     QVERIFY(f.stripsHidden());
     QVERIFY(f.dialogs.messages.isEmpty());
 }
@@ -240,7 +245,7 @@ void TestLook::font() {
     f.make();
     f.dialogs.fonts.enqueue({QStringLiteral("DejaVu Sans Mono"), 17, 0, true, true});
     f.dialogs.colours.enqueue(255);
-    f.click("lblFont");
+    f.click(ObjectNames::kLblFont);
     QCOMPARE(f.dialogs.fontRequests.size(), 1);
     QCOMPARE(f.dialogs.fontRequests[0].name, QStringLiteral("stg 100 f.e."));
     QCOMPARE(f.dialogs.fontRequests[0].bold, false);
@@ -259,8 +264,8 @@ void TestLook::font() {
     QCOMPARE(f.settings.value(QStringLiteral("Font"), QStringLiteral("FontSize")), QStringLiteral("17"));
     QCOMPARE(f.settings.value(QStringLiteral("Font"), QStringLiteral("FontColor")), QStringLiteral("255"));
     // A scheme or a skin applied later keeps the font.
-    f.click("lblYlBl");
-    f.click("lblSteam");
+    f.click(ObjectNames::kLblYlBl);
+    f.click(ObjectNames::kLblSteam);
     QCOMPARE(f.term()->font().family(), QStringLiteral("DejaVu Sans Mono"));
     QCOMPARE(f.term()->font().pointSize(), 17);
 
@@ -287,7 +292,7 @@ void TestLook::fontCancelled() {
     const QFont before = f.term()->font();
     if (fontChosen)
         f.dialogs.fonts.enqueue({QStringLiteral("DejaVu Sans Mono"), 17, 0, true, false});
-    f.click("lblFont");
+    f.click(ObjectNames::kLblFont);
     QCOMPARE(f.dialogs.colourRequests.size(), fontChosen ? 1 : 0);
     QCOMPARE(f.term()->font(), before);
     QCOMPARE(f.textColour(), QColor(Qt::black));
@@ -299,28 +304,28 @@ void TestLook::clockTicks() {
     Fixture f;
     f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(15, 0, 15)));
     f.make();
-    QTRY_COMPARE(f.text("lblTempo"), QStringLiteral("15:00:15"));
-    QCOMPARE(f.text("lblDate"), QStringLiteral("07.12.2026"));
-    QCOMPARE(f.find<QLabel>("lblTempo")->toolTip(), QStringLiteral("Time ( hh.mm.ss )"));
-    QCOMPARE(f.find<QLabel>("lblDate")->toolTip(), QStringLiteral("Date (dd.mm.yyyy)"));
+    QTRY_COMPARE(f.text(ObjectNames::kLblTempo), QStringLiteral("15:00:15"));
+    QCOMPARE(f.text(ObjectNames::kLblDate), QStringLiteral("07.12.2026"));
+    QCOMPARE(f.find<QLabel>(ObjectNames::kLblTempo)->toolTip(), QStringLiteral("Time ( hh.mm.ss )"));
+    QCOMPARE(f.find<QLabel>(ObjectNames::kLblDate)->toolTip(), QStringLiteral("Date (dd.mm.yyyy)"));
 
-    auto* face = f.find<ClockFace>("Shape1");
+    auto* face = f.find<ClockFace>(ObjectNames::kShape1);
     QVERIFY(face->width() >= 130);
     QVERIFY(face->isVisible());
     const QPointF centre(face->x() + face->width() / 2.0, face->y() + face->width() / 2.0);
     struct Expected {
-        const char* name;
+        QLatin1StringView name;
         QPointF end;
         int width;
         quint32 colour;
     };
     // At 3:00:15 the seconds and hour hands point right, the minutes hand up.
-    const Expected hands[] = {{"lineSeconds2", centre + QPointF(60, 0), 2, 255},
-                              {"LineMinutes1", centre + QPointF(0, -52), 3, 65280},
-                              {"LineHours1", centre + QPointF(36, 0), 3, 65280}};
+    const Expected hands[] = {{ObjectNames::kLineSeconds2, centre + QPointF(60, 0), 2, 255},
+                              {ObjectNames::kLineMinutes1, centre + QPointF(0, -52), 3, 65280},
+                              {ObjectNames::kLineHours1, centre + QPointF(36, 0), 3, 65280}};
     for (const Expected& e : hands) {
         auto* hand = f.find<ClockHandLine>(e.name);
-        QVERIFY2(hand->isVisible(), e.name);
+        QVERIFY2(hand->isVisible(), e.name.data());
         QCOMPARE(hand->start(), centre);
         QCOMPARE(hand->end(), e.end);
         QCOMPARE(hand->lineWidth(), e.width);
@@ -331,50 +336,76 @@ void TestLook::clockTicks() {
 
     // The next tick shows the time that has come.
     f.clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
-    QTRY_COMPARE_WITH_TIMEOUT(f.text("lblTempo"), QStringLiteral("23:59:59"), 2500);
-    QCOMPARE(f.text("lblDate"), QStringLiteral("31.12.2026"));
+    QTRY_COMPARE_WITH_TIMEOUT(f.text(ObjectNames::kLblTempo), QStringLiteral("23:59:59"), 2500);
+    QCOMPARE(f.text(ObjectNames::kLblDate), QStringLiteral("31.12.2026"));
     // Minute 59 is 354 degrees: -81.5 and -775.7 twips, rounded, at 15 twips to the pixel.
-    QCOMPARE(f.find<ClockHandLine>("LineMinutes1")->end(), centre + QPointF(-82, -776) / 15.0);
+    QCOMPARE(f.find<ClockHandLine>(ObjectNames::kLineMinutes1)->end(), centre + QPointF(-82, -776) / 15.0);
 }
 
 void TestLook::indicatorsGoIdle() {
     Fixture f;
     f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.link.receive("ABC");
-    QCOMPARE(f.picture("imgRX"), 1);
+    QCOMPARE(f.picture(ObjectNames::kImgRX), 1);
     f.link.setPendingOutput(3);
     f.link.raiseEvent(1);
-    QCOMPARE(f.picture("imgTX"), 1);
+    QCOMPARE(f.picture(ObjectNames::kImgTX), 1);
     // Nothing left to read: the receive lamp goes idle on the next tick; the send
     // lamp stays on while output is waiting.
-    QTRY_COMPARE_WITH_TIMEOUT(f.picture("imgRX"), 2, 2500);
-    QCOMPARE(f.picture("imgTX"), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(f.picture(ObjectNames::kImgRX), 2, 2500);
+    QCOMPARE(f.picture(ObjectNames::kImgTX), 1);
     f.link.setPendingOutput(0);
-    QTRY_COMPARE_WITH_TIMEOUT(f.picture("imgTX"), 2, 2500);
+    QTRY_COMPARE_WITH_TIMEOUT(f.picture(ObjectNames::kImgTX), 2, 2500);
 }
 
 void TestLook::controlsAreButtonsWithTips() {
     Fixture f;
     f.make();
-    const char* const names[] = {"lbGnBk",      "lblBlWt",  "lblRdBl", "lblYlBl",    "lblBkWt",
-                                 "lblStandard", "lblSteam", "lblFont", "lblSoundOn", "lblSoundOff",
-                                 "Command1",    "Command2", "Command3"};
-    for (const char* name : names) {
+    const QLatin1StringView names[] = {
+        ObjectNames::kLbGnBk,     ObjectNames::kLblBlWt,     ObjectNames::kLblRdBl,  ObjectNames::kLblYlBl,
+        ObjectNames::kLblBkWt,    ObjectNames::kLblStandard, ObjectNames::kLblSteam, ObjectNames::kLblFont,
+        ObjectNames::kLblSoundOn, ObjectNames::kLblSoundOff, ObjectNames::kCommand1, ObjectNames::kCommand2,
+        ObjectNames::kCommand3};
+    for (QLatin1StringView name : names) {
         QPushButton* b = f.button(name);
-        QVERIFY2(b, name);
-        QVERIFY2(b->isVisible(), name);
-        QVERIFY2(!b->text().isEmpty(), name);
-        QVERIFY2(!b->toolTip().isEmpty(), name);
+        QVERIFY2(b, name.data());
+        QVERIFY2(b->isVisible(), name.data());
+        QVERIFY2(!b->text().isEmpty(), name.data());
+        QVERIFY2(!b->toolTip().isEmpty(), name.data());
         QCOMPARE(b->accessibleDescription(), b->toolTip());
     }
-    QCOMPARE(f.button("lblStandard")->text(), QStringLiteral("Standard"));
-    QCOMPARE(f.button("lblStandard")->toolTip(), QStringLiteral("Set Skin to Standard"));
-    QCOMPARE(f.button("lblSteam")->text(), QStringLiteral("Steampunk"));
-    QCOMPARE(f.button("lblSteam")->toolTip(), QStringLiteral("Set Skin to Steampunk"));
-    QCOMPARE(f.button("lblFont")->toolTip(), QStringLiteral("Set font for the telex window"));
-    QCOMPARE(f.button("lblSoundOn")->toolTip(), QStringLiteral("Enable Soundeffects"));
-    QCOMPARE(f.button("lblSoundOff")->toolTip(), QStringLiteral("Mute Soundeffects"));
+    QCOMPARE(f.button(ObjectNames::kLblStandard)->text(), QStringLiteral("Standard"));
+    QCOMPARE(f.button(ObjectNames::kLblStandard)->toolTip(), QStringLiteral("Set Skin to Standard"));
+    QCOMPARE(f.button(ObjectNames::kLblSteam)->text(), QStringLiteral("Steampunk"));
+    QCOMPARE(f.button(ObjectNames::kLblSteam)->toolTip(), QStringLiteral("Set Skin to Steampunk"));
+    QCOMPARE(f.button(ObjectNames::kLblFont)->toolTip(), QStringLiteral("Set font for the telex window"));
+    QCOMPARE(f.button(ObjectNames::kLblSoundOn)->toolTip(), QStringLiteral("Enable Soundeffects"));
+    QCOMPARE(f.button(ObjectNames::kLblSoundOff)->toolTip(), QStringLiteral("Mute Soundeffects"));
+}
+
+// The sheets select controls by object name inside their text; a name that is not in
+// the catalogue styles nothing and would go unnoticed.
+void TestLook::selectorsNameCataloguedControls() {
+    QSet<QString> known;
+    for (QLatin1StringView name : ObjectNames::kAll)
+        known.insert(name);
+    for (Theme::Skin skin : {Theme::Skin::Standard, Theme::Skin::Steampunk}) {
+        Theme theme;
+        theme.setSkin(skin);
+        QString selectors = theme.styleSheet();
+        selectors.remove(QRegularExpression(QStringLiteral("\\{[^}]*\\}")));
+        for (const Theme::FocusRing& ring : theme.focusRings())
+            selectors += QLatin1Char('\n') + ring.selector;
+        QRegularExpressionMatchIterator it =
+            QRegularExpression(QStringLiteral("#([A-Za-z][A-Za-z0-9_]*)")).globalMatch(selectors);
+        int count = 0;
+        for (; it.hasNext(); ++count) {
+            const QString name = it.next().captured(1);
+            QVERIFY2(known.contains(name), qPrintable(name));
+        }
+        QVERIFY(count > 20);
+    }
 }
 
 QTEST_MAIN(TestLook)

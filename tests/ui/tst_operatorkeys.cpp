@@ -1,4 +1,7 @@
 #include "faketerminal.h"
+#include "files/programfiles.h"
+#include "look/objectnames.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -16,7 +19,7 @@ struct Operator : FakeTerminal {
     TerminalWindow& w;
     Operator() : FakeTerminal(withCharDelay("0.001 s")), w(make()) {
         QApplication::setActiveWindow(&w);
-        click("lblOpen1");
+        click(ObjectNames::kLblOpen1);
         call();
         link.clearWrites();
         dialogs.messages.clear();
@@ -33,7 +36,7 @@ struct Operator : FakeTerminal {
 };
 
 QString slotName(int i) {
-    return QStringLiteral("lblCallNumbers_%1").arg(i);
+    return ObjectNames::element(ObjectNames::kLblCallNumbers, i);
 }
 
 } // namespace
@@ -71,7 +74,7 @@ void TestOperatorKeys::commandsThatWantTypingGiveTheTerminalTheKeyboard() {
     QWidget* pressed = o.tabTo(button);
     o.key(Qt::Key_Space);
     QVERIFY2(!o.link.written().isEmpty(), "the command went out");
-    if (button == QLatin1String("LblCall"))
+    if (button == ObjectNames::kLblCall)
         QCOMPARE(o.link.written(), QByteArray("\x01"));
     QCOMPARE(o.focus(), wantsTyping ? static_cast<QWidget*>(o.w.terminal()) : pressed);
     o.link.clearWrites();
@@ -132,21 +135,21 @@ void TestOperatorKeys::favouriteSlotsAreOneTabStop() {
     QFETCH(QList<int>, keys);
     QFETCH(int, slot);
     Operator o;
-    o.click("lblPhonebookShow");
+    o.click(ObjectNames::kLblPhonebookShow);
     QTest::qWait(10);
     const auto slotStops = [&] {
         int stops = 0;
-        o.tabTo(QStringLiteral("lblVersion"));
+        o.tabTo(ObjectNames::kLblVersion);
         for (int i = 0; i < 200; ++i) {
             stops += o.focusName().startsWith(QLatin1String("lblCallNumbers_"));
             o.key(Qt::Key_Tab);
-            if (o.focusName() == QLatin1String("lblVersion"))
+            if (o.focusName() == ObjectNames::kLblVersion)
                 break;
         }
         return stops;
     };
     QCOMPARE(slotStops(), 1);
-    o.tabTo(QStringLiteral("lblExitNumbers"));
+    o.tabTo(ObjectNames::kLblExitNumbers);
     o.key(Qt::Key_Backtab);
     QCOMPARE(o.focusName(), slotName(0));
     for (const int k : keys)
@@ -154,7 +157,7 @@ void TestOperatorKeys::favouriteSlotsAreOneTabStop() {
     QCOMPARE(o.focusName(), slotName(slot));
     QVERIFY(o.link.written().isEmpty());
     o.key(Qt::Key_Tab);
-    QCOMPARE(o.focusName(), QStringLiteral("lblExitNumbers"));
+    QCOMPARE(o.focusName(), ObjectNames::kLblExitNumbers);
     o.key(Qt::Key_Backtab);
     QCOMPARE(o.focusName(), slotName(slot));
     QCOMPARE(slotStops(), 1);
@@ -213,12 +216,12 @@ void TestOperatorKeys::panelKeys() {
     o.click(opens);
     QWidget* p = o.find<QWidget>(panel);
     QVERIFY(p->isVisible());
-    if (auto* input = o.find<QLineEdit>("txtInput"); panel == QLatin1String("frmPunch"))
+    if (auto* input = o.find<QLineEdit>(ObjectNames::kTxtInput); panel == ObjectNames::kFrmPunch)
         QTest::keyClicks(input, QStringLiteral("x"));
     QWidget* exitButton = nullptr;
     QPoint exitPlace;
-    if (panel == QLatin1String("frameHeadLine")) {
-        exitButton = o.find<QWidget>("lblExitHeadlineEditor");
+    if (panel == ObjectNames::kFrameHeadLine) {
+        exitButton = o.find<QWidget>(ObjectNames::kLblExitHeadlineEditor);
         exitPlace = exitButton->mapTo(p, QPoint());
     }
     o.link.clearWrites();
@@ -228,7 +231,7 @@ void TestOperatorKeys::panelKeys() {
     QCOMPARE(p->isVisible(), !closes);
     if (closes) {
         QCOMPARE(o.focus(), o.w.terminal());
-    } else if (panel == QLatin1String("frameNumbers")) {
+    } else if (panel == ObjectNames::kFrameNumbers) {
         // A dialled number is answered in the terminal.
         QCOMPARE(o.focus(), o.w.terminal());
     } else {
@@ -240,12 +243,12 @@ void TestOperatorKeys::panelKeys() {
         QVERIFY2(o.link.written().contains(sent), o.link.written().toHex().constData());
     else
         QCOMPARE(o.link.written(), QByteArray());
-    if (panel == QLatin1String("frameHeadLine") && !closes) {
-        QVERIFY(o.find<QListWidget>("lstHeadlines")->isVisible());
+    if (panel == ObjectNames::kFrameHeadLine && !closes) {
+        QVERIFY(o.find<QListWidget>(ObjectNames::kLstHeadlines)->isVisible());
         QCOMPARE(exitButton->mapTo(p, QPoint()), exitPlace);
     }
-    if (panel == QLatin1String("frameHeadLine") && closes)
-        QVERIFY(!o.fileBytes(QStringLiteral("Headlines.txt")).isEmpty());
+    if (panel == ObjectNames::kFrameHeadLine && closes)
+        QVERIFY(!o.fileBytes(programFile(ProgramFiles::kHeadlineSets)).isEmpty());
 }
 
 QTEST_MAIN(TestOperatorKeys)

@@ -1,6 +1,8 @@
 #include "faketerminal.h"
 #include "features/phonebook/phonebookpanels.h"
+#include "files/programfiles.h"
 #include "filesizelimit.h"
+#include "look/objectnames.h"
 #include "phaseprobe.h"
 #include "phonebookentry.h"
 #include "phonebookrecords.h"
@@ -49,11 +51,15 @@ struct Fixture : FakeTerminal {
         return *window;
     }
     // As make(), with the program folder writing through `files`.
-    bool visible(const char* name) const { return find<QWidget>(QString::fromLatin1(name))->isVisible(); }
-    QString favourite(int i) const { return button(QStringLiteral("lblCallNumbers_%1").arg(i))->text(); }
-    QString local(int i) const { return button(QStringLiteral("lblLocalTelex_%1").arg(i))->text(); }
-    QLineEdit* localField(const char* kind, int i) const {
-        return find<QLineEdit>(QStringLiteral("%1_%2").arg(QLatin1String(kind)).arg(i));
+    bool visible(const QString& name) const { return find<QWidget>(name)->isVisible(); }
+    QString favourite(int i) const {
+        return button(ObjectNames::element(ObjectNames::kLblCallNumbers, i))->text();
+    }
+    QString local(int i) const {
+        return button(ObjectNames::element(ObjectNames::kLblLocalTelex, i))->text();
+    }
+    QLineEdit* localField(QLatin1StringView kind, int i) const {
+        return find<QLineEdit>(ObjectNames::element(kind, i));
     }
     void openPort() {
         link.setPortOpen(true);
@@ -87,18 +93,18 @@ void TestPhonebookPanels::controlsAtStart() {
     Fixture f;
     f.make();
     struct Button {
-        const char* name;
+        QLatin1StringView name;
         const char* caption;
         const char* tip;
     };
     const Button buttons[] = {
-        {"lblPhonebookShow", "Favorites", "Invokes the Favorites List"},
-        {"lblRefresh", "Refresh Lists", "Refreshes all the Lists after changes"},
-        {"lblExitNumbers", "Exit Favorites", "Close Favourites List"},
-        {"lblLocalNumbersShow", "Local Numbers", "Invokes the Local Numbers List"},
-        {"lblEditLocal", "Edit Local Nr.", "Invokes the Local Numbers Editor"},
-        {"lblExitLocalTeleprinters", "Exit Local Numbers", "Close Local teleprinters List"},
-        {"lblExitLocalNumbers", "Exit Local Numbers Editor", "Close Local teleprinters editor"},
+        {ObjectNames::kLblPhonebookShow, "Favorites", "Invokes the Favorites List"},
+        {ObjectNames::kLblRefresh, "Refresh Lists", "Refreshes all the Lists after changes"},
+        {ObjectNames::kLblExitNumbers, "Exit Favorites", "Close Favourites List"},
+        {ObjectNames::kLblLocalNumbersShow, "Local Numbers", "Invokes the Local Numbers List"},
+        {ObjectNames::kLblEditLocal, "Edit Local Nr.", "Invokes the Local Numbers Editor"},
+        {ObjectNames::kLblExitLocalTeleprinters, "Exit Local Numbers", "Close Local teleprinters List"},
+        {ObjectNames::kLblExitLocalNumbers, "Exit Local Numbers Editor", "Close Local teleprinters editor"},
     };
     for (const Button& b : buttons) {
         QPushButton* button = f.button(QString::fromLatin1(b.name));
@@ -106,16 +112,16 @@ void TestPhonebookPanels::controlsAtStart() {
         QCOMPARE(button->text(), QString::fromLatin1(b.caption));
         QCOMPARE(button->toolTip(), QString::fromLatin1(b.tip));
     }
-    QVERIFY(!f.visible("frameNumbers"));
-    QVERIFY(!f.visible("frameLocalCalls"));
-    QVERIFY(!f.visible("frameLocalTeleprinters"));
+    QVERIFY(!f.visible(ObjectNames::kFrameNumbers));
+    QVERIFY(!f.visible(ObjectNames::kFrameLocalCalls));
+    QVERIFY(!f.visible(ObjectNames::kFrameLocalTeleprinters));
     for (int i = 0; i < 25; ++i)
         QCOMPARE(f.favourite(i), QString::number(i + 1));
-    QVERIFY(!f.window->findChild<QPushButton*>(QStringLiteral("lblCallNumbers_25")));
+    QVERIFY(!f.window->findChild<QPushButton*>(ObjectNames::element(ObjectNames::kLblCallNumbers, 25)));
     for (int i = 0; i < 18; ++i) {
         QCOMPARE(f.local(i), QString::number(i + 1));
-        QCOMPARE(f.localField("txtLocalNumber", i)->maxLength(), 3);
-        QVERIFY(f.localField("txtLocalName", i));
+        QCOMPARE(f.localField(ObjectNames::kTxtLocalNumber, i)->maxLength(), 3);
+        QVERIFY(f.localField(ObjectNames::kTxtLocalName, i));
     }
     const QStringList texts = [&] {
         QStringList t;
@@ -129,7 +135,7 @@ void TestPhonebookPanels::controlsAtStart() {
     QCOMPARE(texts.count(QStringLiteral("Nr.          Description")), 2);
     QVERIFY(texts.contains(QStringLiteral("Use only two digit numbers, \notherwise it will not "
                                           "work.\nDescriptions should not exceed 30 chrs.")));
-    QCOMPARE(f.window->findChildren<QPushButton*>(QStringLiteral("lblRefresh")).size(), 1);
+    QCOMPARE(f.window->findChildren<QPushButton*>(ObjectNames::kLblRefresh).size(), 1);
     QCOMPARE(f.presetLoads, 0);
 }
 
@@ -161,22 +167,22 @@ void TestPhonebookPanels::favouritesFillAndDial() {
     QFETCH(QString, caption);
     QFETCH(QByteArray, sent);
     Fixture f;
-    QVERIFY(writeFile(f.path("phonebook.txt"), phonebook));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPhonebook)), phonebook));
     f.make();
     f.openPort();
 
-    f.click(QStringLiteral("lblPhonebookShow"));
-    QVERIFY(f.visible("frameNumbers"));
+    f.click(ObjectNames::kLblPhonebookShow);
+    QVERIFY(f.visible(ObjectNames::kFrameNumbers));
     QCOMPARE(f.presetLoads, 1);
     QCOMPARE(f.favourite(slot), caption);
     QCOMPARE(f.favourite(24), QStringLiteral("24"));
 
-    f.click(QStringLiteral("lblCallNumbers_%1").arg(slot));
+    f.click(ObjectNames::element(ObjectNames::kLblCallNumbers, slot));
     QCOMPARE(f.link.written(), sent);
     QVERIFY(f.dialogs.messages.isEmpty());
     QVERIFY(f.window->terminal()->toPlainText().contains(blanks(4) + caption.trimmed()));
     QCOMPARE(f.window->session().state().connectionActive, true);
-    QCOMPARE(fileBytes(f.path("phonebook.txt")), phonebook);
+    QCOMPARE(fileBytes(f.path(programFile(ProgramFiles::kPhonebook))), phonebook);
 }
 
 void TestPhonebookPanels::favouritesRefreshAndExit() {
@@ -184,35 +190,36 @@ void TestPhonebookPanels::favouritesRefreshAndExit() {
     QByteArray book;
     for (int i = 0; i < 30; ++i)
         book += record(QString::number(20000 + i), QStringLiteral("N%1").arg(i), 1);
-    QVERIFY(writeFile(f.path("phonebook.txt"), book));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPhonebook)), book));
     f.make();
-    f.click(QStringLiteral("lblPhonebookShow"));
+    f.click(ObjectNames::kLblPhonebookShow);
     QVERIFY(f.favourite(24).startsWith(blanks(2) + QStringLiteral("20024")));
 
     // A change in the file shows after "Refresh Lists": the old favourites disappear.
-    QVERIFY(writeFile(f.path("phonebook.txt"), record("777", "ONLY", 1) + record("888", "NOT", 0)));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPhonebook)),
+                      record("777", "ONLY", 1) + record("888", "NOT", 0)));
     QCOMPARE(f.favourite(0).mid(2, 5), QStringLiteral("20000"));
-    f.click(QStringLiteral("lblRefresh"));
+    f.click(ObjectNames::kLblRefresh);
     QCOMPARE(f.presetLoads, 2);
     QCOMPARE(f.favourite(0),
              blanks(2) + QStringLiteral("777") + blanks(9) + blanks(7) + QStringLiteral("ONLY") + blanks(36));
     for (int i = 1; i < 25; ++i)
         QCOMPARE(f.favourite(i), QString::number(i));
 
-    f.click(QStringLiteral("lblExitNumbers"));
-    QVERIFY(!f.visible("frameNumbers"));
+    f.click(ObjectNames::kLblExitNumbers);
+    QVERIFY(!f.visible(ObjectNames::kFrameNumbers));
     QVERIFY(f.dialogs.messages.isEmpty());
 }
 
 void TestPhonebookPanels::closedPortOnlyTellsTheOperator() {
     Fixture f;
-    QVERIFY(writeFile(f.path("phonebook.txt"), record("12345", "MAYER", 1)));
-    QVERIFY(writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n"));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPhonebook)), record("12345", "MAYER", 1)));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kLocalNumbers)), "12    WERKSTATT\r\n"));
     f.make();
-    f.click(QStringLiteral("lblPhonebookShow"));
-    f.click(QStringLiteral("lblLocalNumbersShow"));
-    f.click(QStringLiteral("lblCallNumbers_0"));
-    f.click(QStringLiteral("lblLocalTelex_0"));
+    f.click(ObjectNames::kLblPhonebookShow);
+    f.click(ObjectNames::kLblLocalNumbersShow);
+    f.click(ObjectNames::element(ObjectNames::kLblCallNumbers, 0));
+    f.click(ObjectNames::element(ObjectNames::kLblLocalTelex, 0));
     QCOMPARE(f.dialogs.texts(), QStringList(2, QStringLiteral("Open Communication Port First ..... ")));
     QCOMPARE(f.dialogs.messages.first().buttons, DialogButtons::Ok);
     QVERIFY(f.link.written().isEmpty());
@@ -222,13 +229,13 @@ void TestPhonebookPanels::closedPortOnlyTellsTheOperator() {
 void TestPhonebookPanels::uncreatablePhonebookIsReported() {
     Fixture f;
     // A folder standing where the phonebook should be: it can be neither opened nor created.
-    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("phonebook.txt")));
+    QVERIFY(QDir(f.dir.path()).mkdir(programFile(ProgramFiles::kPhonebook)));
     f.make();
-    f.click(QStringLiteral("lblPhonebookShow"));
+    f.click(ObjectNames::kLblPhonebookShow);
     QCOMPARE(f.dialogs.messages.size(), 1);
-    QVERIFY(f.dialogs.texts().first().contains(f.path("phonebook.txt")));
+    QVERIFY(f.dialogs.texts().first().contains(f.path(programFile(ProgramFiles::kPhonebook))));
     QCOMPARE(f.favourite(3), QStringLiteral("3"));
-    QVERIFY(QFileInfo(f.path("phonebook.txt")).isDir());
+    QVERIFY(QFileInfo(f.path(programFile(ProgramFiles::kPhonebook))).isDir());
 }
 
 void TestPhonebookPanels::localNumbersDial_data() {
@@ -250,57 +257,57 @@ void TestPhonebookPanels::localNumbersDial() {
     QFETCH(QString, caption);
     QFETCH(QByteArray, sent);
     Fixture f;
-    QVERIFY(
-        writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n123   DREI\r\n07    SIEBEN\r\n      \r\n"));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kLocalNumbers)),
+                      "12    WERKSTATT\r\n123   DREI\r\n07    SIEBEN\r\n      \r\n"));
     f.make();
     f.openPort();
-    f.click(QStringLiteral("lblLocalNumbersShow"));
-    QVERIFY(f.visible("frameLocalCalls"));
+    f.click(ObjectNames::kLblLocalNumbersShow);
+    QVERIFY(f.visible(ObjectNames::kFrameLocalCalls));
     QCOMPARE(f.local(slot), caption);
-    f.click(QStringLiteral("lblLocalTelex_%1").arg(slot));
+    f.click(ObjectNames::element(ObjectNames::kLblLocalTelex, slot));
     QCOMPARE(f.link.written(), sent);
     QVERIFY(f.window->terminal()->toPlainText().contains(blanks(4) + caption));
-    f.click(QStringLiteral("lblExitLocalTeleprinters"));
-    QVERIFY(!f.visible("frameLocalCalls"));
+    f.click(ObjectNames::kLblExitLocalTeleprinters);
+    QVERIFY(!f.visible(ObjectNames::kFrameLocalCalls));
 }
 
 void TestPhonebookPanels::localNumbersEditor() {
     Fixture f;
-    QVERIFY(writeFile(f.path("LocalTelex.txt"), "12    WERKSTATT\r\n"));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kLocalNumbers)), "12    WERKSTATT\r\n"));
     f.make();
-    f.click(QStringLiteral("lblPhonebookShow"));
-    f.click(QStringLiteral("lblLocalNumbersShow"));
+    f.click(ObjectNames::kLblPhonebookShow);
+    f.click(ObjectNames::kLblLocalNumbersShow);
     f.presetLoads = 0;
 
-    f.click(QStringLiteral("lblEditLocal"));
-    QVERIFY(f.visible("frameLocalTeleprinters"));
-    QVERIFY(!f.visible("frameNumbers"));
-    QCOMPARE(f.localField("txtLocalNumber", 0)->text(), QStringLiteral("12"));
-    QCOMPARE(f.localField("txtLocalName", 0)->text(), QStringLiteral("WERKSTATT"));
-    QCOMPARE(f.localField("txtLocalNumber", 1)->text(), QString());
+    f.click(ObjectNames::kLblEditLocal);
+    QVERIFY(f.visible(ObjectNames::kFrameLocalTeleprinters));
+    QVERIFY(!f.visible(ObjectNames::kFrameNumbers));
+    QCOMPARE(f.localField(ObjectNames::kTxtLocalNumber, 0)->text(), QStringLiteral("12"));
+    QCOMPARE(f.localField(ObjectNames::kTxtLocalName, 0)->text(), QStringLiteral("WERKSTATT"));
+    QCOMPARE(f.localField(ObjectNames::kTxtLocalNumber, 1)->text(), QString());
 
     // The number field takes three characters and no more.
-    QLineEdit* number = f.localField("txtLocalNumber", 1);
+    QLineEdit* number = f.localField(ObjectNames::kTxtLocalNumber, 1);
     number->setFocus();
     QTest::keyClicks(number, QStringLiteral("4567"));
     QCOMPARE(number->text(), QStringLiteral("456"));
-    QTest::keyClicks(f.localField("txtLocalName", 1), QStringLiteral("B"));
-    f.localField("txtLocalName", 1)->insert(QStringLiteral("ür€"));
-    f.localField("txtLocalNumber", 17)->setText(QStringLiteral("9"));
+    QTest::keyClicks(f.localField(ObjectNames::kTxtLocalName, 1), QStringLiteral("B"));
+    f.localField(ObjectNames::kTxtLocalName, 1)->insert(QStringLiteral("ür€"));
+    f.localField(ObjectNames::kTxtLocalNumber, 17)->setText(QStringLiteral("9"));
 
-    f.click(QStringLiteral("lblExitLocalNumbers"));
-    QVERIFY(!f.visible("frameLocalTeleprinters"));
+    f.click(ObjectNames::kLblExitLocalNumbers);
+    QVERIFY(!f.visible(ObjectNames::kFrameLocalTeleprinters));
     QCOMPARE(f.presetLoads, 1); // leaving the editor refreshes the lists
     QByteArray expected = "12    WERKSTATT\r\n456   B\xfcr\x80\r\n";
     for (int i = 2; i < 17; ++i)
         expected += "      \r\n";
     expected += "9     \r\n";
-    QCOMPARE(fileBytes(f.path("LocalTelex.txt")), expected);
+    QCOMPARE(fileBytes(f.path(programFile(ProgramFiles::kLocalNumbers))), expected);
     QVERIFY(f.dialogs.messages.isEmpty());
 
     // The call slots keep their captions until the next load.
     QCOMPARE(f.local(1), blanks(8));
-    f.click(QStringLiteral("lblLocalNumbersShow"));
+    f.click(ObjectNames::kLblLocalNumbersShow);
     QCOMPARE(f.local(1), QStringLiteral("456") + blanks(5) + QStringLiteral("Bür€"));
     QCOMPARE(f.local(17), QStringLiteral("9") + blanks(7));
 }
@@ -308,14 +315,14 @@ void TestPhonebookPanels::localNumbersEditor() {
 void TestPhonebookPanels::localEditorSaveFailureKeepsTheEditorOpen() {
     Fixture f;
     f.make();
-    f.click(QStringLiteral("lblEditLocal"));
-    f.localField("txtLocalName", 0)->setText(QStringLiteral("typed"));
-    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("LocalTelex.txt")));
-    f.click(QStringLiteral("lblExitLocalNumbers"));
+    f.click(ObjectNames::kLblEditLocal);
+    f.localField(ObjectNames::kTxtLocalName, 0)->setText(QStringLiteral("typed"));
+    QVERIFY(QDir(f.dir.path()).mkdir(programFile(ProgramFiles::kLocalNumbers)));
+    f.click(ObjectNames::kLblExitLocalNumbers);
     QCOMPARE(f.dialogs.messages.size(), 1);
-    QVERIFY(f.dialogs.texts().first().contains(f.path("LocalTelex.txt")));
-    QVERIFY(f.visible("frameLocalTeleprinters"));
-    QCOMPARE(f.localField("txtLocalName", 0)->text(), QStringLiteral("typed"));
+    QVERIFY(f.dialogs.texts().first().contains(f.path(programFile(ProgramFiles::kLocalNumbers))));
+    QVERIFY(f.visible(ObjectNames::kFrameLocalTeleprinters));
+    QCOMPARE(f.localField(ObjectNames::kTxtLocalName, 0)->text(), QStringLiteral("typed"));
     QCOMPARE(f.presetLoads, 0);
 }
 
@@ -334,24 +341,26 @@ void TestPhonebookPanels::localEditorOnAFullDiskKeepsTheFile() {
     QByteArray numbers;
     for (int i = 0; i < 18; ++i)
         numbers += QByteArray::number(10 + i) + "    STATION " + QByteArray::number(i) + "\r\n";
-    QVERIFY(writeFile(f.path("LocalTelex.txt"), numbers));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kLocalNumbers)), numbers));
     f.make();
-    f.click(QStringLiteral("lblEditLocal"));
-    f.localField("txtLocalName", 0)->setText(QStringLiteral("a much longer description than before"));
+    f.click(ObjectNames::kLblEditLocal);
+    f.localField(ObjectNames::kTxtLocalName, 0)
+        ->setText(QStringLiteral("a much longer description than before"));
     if (bytesBeforeFailure < 0) {
         const FileSizeLimit limit(200);
-        f.click(QStringLiteral("lblExitLocalNumbers"));
+        f.click(ObjectNames::kLblExitLocalNumbers);
     } else {
         const ScopedWriteFault fault(f.files, {WriteFault::Step::Write, error, bytesBeforeFailure, {}});
-        f.click(QStringLiteral("lblExitLocalNumbers"));
+        f.click(ObjectNames::kLblExitLocalNumbers);
     }
-    QCOMPARE(fileBytes(f.path("LocalTelex.txt")), numbers);
+    QCOMPARE(fileBytes(f.path(programFile(ProgramFiles::kLocalNumbers))), numbers);
     QCOMPARE(f.dialogs.messages.size(), 1);
-    QVERIFY2(f.dialogs.texts().first().endsWith(f.path("LocalTelex.txt") + QStringLiteral(": ") +
+    QVERIFY2(f.dialogs.texts().first().endsWith(f.path(programFile(ProgramFiles::kLocalNumbers)) +
+                                                QStringLiteral(": ") +
                                                 QString::fromLocal8Bit(std::strerror(error))),
              qPrintable(f.dialogs.texts().first()));
-    QVERIFY(f.visible("frameLocalTeleprinters"));
-    QCOMPARE(f.localField("txtLocalName", 0)->text(),
+    QVERIFY(f.visible(ObjectNames::kFrameLocalTeleprinters));
+    QCOMPARE(f.localField(ObjectNames::kTxtLocalName, 0)->text(),
              QStringLiteral("a much longer description than before"));
 }
 
@@ -359,19 +368,19 @@ void TestPhonebookPanels::slotClickDialsTheBoxSimulator() {
     QTemporaryDir dir;
     BoxSimulator sim(dir.path());
     QVERIFY(sim.start({QStringLiteral("--dial-pause"), QStringLiteral("0.2")}));
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("phonebook.txt")),
+    QVERIFY(writeFile(dir.filePath(programFile(ProgramFiles::kPhonebook)),
                       record("99999", "ANYONE", 0) + record("12345", "MAYER", 1)));
     RealTerminal t(dir.path(), sim.link());
 
-    t.click("lblOpen1");
+    t.click(ObjectNames::kLblOpen1);
     QVERIFY2(t.link.isOpen(), qPrintable(t.dialogs.texts().join(QLatin1Char('\n'))));
     QTRY_COMPARE_WITH_TIMEOUT(sim.loggedBytes(), QList<int>{13}, 5000);
 
-    t.click("lblPhonebookShow");
-    t.click("lblCallNumbers_0");
+    t.click(ObjectNames::kLblPhonebookShow);
+    t.click(ObjectNames::element(ObjectNames::kLblCallNumbers, 0));
     const QList<int> dialled{13, 1, ' ', '0', '1', '2', '3', '4', '5'};
     QTRY_COMPARE_WITH_TIMEOUT(sim.loggedBytes(), dialled, 5000);
-    auto* term = t.find<QPlainTextEdit>("txtTerm");
+    auto* term = t.find<QPlainTextEdit>(ObjectNames::kTxtTerm);
     QTRY_VERIFY_WITH_TIMEOUT(term->toPlainText().contains(QStringLiteral("12345 vornal d")), 8000);
     QVERIFY(term->toPlainText().contains(blanks(6) + QStringLiteral("12345")));
     QVERIFY(t.dialogs.messages.isEmpty());
@@ -394,26 +403,27 @@ void TestPhonebookPanels::captionsFromDataShowAsStored() {
     QFETCH(QString, kind);
     QFETCH(QString, data);
     Fixture f;
-    QVERIFY(writeFile(f.path("phonebook.txt"), record(QStringLiteral("12345"), data, 1)));
-    QVERIFY(writeFile(f.path("LocalTelex.txt"), "12    " + data.toLatin1() + "\r\n"));
-    QVERIFY(writeFile(f.path("VornalPresetText.txt"), data.toLatin1() + "\r\n"));
+    QVERIFY(
+        writeFile(f.path(programFile(ProgramFiles::kPhonebook)), record(QStringLiteral("12345"), data, 1)));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kLocalNumbers)), "12    " + data.toLatin1() + "\r\n"));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPresetPhrases)), data.toLatin1() + "\r\n"));
     f.make();
     f.openPort();
     QString name;
     QString caption;
     QByteArray sent;
     if (kind == QLatin1String("favourite")) {
-        f.click(QStringLiteral("lblPhonebookShow"));
-        name = QStringLiteral("lblCallNumbers_0");
+        f.click(ObjectNames::kLblPhonebookShow);
+        name = ObjectNames::element(ObjectNames::kLblCallNumbers, 0);
         caption = blanks(2) + QStringLiteral("12345").leftJustified(17) + data.leftJustified(40);
         sent = "\x01 012345";
     } else if (kind == QLatin1String("local")) {
-        f.click(QStringLiteral("lblLocalNumbersShow"));
-        name = QStringLiteral("lblLocalTelex_0");
+        f.click(ObjectNames::kLblLocalNumbersShow);
+        name = ObjectNames::element(ObjectNames::kLblLocalTelex, 0);
         caption = QStringLiteral("12") + blanks(6) + data;
         sent = "\x01 12";
     } else {
-        name = QStringLiteral("lblPresetText_0");
+        name = ObjectNames::element(ObjectNames::kLblPresetText, 0);
         caption = data;
         f.call();
         sent = "\r" + data.toLatin1();

@@ -2,6 +2,8 @@
 #include "features/broadcast/headerwindow.h"
 #include "features/broadcast/receiverswindow.h"
 #include "features/phonebook/favouriteswindow.h"
+#include "files/programfiles.h"
+#include "look/objectnames.h"
 #include "phonebookentry.h"
 #include "phonebooklistmodel.h"
 #include "phonebookrecords.h"
@@ -57,10 +59,10 @@ void tick(QTreeView* view, int row, bool on) {
                            Qt::CheckStateRole);
 }
 
-template <typename T> T* child(QDialog& w, const char* name) {
-    T* c = w.findChild<T*>(QString::fromLatin1(name));
+template <typename T> T* child(QDialog& w, QAnyStringView name) {
+    T* c = w.findChild<T*>(name.toString());
     if (!c)
-        qWarning("no control %s", name);
+        qWarning("no control %s", qPrintable(name.toString()));
     return c;
 }
 
@@ -96,22 +98,22 @@ void TestPhonebookWindows::buttonsOfTheMainWindow() {
     FakeTerminal f;
     f.make();
     struct Button {
-        const char* name;
+        QLatin1StringView name;
         const char* caption;
         const char* tip;
     };
     const Button buttons[] = {
-        {"lblPreset", "Phonebook", "Shows Vornal Phonebook"},
-        {"lblRSendList", "RS Receivers", "Rundsenden Subscribers List"},
-        {"lblHeader", "Set RS List", "Display and sets, saves the RS list"},
-        {"lblSendNumbers", "Tx RS Numbers",
+        {ObjectNames::kLblPreset, "Phonebook", "Shows Vornal Phonebook"},
+        {ObjectNames::kLblRSendList, "RS Receivers", "Rundsenden Subscribers List"},
+        {ObjectNames::kLblHeader, "Set RS List", "Display and sets, saves the RS list"},
+        {ObjectNames::kLblSendNumbers, "Tx RS Numbers",
          "Sends Rundsend Recaiver List (in case of failure with automatic sending)"},
-        {"lblRSend_1", "11150", "11151 Rundsenden Server Call automatic dialing"},
-        {"lblRsend_2", "11151", "11162 Rundsenden Server Call automatic dialing"},
+        {ObjectNames::kLblRSend_1, "11150", "11151 Rundsenden Server Call automatic dialing"},
+        {ObjectNames::kLblRsend_2, "11151", "11162 Rundsenden Server Call automatic dialing"},
     };
     for (const Button& b : buttons) {
         QPushButton* button = f.button(b.name);
-        QVERIFY2(button, b.name);
+        QVERIFY2(button, b.name.data());
         QCOMPARE(button->text(), QString::fromLatin1(b.caption));
         QCOMPARE(button->toolTip(), QString::fromLatin1(b.tip));
         QCOMPARE(button->accessibleDescription(), QString::fromLatin1(b.tip));
@@ -121,18 +123,18 @@ void TestPhonebookWindows::buttonsOfTheMainWindow() {
 
 void TestPhonebookWindows::favouritesTickSaveAndReopen() {
     FakeTerminal f;
-    QVERIFY(writeFile(f.path("phonebook.txt"), phonebook()));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPhonebook)), phonebook()));
     f.make();
     int driven = 0;
     drive(f, [&](QDialog& w) {
         ++driven;
         QCOMPARE(w.windowTitle(), QStringLiteral(" Vornal Phonebook "));
         QVERIFY(
-            child<QLabel>(w, "lblHelp")
+            child<QLabel>(w, ObjectNames::kLblHelp)
                 ->text()
                 .endsWith(f.dir.path() +
                           QStringLiteral("/phonebook.txt to be used with the Vornal USB / RS232 interface")));
-        auto* view = child<QTreeView>(w, "lvwStat");
+        auto* view = child<QTreeView>(w, ObjectNames::kLvwStat);
         const auto& model = static_cast<const Model&>(*view->model());
         QCOMPARE(model.headerText(3), QStringLiteral("Chk Fav"));
         QCOMPARE(view->columnWidth(2), Theme::twipsToPixels(3100, view));
@@ -140,7 +142,7 @@ void TestPhonebookWindows::favouritesTickSaveAndReopen() {
         QCOMPARE(model.index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked)); // MAYER
         QCOMPARE(model.index(1, 5).data(Qt::BackgroundRole).value<QColor>(), QColor(192, 255, 192));
         QVERIFY(!model.index(0, 0).data(Qt::BackgroundRole).isValid());
-        auto* save = child<QPushButton>(w, "lblSave");
+        auto* save = child<QPushButton>(w, ObjectNames::kLblSave);
         QVERIFY(!save->isEnabled());
         tick(view, 0, true);  // ADLER
         tick(view, 1, false); // MAYER
@@ -149,30 +151,32 @@ void TestPhonebookWindows::favouritesTickSaveAndReopen() {
         save->click();
         QVERIFY(!save->isEnabled());
         tick(view, 2, true); // ZIEGLER, not saved
-        child<QPushButton>(w, "lblExit")->click();
+        child<QPushButton>(w, ObjectNames::kLblExit)->click();
     });
-    f.click("lblPreset");
+    f.click(ObjectNames::kLblPreset);
     QCOMPARE(driven, 1);
-    const QByteArray book = fileBytes(f.path("phonebook.txt"));
+    const QByteArray book = fileBytes(f.path(programFile(ProgramFiles::kPhonebook)));
     QCOMPARE(PhonebookEntry::fromRecord(QByteArrayView(book).sliced(0, 124)).Check, qint16(0));
     QCOMPARE(PhonebookEntry::fromRecord(QByteArrayView(book).sliced(124, 124)).Check, qint16(0));
     QCOMPARE(PhonebookEntry::fromRecord(QByteArrayView(book).sliced(248, 124)).Check, qint16(1));
     QCOMPARE(PhonebookEntry::fromRecord(QByteArrayView(book).sliced(248, 124)).ID, qint16(2));
     // The save refreshed the main window's favourite slots.
-    QVERIFY(f.button("lblCallNumbers_0")->text().startsWith(QStringLiteral("  555")));
+    QVERIFY(f.button(ObjectNames::element(ObjectNames::kLblCallNumbers, 0))
+                ->text()
+                .startsWith(QStringLiteral("  555")));
 
     // Opened again: as it was left, the unsaved tick included.
     drive(f, [&](QDialog& w) {
-        auto* view = child<QTreeView>(w, "lvwStat");
+        auto* view = child<QTreeView>(w, ObjectNames::kLvwStat);
         const auto& model = static_cast<const Model&>(*view->model());
         QVERIFY(model.isTicked(rowOf(model, QStringLiteral("67890"))));
-        QVERIFY(child<QPushButton>(w, "lblSave")->isEnabled());
-        child<QPushButton>(w, "lblPreview")->click(); // reads the file again
+        QVERIFY(child<QPushButton>(w, ObjectNames::kLblSave)->isEnabled());
+        child<QPushButton>(w, ObjectNames::kLblPreview)->click(); // reads the file again
         QVERIFY(!model.isTicked(rowOf(model, QStringLiteral("67890"))));
         w.reject();
     });
-    f.click("lblPreset");
-    QCOMPARE(f.runner.opened, (QStringList{QStringLiteral("frmPresets"), QStringLiteral("frmPresets")}));
+    f.click(ObjectNames::kLblPreset);
+    QCOMPARE(f.runner.opened, (QStringList{ObjectNames::kFrmPresets, ObjectNames::kFrmPresets}));
     QVERIFY(f.dialogs.messages.isEmpty());
 }
 
@@ -194,7 +198,7 @@ void TestPhonebookWindows::favouritesCall() {
     QFETCH(bool, portOpen);
     QFETCH(QString, message);
     FakeTerminal f;
-    QVERIFY(writeFile(f.path("phonebook.txt"), phonebook()));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPhonebook)), phonebook()));
     f.make();
     f.link.setPortOpen(portOpen);
     f.link.clearWrites();
@@ -202,23 +206,24 @@ void TestPhonebookWindows::favouritesCall() {
         auto& window = static_cast<FavouritesWindow&>(w);
         QSignalSpy beeps(&window, &FavouritesWindow::beep);
         w.show();
-        auto* view = child<QTreeView>(w, "lvwStat");
-        QCOMPARE(child<QLineEdit>(w, "txtID")->text(), QStringLiteral("ID"));
+        auto* view = child<QTreeView>(w, ObjectNames::kLvwStat);
+        QCOMPARE(child<QLineEdit>(w, ObjectNames::kTxtID)->text(), QStringLiteral("ID"));
         if (clickRow) {
             view->scrollToTop();
             const QRect cell = view->visualRect(view->model()->index(1, 2));
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
-            QCOMPARE(child<QLineEdit>(w, "txtNumber")->text(), QStringLiteral("12345").leftJustified(12));
-            QCOMPARE(child<QLineEdit>(w, "txtChk")->text(), QStringLiteral("1"));
-            QVERIFY(child<QLineEdit>(w, "txtID")->isReadOnly());
+            QCOMPARE(child<QLineEdit>(w, ObjectNames::kTxtNumber)->text(),
+                     QStringLiteral("12345").leftJustified(12));
+            QCOMPARE(child<QLineEdit>(w, ObjectNames::kTxtChk)->text(), QStringLiteral("1"));
+            QVERIFY(child<QLineEdit>(w, ObjectNames::kTxtID)->isReadOnly());
         }
-        child<QPushButton>(w, "lblCalling")->click();
+        child<QPushButton>(w, ObjectNames::kLblCalling)->click();
         QCOMPARE(beeps.size(), message.isEmpty() ? 0 : 1);
         QCOMPARE(w.isVisible(), !message.isEmpty());
         if (w.isVisible())
             w.reject();
     });
-    f.click("lblPreset");
+    f.click(ObjectNames::kLblPreset);
     QCOMPARE(f.dialogs.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     QTEST(f.link.written(), "sent");
     if (!message.isEmpty())
@@ -228,32 +233,32 @@ void TestPhonebookWindows::favouritesCall() {
 
 void TestPhonebookWindows::receiversSaveOpensTheHeader() {
     FakeTerminal f;
-    QVERIFY(writeFile(f.path("phonebook.txt"), phonebook()));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPhonebook)), phonebook()));
     f.make();
     QSignalSpy editor(&f.window->features(), &FeatureContext::editorRequested);
     drive(f, [&](QDialog& w) {
         QCOMPARE(w.windowTitle(), QStringLiteral(" Vornal Rundsenden List "));
-        auto* view = child<QTreeView>(w, "lvwStat");
+        auto* view = child<QTreeView>(w, ObjectNames::kLvwStat);
         const auto& model = static_cast<const Model&>(*view->model());
         const int ziegler = rowOf(model, QStringLiteral("67890"));
         QVERIFY(model.isTicked(ziegler));
         QCOMPARE(model.index(ziegler, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 207, 128));
         tick(view, rowOf(model, QStringLiteral("555")), true);
         QCOMPARE(model.row(rowOf(model, QStringLiteral("555")))[Model::RsGr1], QStringLiteral("1"));
-        child<QPushButton>(w, "lblSave")->click();
-        QCOMPARE(items(child<QListWidget>(w, "lstRSend")),
+        child<QPushButton>(w, ObjectNames::kLblSave)->click();
+        QCOMPARE(items(child<QListWidget>(w, ObjectNames::kLstRSend)),
                  (QStringList{QStringLiteral("Rundsenden to:"), QStringLiteral(" "), QStringLiteral("67890,"),
                               QStringLiteral("555,"), QStringLiteral("555+")}));
         QVERIFY(!w.isVisible());
     });
     drive(f, [&](QDialog& w) {
         QCOMPARE(w.windowTitle(), QStringLiteral(" Vornal Header Rundsenden List "));
-        const QStringList preview = items(child<QListWidget>(w, "lstRSend"));
+        const QStringList preview = items(child<QListWidget>(w, ObjectNames::kLstRSend));
         QCOMPARE(preview.first(), QStringLiteral(" --- Rundsenden von: STATION"));
         QCOMPARE(preview.at(5), QStringLiteral("01   67890 ZIEGLER     02     555 ADLER").leftJustified(66));
-        QVERIFY(child<QListWidget>(w, "lstRSend")->font().fixedPitch() ||
-                QFontInfo(child<QListWidget>(w, "lstRSend")->font()).fixedPitch());
-        auto* view = child<QTreeView>(w, "lvwHeader");
+        QVERIFY(child<QListWidget>(w, ObjectNames::kLstRSend)->font().fixedPitch() ||
+                QFontInfo(child<QListWidget>(w, ObjectNames::kLstRSend)->font()).fixedPitch());
+        auto* view = child<QTreeView>(w, ObjectNames::kLvwHeader);
         const Model& model = static_cast<HeaderWindow&>(w).list();
         QCOMPARE(model.headerText(3), QStringLiteral("Numero"));
         QCOMPARE(view->model()->columnCount(), 5);
@@ -263,52 +268,55 @@ void TestPhonebookWindows::receiversSaveOpensTheHeader() {
         QCOMPARE(model.row(1)[Model::Name].trimmed(), QStringLiteral("ADLER"));
         QVERIFY(model.isTicked(2) && !model.isTicked(0));
         QVERIFY(!(model.flags(model.index(1, 0)) & Qt::ItemIsUserCheckable));
-        child<QPushButton>(w, "lblExit")->click();
+        child<QPushButton>(w, ObjectNames::kLblExit)->click();
     });
     // The header's EXIT opens the receivers file in the editor.
     f.runner.drivers.enqueue([](QDialog&) { return int(QDialog::Rejected); });
-    f.click("lblRSendList");
-    QCOMPARE(f.runner.opened, (QStringList{QStringLiteral("frmCirculair"), QStringLiteral("frmHeader"),
-                                           QStringLiteral("frmEdit")}));
-    QCOMPARE(fileBytes(f.path("RSend.txt")), QByteArray("67890,\r\n555,\r\n555+\r\n"));
-    QCOMPARE(fileBytes(f.path("RSHeader.txt")),
+    f.click(ObjectNames::kLblRSendList);
+    QCOMPARE(f.runner.opened,
+             (QStringList{ObjectNames::kFrmCirculair, ObjectNames::kFrmHeader, ObjectNames::kFrmEdit}));
+    QCOMPARE(fileBytes(f.path(programFile(ProgramFiles::kBroadcastReceivers))),
+             QByteArray("67890,\r\n555,\r\n555+\r\n"));
+    QCOMPARE(fileBytes(f.path(programFile(ProgramFiles::kBroadcastHeader))),
              QByteArray("01   67890 ZIEGLER     02     555 ADLER\r\n \r\n"));
     QCOMPARE(editor.size(), 1);
-    QCOMPARE(editor.first().at(0).toString(), f.path("RSend.txt"));
+    QCOMPARE(editor.first().at(0).toString(), f.path(programFile(ProgramFiles::kBroadcastReceivers)));
     QCOMPARE(editor.first().at(1).value<EditorMode>(), EditorMode::Message);
     QVERIFY(f.dialogs.messages.isEmpty());
 }
 
 void TestPhonebookWindows::receiversExitChangesNothing() {
     FakeTerminal f;
-    QVERIFY(writeFile(f.path("phonebook.txt"), phonebook()));
-    QVERIFY(writeFile(f.path("RSend.txt"), "1,\r\n1+\r\n"));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPhonebook)), phonebook()));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kBroadcastReceivers)), "1,\r\n1+\r\n"));
     f.make();
     drive(f, [&](QDialog& w) {
-        auto* view = child<QTreeView>(w, "lvwStat");
+        auto* view = child<QTreeView>(w, ObjectNames::kLvwStat);
         tick(view, 0, true);
-        child<QPushButton>(w, "lblExit")->click();
+        child<QPushButton>(w, ObjectNames::kLblExit)->click();
     });
-    f.click("lblRSendList");
-    QCOMPARE(f.runner.opened, QStringList{QStringLiteral("frmCirculair")});
-    QCOMPARE(fileBytes(f.path("phonebook.txt")), phonebook());
-    QCOMPARE(fileBytes(f.path("RSend.txt")), QByteArray("1,\r\n1+\r\n"));
+    f.click(ObjectNames::kLblRSendList);
+    QCOMPARE(f.runner.opened, QStringList{ObjectNames::kFrmCirculair});
+    QCOMPARE(fileBytes(f.path(programFile(ProgramFiles::kPhonebook))), phonebook());
+    QCOMPARE(fileBytes(f.path(programFile(ProgramFiles::kBroadcastReceivers))), QByteArray("1,\r\n1+\r\n"));
 }
 
 void TestPhonebookWindows::headerElaborateReadsAgain() {
     FakeTerminal f;
-    QVERIFY(writeFile(f.path("phonebook.txt"), phonebook()));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPhonebook)), phonebook()));
     f.make();
     drive(f, [&](QDialog& w) {
-        QCOMPARE(fileBytes(f.path("RSHeader.txt")), QByteArray("01   67890 ZIEGLER\r\n \r\n"));
-        [[maybe_unused]] const bool ok = writeFile(f.path("phonebook.txt"), QByteArray());
-        child<QPushButton>(w, "cmdHeader")->click();
-        QCOMPARE(fileBytes(f.path("RSHeader.txt")), QByteArray(" \r\n"));
-        QCOMPARE(child<QListWidget>(w, "lstRSend")->count(), 8);
+        QCOMPARE(fileBytes(f.path(programFile(ProgramFiles::kBroadcastHeader))),
+                 QByteArray("01   67890 ZIEGLER\r\n \r\n"));
+        [[maybe_unused]] const bool ok =
+            writeFile(f.path(programFile(ProgramFiles::kPhonebook)), QByteArray());
+        child<QPushButton>(w, ObjectNames::kCmdHeader)->click();
+        QCOMPARE(fileBytes(f.path(programFile(ProgramFiles::kBroadcastHeader))), QByteArray(" \r\n"));
+        QCOMPARE(child<QListWidget>(w, ObjectNames::kLstRSend)->count(), 8);
         w.reject();
     });
-    f.click("lblHeader");
-    QCOMPARE(f.runner.opened, QStringList{QStringLiteral("frmHeader")});
+    f.click(ObjectNames::kLblHeader);
+    QCOMPARE(f.runner.opened, QStringList{ObjectNames::kFrmHeader});
 }
 
 void TestPhonebookWindows::headerListShowsOnlyItsColumns_data() {
@@ -331,10 +339,10 @@ void TestPhonebookWindows::headerListShowsOnlyItsColumns_data() {
 void TestPhonebookWindows::headerListShowsOnlyItsColumns() {
     QFETCH(int, column);
     FakeTerminal f;
-    QVERIFY(writeFile(f.path("phonebook.txt"), phonebook()));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPhonebook)), phonebook()));
     f.make();
     drive(f, [&](QDialog& w) {
-        auto* view = child<QTreeView>(w, "lvwHeader");
+        auto* view = child<QTreeView>(w, ObjectNames::kLvwHeader);
         view->doItemsLayout(); // the rows the tree tells of, laid out as when it is shown
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
         QVERIFY(list && list->tableInterface());
@@ -348,43 +356,44 @@ void TestPhonebookWindows::headerListShowsOnlyItsColumns() {
         QTEST(cell->text(QAccessible::Name).trimmed(), "cell");
         w.reject();
     });
-    f.click("lblHeader");
-    QCOMPARE(f.runner.opened, QStringList{QStringLiteral("frmHeader")});
+    f.click(ObjectNames::kLblHeader);
+    QCOMPARE(f.runner.opened, QStringList{ObjectNames::kFrmHeader});
 }
 
 // The service button dials and arms; the prompt sends the list; closing re-enables.
 void TestPhonebookWindows::broadcastFromTheServiceButton() {
     FakeTerminal f(FakeTerminal::withCharDelay("0.001 s"));
-    QVERIFY(writeFile(f.path("RSend.txt"), "12345,\r\n67890,\r\n67890+\r\n"));
+    QVERIFY(
+        writeFile(f.path(programFile(ProgramFiles::kBroadcastReceivers)), "12345,\r\n67890,\r\n67890+\r\n"));
     f.make();
     f.link.setPortOpen(true);
     f.link.clearWrites();
     f.dialogs.answers.enqueue(DialogAnswer::Yes);
-    f.click("lblRSend_1");
+    f.click(ObjectNames::kLblRSend_1);
     QCOMPARE(f.link.written(), QByteArray("\x01 011150"));
-    QVERIFY(!f.button("lblRSend_1")->isEnabled());
-    QVERIFY(!f.button("lblRsend_2")->isEnabled());
+    QVERIFY(!f.button(ObjectNames::kLblRSend_1)->isEnabled());
+    QVERIFY(!f.button(ObjectNames::kLblRsend_2)->isEnabled());
     f.link.clearWrites();
     f.link.receive(" +++):");
     QTRY_COMPARE(f.dialogs.messages.size(), 2);
     QCOMPARE(f.link.written(), QByteArray("\r\n\r12345,\r67890,\r67890+"));
-    QVERIFY(f.button("lblRSend_1")->isEnabled());
+    QVERIFY(f.button(ObjectNames::kLblRSend_1)->isEnabled());
 
     f.dialogs.answers.enqueue(DialogAnswer::Yes);
-    f.click("lblRsend_2");
-    QVERIFY(!f.button("lblRsend_2")->isEnabled());
-    f.click("LblCloseConnection");
-    QVERIFY(f.button("lblRSend_1")->isEnabled());
-    QVERIFY(f.button("lblRsend_2")->isEnabled());
+    f.click(ObjectNames::kLblRsend_2);
+    QVERIFY(!f.button(ObjectNames::kLblRsend_2)->isEnabled());
+    f.click(ObjectNames::kLblCloseConnection);
+    QVERIFY(f.button(ObjectNames::kLblRSend_1)->isEnabled());
+    QVERIFY(f.button(ObjectNames::kLblRsend_2)->isEnabled());
     QCOMPARE(f.window->session().state().broadcastActive, false);
 }
 
 void TestPhonebookWindows::numbersShowWhole_data() {
     QTest::addColumn<QString>("opens");
     QTest::addColumn<QString>("number");
-    for (const char* opens : {"lblPreset", "lblRSendList"}) {
-        QTest::addRow("%s, five digits", opens) << opens << "67890";
-        QTest::addRow("%s, three digits", opens) << opens << "555";
+    for (QLatin1StringView opens : {ObjectNames::kLblPreset, ObjectNames::kLblRSendList}) {
+        QTest::addRow("%s, five digits", opens.data()) << QString(opens) << "67890";
+        QTest::addRow("%s, three digits", opens.data()) << QString(opens) << "555";
     }
 }
 
@@ -394,7 +403,7 @@ void TestPhonebookWindows::numbersShowWhole() {
     QFETCH(QString, opens);
     QFETCH(QString, number);
     FakeTerminal f;
-    QVERIFY(writeFile(f.path("phonebook.txt"), phonebook()));
+    QVERIFY(writeFile(f.path(programFile(ProgramFiles::kPhonebook)), phonebook()));
     f.make();
     bool found = false;
     drive(f, [&](QDialog& w) {

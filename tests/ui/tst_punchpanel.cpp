@@ -1,6 +1,7 @@
 #include "faketerminal.h"
 #include "features/punch/punchpanel.h"
 #include "features/punch/punchpicture.h"
+#include "look/objectnames.h"
 #include "puncher.h"
 #include "tapegeometry.h"
 
@@ -17,19 +18,19 @@ namespace {
 struct Fixture : FakeTerminal {
     TerminalWindow& w;
     explicit Fixture(bool connected = true) : FakeTerminal(withCharDelay("0.001 s")), w(make()) {
-        click("lblOpen1");
+        click(ObjectNames::kLblOpen1);
         if (connected)
             call();
         link.clearWrites();
         dialogs.messages.clear();
     }
-    QWidget* panel() const { return find<QWidget>("frmPunch"); }
-    QLineEdit* input() const { return find<QLineEdit>("txtInput"); }
-    PunchPicture* picture() const { return find<PunchPicture>("picPunch"); }
-    PunchSender& sender() const { return find<PunchPanel>("frmPunch")->sender(); }
+    QWidget* panel() const { return find<QWidget>(ObjectNames::kFrmPunch); }
+    QLineEdit* input() const { return find<QLineEdit>(ObjectNames::kTxtInput); }
+    PunchPicture* picture() const { return find<PunchPicture>(ObjectNames::kPicPunch); }
+    PunchSender& sender() const { return find<PunchPanel>(ObjectNames::kFrmPunch)->sender(); }
     // Opens the panel and types the text into it.
     void open(const QString& text = {}) {
-        click("lblPuncher");
+        click(ObjectNames::kLblPuncher);
         QTest::keyClicks(input(), text);
     }
 };
@@ -48,7 +49,8 @@ private slots:
 
 void TestPunchPanel::opensOnlyWithAConnection() {
     Fixture f(false);
-    QCOMPARE(f.button("lblPuncher")->toolTip(), QStringLiteral("Starts the human readable punch tape app."));
+    QCOMPARE(f.button(ObjectNames::kLblPuncher)->toolTip(),
+             QStringLiteral("Starts the human readable punch tape app."));
     f.open();
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral(" No existing connection active ......")});
     QVERIFY(!f.panel()->isVisible());
@@ -56,7 +58,7 @@ void TestPunchPanel::opensOnlyWithAConnection() {
     f.call();
     f.link.clearWrites();
     f.open(QStringLiteral("AB"));
-    f.click("cmdEndPunch");
+    f.click(ObjectNames::kCmdEndPunch);
     QVERIFY(!f.panel()->isVisible());
     f.open();
     QVERIFY(f.panel()->isVisible());
@@ -80,7 +82,7 @@ void TestPunchPanel::previewFollowsTheText() {
     f.input()->clear();
     QTest::keyClicks(f.input(), QString(100, QLatin1Char('W')));
     QVERIFY(f.picture()->width() > 4000);
-    QScrollBar* bar = f.find<QScrollArea>("tapeScroll")->horizontalScrollBar();
+    QScrollBar* bar = f.find<QScrollArea>(ObjectNames::kTapeScroll)->horizontalScrollBar();
     QCOMPARE(bar->value(), bar->maximum());
     f.input()->setCursorPosition(0);
     QTest::keyClicks(f.input(), QStringLiteral("A"));
@@ -93,13 +95,13 @@ void TestPunchPanel::punchShowsEachCharacterAndTheCaption() {
     QStringList captions;
     QList<QList<TapeDot>> pictures;
     QObject::connect(&f.sender(), &PunchSender::characterSent, [&] {
-        const auto* caption = f.find<QLabel>("lblPreview");
+        const auto* caption = f.find<QLabel>(ObjectNames::kLblPreview);
         captions.append(caption->text() +
                         (caption->property("punching").toBool() ? QStringLiteral("(red)") : QString()));
         pictures.append(f.picture()->dots());
-        QVERIFY(!f.button("cmdPunch")->isEnabled());
+        QVERIFY(!f.button(ObjectNames::kCmdPunch)->isEnabled());
     });
-    f.click("cmdPunch");
+    f.click(ObjectNames::kCmdPunch);
 
     const QByteArray sequence = Puncher(QStringLiteral("HI"));
     QCOMPARE(f.link.written(), sequence);
@@ -108,17 +110,17 @@ void TestPunchPanel::punchShowsEachCharacterAndTheCaption() {
     QCOMPARE(pictures.size(), sequence.size());
     QCOMPARE(pictures[11], TapeGeometry::glyphDots(QStringLiteral("Z")));
     QVERIFY(pictures[10].isEmpty() && pictures[12].isEmpty());
-    QCOMPARE(f.text("lblPreview"), QStringLiteral("Preview"));
-    QCOMPARE(f.find<QLabel>("lblPreview")->property("punching").toBool(), false);
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Sending Human Readables"));
-    QVERIFY(f.button("cmdPunch")->isEnabled());
+    QCOMPARE(f.text(ObjectNames::kLblPreview), QStringLiteral("Preview"));
+    QCOMPARE(f.find<QLabel>(ObjectNames::kLblPreview)->property("punching").toBool(), false);
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Sending Human Readables"));
+    QVERIFY(f.button(ObjectNames::kCmdPunch)->isEnabled());
 
     // With the port closed nothing is sent and only the caption is set.
     f.link.setPortOpen(false);
     f.link.clearWrites();
-    f.click("cmdPunch");
+    f.click(ObjectNames::kCmdPunch);
     QVERIFY(f.link.writes().isEmpty());
-    QCOMPARE(f.text("lblPreview"), QStringLiteral("Preview"));
+    QCOMPARE(f.text(ObjectNames::kLblPreview), QStringLiteral("Preview"));
     QVERIFY(f.dialogs.messages.isEmpty());
 }
 
@@ -127,9 +129,9 @@ void TestPunchPanel::exitWhilePunchingLetsItFinish() {
     f.open(QStringLiteral("HI"));
     QObject::connect(&f.sender(), &PunchSender::characterSent, [&] {
         if (f.link.writes().size() == 5)
-            f.click("cmdEndPunch");
+            f.click(ObjectNames::kCmdEndPunch);
     });
-    f.click("cmdPunch");
+    f.click(ObjectNames::kCmdPunch);
     QVERIFY(!f.panel()->isVisible());
     QCOMPARE(f.link.written(), Puncher(QStringLiteral("HI")));
 }
@@ -138,13 +140,13 @@ void TestPunchPanel::sendErrorLeavesThePanelUsable() {
     Fixture f;
     f.open(QStringLiteral("HI"));
     f.link.writesBeforeFailure = 2;
-    f.click("cmdPunch");
+    f.click(ObjectNames::kCmdPunch);
     QCOMPARE(f.dialogs.texts(), QStringList{f.link.writeFailure.text});
-    QCOMPARE(f.text("lblPreview"), QStringLiteral("Preview"));
+    QCOMPARE(f.text(ObjectNames::kLblPreview), QStringLiteral("Preview"));
     QVERIFY(f.panel()->isVisible());
     f.link.writesBeforeFailure = -1;
     f.link.clearWrites();
-    f.click("cmdPunch");
+    f.click(ObjectNames::kCmdPunch);
     QCOMPARE(f.link.written(), Puncher(QStringLiteral("HI")));
     QCOMPARE(f.dialogs.messages.size(), 1);
 }

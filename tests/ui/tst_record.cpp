@@ -4,6 +4,7 @@
 #include "testfiles.h"
 
 #include "files/textcodec.h"
+#include "look/objectnames.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -59,19 +60,19 @@ private slots:
 void TestRecord::sessionLog() {
     FakeTerminal f(unpacedConfiguration());
     f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.clock.advance(5);
     f.link.receive("11150 vornal d\r\n");
     f.clock.advance(3);
-    f.click("LblCall");
+    f.click(ObjectNames::kLblCall);
     f.clock.advance(2);
     typeWithEcho(f, "HI\r");
     f.clock.advance(2);
-    f.click("lblBell");
+    f.click(ObjectNames::kLblBell);
     f.clock.advance(1);
     f.link.receive("GA \x07\xe9\r\n");
     f.clock.advance(4);
-    f.click("lblTimeStamp");
+    f.click(ObjectNames::kLblTimeStamp);
     f.clock.advance(1);
     f.link.receive("MOM");
     // The line being gathered is written when the program ends.
@@ -83,9 +84,9 @@ void TestRecord::logSwitchedOff() {
     FakeTerminal f;
     f.settings.setValue(QStringLiteral("Log"), QStringLiteral("Enabled"), QStringLiteral("0"));
     f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.link.receive("QUIET\r\n");
-    f.click("lblBell");
+    f.click(ObjectNames::kLblBell);
     f.window.reset();
     QVERIFY(!QDir(f.path("Logs")).exists());
 }
@@ -109,19 +110,19 @@ void TestRecord::failedLogWriteIsToldOnce() {
     } else {
         limit = std::make_unique<FileSizeLimit>(20);
     }
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     for (const char* line : {"FIRST\r\n", "SECOND\r\n", "THIRD\r\n"})
         f.link.receive(line);
     QTRY_COMPARE(f.dialogs.messages.size(), 1);
     QVERIFY2(f.dialogs.messages[0].text.contains(f.path(kLogName)) ||
                  f.dialogs.messages[0].text.contains(f.path("Logs")),
              qPrintable(f.dialogs.messages[0].text));
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Traffic log stopped"));
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Traffic log stopped"));
 
     // The terminal goes on: it shows and sends, and nothing more is said.
     f.link.receive("FOURTH\r\n");
     f.link.clearWrites();
-    f.click("lblBell");
+    f.click(ObjectNames::kLblBell);
     QCOMPARE(f.link.written(), QByteArray("\x07"));
     QTest::qWait(20);
     QCOMPARE(f.dialogs.messages.size(), 1);
@@ -157,18 +158,18 @@ void TestRecord::findNextAndPrevious() {
     FakeTerminal f;
     f.make();
     f.window->session().buffer().setText(QStringLiteral("alpha Beta gamma\r\nbeta BETA"));
-    f.click("lblFind");
-    auto* field = f.find<QLineEdit>("txtFind");
+    f.click(ObjectNames::kLblFind);
+    auto* field = f.find<QLineEdit>(ObjectNames::kTxtFind);
     QVERIFY(field->isVisible());
     field->setText(needle);
     QPlainTextEdit* terminal = f.window->terminal();
     for (int i = 0; i < presses.size(); ++i) {
         const QTextCursor before = terminal->textCursor();
-        f.click(presses[i] == QLatin1Char('N') ? "cmdFindNext" : "cmdFindPrevious");
+        f.click(presses[i] == QLatin1Char('N') ? ObjectNames::kCmdFindNext : ObjectNames::kCmdFindPrevious);
         const QTextCursor after = terminal->textCursor();
         if (found[i] < 0) {
             QCOMPARE(after.selectionStart(), before.selectionStart());
-            QCOMPARE(f.text("lblAction"), QStringLiteral("Not found: ") + needle);
+            QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Not found: ") + needle);
             continue;
         }
         QCOMPARE(after.selectionStart(), found[i]);
@@ -180,9 +181,9 @@ void TestRecord::escapeClosesTheFindBar() {
     FakeTerminal f;
     f.make();
     f.window->activateWindow();
-    f.click("lblOpen1");
-    f.click("lblFind");
-    auto* field = f.find<QLineEdit>("txtFind");
+    f.click(ObjectNames::kLblOpen1);
+    f.click(ObjectNames::kLblFind);
+    auto* field = f.find<QLineEdit>(ObjectNames::kTxtFind);
     QCOMPARE(f.window->focusWidget(), field);
     // Return in the field finds; typing there sends nothing to the box.
     f.window->session().buffer().setText(QStringLiteral("one two one"));
@@ -202,18 +203,18 @@ void TestRecord::escapeClosesTheFindBar() {
 void TestRecord::saveText() {
     FakeTerminal f;
     f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.link.receive("ZCZC caf\xe9\r\nNNNN\r");
     const QString target = f.path("saved.txt");
     f.dialogs.files.enqueue(target);
-    f.click("lblSaveText");
+    f.click(ObjectNames::kLblSaveText);
     QCOMPARE(f.dialogs.fileRequests.size(), 1);
     QCOMPARE(f.dialogs.fileRequests[0].title, QStringLiteral("Save Text"));
     QCOMPARE(f.fileBytes(QStringLiteral("saved.txt")), QByteArray("Terminal Ready ZCZC caf\xe9\r\nNNNN\r\n"));
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Text saved to ") + target);
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Text saved to ") + target);
 
     // Cancelled: nothing is written.
-    f.click("lblSaveText");
+    f.click(ObjectNames::kLblSaveText);
     QCOMPARE(f.dialogs.fileRequests.size(), 2);
     QVERIFY(f.dialogs.messages.isEmpty());
 }
@@ -222,10 +223,10 @@ void TestRecord::saveTextFailure() {
     FakeTerminal f;
     f.make();
     f.dialogs.files.enqueue(f.path("missing/saved.txt"));
-    f.click("lblSaveText");
+    f.click(ObjectNames::kLblSaveText);
     QCOMPARE(f.dialogs.messages.size(), 1);
     QVERIFY(f.dialogs.messages[0].text.startsWith(f.path("missing/saved.txt")));
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Text not saved"));
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Text not saved"));
 }
 
 QTEST_MAIN(TestRecord)

@@ -1,7 +1,10 @@
 #include "display/terminalbuffer.h"
 #include "faketerminal.h"
+#include "files/programfiles.h"
+#include "look/objectnames.h"
 #include "look/soundeffects.h"
 #include "platform/qtsoundplayer.h"
+#include "testfiles.h"
 
 #include <QtTest>
 
@@ -12,11 +15,11 @@ namespace {
 struct Fixture : FakeTerminal {
     Fixture() {
         make();
-        click("lblOpen1");
+        click(ObjectNames::kLblOpen1);
         sound.clear();
     }
-    QString file(const char* name) const { return QStringLiteral("open ") + path(name); }
-    QStringList played(const char* name) const { return {file(name), QStringLiteral("play")}; }
+    QString file(QAnyStringView name) const { return QStringLiteral("open ") + path(name.toString()); }
+    QStringList played(QAnyStringView name) const { return {file(name), QStringLiteral("play")}; }
 };
 
 } // namespace
@@ -39,7 +42,7 @@ private slots:
 void TestSounds::mutedAtStart() {
     Fixture f;
     QCOMPARE(f.window->session().state().soundMuted, true);
-    QCOMPARE(f.button("lblSoundOff")->property("current").toBool(), true);
+    QCOMPARE(f.button(ObjectNames::kLblSoundOff)->property("current").toBool(), true);
     f.link.receive("HELLO");
     QTest::qWait(10);
     QVERIFY(f.sound.log().isEmpty());
@@ -47,27 +50,27 @@ void TestSounds::mutedAtStart() {
 
 void TestSounds::onAndOff() {
     Fixture f;
-    f.click("lblSoundOn");
+    f.click(ObjectNames::kLblSoundOn);
     QCOMPARE(f.window->session().state().soundMuted, false);
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Sound On"));
-    QCOMPARE(f.sound.log(), f.played("soundcipher.wav"));
-    QCOMPARE(f.button("lblSoundOn")->property("current").toBool(), true);
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Sound On"));
+    QCOMPARE(f.sound.log(), f.played(programFile(ProgramFiles::kSoundCipher)));
+    QCOMPARE(f.button(ObjectNames::kLblSoundOn)->property("current").toBool(), true);
     f.sound.clear();
 
     // Every received chunk plays the plain sound, once it has had its 80 ms.
     f.link.receive("ONE");
-    QCOMPARE(f.sound.log(), f.played("soundplain.wav"));
+    QCOMPARE(f.sound.log(), f.played(programFile(ProgramFiles::kSoundPlain)));
     QTRY_COMPARE(f.sound.log().size(), 4); // closed again
     QCOMPARE(f.sound.log().last(), QStringLiteral("close"));
     f.sound.clear();
     f.link.receive("TWO");
-    QCOMPARE(f.sound.log(), f.played("soundplain.wav"));
+    QCOMPARE(f.sound.log(), f.played(programFile(ProgramFiles::kSoundPlain)));
     QTest::qWait(120);
 
-    f.click("lblSoundOff");
+    f.click(ObjectNames::kLblSoundOff);
     QCOMPARE(f.window->session().state().soundMuted, true);
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Sound Off"));
-    QCOMPARE(f.button("lblSoundOff")->property("current").toBool(), true);
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Sound Off"));
+    QCOMPARE(f.button(ObjectNames::kLblSoundOff)->property("current").toBool(), true);
     f.sound.clear();
     f.link.receive("THREE");
     QTest::qWait(100);
@@ -77,7 +80,7 @@ void TestSounds::onAndOff() {
 void TestSounds::localModeWhileMuted() {
     Fixture f;
     QCOMPARE(f.window->session().state().soundMuted, true);
-    f.click("lblLoKal");
+    f.click(ObjectNames::kLblLoKal);
     QCOMPARE(f.sound.log(), f.played("soundstart.wav"));
 }
 
@@ -91,9 +94,9 @@ void TestSounds::callAndCloseFollowTheSwitch() {
     QFETCH(bool, on);
     Fixture f;
     if (on)
-        f.click("lblSoundOn");
+        f.click(ObjectNames::kLblSoundOn);
     f.sound.clear();
-    f.click("LblCloseConnection");
+    f.click(ObjectNames::kLblCloseConnection);
     QCOMPARE(f.sound.log(), on ? f.played("soundstop.wav") : QStringList());
 }
 
@@ -101,9 +104,12 @@ void TestSounds::soundButtons_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("lengthMs");
-    QTest::newRow("Command1") << QStringLiteral("Command1") << QStringLiteral("soundcipher.wav") << 100;
-    QTest::newRow("Command2") << QStringLiteral("Command2") << QStringLiteral("soundplain.wav") << 80;
-    QTest::newRow("Command3") << QStringLiteral("Command3") << QStringLiteral("soundrun.wav") << 2000;
+    QTest::newRow("Command1") << QString(ObjectNames::kCommand1) << programFile(ProgramFiles::kSoundCipher)
+                              << 100;
+    QTest::newRow("Command2") << QString(ObjectNames::kCommand2) << programFile(ProgramFiles::kSoundPlain)
+                              << 80;
+    QTest::newRow("Command3") << QString(ObjectNames::kCommand3) << programFile(ProgramFiles::kSoundRun)
+                              << 2000;
 }
 
 void TestSounds::soundButtons() {
@@ -126,28 +132,30 @@ void TestSounds::soundButtons() {
 
 void TestSounds::receiveSoundDoesNotPileUp() {
     Fixture f;
-    f.click("lblSoundOn");
+    f.click(ObjectNames::kLblSoundOn);
     f.sound.clear();
     // A chunk while the receive sound still plays starts no second one on top.
     f.link.receive("ONE");
     f.link.receive("TWO");
-    QCOMPARE(f.sound.log(), f.played("soundplain.wav"));
+    QCOMPARE(f.sound.log(), f.played(programFile(ProgramFiles::kSoundPlain)));
     QTRY_COMPARE(f.sound.log().size(), 4);
-    QCOMPARE(f.sound.log().mid(2), (QStringList{f.file("soundplain.wav"), QStringLiteral("close")}));
+    QCOMPARE(f.sound.log().mid(2),
+             (QStringList{f.file(programFile(ProgramFiles::kSoundPlain)), QStringLiteral("close")}));
     // Once it has closed, the next chunk plays again.
     f.sound.clear();
     f.link.receive("THREE");
-    QCOMPARE(f.sound.log(), f.played("soundplain.wav"));
+    QCOMPARE(f.sound.log(), f.played(programFile(ProgramFiles::kSoundPlain)));
     // A command's sound meanwhile is not closed by the receive sound's close.
-    f.click("lblLoKal");
+    f.click(ObjectNames::kLblLoKal);
     QTRY_COMPARE(f.sound.log().size(), 6);
-    QCOMPARE(f.sound.log(), (f.played("soundplain.wav") + f.played("soundstart.wav") +
-                             QStringList{f.file("soundplain.wav"), QStringLiteral("close")}));
+    QCOMPARE(f.sound.log(),
+             (f.played(programFile(ProgramFiles::kSoundPlain)) + f.played("soundstart.wav") +
+              QStringList{f.file(programFile(ProgramFiles::kSoundPlain)), QStringLiteral("close")}));
 }
 
 void TestSounds::largeReceiveWithSoundsOn() {
     Fixture f;
-    f.click("lblSoundOn");
+    f.click(ObjectNames::kLblSoundOn);
     f.sound.clear();
     // 64 KiB in the link's 10-byte reports. Nothing in the receive path may wait (a
     // wait turns the event loop, and the next chunk's handler would run inside it):
@@ -163,7 +171,7 @@ void TestSounds::largeReceiveWithSoundsOn() {
     }
     QVERIFY(!eventLoopRan);
     // One sound for the whole run of chunks that came while it played.
-    QCOMPARE(f.sound.log(), f.played("soundplain.wav"));
+    QCOMPARE(f.sound.log(), f.played(programFile(ProgramFiles::kSoundPlain)));
     QVERIFY(f.window->session().buffer().length() <= TerminalDisplay::kTrimAbove + 20);
     QTRY_VERIFY(eventLoopRan);
     QTRY_COMPARE(f.sound.log().size(), 4);
@@ -173,7 +181,7 @@ void TestSounds::realPlayerIsQuiet() {
     // The real player on a file that is missing and on one that exists: on a machine
     // without audio (as here) or with it, nothing is asked and nothing breaks.
     QTemporaryDir dir;
-    QFile wave(dir.filePath(QStringLiteral("soundplain.wav")));
+    QFile wave(dir.filePath(programFile(ProgramFiles::kSoundPlain)));
     QVERIFY(wave.open(QIODevice::WriteOnly));
     QByteArray header("RIFF\x2c\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x22\x56\x00\x00"
                       "\x44\xac\x00\x00\x02\x00\x10\x00"
@@ -186,7 +194,7 @@ void TestSounds::realPlayerIsQuiet() {
     effects.play(SoundEffects::Effect::Cipher); // missing
     effects.received();                         // present
     QTRY_VERIFY(!effects.isPlaying(SoundEffects::Effect::Plain));
-    player.open(dir.filePath(QStringLiteral("soundplain.wav")));
+    player.open(dir.filePath(programFile(ProgramFiles::kSoundPlain)));
     player.play();
     player.close();
     player.close();

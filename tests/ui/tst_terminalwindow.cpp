@@ -1,11 +1,14 @@
 #include "fakeclock.h"
 #include "faketerminal.h"
+#include "files/programfiles.h"
 #include "files/programfolder.h"
 #include "files/reportingsettingsstore.h"
+#include "look/objectnames.h"
 #include "memorysettingsstore.h"
 #include "phaseprobe.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
+#include "testfiles.h"
 #include "widgets/indicator.h"
 #include "widgets/linebar.h"
 #include "widgets/terminaltextview.h"
@@ -31,12 +34,13 @@ namespace {
 
 struct Fixture : FakeTerminal {
     using FakeTerminal::FakeTerminal;
-    QString terminal() const { return find<QPlainTextEdit>(QStringLiteral("txtTerm"))->toPlainText(); }
-    int picture(const char* name) const { return find<Indicator>(QString::fromLatin1(name))->picture(); }
+    QString terminal() const { return find<QPlainTextEdit>(ObjectNames::kTxtTerm)->toPlainText(); }
+    int picture(const QString& name) const { return find<Indicator>(name)->picture(); }
 };
 
-const char* const kPortDependent[] = {"lblSendText1",     "lblSendHeader", "lblSendMessage",
-                                      "lblSendHeadlines", "lblPaste",      "lblPuncher"};
+const QLatin1StringView kPortDependent[] = {ObjectNames::kLblSendText1,   ObjectNames::kLblSendHeader,
+                                            ObjectNames::kLblSendMessage, ObjectNames::kLblSendHeadlines,
+                                            ObjectNames::kLblPaste,       ObjectNames::kLblPuncher};
 
 } // namespace
 
@@ -78,22 +82,23 @@ void TestTerminalWindow::loadWithoutStoredSettings() {
     });
     QCOMPARE(w.windowTitle(), QStringLiteral("Vornal USB Terminal  STATION"));
     QCOMPARE(f.terminal(), QStringLiteral(" open port before using the interface "));
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Program Parameters Loaded"));
-    QCOMPARE(f.text("lblRSend_1"), QStringLiteral("11150"));
-    QCOMPARE(f.text("lblRsend_2"), QStringLiteral("11151"));
-    QVERIFY(f.text("lblVersion").endsWith(QStringLiteral(" USB / RS232 Vornal Teminal V 10.1.6")));
-    QCOMPARE(f.text("Label15"), QStringLiteral("11/02/2024 10.1.6"));
-    QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->font().family(), QStringLiteral("Arial"));
-    QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->font().pointSizeF(), 14.0);
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Program Parameters Loaded"));
+    QCOMPARE(f.text(ObjectNames::kLblRSend_1), QStringLiteral("11150"));
+    QCOMPARE(f.text(ObjectNames::kLblRsend_2), QStringLiteral("11151"));
+    QVERIFY(
+        f.text(ObjectNames::kLblVersion).endsWith(QStringLiteral(" USB / RS232 Vornal Teminal V 10.1.6")));
+    QCOMPARE(f.text(ObjectNames::kLabel15), QStringLiteral("11/02/2024 10.1.6"));
+    QCOMPARE(f.find<QPlainTextEdit>(ObjectNames::kTxtTerm)->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(f.find<QPlainTextEdit>(ObjectNames::kTxtTerm)->font().pointSizeF(), 14.0);
     QCOMPARE(w.session().state().StartDate, QStringLiteral("07-12-2026"));
     QCOMPARE(w.session().state().config.CharDelay, 0.05);
     QCOMPARE(w.session().state().soundMuted, true);
     QCOMPARE(w.session().state().connectionActive, false);
-    QCOMPARE(f.picture("imgPort1"), 2);
-    QCOMPARE(f.find<LineBar>("Line1")->lengthTwips(), 0);
+    QCOMPARE(f.picture(ObjectNames::kImgPort1), 2);
+    QCOMPARE(f.find<LineBar>(ObjectNames::kLine1)->lengthTwips(), 0);
     QVERIFY(presets);
     QVERIFY(f.dialogs.messages.isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(f.text("lblAction"), QStringLiteral("Status: "), 4000);
+    QTRY_COMPARE_WITH_TIMEOUT(f.text(ObjectNames::kLblAction), QStringLiteral("Status: "), 4000);
 }
 
 void TestTerminalWindow::loadWithStoredSettingsAndSwitches() {
@@ -110,14 +115,15 @@ void TestTerminalWindow::loadWithStoredSettingsAndSwitches() {
     QCOMPARE(f.link.settings(), QStringLiteral("19200,e,7,2"));
     QCOMPARE(f.link.portNumber(), 4);
     QCOMPARE(f.link.handshaking(), 2);
-    QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->font().family(), QStringLiteral("DejaVu Sans Mono"));
+    QCOMPARE(f.find<QPlainTextEdit>(ObjectNames::kTxtTerm)->font().family(),
+             QStringLiteral("DejaVu Sans Mono"));
     QCOMPARE(w.session().requestedLook(),
              (Startup::Look{Startup::SkinSwitch::Steam, Startup::ColourSwitch::Color2}));
 
     // Opening always uses 9600,n,8,1, whatever was stored.
-    f.click("lblOpen1");
-    QCOMPARE(f.text("lblCport1"), QStringLiteral("Com:  4"));
-    QCOMPARE(f.text("lblStatus1"), QStringLiteral("9600,n,8,1"));
+    f.click(ObjectNames::kLblOpen1);
+    QCOMPARE(f.text(ObjectNames::kLblCport1), QStringLiteral("Com:  4"));
+    QCOMPARE(f.text(ObjectNames::kLblStatus1), QStringLiteral("9600,n,8,1"));
 }
 
 void TestTerminalWindow::refusedStoredSettingsStillFinishLoad() {
@@ -141,50 +147,50 @@ void TestTerminalWindow::missingConfigurationIsReported() {
     Fixture f(QByteArray(), false);
     TerminalWindow& w = f.make();
     QCOMPARE(f.dialogs.messages.size(), 1);
-    QVERIFY(f.dialogs.texts().first().contains(f.dir.filePath(QStringLiteral("VornalUsb.cfg"))));
+    QVERIFY(f.dialogs.texts().first().contains(f.dir.filePath(programFile(ProgramFiles::kConfiguration))));
     QCOMPARE(w.windowTitle(), QStringLiteral("Vornal USB Terminal  "));
-    QCOMPARE(f.text("lblRSend_1"), QStringLiteral("0"));
+    QCOMPARE(f.text(ObjectNames::kLblRSend_1), QStringLiteral("0"));
 }
 
 void TestTerminalWindow::openAndClosePort() {
     Fixture f;
     f.make();
-    for (const char* name : kPortDependent)
-        QVERIFY2(!f.find<QPushButton>(name)->isEnabled(), name);
-    f.click("lblOpen1");
+    for (QLatin1StringView name : kPortDependent)
+        QVERIFY2(!f.find<QPushButton>(name)->isEnabled(), name.data());
+    f.click(ObjectNames::kLblOpen1);
     QVERIFY(f.link.isOpen());
-    QCOMPARE(f.text("lblOpen1"), QStringLiteral("Close Port"));
-    QCOMPARE(f.text("lblCport1"), QStringLiteral("Com:  1"));
-    QCOMPARE(f.text("lblStatus1"), QStringLiteral("9600,n,8,1"));
-    QCOMPARE(f.picture("imgPort1"), 1);
+    QCOMPARE(f.text(ObjectNames::kLblOpen1), QStringLiteral("Close Port"));
+    QCOMPARE(f.text(ObjectNames::kLblCport1), QStringLiteral("Com:  1"));
+    QCOMPARE(f.text(ObjectNames::kLblStatus1), QStringLiteral("9600,n,8,1"));
+    QCOMPARE(f.picture(ObjectNames::kImgPort1), 1);
     QCOMPARE(f.terminal(), QStringLiteral("Terminal Ready "));
     QCOMPARE(f.link.written(), QByteArray("\r"));
-    QVERIFY(!f.find<QPushButton>("lblProps")->isEnabled());
-    for (const char* name : kPortDependent)
-        QVERIFY2(f.find<QPushButton>(name)->isEnabled(), name);
-    QCOMPARE(f.find<QPlainTextEdit>("txtTerm")->textCursor().position(), f.terminal().size());
+    QVERIFY(!f.find<QPushButton>(ObjectNames::kLblProps)->isEnabled());
+    for (QLatin1StringView name : kPortDependent)
+        QVERIFY2(f.find<QPushButton>(name)->isEnabled(), name.data());
+    QCOMPARE(f.find<QPlainTextEdit>(ObjectNames::kTxtTerm)->textCursor().position(), f.terminal().size());
 
     f.clock.advance(3725);
-    QTRY_COMPARE_WITH_TIMEOUT(f.text("lblElapsed"), QStringLiteral("01:02:05 "), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(f.text(ObjectNames::kLblElapsed), QStringLiteral("01:02:05 "), 3000);
 
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     QVERIFY(!f.link.isOpen());
-    QCOMPARE(f.text("lblOpen1"), QStringLiteral("Open Port "));
-    QCOMPARE(f.text("lblCport1"), QStringLiteral("Com: Unknown"));
-    QCOMPARE(f.text("lblStatus1"), QStringLiteral("Closed 1"));
-    QCOMPARE(f.text("lblElapsed"), QStringLiteral("Off Line"));
-    QCOMPARE(f.picture("imgPort1"), 2);
+    QCOMPARE(f.text(ObjectNames::kLblOpen1), QStringLiteral("Open Port "));
+    QCOMPARE(f.text(ObjectNames::kLblCport1), QStringLiteral("Com: Unknown"));
+    QCOMPARE(f.text(ObjectNames::kLblStatus1), QStringLiteral("Closed 1"));
+    QCOMPARE(f.text(ObjectNames::kLblElapsed), QStringLiteral("Off Line"));
+    QCOMPARE(f.picture(ObjectNames::kImgPort1), 2);
     QCOMPARE(f.terminal(), QStringLiteral("Terminal Closed "));
-    QVERIFY(f.find<QPushButton>("lblProps")->isEnabled());
+    QVERIFY(f.find<QPushButton>(ObjectNames::kLblProps)->isEnabled());
     QCOMPARE(f.link.written(), QByteArray("\r"));
 }
 
 void TestTerminalWindow::propertiesOnlyWhileClosed() {
     Fixture f;
     f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     // A disabled button ignores the click; the handler itself refuses while open too.
-    QMetaObject::invokeMethod(f.find<QPushButton>("lblProps"), "click");
+    QMetaObject::invokeMethod(f.find<QPushButton>(ObjectNames::kLblProps), "click");
     QVERIFY(f.runner.opened.isEmpty());
 }
 
@@ -199,18 +205,19 @@ void TestTerminalWindow::propertiesSave() {
         QDialog* d = &window;
         d->show();
         title = d->windowTitle();
-        auto* port = d->findChild<QComboBox*>(QStringLiteral("cboPort"));
+        auto* port = d->findChild<QComboBox*>(ObjectNames::kCboPort);
         for (int i = 0; i < port->count(); ++i)
             ports.append(port->itemText(i));
-        settingsText = d->findChild<QLabel*>(QStringLiteral("lblSettings"))->text();
+        settingsText = d->findChild<QLabel*>(ObjectNames::kLblSettings)->text();
         port->setCurrentText(QStringLiteral("Com 3"));
-        d->findChild<QComboBox*>(QStringLiteral("cboSpeed"))->setCurrentText(QStringLiteral("19200"));
-        d->findChild<QComboBox*>(QStringLiteral("cboParity"))->setCurrentIndex(1);
-        QTest::mouseClick(d->findChild<QAbstractButton*>(QStringLiteral("optFlow_1")), Qt::LeftButton);
-        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("lblOK")), Qt::LeftButton);
+        d->findChild<QComboBox*>(ObjectNames::kCboSpeed)->setCurrentText(QStringLiteral("19200"));
+        d->findChild<QComboBox*>(ObjectNames::kCboParity)->setCurrentIndex(1);
+        QTest::mouseClick(d->findChild<QAbstractButton*>(ObjectNames::element(ObjectNames::kOptFlow, 1)),
+                          Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QPushButton*>(ObjectNames::kLblOK), Qt::LeftButton);
         return d->result();
     });
-    f.click("lblProps");
+    f.click(ObjectNames::kLblProps);
     QCOMPARE(title, QStringLiteral("CommPort Properties"));
     QCOMPARE(ports, (QStringList{QStringLiteral("Com 1"), QStringLiteral("Com 3")}));
     QCOMPARE(settingsText, QStringLiteral("9600,n,8,1   Port:  1  Flow  0"));
@@ -219,7 +226,7 @@ void TestTerminalWindow::propertiesSave() {
     QCOMPARE(f.settings.value(QStringLiteral("Properties"), QStringLiteral("CommPort")), QStringLiteral("3"));
     QCOMPARE(f.settings.value(QStringLiteral("Properties"), QStringLiteral("Handshaking")),
              QStringLiteral("1"));
-    QCOMPARE(f.text("lblCport1"), QStringLiteral("Com:  3"));
+    QCOMPARE(f.text(ObjectNames::kLblCport1), QStringLiteral("Com:  3"));
 }
 
 // The window names the device of each number and maps a number to a device on saving;
@@ -263,23 +270,23 @@ void TestTerminalWindow::propertiesNameDevices() {
     QStringList entries;
     f.runner.drivers.enqueue([&](QDialog& d) {
         d.show();
-        first = d.findChild<QLabel*>(QStringLiteral("lblDevice"))->text();
-        auto* list = d.findChild<QListWidget*>(QStringLiteral("lstDevices"));
+        first = d.findChild<QLabel*>(ObjectNames::kLblDevice)->text();
+        auto* list = d.findChild<QListWidget*>(ObjectNames::kLstDevices);
         for (int i = 0; i < list->count(); ++i)
             listed.append(list->item(i)->text());
-        auto* devices = d.findChild<QComboBox*>(QStringLiteral("cboDevice"));
+        auto* devices = d.findChild<QComboBox*>(ObjectNames::kCboDevice);
         for (int i = 0; i < devices->count(); ++i)
             entries.append(devices->itemText(i));
-        d.findChild<QComboBox*>(QStringLiteral("cboPort"))->setCurrentText(port);
-        afterChoice = d.findChild<QLabel*>(QStringLiteral("lblDevice"))->text();
+        d.findChild<QComboBox*>(ObjectNames::kCboPort)->setCurrentText(port);
+        afterChoice = d.findChild<QLabel*>(ObjectNames::kLblDevice)->text();
         if (device >= 0)
             devices->setCurrentIndex(device);
         else
             devices->setEditText(QStringLiteral("/tmp/demo/box"));
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("lblOK")), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>(ObjectNames::kLblOK), Qt::LeftButton);
         return d.result();
     });
-    f.click("lblProps");
+    f.click(ObjectNames::kLblProps);
     QCOMPARE(first, shownFirst);
     QCOMPARE(listed, (QStringList{QStringLiteral("Com 1: /dev/ttyACM0"),
                                   QStringLiteral("Com 2: ") + stable + QStringLiteral(" (/dev/ttyUSB0)"),
@@ -293,7 +300,7 @@ void TestTerminalWindow::propertiesNameDevices() {
 void TestTerminalWindow::unloadWithOutputThatDoesNotDrain() {
     Fixture f;
     f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.link.setPendingOutput(500);
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { f.clock.advance(1); });
@@ -314,21 +321,21 @@ void TestTerminalWindow::editConfig() {
     TerminalWindow& w = f.make();
     QSignalSpy editor(&w.features(), &FeatureContext::editorRequested);
     f.runner.drivers.enqueue([](QDialog& dialog) { return dialog.result(); });
-    f.click("lblEditConfig");
+    f.click(ObjectNames::kLblEditConfig);
     QCOMPARE(f.dialogs.texts(),
              QStringList{QStringLiteral("After editing you must restart the program to load changes ")});
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Loading Configuration Editor"));
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Loading Configuration Editor"));
     QCOMPARE(editor.size(), 1);
-    QCOMPARE(editor.first().at(0).toString(), f.dir.filePath(QStringLiteral("VornalUsb.cfg")));
+    QCOMPARE(editor.first().at(0).toString(), f.dir.filePath(programFile(ProgramFiles::kConfiguration)));
     QCOMPARE(editor.first().at(1).value<EditorMode>(), EditorMode::Configuration);
-    QCOMPARE(f.runner.opened, QStringList{QStringLiteral("frmEdit")});
+    QCOMPARE(f.runner.opened, QStringList{ObjectNames::kFrmEdit});
 }
 
 void TestTerminalWindow::exitStoresHeadlineChoice() {
     Fixture f;
     TerminalWindow& w = f.make();
     w.features().setHeadlineSelect(2);
-    QTimer::singleShot(0, [&] { f.click("lblExit"); });
+    QTimer::singleShot(0, [&] { f.click(ObjectNames::kLblExit); });
     // lblExit ends the event loop it runs in.
     QEventLoop loop;
     QTimer::singleShot(2000, &loop, &QEventLoop::quit);
@@ -340,12 +347,12 @@ void TestTerminalWindow::exitStoresHeadlineChoice() {
 void TestTerminalWindow::exitWithUnwritableSettingsTellsAndEnds() {
     Fixture f;
     TerminalWindow& w = f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     w.features().setHeadlineSelect(3);
     const QString failure =
         QStringLiteral("/home/op/.config/vornal/Vornal USB Terminal.ini: Permission denied");
     f.settings.failWrites(failure);
-    QTimer::singleShot(0, [&] { f.click("lblExit"); });
+    QTimer::singleShot(0, [&] { f.click(ObjectNames::kLblExit); });
     QEventLoop loop;
     QTimer::singleShot(2000, &loop, &QEventLoop::quit);
     loop.exec();
@@ -357,14 +364,14 @@ void TestTerminalWindow::exitWithUnwritableSettingsTellsAndEnds() {
 void TestTerminalWindow::receivedTextKeepsNoUndoHistory() {
     Fixture f;
     f.make();
-    f.click("lblOpen1");
-    auto* term = f.find<QPlainTextEdit>(QStringLiteral("txtTerm"));
+    f.click(ObjectNames::kLblOpen1);
+    auto* term = f.find<QPlainTextEdit>(ObjectNames::kTxtTerm);
     for (int i = 0; i < 3; ++i) {
         f.link.receive("RECEIVED LINE\r\n");
         // Past the gathering of edits, so each one reaches the text box on its own.
         QTest::qWait(TerminalTextView::kMaxWaitMs + 20);
     }
-    f.click("lblClear");
+    f.click(ObjectNames::kLblClear);
     f.link.receive("AFTER CLEAR\r\n");
     QTRY_VERIFY(f.terminal().endsWith(QLatin1String("AFTER CLEAR\n")));
     QCOMPARE(term->document()->availableUndoSteps(), 0);
@@ -374,21 +381,29 @@ void TestTerminalWindow::receivedTextKeepsNoUndoHistory() {
 void TestTerminalWindow::controlsAreNamedButtonsWithTips() {
     Fixture f;
     f.make();
-    const char* const names[] = {"lblOpen1",   "lblProps",      "lblExit",      "lblEditConfig",
-                                 "lblVersion", "lblBell",       "lblWerda",     "lblIAm",
-                                 "lblGoAhead", "lblZi",         "lblBu",        "lblLoKal",
-                                 "LblMsg",     "lblNexMessage", "lblCancelMsg", "lblStatus",
-                                 "lblKonfig",  "lblCR",         "lblLineFeed",  "LblCloseConnection",
-                                 "LblCall",    "lblClear",      "lblRSend_1",   "lblRsend_2"};
-    for (const char* name : names) {
+    const QLatin1StringView names[] = {ObjectNames::kLblOpen1,     ObjectNames::kLblProps,
+                                       ObjectNames::kLblExit,      ObjectNames::kLblEditConfig,
+                                       ObjectNames::kLblVersion,   ObjectNames::kLblBell,
+                                       ObjectNames::kLblWerda,     ObjectNames::kLblIAm,
+                                       ObjectNames::kLblGoAhead,   ObjectNames::kLblZi,
+                                       ObjectNames::kLblBu,        ObjectNames::kLblLoKal,
+                                       ObjectNames::kLblMsg,       ObjectNames::kLblNexMessage,
+                                       ObjectNames::kLblCancelMsg, ObjectNames::kLblStatus,
+                                       ObjectNames::kLblKonfig,    ObjectNames::kLblCR,
+                                       ObjectNames::kLblLineFeed,  ObjectNames::kLblCloseConnection,
+                                       ObjectNames::kLblCall,      ObjectNames::kLblClear,
+                                       ObjectNames::kLblRSend_1,   ObjectNames::kLblRsend_2};
+    for (QLatin1StringView name : names) {
         auto* b = f.window->findChild<QPushButton*>(QString::fromLatin1(name));
-        QVERIFY2(b, name);
-        QVERIFY2(!b->toolTip().isEmpty(), name);
+        QVERIFY2(b, name.data());
+        QVERIFY2(!b->toolTip().isEmpty(), name.data());
     }
-    QCOMPARE(f.find<QLabel>("lblAction")->toolTip(), QStringLiteral("Displays Last Program Action"));
-    QCOMPARE(f.find<QLabel>("lblMaxChar")->toolTip(), QStringLiteral("Character  Counter"));
-    QCOMPARE(f.find<QPushButton>("lblKonfig")->text(), QStringLiteral("Configuration"));
-    QCOMPARE(f.find<QPushButton>("lblOpen1")->toolTip(), QStringLiteral("Opens pre defined comm port"));
+    QCOMPARE(f.find<QLabel>(ObjectNames::kLblAction)->toolTip(),
+             QStringLiteral("Displays Last Program Action"));
+    QCOMPARE(f.find<QLabel>(ObjectNames::kLblMaxChar)->toolTip(), QStringLiteral("Character  Counter"));
+    QCOMPARE(f.find<QPushButton>(ObjectNames::kLblKonfig)->text(), QStringLiteral("Configuration"));
+    QCOMPARE(f.find<QPushButton>(ObjectNames::kLblOpen1)->toolTip(),
+             QStringLiteral("Opens pre defined comm port"));
 }
 
 void TestTerminalWindow::fitsSmallScreen() {
@@ -400,7 +415,7 @@ void TestTerminalWindow::fitsSmallScreen() {
     const QRect inside = f.window->rect();
     // The side column scrolls: what is in it must be within its scrollable host, and the
     // column within the window.
-    auto* column = f.find<QScrollArea>("sidePanels");
+    auto* column = f.find<QScrollArea>(ObjectNames::kSidePanels);
     QVERIFY(inside.contains(QRect(column->mapTo(f.window.get(), QPoint(0, 0)), column->size())));
     for (QPushButton* b : f.window->findChildren<QPushButton*>()) {
         if (!b->isVisible())
@@ -415,58 +430,58 @@ void TestTerminalWindow::fitsSmallScreen() {
 void TestTerminalWindow::receivedTextAndCommandsInTheWindow() {
     Fixture f;
     f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.link.receive("HELLO\r\nWORLX\x08"
                    "D");
     QCOMPARE(f.terminal(), QStringLiteral("Terminal Ready HELLO\nWORLD"));
-    QCOMPARE(f.picture("imgRX"), 1);
+    QCOMPARE(f.picture(ObjectNames::kImgRX), 1);
     f.link.clearWrites();
-    f.click("lblBell");
+    f.click(ObjectNames::kLblBell);
     QCOMPARE(f.link.written(), QByteArray("\x07"));
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Ringing the bell"));
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Ringing the bell"));
     f.link.raiseEvent(1004);
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Status: Framing Error"));
-    f.click("lblClear");
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Status: Framing Error"));
+    f.click(ObjectNames::kLblClear);
     QCOMPARE(f.terminal(), QString());
-    QCOMPARE(f.text("lblAction"), QStringLiteral("Text Cancelled"));
+    QCOMPARE(f.text(ObjectNames::kLblAction), QStringLiteral("Text Cancelled"));
 }
 
 void TestTerminalWindow::typingGoesToTheBoxOnly() {
     Fixture f;
     f.make();
-    auto* term = f.find<QPlainTextEdit>("txtTerm");
+    auto* term = f.find<QPlainTextEdit>(ObjectNames::kTxtTerm);
     // Closed: the text box takes the keys itself, and nothing is sent.
     QTest::keyClicks(term, QStringLiteral("ab"));
     QVERIFY(f.terminal().endsWith(QStringLiteral("ab")));
     QVERIFY(f.link.writes().isEmpty());
 
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.link.clearWrites();
     QTest::keyClicks(term, QStringLiteral("xy"));
     QTest::keyClick(term, Qt::Key_Return);
     QCOMPARE(f.link.written(), QByteArray("xy\r"));
     QCOMPARE(f.terminal(), QStringLiteral("Terminal Ready "));
-    QCOMPARE(f.text("lblMaxChar"), QStringLiteral("0"));
+    QCOMPARE(f.text(ObjectNames::kLblMaxChar), QStringLiteral("0"));
     QTest::keyClicks(term, QString(55, QLatin1Char('z')));
-    QCOMPARE(f.text("lblMaxChar"), QStringLiteral("55"));
-    QCOMPARE(f.find<LineBar>("Line1")->colour(), 65535u);
-    QCOMPARE(f.find<LineBar>("Line1")->lengthTwips(), 55 * 170);
+    QCOMPARE(f.text(ObjectNames::kLblMaxChar), QStringLiteral("55"));
+    QCOMPARE(f.find<LineBar>(ObjectNames::kLine1)->colour(), 65535u);
+    QCOMPARE(f.find<LineBar>(ObjectNames::kLine1)->lengthTwips(), 55 * 170);
 }
 
 void TestTerminalWindow::klklSwitchAndAnswer() {
     Fixture f(FakeTerminal::withCharDelay("0 s"));
-    f.writeFile(QStringLiteral("klkl.txt"), "HIER MAYER");
+    f.writeFile(programFile(ProgramFiles::kKlklAnswer), "HIER MAYER");
     TerminalWindow& w = f.make();
     w.session().sender().setKlklPause(0);
-    auto* klkl = f.find<QPushButton>("lblKlKl");
+    auto* klkl = f.find<QPushButton>(ObjectNames::kLblKlKl);
     QCOMPARE(klkl->text(), QStringLiteral("klkl"));
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.link.clearWrites();
     f.link.receive("kl");
     f.link.receive("kl");
     QVERIFY(f.link.writes().isEmpty()); // off: nothing answers
 
-    f.click("lblKlKl");
+    f.click(ObjectNames::kLblKlKl);
     QCOMPARE(w.session().state().klklAutoAnswer, true);
     QCOMPARE(klkl->property("colourValue").toUInt(), 65280u);
     f.link.receive("kl");
@@ -475,16 +490,16 @@ void TestTerminalWindow::klklSwitchAndAnswer() {
     QTRY_COMPARE(f.link.written(), QByteArray("\r\r\r\rHIER MAYER\n\n\r\r\r\r"));
     QVERIFY(!w.cancelWindow().isVisible());
 
-    f.click("lblKlKl");
+    f.click(ObjectNames::kLblKlKl);
     QCOMPARE(w.session().state().klklAutoAnswer, false);
     QCOMPARE(klkl->property("colourValue").toUInt(), 16777215u);
 }
 
 void TestTerminalWindow::cancelWindowStopsAFile() {
     Fixture f(FakeTerminal::withCharDelay("0.01 s"));
-    f.writeFile(QStringLiteral("Message.txt"), QByteArray(400, 'M'));
+    f.writeFile(programFile(ProgramFiles::kMessage), QByteArray(400, 'M'));
     TerminalWindow& w = f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.call();
     f.link.clearWrites();
     bool visibleDuring = false;
@@ -493,61 +508,62 @@ void TestTerminalWindow::cancelWindowStopsAFile() {
     QTimer::singleShot(150, [&] {
         visibleDuring = w.cancelWindow().isVisible();
         label = w.cancelWindow().label();
-        sendDisabled = !f.find<QPushButton>("lblSendMessage")->isEnabled();
-        QTest::mouseClick(w.cancelWindow().findChild<QPushButton*>(QStringLiteral("lblCancel")),
-                          Qt::LeftButton);
+        sendDisabled = !f.find<QPushButton>(ObjectNames::kLblSendMessage)->isEnabled();
+        QTest::mouseClick(w.cancelWindow().findChild<QPushButton*>(ObjectNames::kLblCancel), Qt::LeftButton);
     });
-    f.click("lblSendMessage");
+    f.click(ObjectNames::kLblSendMessage);
     QVERIFY(visibleDuring);
-    QCOMPARE(label,
-             QStringLiteral("Transmitting  TextFile: ") + f.dir.filePath(QStringLiteral("Message.txt")));
+    QCOMPARE(label, QStringLiteral("Transmitting  TextFile: ") +
+                        f.dir.filePath(programFile(ProgramFiles::kMessage)));
     QVERIFY(sendDisabled);
     QVERIFY(!w.cancelWindow().isVisible());
     QVERIFY(f.link.written().size() < 100);
-    for (const char* name : {"lblSendText1", "lblSendHeader", "lblSendMessage", "lblSendHeadlines"})
-        QVERIFY2(f.find<QPushButton>(name)->isEnabled(), name);
+    for (QLatin1StringView name : {ObjectNames::kLblSendText1, ObjectNames::kLblSendHeader,
+                                   ObjectNames::kLblSendMessage, ObjectNames::kLblSendHeadlines})
+        QVERIFY2(f.find<QPushButton>(name)->isEnabled(), name.data());
 }
 
 void TestTerminalWindow::sendCommandsStayOffForTheWholeTransmission() {
     Fixture f(FakeTerminal::withCharDelay("0.01 s"));
     const QByteArray text(60, 'M');
-    f.writeFile(QStringLiteral("Message.txt"), text);
+    f.writeFile(programFile(ProgramFiles::kMessage), text);
     TerminalWindow& w = f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     f.call();
     f.link.clearWrites();
     QStringList enabledDuring;
     QTimer::singleShot(150, [&] {
         // The port's displays change meanwhile (the elapsed time does every second).
         w.session().port().showPortNumber();
-        for (const char* name : kPortDependent) {
+        for (QLatin1StringView name : kPortDependent) {
             if (f.find<QPushButton>(name)->isEnabled())
                 enabledDuring.append(QString::fromLatin1(name));
         }
         // Even a click that reaches a send command starts nothing inside the first.
-        QMetaObject::invokeMethod(f.find<QPushButton>("lblSendText1"), "click");
+        QMetaObject::invokeMethod(f.find<QPushButton>(ObjectNames::kLblSendText1), "click");
     });
     f.dialogs.answers.enqueue(DialogAnswer::Yes);
-    f.click("lblSendMessage");
+    f.click(ObjectNames::kLblSendMessage);
     QCOMPARE(enabledDuring, QStringList());
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral(" You are about to send the Message File ")});
     QCOMPARE(f.link.written(), "\r" + text + "\r\r");
-    for (const char* name : kPortDependent)
-        QVERIFY2(f.find<QPushButton>(name)->isEnabled(), name);
+    for (QLatin1StringView name : kPortDependent)
+        QVERIFY2(f.find<QPushButton>(name)->isEnabled(), name.data());
 }
 
 void TestTerminalWindow::clickLeavesTheKeyboardWithTheTerminal_data() {
     QTest::addColumn<QString>("button");
-    for (const char* name :
-         {"LblCall", "lblBell", "lblCR", "lblClear", "lblKlKl", "lblPhonebookShow", "lblLocalNumbersShow"})
-        QTest::newRow(name) << QString::fromLatin1(name);
+    for (QLatin1StringView name :
+         {ObjectNames::kLblCall, ObjectNames::kLblBell, ObjectNames::kLblCR, ObjectNames::kLblClear,
+          ObjectNames::kLblKlKl, ObjectNames::kLblPhonebookShow, ObjectNames::kLblLocalNumbersShow})
+        QTest::newRow(name.data()) << QString(name);
 }
 
 void TestTerminalWindow::clickLeavesTheKeyboardWithTheTerminal() {
     QFETCH(QString, button);
     Fixture f;
     TerminalWindow& w = f.make();
-    f.click("lblOpen1");
+    f.click(ObjectNames::kLblOpen1);
     QCOMPARE(w.focusWidget(), w.terminal());
     QTest::mouseClick(f.button(button), Qt::LeftButton);
     QCOMPARE(w.focusWidget(), w.terminal());

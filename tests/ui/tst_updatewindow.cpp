@@ -3,13 +3,16 @@
 #include "faketerminal.h"
 #include "features/directory/directoryupdateaction.h"
 #include "features/directory/updatewindow.h"
+#include "files/programfiles.h"
 #include "files/programfolder.h"
 #include "files/settingsstore.h"
+#include "look/objectnames.h"
 #include "look/soundplayer.h"
 #include "phonebookentry.h"
 #include "phonebookupdate.h"
 #include "scripteddialogs.h"
 #include "simulators.h"
+#include "testfiles.h"
 #include "window/terminalwindow.h"
 
 #include <QApplication>
@@ -64,14 +67,14 @@ struct Fixture {
         window->show();
         return *window;
     }
-    template <typename T> T* find(const char* name) const {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
+    template <typename T> T* find(QAnyStringView name) const {
+        T* w = window->findChild<T*>(name.toString());
         if (!w)
-            qWarning("no control %s", name);
+            qWarning("no control %s", qPrintable(name.toString()));
         return w;
     }
-    QPushButton* button(const char* name) const { return find<QPushButton>(name); }
-    QLabel* status() const { return find<QLabel>("lblStatus"); }
+    QPushButton* button(QAnyStringView name) const { return find<QPushButton>(name); }
+    QLabel* status() const { return find<QLabel>(ObjectNames::kLblStatus); }
     // The status line as "colour|text", the colour as the label paints it.
     QString shownStatus() const {
         status()->ensurePolished();
@@ -94,20 +97,21 @@ private slots:
 void TestUpdateWindow::controlsAndLayout() {
     Fixture f;
     UpdateWindow& w = f.make();
-    QCOMPARE(w.objectName(), QStringLiteral("frmUpdate"));
+    QCOMPARE(w.objectName(), ObjectNames::kFrmUpdate);
     QCOMPARE(w.windowTitle(), QStringLiteral(" Vornal Phonebook Update Utility "));
     QVERIFY(w.isModal());
     QCOMPARE(w.twips(15), 1);
     QCOMPARE(w.size(), QSize(999, 604));
 
     struct Button {
-        const char* name;
+        QLatin1StringView name;
         const char* caption;
         bool visible;
     };
     for (const Button& b :
-         {Button{"lblRetrieve", "Retrieve", true}, Button{"lblExit", "EXIT", true},
-          Button{"cmdSave", "save", false}, Button{"cmdNewPhonebook", "New Phonebook", false}}) {
+         {Button{ObjectNames::kLblRetrieve, "Retrieve", true}, Button{ObjectNames::kLblExit, "EXIT", true},
+          Button{ObjectNames::kCmdSave, "save", false},
+          Button{ObjectNames::kCmdNewPhonebook, "New Phonebook", false}}) {
         QPushButton* p = f.button(b.name);
         QVERIFY(p);
         QCOMPARE(p->text(), QString::fromLatin1(b.caption));
@@ -116,12 +120,12 @@ void TestUpdateWindow::controlsAndLayout() {
         QVERIFY(p->isEnabled());
     }
     QCOMPARE(f.status()->text(), QStringLiteral("Press Retrieve to start download"));
-    QVERIFY(f.find<QLineEdit>("Text1")->isReadOnly());
-    QVERIFY(f.find<QLineEdit>("Text2"));
-    QVERIFY(f.find<QListWidget>("lstFav"));
-    QVERIFY(f.find<QListWidget>("lstRSend"));
+    QVERIFY(f.find<QLineEdit>(ObjectNames::kText1)->isReadOnly());
+    QVERIFY(f.find<QLineEdit>(ObjectNames::kText2));
+    QVERIFY(f.find<QListWidget>(ObjectNames::kLstFav));
+    QVERIFY(f.find<QListWidget>(ObjectNames::kLstRSend));
 
-    QTreeView* list = f.find<QTreeView>("lvwStat");
+    QTreeView* list = f.find<QTreeView>(ObjectNames::kLvwStat);
     QCOMPARE(list->geometry(), QRect(19, 83, 746, 392));
     QCOMPARE(list->model()->columnCount(), 10);
     const QStringList headers{QStringLiteral("ID"),         QStringLiteral("Number"), QStringLiteral("Name"),
@@ -136,12 +140,12 @@ void TestUpdateWindow::controlsAndLayout() {
     QCOMPARE(list->model()->rowCount(), 0);
     // No control of the window overlaps another one.
     const QList<QWidget*> shown{list,
-                                f.find<QListWidget>("lstFav"),
-                                f.find<QListWidget>("lstRSend"),
-                                f.find<QLineEdit>("Text1"),
-                                f.find<QLineEdit>("Text2"),
-                                f.button("lblExit"),
-                                f.button("lblRetrieve"),
+                                f.find<QListWidget>(ObjectNames::kLstFav),
+                                f.find<QListWidget>(ObjectNames::kLstRSend),
+                                f.find<QLineEdit>(ObjectNames::kText1),
+                                f.find<QLineEdit>(ObjectNames::kText2),
+                                f.button(ObjectNames::kLblExit),
+                                f.button(ObjectNames::kLblRetrieve),
                                 f.status()};
     for (QWidget* a : shown)
         for (QWidget* b : shown)
@@ -163,8 +167,8 @@ void TestUpdateWindow::downloadThroughTheWindow() {
     QStringList whileReceiving;
     QObject::connect(f.update.get(), &PhonebookUpdate::currentRecord, [&] {
         whileReceiving.append(QStringLiteral("%1 %2 %3")
-                                  .arg(f.button("lblExit")->isEnabled())
-                                  .arg(f.button("lblRetrieve")->isEnabled())
+                                  .arg(f.button(ObjectNames::kLblExit)->isEnabled())
+                                  .arg(f.button(ObjectNames::kLblRetrieve)->isEnabled())
                                   .arg(f.shownStatus().left(7)));
         // Closing is refused while the download runs.
         w.close();
@@ -175,7 +179,7 @@ void TestUpdateWindow::downloadThroughTheWindow() {
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(20);
 
-    QTest::mouseClick(f.button("lblRetrieve"), Qt::LeftButton);
+    QTest::mouseClick(f.button(ObjectNames::kLblRetrieve), Qt::LeftButton);
 
     QCOMPARE(sim.exitCode(), 0);
     QCOMPARE(f.dialogs.texts(), QStringList());
@@ -188,16 +192,16 @@ void TestUpdateWindow::downloadThroughTheWindow() {
                      QStringLiteral("#00ff00| Saving Updated Data - please wait "),
                      QStringLiteral("#ff00ff| Sorting Phonebook - please wait"),
                      QStringLiteral("#000000|") + QString::fromLatin1(PhonebookUpdate::kCompleteText)}));
-    QVERIFY(f.button("lblExit")->isEnabled());
-    QVERIFY(f.button("lblRetrieve")->isEnabled());
-    QCOMPARE(f.find<QTreeView>("lvwStat")->model()->rowCount(), 3);
-    QCOMPARE(f.find<QLineEdit>("Text1")->text(), QStringLiteral("10002"));
-    QVERIFY(f.find<QLineEdit>("Text2")->text().endsWith(QLatin1String(" Station 3")));
-    QCOMPARE(f.find<QListWidget>("lstFav")->count(), 1);
-    QCOMPARE(f.find<QListWidget>("lstFav")->item(0)->text(), QStringLiteral("10001       "));
-    QCOMPARE(f.find<QListWidget>("lstRSend")->count(), 0);
+    QVERIFY(f.button(ObjectNames::kLblExit)->isEnabled());
+    QVERIFY(f.button(ObjectNames::kLblRetrieve)->isEnabled());
+    QCOMPARE(f.find<QTreeView>(ObjectNames::kLvwStat)->model()->rowCount(), 3);
+    QCOMPARE(f.find<QLineEdit>(ObjectNames::kText1)->text(), QStringLiteral("10002"));
+    QVERIFY(f.find<QLineEdit>(ObjectNames::kText2)->text().endsWith(QLatin1String(" Station 3")));
+    QCOMPARE(f.find<QListWidget>(ObjectNames::kLstFav)->count(), 1);
+    QCOMPARE(f.find<QListWidget>(ObjectNames::kLstFav)->item(0)->text(), QStringLiteral("10001       "));
+    QCOMPARE(f.find<QListWidget>(ObjectNames::kLstRSend)->count(), 0);
 
-    QTest::mouseClick(f.button("lblExit"), Qt::LeftButton);
+    QTest::mouseClick(f.button(ObjectNames::kLblExit), Qt::LeftButton);
     QVERIFY(!w.isVisible());
     QCOMPARE(w.result(), int(QDialog::Accepted));
 }
@@ -205,7 +209,7 @@ void TestUpdateWindow::downloadThroughTheWindow() {
 void TestUpdateWindow::failedDownloadLeavesTheWindowUsable() {
     Fixture f;
     writePhonebook(f.dir.path(), {favourite(QStringLiteral("10001"), QStringLiteral("FAV"))});
-    QFile book(f.dir.filePath(QStringLiteral("phonebook.txt")));
+    QFile book(f.dir.filePath(programFile(ProgramFiles::kPhonebook)));
     QVERIFY(book.open(QIODevice::ReadOnly));
     const QByteArray before = book.readAll();
     book.close();
@@ -213,14 +217,14 @@ void TestUpdateWindow::failedDownloadLeavesTheWindowUsable() {
     QVERIFY(sim.start({QStringLiteral("--fault"), QStringLiteral("close"), QStringLiteral("--fault-after"),
                        QStringLiteral("2")}));
     UpdateWindow& w = f.make(sim.port());
-    QTest::mouseClick(f.button("lblRetrieve"), Qt::LeftButton);
+    QTest::mouseClick(f.button(ObjectNames::kLblRetrieve), Qt::LeftButton);
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("Invalid code or lenght: 0x8 / 0")});
-    QCOMPARE(f.find<QTreeView>("lvwStat")->model()->rowCount(), 2);
+    QCOMPARE(f.find<QTreeView>(ObjectNames::kLvwStat)->model()->rowCount(), 2);
     QCOMPARE(f.shownStatus(), QStringLiteral("#ff0000| Download failed - the phonebook was not changed"));
     QVERIFY(book.open(QIODevice::ReadOnly));
     QCOMPARE(book.readAll(), before);
-    QVERIFY(f.button("lblRetrieve")->isEnabled());
-    QVERIFY(f.button("lblExit")->isEnabled());
+    QVERIFY(f.button(ObjectNames::kLblRetrieve)->isEnabled());
+    QVERIFY(f.button(ObjectNames::kLblExit)->isEnabled());
     // The frame's close works as well as EXIT.
     w.close();
     QVERIFY(!w.isVisible());
@@ -231,7 +235,7 @@ void TestUpdateWindow::columnClickSorts() {
     UpdateWindow& w = f.make();
     for (const char* n : {"20", "100", "3"})
         f.update->BuildRow(QString::fromLatin1(n), QStringLiteral("N") + QString::fromLatin1(n));
-    QTreeView* list = f.find<QTreeView>("lvwStat");
+    QTreeView* list = f.find<QTreeView>(ObjectNames::kLvwStat);
     QHeaderView* header = list->header();
     const auto clickColumn = [&](int c) {
         QTest::mouseClick(
@@ -262,7 +266,7 @@ void TestUpdateWindow::updateButtonOfTheMainWindow() {
     ScriptedDialogs& dialogs = t.dialogs;
     dialogs.messages.clear();
 
-    auto* update = window.findChild<QPushButton*>(QStringLiteral("lblUpdate"));
+    auto* update = window.findChild<QPushButton*>(ObjectNames::kLblUpdate);
     QVERIFY(update);
     QCOMPARE(update->text(), QStringLiteral("Update"));
     QVERIFY(!update->toolTip().isEmpty());
@@ -294,8 +298,8 @@ void TestUpdateWindow::updateButtonOfTheMainWindow() {
     t.runner.drivers.enqueue([&](QDialog& shown) {
         wasUpdateWindow = qobject_cast<UpdateWindow*>(&shown) != nullptr;
         seenTitle = shown.windowTitle();
-        shown.findChild<QPushButton*>(QStringLiteral("lblRetrieve"))->click();
-        shown.findChild<QPushButton*>(QStringLiteral("lblExit"))->click();
+        shown.findChild<QPushButton*>(ObjectNames::kLblRetrieve)->click();
+        shown.findChild<QPushButton*>(ObjectNames::kLblExit)->click();
         return shown.result();
     });
     dialogs.messages.clear();
@@ -308,9 +312,9 @@ void TestUpdateWindow::updateButtonOfTheMainWindow() {
     QCOMPARE(sim.exitCode(), 0);
     QVERIFY2(dialogs.texts().size() == 1,
              qPrintable(dialogs.texts().join(QLatin1Char('|')))); // the warning only
-    QFile book(t.dir.filePath(QStringLiteral("phonebook.txt")));
+    QFile book(t.dir.filePath(programFile(ProgramFiles::kPhonebook)));
     QCOMPARE(book.size(), 4 * 124);
-    auto* slot = window.findChild<QPushButton*>(QStringLiteral("lblCallNumbers_0"));
+    auto* slot = window.findChild<QPushButton*>(ObjectNames::element(ObjectNames::kLblCallNumbers, 0));
     QVERIFY(slot);
     QVERIFY2(slot->text().startsWith(QLatin1String("  10002")), qPrintable(slot->text()));
 }

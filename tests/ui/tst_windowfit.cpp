@@ -1,4 +1,7 @@
 #include "faketerminal.h"
+#include "files/programfiles.h"
+#include "look/objectnames.h"
+#include "testfiles.h"
 #include "widgets/windowfit.h"
 
 #include <QAbstractButton>
@@ -79,7 +82,7 @@ void TestWindowFit::windowsOpenInsideTheSmallestScreen() {
     QFETCH(QString, opens);
     QFETCH(QString, window);
     FakeTerminal f;
-    f.writeFile(QStringLiteral("Message.txt"), "TEXT\r\n");
+    f.writeFile(programFile(ProgramFiles::kMessage), "TEXT\r\n");
     f.make();
     f.dialogs.answers.enqueue(DialogAnswer::Yes); // the update's warning
     bool driven = false;
@@ -114,7 +117,7 @@ void TestWindowFit::mainWindowPicture() {
     const auto measure = [&](const char* what) {
         QTest::qWait(20);
         const QTextBlock line = term->document()->firstBlock();
-        const auto* side = w.findChild<QScrollArea*>(QStringLiteral("sidePanels"));
+        const auto* side = w.findChild<QScrollArea*>(ObjectNames::kSidePanels);
         qInfo("%dx%d %s: terminal %dx%d, a 69-character line takes %d visual lines, %d lines show, "
               "side column scrolls %d px",
               w.width(), w.height(), what, term->viewport()->width(), term->viewport()->height(),
@@ -126,14 +129,14 @@ void TestWindowFit::mainWindowPicture() {
         w.setGeometry(QRect(QPoint(), size));
         measure("no panel");
         if (size == kSmallestScreen - kWindowFrame) {
-            keepPicture(w, QStringLiteral("frmTerminal"));
+            keepPicture(w, ObjectNames::kFrmTerminal);
             QCOMPARE(buttonsOutside(w), QString());
         }
-        f.click("lblPhonebookShow");
+        f.click(ObjectNames::kLblPhonebookShow);
         measure("favourites panel");
         if (size == kSmallestScreen - kWindowFrame)
             keepPicture(w, QStringLiteral("frmTerminal-favourites"));
-        f.click("lblExitNumbers");
+        f.click(ObjectNames::kLblExitNumbers);
     }
 }
 

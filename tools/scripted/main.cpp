@@ -12,6 +12,7 @@
 //    scripts/tour.sh): open the port, dial, receive, send, the automatic answer, a
 //    directory update and a broadcast, with a picture of each step and a transcript
 //    of the line written into the folder.
+#include "look/objectnames.h"
 #include "tappedlink.h"
 #include "terminalapp.h"
 #include "tour.h"
@@ -75,41 +76,43 @@ bool has(const QByteArray& bytes, const char* text) {
 void planTour(Tour& tour, QWidget& w, Transcript& t, TourRunner& runner) {
     const auto sent = [&t](const char* text) { return has(t.sentInStep(), text); };
     const auto heard = [&t](const char* text) { return has(t.receivedInStep(), text); };
-    tour.add({QStringLiteral("open the port"), [&w] { press(w, QStringLiteral("lblOpen1")); },
+    tour.add({QStringLiteral("open the port"), [&w] { press(w, vornal::ObjectNames::kLblOpen1); },
               [=] { return sent("\r"); }, 5000});
     tour.add({QStringLiteral("dial a subscriber from the favourites"),
               [&w] {
-                  press(w, QStringLiteral("lblPhonebookShow"));
-                  press(w, QStringLiteral("lblCallNumbers_0"));
+                  press(w, vornal::ObjectNames::kLblPhonebookShow);
+                  press(w, vornal::ObjectNames::element(vornal::ObjectNames::kLblCallNumbers, 0));
               },
               [=] { return heard("[connected]"); }, 10000});
     tour.add({QStringLiteral("receive the answer"), {}, [=] { return heard("go ahead"); }, 10000});
     tour.add({QStringLiteral("switch the automatic klkl answer on"),
-              [&w] { press(w, QStringLiteral("lblKlKl")); },
+              [&w] { press(w, vornal::ObjectNames::kLblKlKl); },
               {},
               0});
-    tour.add({QStringLiteral("send the message"), [&w] { press(w, QStringLiteral("lblSendMessage")); },
+    tour.add({QStringLiteral("send the message"), [&w] { press(w, vornal::ObjectNames::kLblSendMessage); },
               [=] { return sent("nnnn") && heard("klkl"); }, 30000});
     tour.add({QStringLiteral("the automatic klkl answer"),
               {},
               [=] { return sent("thank you") && heard("bye"); },
               30000});
-    tour.add({QStringLiteral("close the call"), [&w] { press(w, QStringLiteral("LblCloseConnection")); },
+    tour.add({QStringLiteral("close the call"), [&w] { press(w, vornal::ObjectNames::kLblCloseConnection); },
               [=] { return heard("closed"); }, 5000});
     const int windowsBefore = runner.windowsRun();
     tour.add({QStringLiteral("update the phonebook from the directory"),
-              [&w] { press(w, QStringLiteral("lblUpdate")); },
+              [&w] { press(w, vornal::ObjectNames::kLblUpdate); },
               [&runner, windowsBefore] { return runner.windowsRun() > windowsBefore; }, 30000});
-    tour.add({QStringLiteral("dial the broadcast service"), [&w] { press(w, QStringLiteral("lblRSend_1")); },
+    tour.add({QStringLiteral("dial the broadcast service"),
+              [&w] { press(w, vornal::ObjectNames::kLblRSend_1); },
               [=] { return heard("+++):") && sent("+") && heard("text eingeben"); }, 20000});
     tour.add({QStringLiteral("send the broadcast header"),
-              [&w] { press(w, QStringLiteral("lblSendHeader")); }, [=] { return sent("lighthouse keeper"); },
-              30000});
+              [&w] { press(w, vornal::ObjectNames::kLblSendHeader); },
+              [=] { return sent("lighthouse keeper"); }, 30000});
     tour.add({QStringLiteral("send the broadcast message"),
-              [&w] { press(w, QStringLiteral("lblSendMessage")); }, [=] { return sent("nnnn"); }, 30000});
-    tour.add({QStringLiteral("end the broadcast"), [&w] { press(w, QStringLiteral("lblPresetText_5")); },
+              [&w] { press(w, vornal::ObjectNames::kLblSendMessage); }, [=] { return sent("nnnn"); }, 30000});
+    tour.add({QStringLiteral("end the broadcast"),
+              [&w] { press(w, vornal::ObjectNames::element(vornal::ObjectNames::kLblPresetText, 5)); },
               [=] { return sent("+++") && heard("rundsenden ok"); }, 10000});
-    tour.add({QStringLiteral("close the port"), [&w] { press(w, QStringLiteral("lblOpen1")); }, {}, 0});
+    tour.add({QStringLiteral("close the port"), [&w] { press(w, vornal::ObjectNames::kLblOpen1); }, {}, 0});
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "tourrunner.h"
 
+#include "look/objectnames.h"
 #include "transcript.h"
 
 #include <QAbstractItemModel>
@@ -19,15 +20,15 @@ int TourRunner::run(QDialog& window) {
     m_transcript.note(QStringLiteral("window ") + window.objectName() + QStringLiteral(" \"") +
                       window.windowTitle() + QStringLiteral("\""));
     int result = QDialog::Rejected;
-    if (window.objectName() == QLatin1String("frmUpdate")) {
-        if (auto* retrieve = window.findChild<QPushButton*>(QStringLiteral("lblRetrieve"))) {
+    if (window.objectName() == vornal::ObjectNames::kFrmUpdate) {
+        if (auto* retrieve = window.findChild<QPushButton*>(vornal::ObjectNames::kLblRetrieve)) {
             // The download keeps the event loop turning and returns when it is done.
             retrieve->click();
             QApplication::processEvents();
         }
-        if (auto* status = window.findChild<QLabel*>(QStringLiteral("lblStatus")))
+        if (auto* status = window.findChild<QLabel*>(vornal::ObjectNames::kLblStatus))
             m_transcript.note(QStringLiteral("update status \"") + status->text() + QLatin1Char('"'));
-        auto* list = window.findChild<QTreeView*>(QStringLiteral("lvwStat"));
+        auto* list = window.findChild<QTreeView*>(vornal::ObjectNames::kLvwStat);
         if (list && list->model())
             m_transcript.note(QStringLiteral("%1 subscribers listed").arg(list->model()->rowCount()));
         result = QDialog::Accepted;

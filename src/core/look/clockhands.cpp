@@ -1,4 +1,5 @@
 #include "look/clockhands.h"
+#include "look/objectnames.h"
 
 #include <cmath>
 
@@ -13,9 +14,9 @@ constexpr double kPi = 3.141592654;
 
 const std::array<ClockHands::HandShape, 3>& ClockHands::hands() {
     static const std::array<HandShape, 3> kHands = {{
-        {Hand::Seconds, "lineSeconds2", 2, 255, 150},
-        {Hand::Minutes, "LineMinutes1", 3, 65280, 130},
-        {Hand::Hours, "LineHours1", 3, 65280, 90},
+        {Hand::Seconds, ObjectNames::kLineSeconds2, 2, 255, 150},
+        {Hand::Minutes, ObjectNames::kLineMinutes1, 3, 65280, 130},
+        {Hand::Hours, ObjectNames::kLineHours1, 3, 65280, 90},
     }};
     return kHands;
 }

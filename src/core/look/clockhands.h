@@ -17,10 +17,10 @@ public:
     // How each hand is drawn: its line's name, its pen and its length.
     struct HandShape {
         Hand hand;
-        const char* control; // the line's name
-        int width;           // in pixels
-        quint32 colour;      // red in the lowest byte
-        int lengthFactor;    // the hand is lengthFactor × 6 twips long
+        QLatin1StringView control; // the line's name
+        int width;                 // in pixels
+        quint32 colour;            // red in the lowest byte
+        int lengthFactor;          // the hand is lengthFactor × 6 twips long
     };
     static const std::array<HandShape, 3>& hands();
 

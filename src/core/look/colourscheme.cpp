@@ -1,14 +1,15 @@
 #include "look/colourscheme.h"
+#include "look/objectnames.h"
 
 namespace vornal {
 
 const QList<ColourScheme>& ColourScheme::all() {
     static const QList<ColourScheme> kSchemes = {
-        {"lbGnBk", "Green", 65280, 0, Startup::ColourSwitch::Color1},
-        {"lblBlWt", "Cyan", 16776960, 16777215, Startup::ColourSwitch::Color2},
-        {"lblRdBl", "Red", 255, 0, Startup::ColourSwitch::Color3},
-        {"lblYlBl", "White", 16777215, 16711680, Startup::ColourSwitch::Color4},
-        {"lblBkWt", "Navy", 8388608, 16777215, Startup::ColourSwitch::Unchanged},
+        {ObjectNames::kLbGnBk, "Green", 65280, 0, Startup::ColourSwitch::Color1},
+        {ObjectNames::kLblBlWt, "Cyan", 16776960, 16777215, Startup::ColourSwitch::Color2},
+        {ObjectNames::kLblRdBl, "Red", 255, 0, Startup::ColourSwitch::Color3},
+        {ObjectNames::kLblYlBl, "White", 16777215, 16711680, Startup::ColourSwitch::Color4},
+        {ObjectNames::kLblBkWt, "Navy", 8388608, 16777215, Startup::ColourSwitch::Unchanged},
     };
     return kSchemes;
 }

@@ -10,7 +10,7 @@ namespace vornal {
 // background colours (red in the lowest byte), and the command-line switch that
 // chooses it at start (Startup::ColourSwitch::Unchanged for the one without a switch).
 struct ColourScheme {
-    const char* control;
+    QLatin1StringView control;
     const char* caption;
     quint32 text;
     quint32 background;

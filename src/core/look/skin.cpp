@@ -1,15 +1,16 @@
 #include "look/skin.h"
 
 #include "files/programfiles.h"
+#include "look/objectnames.h"
 
 namespace vornal {
 
 const QList<Skin>& Skin::all() {
     static const QList<Skin> kSkins = {
-        {Kind::Standard, "lblStandard", "Standard", "Set Skin to Standard", ProgramFiles::kSkinStandard,
-         QRect(790, 525, 11895, 4245), true},
-        {Kind::Steampunk, "lblSteam", "Steampunk", "Set Skin to Steampunk", ProgramFiles::kSkinSteampunk,
-         QRect(780, 585, 11895, 4185), false},
+        {Kind::Standard, ObjectNames::kLblStandard, "Standard", "Set Skin to Standard",
+         ProgramFiles::kSkinStandard, QRect(790, 525, 11895, 4245), true},
+        {Kind::Steampunk, ObjectNames::kLblSteam, "Steampunk", "Set Skin to Steampunk",
+         ProgramFiles::kSkinSteampunk, QRect(780, 585, 11895, 4185), false},
     };
     return kSkins;
 }

@@ -13,7 +13,7 @@ struct Skin {
     enum class Kind { Standard, Steampunk };
 
     Kind kind;
-    const char* control;
+    QLatin1StringView control;
     const char* caption;
     const char* tip;
     const char* picture;

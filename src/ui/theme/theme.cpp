@@ -215,7 +215,7 @@ QLineEdit:focus { border-color: %11; }
                  .arg(c(Colour::TerminalText), c(Colour::TerminalBackground));
     for (const ColourScheme& scheme : ColourScheme::all())
         sheet += QStringLiteral("#header QPushButton#%1 { color: %2; background: %3; font-weight: 600; }\n")
-                     .arg(QString::fromLatin1(scheme.control), fromColourValue(scheme.text).name(),
+                     .arg(QString(scheme.control), fromColourValue(scheme.text).name(),
                           fromColourValue(scheme.background).name());
     // The header's own controls (the look and the sounds) and the clock's labels.
     sheet += QStringLiteral(R"(
@@ -279,7 +279,7 @@ QList<Theme::FocusRing> Theme::focusRings() const {
          onHeader},
     };
     for (const ColourScheme& scheme : ColourScheme::all())
-        rings.append({QStringLiteral("#header QPushButton#%1").arg(QString::fromLatin1(scheme.control)),
+        rings.append({QStringLiteral("#header QPushButton#%1").arg(QString(scheme.control)),
                       {fromColourValue(scheme.background), header},
                       {},
                       onHeader});

@@ -1,5 +1,6 @@
 #include "widgets/linebar.h"
 
+#include "look/objectnames.h"
 #include "theme/palette.h"
 #include "theme/theme.h"
 
@@ -9,7 +10,7 @@
 namespace vornal {
 
 LineBar::LineBar(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Line1"));
+    setObjectName(ObjectNames::kLine1);
     setAccessibleName(QStringLiteral("Line length"));
     setMinimumHeight(8);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -5,6 +5,7 @@
 #include "widgets/phonebookview.h"
 #include "widgets/windowfit.h"
 
+#include "look/objectnames.h"
 #include "phonebookfile.h"
 #include "userdialogs.h"
 
@@ -40,7 +41,7 @@ PhonebookListWindow::PhonebookListWindow(const Texts& texts, MarkedPhonebookList
 
     auto* root = new QVBoxLayout(this);
     auto* heading = new QLabel(texts.heading);
-    heading->setObjectName(QStringLiteral("lblHeading"));
+    heading->setObjectName(ObjectNames::kLblHeading);
     QFont headingFont = heading->font();
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
     headingFont.setBold(true);
@@ -53,7 +54,7 @@ PhonebookListWindow::PhonebookListWindow(const Texts& texts, MarkedPhonebookList
     root->addWidget(help);
 
     m_lvwStat = makePhonebookView(
-        QStringLiteral("lvwStat"), &m_list.list(), m_list.list(), PhonebookListModel::kColumnCount,
+        ObjectNames::kLvwStat, &m_list.list(), m_list.list(), PhonebookListModel::kColumnCount,
         [this](int column) { m_list.list().sortByColumn(column); }, this);
     connect(m_lvwStat, &QTreeView::clicked, this, [this](const QModelIndex& index) { showRow(index.row()); });
     connect(m_lvwStat, &QTreeView::activated, this,
@@ -87,10 +88,10 @@ PhonebookListWindow::PhonebookListWindow(const Texts& texts, MarkedPhonebookList
     root->addLayout(details);
 
     m_buttonRow = new QHBoxLayout;
-    m_lblSave = makeButton(QStringLiteral("lblSave"), texts.saveCaption, texts.saveTip);
+    m_lblSave = makeButton(ObjectNames::kLblSave, texts.saveCaption, texts.saveTip);
     m_lblSave->setEnabled(false);
-    m_lblPreview = makeButton(QStringLiteral("lblPreview"), QStringLiteral("Preview"), texts.previewTip);
-    m_lblExit = makeButton(QStringLiteral("lblExit"), QStringLiteral("Exit"), texts.exitTip);
+    m_lblPreview = makeButton(ObjectNames::kLblPreview, QStringLiteral("Preview"), texts.previewTip);
+    m_lblExit = makeButton(ObjectNames::kLblExit, QStringLiteral("Exit"), texts.exitTip);
     m_buttonRow->addWidget(m_lblSave);
     m_buttonRow->addWidget(m_lblPreview);
     m_buttonRow->addStretch(1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/programfolder.h"
+#include "look/objectnames.h"
 #include "markedphonebooklist.h"
 
 #include <QColor>
@@ -40,9 +41,10 @@ public:
     };
 
     // The detail fields, in the order of the list's columns 0 to 8 (and 9 with a date).
-    static constexpr const char* kFieldNames[] = {"txtID",    "txtNumber", "txtName",  "txtChk",
-                                                  "txtRsGr1", "txtRsGr2",  "txtRsGr3", "txtRsGr4",
-                                                  "txtRsGr5", "txtAction"};
+    static constexpr QLatin1StringView kFieldNames[] = {
+        ObjectNames::kTxtID,    ObjectNames::kTxtNumber, ObjectNames::kTxtName,  ObjectNames::kTxtChk,
+        ObjectNames::kTxtRsGr1, ObjectNames::kTxtRsGr2,  ObjectNames::kTxtRsGr3, ObjectNames::kTxtRsGr4,
+        ObjectNames::kTxtRsGr5, ObjectNames::kTxtAction};
 
     PhonebookListWindow(const Texts& texts, MarkedPhonebookList::Mark mark, QList<int> markColumns,
                         ProgramFolder folder, UserDialogs& dialogs, QWidget* parent = nullptr);

@@ -3,6 +3,7 @@
 #include "window/programgroup.h"
 #include "window/sendgroup.h"
 
+#include "look/objectnames.h"
 #include "widgets/buttonkit.h"
 
 #include <QGridLayout>
@@ -21,13 +22,13 @@ CallsColumn::CallsColumn(SendGroup* send, ProgramGroup* program, QWidget* parent
     right->addWidget(send);
     auto* calls = new QGroupBox(QStringLiteral("Calls"));
     m_callsGroup = calls;
-    calls->setObjectName(QStringLiteral("groupCalls"));
+    calls->setObjectName(ObjectNames::kGroupCalls);
     auto* callsColumn = new QVBoxLayout(calls);
     auto* broadcast = new QGridLayout;
     broadcast->addWidget(new QLabel(QStringLiteral("Rundsenden")), 0, 0, 1, 2);
-    m_lblRSend1 = makeButton(ButtonKind::Command, QStringLiteral("lblRSend_1"), QStringLiteral("0"),
+    m_lblRSend1 = makeButton(ButtonKind::Command, ObjectNames::kLblRSend_1, QStringLiteral("0"),
                              QStringLiteral("11151 Rundsenden Server Call automatic dialing"));
-    m_lblRsend2 = makeButton(ButtonKind::Command, QStringLiteral("lblRsend_2"), QStringLiteral("0"),
+    m_lblRsend2 = makeButton(ButtonKind::Command, ObjectNames::kLblRsend_2, QStringLiteral("0"),
                              QStringLiteral("11162 Rundsenden Server Call automatic dialing"));
     broadcast->addWidget(m_lblRSend1, 1, 0);
     broadcast->addWidget(m_lblRsend2, 1, 1);
@@ -40,7 +41,7 @@ CallsColumn::CallsColumn(SendGroup* send, ProgramGroup* program, QWidget* parent
     auto* rightHost = new QWidget;
     rightHost->setLayout(right);
     auto* sidePanels = new QScrollArea;
-    sidePanels->setObjectName(QStringLiteral("sidePanels"));
+    sidePanels->setObjectName(ObjectNames::kSidePanels);
     sidePanels->setWidget(rightHost);
     sidePanels->setWidgetResizable(true);
     sidePanels->setFrameShape(QFrame::NoFrame);

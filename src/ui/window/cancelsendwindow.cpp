@@ -1,5 +1,6 @@
 #include "window/cancelsendwindow.h"
 
+#include "look/objectnames.h"
 #include "widgets/buttonkit.h"
 #include <QEvent>
 #include <QLabel>
@@ -11,19 +12,19 @@ namespace vornal {
 
 CancelSendWindow::CancelSendWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
-    setObjectName(QStringLiteral("frmCancelSend"));
+    setObjectName(ObjectNames::kFrmCancelSend);
     setWindowTitle(QStringLiteral("           Vornal"));
     setModal(false);
     auto* column = new QVBoxLayout(this);
     m_label1 = new QLabel(QStringLiteral("Transmitting Clipboard Text"));
     // Text from data (names, paths, the system's words) shows as it is.
     m_label1->setTextFormat(Qt::PlainText);
-    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setObjectName(ObjectNames::kLabel1);
     m_label1->setWordWrap(true);
     m_label1->setMinimumWidth(320);
     column->addWidget(m_label1);
-    QPushButton* cancel = makeButton(ButtonKind::Dialog, QStringLiteral("lblCancel"),
-                                     QStringLiteral("Cancel"), QStringLiteral("Stop the transmission"));
+    QPushButton* cancel = makeButton(ButtonKind::Dialog, ObjectNames::kLblCancel, QStringLiteral("Cancel"),
+                                     QStringLiteral("Stop the transmission"));
     column->addWidget(cancel, 0, Qt::AlignRight);
     connect(cancel, &QPushButton::clicked, this, &CancelSendWindow::cancelRequested);
 }

@@ -1,5 +1,6 @@
 #include "window/headerbar.h"
 
+#include "look/objectnames.h"
 #include "widgets/buttonkit.h"
 
 #include <QHBoxLayout>
@@ -10,7 +11,7 @@
 namespace vornal {
 
 HeaderBar::HeaderBar(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("header"));
+    setObjectName(ObjectNames::kHeader);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(12, 6, 12, 6);
     row->setSpacing(16);
@@ -18,12 +19,12 @@ HeaderBar::HeaderBar(QWidget* parent) : QWidget(parent) {
     auto* left = new QVBoxLayout;
     left->setSpacing(6);
     auto* title = new QHBoxLayout;
-    m_lblVersion = makeButton(ButtonKind::Command, QStringLiteral("lblVersion"), QString(),
+    m_lblVersion = makeButton(ButtonKind::Command, ObjectNames::kLblVersion, QString(),
                               QStringLiteral("Shows Software Version"));
     m_lblVersion->setFlat(true);
     title->addWidget(m_lblVersion);
     m_label15 = new QLabel;
-    m_label15->setObjectName(QStringLiteral("Label15"));
+    m_label15->setObjectName(ObjectNames::kLabel15);
     m_label15->setTextFormat(Qt::PlainText);
     title->addWidget(m_label15);
     title->addStretch(1);
@@ -34,7 +35,7 @@ HeaderBar::HeaderBar(QWidget* parent) : QWidget(parent) {
     left->addLayout(m_controls);
     row->addLayout(left, 1);
     m_frameClock = new QWidget;
-    m_frameClock->setObjectName(QStringLiteral("frameClock"));
+    m_frameClock->setObjectName(ObjectNames::kFrameClock);
     auto* clock = new QHBoxLayout(m_frameClock);
     clock->setContentsMargins(0, 0, 0, 0);
     clock->setSpacing(12);

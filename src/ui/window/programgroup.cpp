@@ -1,5 +1,6 @@
 #include "window/programgroup.h"
 
+#include "look/objectnames.h"
 #include "widgets/buttonkit.h"
 
 #include <QGridLayout>
@@ -8,14 +9,14 @@
 namespace vornal {
 
 ProgramGroup::ProgramGroup(QWidget* parent) : QGroupBox(QStringLiteral("Program"), parent) {
-    setObjectName(QStringLiteral("groupProgram"));
+    setObjectName(ObjectNames::kGroupProgram);
     m_buttons = new QGridLayout(this);
     m_buttons->setSpacing(4);
-    QPushButton* edit = addButton(QStringLiteral("lblEditConfig"), QStringLiteral("Edit Config"),
+    QPushButton* edit = addButton(ObjectNames::kLblEditConfig, QStringLiteral("Edit Config"),
                                   QStringLiteral("Invokes The Configuration Editor"));
     connect(edit, &QPushButton::clicked, this, &ProgramGroup::editConfigurationRequested);
     QPushButton* exit =
-        addButton(QStringLiteral("lblExit"), QStringLiteral("EXIT"), QStringLiteral("EXIT Program"));
+        addButton(ObjectNames::kLblExit, QStringLiteral("EXIT"), QStringLiteral("EXIT Program"));
     connect(exit, &QPushButton::clicked, this, &ProgramGroup::exitRequested);
 }
 

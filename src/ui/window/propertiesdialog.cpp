@@ -1,5 +1,6 @@
 #include "window/propertiesdialog.h"
 
+#include "look/objectnames.h"
 #include "serial/portcontroller.h"
 #include "serial/seriallink.h"
 #include "serial/serialsettings.h"
@@ -33,7 +34,7 @@ PropertiesDialog::PropertiesDialog(PortController& port, SettingsStore& store, U
                                    QWidget* parent)
     : QDialog(parent), m_logic(port, store, dialogs), m_port(port),
       m_devices(store, port.link().systemDevices()) {
-    setObjectName(QStringLiteral("frmProperties"));
+    setObjectName(ObjectNames::kFrmProperties);
     setWindowTitle(QStringLiteral("CommPort Properties"));
     setModal(true);
 
@@ -43,16 +44,16 @@ PropertiesDialog::PropertiesDialog(PortController& port, SettingsStore& store, U
     m_lblSettings = new QLabel;
     // Text from data (names, paths, the system's words) shows as it is.
     m_lblSettings->setTextFormat(Qt::PlainText);
-    m_lblSettings->setObjectName(QStringLiteral("lblSettings"));
+    m_lblSettings->setObjectName(ObjectNames::kLblSettings);
     root->addWidget(m_lblSettings);
     root->addWidget(new QLabel(QStringLiteral(" Default: 9600,n,8,1  Port: 1")));
 
     auto* form = new QFormLayout;
-    m_cboPort = makeCombo(QStringLiteral("cboPort"));
-    m_cboSpeed = makeCombo(QStringLiteral("cboSpeed"));
-    m_cboDataBits = makeCombo(QStringLiteral("cboDataBits"));
-    m_cboParity = makeCombo(QStringLiteral("cboParity"));
-    m_cboStopBits = makeCombo(QStringLiteral("cboStopBits"));
+    m_cboPort = makeCombo(ObjectNames::kCboPort);
+    m_cboSpeed = makeCombo(ObjectNames::kCboSpeed);
+    m_cboDataBits = makeCombo(ObjectNames::kCboDataBits);
+    m_cboParity = makeCombo(ObjectNames::kCboParity);
+    m_cboStopBits = makeCombo(ObjectNames::kCboStopBits);
     form->addRow(QStringLiteral("Port:"), m_cboPort);
     form->addRow(QStringLiteral("Speed:"), m_cboSpeed);
     form->addRow(QStringLiteral("Data Bits:"), m_cboDataBits);
@@ -66,7 +67,7 @@ PropertiesDialog::PropertiesDialog(PortController& port, SettingsStore& store, U
     m_optFlow = new QButtonGroup(this);
     for (int i = 0; i < PortSettings::kFlowNames.size(); ++i) {
         auto* option = new QRadioButton(PortSettings::kFlowNames[i]);
-        option->setObjectName(QStringLiteral("optFlow_%1").arg(i));
+        option->setObjectName(ObjectNames::element(ObjectNames::kOptFlow, i));
         m_optFlow->addButton(option, i);
         flowRow->addWidget(option);
     }
@@ -80,10 +81,10 @@ PropertiesDialog::PropertiesDialog(PortController& port, SettingsStore& store, U
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto* ok = new QPushButton(QStringLiteral("Save"));
-    ok->setObjectName(QStringLiteral("lblOK"));
+    ok->setObjectName(ObjectNames::kLblOK);
     ok->setDefault(true);
     auto* exit = new QPushButton(QStringLiteral("Exit"));
-    exit->setObjectName(QStringLiteral("lblExit"));
+    exit->setObjectName(ObjectNames::kLblExit);
     buttons->addWidget(ok);
     buttons->addWidget(exit);
     root->addLayout(buttons);
@@ -101,12 +102,12 @@ void PropertiesDialog::addDeviceControls(QVBoxLayout* root) {
     m_lblDevice = new QLabel;
     // Text from data (names, paths, the system's words) shows as it is.
     m_lblDevice->setTextFormat(Qt::PlainText);
-    m_lblDevice->setObjectName(QStringLiteral("lblDevice"));
+    m_lblDevice->setObjectName(ObjectNames::kLblDevice);
     m_lblDevice->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_lblDevice->setToolTip(QStringLiteral("The device the chosen port number opens"));
     column->addWidget(m_lblDevice);
 
-    m_cboDevice = makeCombo(QStringLiteral("cboDevice"));
+    m_cboDevice = makeCombo(ObjectNames::kCboDevice);
     m_cboDevice->addItem(QStringLiteral("In the system's order"), QString());
     for (const SerialDevice& device : m_devices.devices()) {
         const QString shown = device.description.isEmpty()
@@ -122,7 +123,7 @@ void PropertiesDialog::addDeviceControls(QVBoxLayout* root) {
     column->addWidget(m_cboDevice);
 
     m_lstDevices = new QListWidget;
-    m_lstDevices->setObjectName(QStringLiteral("lstDevices"));
+    m_lstDevices->setObjectName(ObjectNames::kLstDevices);
     m_lstDevices->setToolTip(QStringLiteral("Every port number that names a device"));
     m_lstDevices->setAccessibleName(QStringLiteral("Port numbers and their devices"));
     m_lstDevices->setAccessibleDescription(m_lstDevices->toolTip());

@@ -2,6 +2,7 @@
 
 #include "widgets/indicator.h"
 
+#include "look/objectnames.h"
 #include "serial/portcontroller.h"
 #include "serial/seriallink.h"
 
@@ -11,21 +12,21 @@
 namespace vornal {
 
 StatusBar::StatusBar(const Theme& theme, QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("statusArea"));
+    setObjectName(ObjectNames::kStatusArea);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(10, 4, 10, 4);
     m_lblAction = new QLabel(QStringLiteral("Program Parameters Loaded"));
-    m_lblAction->setObjectName(QStringLiteral("lblAction"));
+    m_lblAction->setObjectName(ObjectNames::kLblAction);
     // Text from data (names, paths, the system's words) shows as it is.
     m_lblAction->setTextFormat(Qt::PlainText);
     m_lblAction->setToolTip(QStringLiteral("Displays Last Program Action"));
     m_lblAction->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(m_lblAction, 1);
     row->addWidget(new QLabel(QStringLiteral("RX")));
-    m_imgRX = new Indicator(QStringLiteral("imgRX"), QStringLiteral("Receiving"), theme);
+    m_imgRX = new Indicator(ObjectNames::kImgRX, QStringLiteral("Receiving"), theme);
     row->addWidget(m_imgRX);
     row->addWidget(new QLabel(QStringLiteral("TX")));
-    m_imgTX = new Indicator(QStringLiteral("imgTX"), QStringLiteral("Sending"), theme);
+    m_imgTX = new Indicator(ObjectNames::kImgTX, QStringLiteral("Sending"), theme);
     row->addWidget(m_imgTX);
 }
 

@@ -6,6 +6,7 @@
 #include "window/accessibility.h"
 
 #include "display/linecounter.h"
+#include "look/objectnames.h"
 #include "transmission.h"
 
 #include <QEvent>
@@ -20,7 +21,7 @@
 namespace vornal {
 
 TerminalArea::TerminalArea(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("terminalArea"));
+    setObjectName(ObjectNames::kTerminalArea);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 10, 0, 0);
     column->setSpacing(6);
@@ -29,14 +30,14 @@ TerminalArea::TerminalArea(QWidget* parent) : QWidget(parent) {
     m_line1 = new LineBar;
     lineRow->addWidget(m_line1, 1);
     m_lblMaxChar = new QLabel(QStringLiteral("69"));
-    m_lblMaxChar->setObjectName(QStringLiteral("lblMaxChar"));
+    m_lblMaxChar->setObjectName(ObjectNames::kLblMaxChar);
     m_lblMaxChar->setToolTip(QStringLiteral("Character  Counter"));
     m_lblMaxChar->setAlignment(Qt::AlignCenter);
     lineRow->addWidget(m_lblMaxChar);
     column->addLayout(lineRow);
 
     m_txtTerm = new QPlainTextEdit;
-    m_txtTerm->setObjectName(QStringLiteral("txtTerm"));
+    m_txtTerm->setObjectName(ObjectNames::kTxtTerm);
     m_txtTerm->setAccessibleName(QStringLiteral("Terminal"));
     m_txtTerm->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_txtTerm->setTabChangesFocus(true);
@@ -54,7 +55,7 @@ TerminalArea::TerminalArea(QWidget* parent) : QWidget(parent) {
     m_panels->setSpacing(4);
     m_panels->addStretch(1);
     m_panelPlace = new QScrollArea;
-    m_panelPlace->setObjectName(QStringLiteral("panelPlace"));
+    m_panelPlace->setObjectName(ObjectNames::kPanelPlace);
     m_panelPlace->setWidget(host);
     m_panelPlace->setWidgetResizable(true);
     m_panelPlace->setFrameShape(QFrame::NoFrame);

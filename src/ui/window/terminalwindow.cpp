@@ -22,6 +22,7 @@
 
 #include "display/numbertext.h"
 #include "files/settingsstore.h"
+#include "look/objectnames.h"
 #include "serial/seriallink.h"
 #include "userdialogs.h"
 
@@ -49,7 +50,7 @@ QString operatorName() {
 
 TerminalWindow::TerminalWindow(const TerminalServices& services, QWidget* parent)
     : QMainWindow(parent), m_session(services), m_placement(*this, m_session.services().settings) {
-    setObjectName(QStringLiteral("frmTerminal"));
+    setObjectName(ObjectNames::kFrmTerminal);
     installAccessibility();
 
     auto* central = new QWidget;

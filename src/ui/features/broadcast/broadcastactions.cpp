@@ -4,6 +4,7 @@
 #include "terminalsession.h"
 
 #include "broadcastsequence.h"
+#include "look/objectnames.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -11,10 +12,10 @@
 namespace vornal {
 
 BroadcastActions::BroadcastActions(FeatureContext& context) : QObject(&context) {
-    setObjectName(QStringLiteral("broadcastActions"));
+    setObjectName(ObjectNames::kBroadcastActions);
     BroadcastSequence& sequence = context.session().broadcast();
     QPushButton* send = context.addCallButton(
-        QStringLiteral("lblSendNumbers"), QStringLiteral("Tx RS Numbers"),
+        ObjectNames::kLblSendNumbers, QStringLiteral("Tx RS Numbers"),
         QStringLiteral("Sends Rundsend Recaiver List (in case of failure with automatic "
                        "sending)"));
     connect(send, &QPushButton::clicked, &sequence, &BroadcastSequence::sendNumbers);

@@ -7,6 +7,7 @@
 #include "widgets/windowfit.h"
 
 #include "broadcastheader.h"
+#include "look/objectnames.h"
 #include "phonebookfile.h"
 #include "receiverlines.h"
 #include "userdialogs.h"
@@ -40,8 +41,8 @@ protected:
     }
 };
 
-QPushButton* makeButton(const char* name, const QString& caption, const QString& tip) {
-    return makeButton(ButtonKind::Dialog, QString::fromLatin1(name), caption, tip);
+QPushButton* makeButton(QLatin1StringView name, const QString& caption, const QString& tip) {
+    return makeButton(ButtonKind::Dialog, name, caption, tip);
 }
 
 } // namespace
@@ -57,7 +58,7 @@ PhonebookListModel::Headers HeaderWindow::headers() {
 HeaderWindow::HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), m_folder(std::move(folder)), m_titleSuffix(std::move(titleSuffix)), m_dialogs(dialogs),
       m_list(headers()) {
-    setObjectName(QStringLiteral("frmHeader"));
+    setObjectName(ObjectNames::kFrmHeader);
     setWindowTitle(QString::fromLatin1(kTitle));
     setModal(true);
     m_list.setTickColumn(PhonebookListModel::ID);
@@ -78,7 +79,7 @@ HeaderWindow::HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialog
 
     auto* lists = new QHBoxLayout;
     m_lstRSend = new QListWidget;
-    m_lstRSend->setObjectName(QStringLiteral("lstRSend"));
+    m_lstRSend->setObjectName(ObjectNames::kLstRSend);
     m_lstRSend->setFont(teleprinterFont(font().pointSizeF(), font().pointSizeF()));
     m_lstRSend->setAccessibleName(QStringLiteral("Header preview"));
     // The ruler's 70 columns scroll sideways where the window is narrower.
@@ -89,16 +90,16 @@ HeaderWindow::HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialog
     auto* shown = new ShownColumns(this);
     shown->setSourceModel(&m_list);
     m_lvwHeader = makePhonebookView(
-        QStringLiteral("lvwHeader"), shown, m_list, kShownColumns,
+        ObjectNames::kLvwHeader, shown, m_list, kShownColumns,
         [this](int column) { m_list.sortByColumn(column); }, this);
     lists->addWidget(m_lvwHeader, 2);
     root->addLayout(lists, 1);
 
     auto* buttons = new QHBoxLayout;
     m_cmdHeader =
-        makeButton("cmdHeader", QStringLiteral("Elaborate"),
+        makeButton(ObjectNames::kCmdHeader, QStringLiteral("Elaborate"),
                    QStringLiteral("Generates the header again from the Rundsenden Receivers Table"));
-    m_lblExit = makeButton("lblExit", QStringLiteral("EXIT"),
+    m_lblExit = makeButton(ObjectNames::kLblExit, QStringLiteral("EXIT"),
                            QStringLiteral("Closes the window and opens the receivers list in the editor"));
     buttons->addWidget(m_cmdHeader);
     buttons->addStretch(1);

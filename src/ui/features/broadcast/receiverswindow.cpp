@@ -4,6 +4,7 @@
 #include "theme/theme.h"
 
 #include "broadcastreceivers.h"
+#include "look/objectnames.h"
 #include "phonebookfile.h"
 #include "receiverlines.h"
 #include "userdialogs.h"
@@ -17,12 +18,12 @@ namespace {
 
 PhonebookListWindow::Texts receiversTexts() {
     PhonebookListWindow::Texts t;
-    t.objectName = QStringLiteral("frmCirculair");
+    t.objectName = ObjectNames::kFrmCirculair;
     t.title = QStringLiteral(" Vornal Rundsenden List ");
     t.heading = QStringLiteral("Vornal Rundenden Receivers");
     t.help = QStringLiteral("Click the CheckBox to add the subscriber to the RSend Receiver List. Uncheck to "
                             "remove the subscriber from the list.  Click Save to save your choices. ");
-    t.helpName = QStringLiteral("lblRsHelp");
+    t.helpName = ObjectNames::kLblRsHelp;
     t.saveCaption = QStringLiteral("Save Receivers List");
     t.saveTip = QStringLiteral("Seves the selected receivers");
     t.previewTip = QStringLiteral("Re order the list");
@@ -39,7 +40,7 @@ ReceiversWindow::ReceiversWindow(ProgramFolder folder, UserDialogs& dialogs, QWi
                           {PhonebookListModel::RsGr1, PhonebookListModel::RsGr2}, std::move(folder), dialogs,
                           parent) {
     m_lstRSend = new QListWidget;
-    m_lstRSend->setObjectName(QStringLiteral("lstRSend"));
+    m_lstRSend->setObjectName(ObjectNames::kLstRSend);
     m_lstRSend->setToolTip(QStringLiteral("Receivers List for Rundsenden Service"));
     m_lstRSend->setAccessibleDescription(m_lstRSend->toolTip());
     m_lstRSend->setAccessibleName(QStringLiteral("Receivers"));

@@ -5,6 +5,7 @@
 #include "platform/windowrunner.h"
 #include "terminalservices.h"
 
+#include "look/objectnames.h"
 #include "programstate.h"
 #include "userdialogs.h"
 
@@ -14,9 +15,9 @@ namespace vornal {
 
 DirectoryUpdateAction::DirectoryUpdateAction(FeatureContext& context)
     : QObject(&context), m_context(context) {
-    setObjectName(QStringLiteral("directoryUpdate"));
+    setObjectName(ObjectNames::kDirectoryUpdate);
     QPushButton* button =
-        context.addProgramButton(QStringLiteral("lblUpdate"), QStringLiteral("Update"),
+        context.addProgramButton(ObjectNames::kLblUpdate, QStringLiteral("Update"),
                                  QStringLiteral("Update the Phonebook from the directory server"));
     QObject::connect(button, &QPushButton::clicked, this, &DirectoryUpdateAction::OpenUpdate);
 }

@@ -4,6 +4,7 @@
 #include "widgets/buttonkit.h"
 #include "widgets/phonebookview.h"
 
+#include "look/objectnames.h"
 #include "phonebookupdate.h"
 
 #include <QCloseEvent>
@@ -19,8 +20,8 @@ namespace vornal {
 
 namespace {
 
-QPushButton* makeButton(const char* name, const QString& caption, const QString& tip) {
-    return makeButton(ButtonKind::Window, QString::fromLatin1(name), caption, tip);
+QPushButton* makeButton(QLatin1StringView name, const QString& caption, const QString& tip) {
+    return makeButton(ButtonKind::Window, name, caption, tip);
 }
 
 QLabel* makeLabel(const QString& caption) {
@@ -31,27 +32,27 @@ QLabel* makeLabel(const QString& caption) {
 } // namespace
 
 UpdateWindow::UpdateWindow(PhonebookUpdate& update, QWidget* parent) : QDialog(parent), m_update(update) {
-    setObjectName(QStringLiteral("frmUpdate"));
+    setObjectName(ObjectNames::kFrmUpdate);
     setWindowTitle(QString::fromLatin1(kTitle));
     setModal(true);
     setFixedSize(twips(14985), twips(9060));
 
     m_lvwStat = makePhonebookView(
-        QStringLiteral("lvwStat"), &m_update.list(), m_update.list(), PhonebookListModel::kColumnCount,
+        ObjectNames::kLvwStat, &m_update.list(), m_update.list(), PhonebookListModel::kColumnCount,
         [this](int column) { m_update.sortByColumn(column); }, this);
     place(m_lvwStat, 285, 1245, 11190, 5880);
 
     auto* favLabel = makeLabel(QStringLiteral("Favorites"));
     place(favLabel, 12000, 165, 1275, 400);
     m_lstFav = new QListWidget;
-    m_lstFav->setObjectName(QStringLiteral("lstFav"));
+    m_lstFav->setObjectName(ObjectNames::kLstFav);
     m_lstFav->setAccessibleName(favLabel->text());
     favLabel->setBuddy(m_lstFav);
     place(m_lstFav, 12000, 615, 1275, 6495);
     auto* rsendLabel = makeLabel(QStringLiteral("Rundsenden"));
     place(rsendLabel, 13410, 165, 1275, 400);
     m_lstRSend = new QListWidget;
-    m_lstRSend->setObjectName(QStringLiteral("lstRSend"));
+    m_lstRSend->setObjectName(ObjectNames::kLstRSend);
     m_lstRSend->setAccessibleName(rsendLabel->text());
     rsendLabel->setBuddy(m_lstRSend);
     place(m_lstRSend, 13410, 615, 1275, 6495);
@@ -60,7 +61,7 @@ UpdateWindow::UpdateWindow(PhonebookUpdate& update, QWidget* parent) : QDialog(p
     numberLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(numberLabel, 285, 315, 720, 285);
     m_text1 = new QLineEdit;
-    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setObjectName(ObjectNames::kText1);
     m_text1->setReadOnly(true);
     numberLabel->setBuddy(m_text1);
     place(m_text1, 1080, 315, 1830, 285);
@@ -68,14 +69,15 @@ UpdateWindow::UpdateWindow(PhonebookUpdate& update, QWidget* parent) : QDialog(p
     nameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(nameLabel, 3090, 300, 780, 300);
     m_text2 = new QLineEdit;
-    m_text2->setObjectName(QStringLiteral("Text2"));
+    m_text2->setObjectName(ObjectNames::kText2);
     m_text2->setReadOnly(true);
     nameLabel->setBuddy(m_text2);
     place(m_text2, 3945, 300, 7560, 300);
 
-    m_lblExit = makeButton("lblExit", QStringLiteral("EXIT"), QStringLiteral("Close the update window"));
+    m_lblExit =
+        makeButton(ObjectNames::kLblExit, QStringLiteral("EXIT"), QStringLiteral("Close the update window"));
     place(m_lblExit, 210, 8010, 1620, 585);
-    m_lblRetrieve = makeButton("lblRetrieve", QStringLiteral("Retrieve"),
+    m_lblRetrieve = makeButton(ObjectNames::kLblRetrieve, QStringLiteral("Retrieve"),
                                QStringLiteral("Download the subscriber list and update the phonebook"));
     // A little right of its design place, which overlapped EXIT by 60 twips.
     place(m_lblRetrieve, 1920, 7995, 1620, 585);
@@ -83,16 +85,17 @@ UpdateWindow::UpdateWindow(PhonebookUpdate& update, QWidget* parent) : QDialog(p
     m_lblStatus = new QLabel;
     // Text from data (names, paths, the system's words) shows as it is.
     m_lblStatus->setTextFormat(Qt::PlainText);
-    m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    m_lblStatus->setObjectName(ObjectNames::kLblStatus);
     m_lblStatus->setWordWrap(true);
     m_lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(m_lblStatus, 3570, 7710, 9720, 1095);
 
     // The two commands outside the visible area.
-    auto* save = makeButton("cmdSave", QStringLiteral("save"), QStringLiteral("Save the list as it is"));
+    auto* save =
+        makeButton(ObjectNames::kCmdSave, QStringLiteral("save"), QStringLiteral("Save the list as it is"));
     place(save, 15100, 0, 900, 400);
     save->setVisible(false);
-    auto* fresh = makeButton("cmdNewPhonebook", QStringLiteral("New Phonebook"),
+    auto* fresh = makeButton(ObjectNames::kCmdNewPhonebook, QStringLiteral("New Phonebook"),
                              QStringLiteral("Fill the list with 500 generated rows"));
     place(fresh, 15100, 500, 1500, 400);
     fresh->setVisible(false);

@@ -6,6 +6,7 @@
 #include "widgets/windowfit.h"
 
 #include "editortext.h"
+#include "look/objectnames.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -71,12 +72,12 @@ QKeySequence shortcutOf(MessageEditor::Button button) {
 EditorWindow::EditorWindow(UserDialogs& dialogs, const Clock& clock, const ProgramFolder& folder,
                            QWidget* parent)
     : QDialog(parent), m_editor(*this, dialogs, clock, folder) {
-    setObjectName(QStringLiteral("frmEdit"));
+    setObjectName(ObjectNames::kFrmEdit);
     setModal(true);
     setSizeGripEnabled(true);
 
     m_txtText = new EditorTextField;
-    m_txtText->setObjectName(QStringLiteral("txtText"));
+    m_txtText->setObjectName(ObjectNames::kTxtText);
     m_txtText->setAccessibleName(QStringLiteral("Text"));
     m_txtText->setFont(textFont());
     // Lines are as long as the operator typed them: the ruler counts their columns.
@@ -120,7 +121,7 @@ QFont EditorWindow::textFont() {
 
 QWidget* EditorWindow::buildToolbar() {
     auto* toolbar = new QToolBar;
-    toolbar->setObjectName(QStringLiteral("Toolbar"));
+    toolbar->setObjectName(ObjectNames::kToolbar);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const MessageEditor::Button b : MessageEditor::kButtons) {
         auto* button = new QToolButton;
@@ -146,13 +147,13 @@ QWidget* EditorWindow::buildRuler() {
     // The ruler and its warning sit in a strip of their own, placed over the text's
     // first column; the strip clips them when the text scrolls sideways.
     m_rulerStrip = new QWidget;
-    m_rulerStrip->setObjectName(QStringLiteral("rulerStrip"));
+    m_rulerStrip->setObjectName(ObjectNames::kRulerStrip);
     m_lblRuler = new QLabel(QString::fromLatin1(kRuler), m_rulerStrip);
-    m_lblRuler->setObjectName(QStringLiteral("lblRuler"));
+    m_lblRuler->setObjectName(ObjectNames::kLblRuler);
     m_lblRuler->setFont(m_txtText->font());
     m_lblRuler->adjustSize();
     m_lblMax = new QLabel(QStringLiteral("68"), m_rulerStrip);
-    m_lblMax->setObjectName(QStringLiteral("lblMax"));
+    m_lblMax->setObjectName(ObjectNames::kLblMax);
     m_lblMax->setFont(m_txtText->font());
     m_lblMax->adjustSize();
     m_rulerStrip->setFixedHeight(std::max(m_lblRuler->height(), m_lblMax->height()));
@@ -161,13 +162,13 @@ QWidget* EditorWindow::buildRuler() {
 
 QWidget* EditorWindow::buildStatusBar() {
     auto* bar = new QStatusBar;
-    bar->setObjectName(QStringLiteral("Status"));
+    bar->setObjectName(ObjectNames::kStatus);
     bar->setSizeGripEnabled(false);
     m_lblStatus = new QLabel(QString::fromLatin1(MessageEditor::kDesignStatus));
-    m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    m_lblStatus->setObjectName(ObjectNames::kLblStatus);
     bar->addWidget(m_lblStatus, 1);
     m_modified = new QLabel;
-    m_modified->setObjectName(QStringLiteral("Status_modified"));
+    m_modified->setObjectName(ObjectNames::kStatus_modified);
     m_modified->setMinimumWidth(m_modified->fontMetrics().horizontalAdvance(QStringLiteral("modified")) + 8);
     bar->addPermanentWidget(m_modified);
     const auto panel = [bar](const QString& caption, const QString& name) {
@@ -178,8 +179,8 @@ QWidget* EditorWindow::buildStatusBar() {
         bar->addPermanentWidget(value);
         return value;
     };
-    m_row = panel(QStringLiteral("Row"), QStringLiteral("Status_row"));
-    m_col = panel(QStringLiteral("Col"), QStringLiteral("Status_col"));
+    m_row = panel(QStringLiteral("Row"), ObjectNames::kStatus_row);
+    m_col = panel(QStringLiteral("Col"), ObjectNames::kStatus_col);
     return bar;
 }
 

@@ -4,6 +4,7 @@
 
 #include "featurecontext.h"
 #include "features/editor/editorwindow.h"
+#include "look/objectnames.h"
 #include "platform/windowrunner.h"
 #include "terminalservices.h"
 #include "theme/theme.h"
@@ -15,13 +16,12 @@
 namespace vornal {
 
 MessageEditorFeature::MessageEditorFeature(FeatureContext& context) : QObject(&context), m_context(context) {
-    setObjectName(QStringLiteral("messageEditor"));
+    setObjectName(ObjectNames::kMessageEditor);
     QObject::connect(&context, &FeatureContext::editorRequested, this, &MessageEditorFeature::open);
-    QPushButton* message =
-        context.addProgramButton(QStringLiteral("lblEditRund"), QStringLiteral("Edit Message"),
-                                 QStringLiteral("Invokes the Message Editor"));
+    QPushButton* message = context.addProgramButton(ObjectNames::kLblEditRund, QStringLiteral("Edit Message"),
+                                                    QStringLiteral("Invokes the Message Editor"));
     QObject::connect(message, &QPushButton::clicked, this, &MessageEditorFeature::editMessage);
-    QPushButton* editor = context.addProgramButton(QStringLiteral("lblEditor"), QString(),
+    QPushButton* editor = context.addProgramButton(ObjectNames::kLblEditor, QString(),
                                                    QStringLiteral("Invokes the embedded Editor"));
     editor->setAccessibleName(QStringLiteral("Editor"));
     editor->setIcon(glyphIcon(QStringLiteral("\u270E"), context.theme().colour(Theme::Colour::Accent)));

@@ -11,6 +11,7 @@
 #include "widgets/panelkeys.h"
 
 #include "clock.h"
+#include "look/objectnames.h"
 #include "textsender.h"
 #include "userdialogs.h"
 
@@ -61,7 +62,7 @@ constexpr Cell kCells[HeadlineSets::kFieldsPerSet] = {
 
 HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_context(context) {
     m_frame = new QFrame(context.window());
-    m_frame->setObjectName(QStringLiteral("frameHeadLine"));
+    m_frame->setObjectName(ObjectNames::kFrameHeadLine);
     setThemeRole(m_frame, ThemeRole::CallPanel);
     m_frame->setFrameShape(QFrame::StyledPanel);
     m_frame->setAutoFillBackground(true);
@@ -71,11 +72,11 @@ HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_c
 
     auto* title = new QLabel(QStringLiteral(
         "Header Editor for Vornal - Take care to choose one out of 3 Layouts before exiting !"));
-    title->setObjectName(QStringLiteral("Label14"));
+    title->setObjectName(ObjectNames::kLabel14);
     setThemeRole(title, ThemeRole::PanelHeading);
     column->addWidget(title);
     m_info = new QLabel;
-    m_info->setObjectName(QStringLiteral("lblInfoHeadlines"));
+    m_info->setObjectName(ObjectNames::kLblInfoHeadlines);
     setThemeRole(m_info, ThemeRole::PanelHint);
     m_info->setWordWrap(true);
     column->addWidget(m_info);
@@ -90,7 +91,7 @@ HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_c
         "Selects the first Headline Set", "Selects thesecond Headline Set", "Selects the third Headline Set"};
     for (int s = 0; s < HeadlineSets::kSets; ++s) {
         auto* option = new QRadioButton(QStringLiteral("Headline %1").arg(s + 1));
-        option->setObjectName(QStringLiteral("Option1_%1").arg(s));
+        option->setObjectName(ObjectNames::element(ObjectNames::kOption1, s));
         option->setToolTip(QString::fromLatin1(tips[s]));
         option->setAccessibleDescription(option->toolTip());
         option->setFocusPolicy(Qt::TabFocus);
@@ -104,7 +105,7 @@ HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_c
         for (int p = 0; p < HeadlineSets::kFieldsPerSet; ++p) {
             const int n = HeadlineSets::box(s, p);
             auto* box = new QLineEdit;
-            box->setObjectName(QStringLiteral("txtHeadlines_%1").arg(n));
+            box->setObjectName(ObjectNames::element(ObjectNames::kTxtHeadlines, n));
             box->setAccessibleName(QStringLiteral("Headline %1 %2").arg(s + 1).arg(fieldName(p)));
             box->setFont(font);
             box->setProperty("headlineSet", s);
@@ -125,18 +126,18 @@ HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_c
     // The chosen set's number: kept with the boxes and written as the file's last line;
     // the option buttons show it to the operator.
     auto* selectBox = new QLineEdit(m_frame);
-    selectBox->setObjectName(QStringLiteral("txtHeadlines_%1").arg(HeadlineSets::kSelectBox));
+    selectBox->setObjectName(ObjectNames::element(ObjectNames::kTxtHeadlines, HeadlineSets::kSelectBox));
     selectBox->setAccessibleName(QStringLiteral("Chosen headline set"));
     selectBox->setReadOnly(true);
     selectBox->hide();
     m_boxes[HeadlineSets::kSelectBox] = selectBox;
 
     auto* buttons = new QVBoxLayout;
-    QPushButton* view = button(QStringLiteral("lblView"), QStringLiteral("Preview"),
+    QPushButton* view = button(ObjectNames::kLblView, QStringLiteral("Preview"),
                                QStringLiteral("Preview the selected Headline for MaxLen check"));
-    QPushButton* clear = button(QStringLiteral("lblClsPreview"), QStringLiteral("Clear"),
+    QPushButton* clear = button(ObjectNames::kLblClsPreview, QStringLiteral("Clear"),
                                 QStringLiteral("Clears and hide the Preview Window"));
-    QPushButton* leave = button(QStringLiteral("lblExitHeadlineEditor"), QStringLiteral("Exit "),
+    QPushButton* leave = button(ObjectNames::kLblExitHeadlineEditor, QStringLiteral("Exit "),
                                 QStringLiteral("Exit Headline Editor"));
     buttons->addWidget(view);
     buttons->addWidget(clear);
@@ -146,7 +147,7 @@ HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_c
     column->addLayout(body);
 
     m_list = new QListWidget;
-    m_list->setObjectName(QStringLiteral("lstHeadlines"));
+    m_list->setObjectName(ObjectNames::kLstHeadlines);
     m_list->setToolTip(QStringLiteral("Display Window for Headlines Preview"));
     m_list->setAccessibleName(QStringLiteral("Headline preview"));
     m_list->setFont(font);
@@ -171,7 +172,7 @@ HeadlineEditor::HeadlineEditor(FeatureContext& context) : QObject(&context), m_c
     connect(&m_sets, &HeadlineSets::selectedChanged, &context, &FeatureContext::setHeadlineSelect);
 
     QPushButton* edit =
-        context.addProgramButton(QStringLiteral("lblHeadlineEditor"), QStringLiteral("Edit Headline"),
+        context.addProgramButton(ObjectNames::kLblHeadlineEditor, QStringLiteral("Edit Headline"),
                                  QStringLiteral("Invokes the Headline Editor"));
     connect(edit, &QPushButton::clicked, this, &HeadlineEditor::open);
     connect(view, &QPushButton::clicked, this, &HeadlineEditor::preview);

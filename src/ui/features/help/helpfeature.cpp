@@ -9,6 +9,7 @@
 #include "window/headerbar.h"
 
 #include "files/desktoplauncher.h"
+#include "look/objectnames.h"
 #include "userdialogs.h"
 
 #include <QFileInfo>
@@ -18,19 +19,19 @@
 namespace vornal {
 
 HelpFeature::HelpFeature(FeatureContext& context) : QObject(&context), m_context(context) {
-    setObjectName(QStringLiteral("help"));
-    const auto imageButton = [&context](const char* name, const char* accessibleName, const char* tip,
+    setObjectName(ObjectNames::kHelp);
+    const auto imageButton = [&context](QLatin1StringView name, const char* accessibleName, const char* tip,
                                         const QString& glyph) {
-        QPushButton* button =
-            context.addProgramButton(QString::fromLatin1(name), QString(), QString::fromLatin1(tip));
+        QPushButton* button = context.addProgramButton(name, QString(), QString::fromLatin1(tip));
         button->setAccessibleName(QString::fromLatin1(accessibleName));
         button->setIcon(glyphIcon(glyph, context.theme().colour(Theme::Colour::Accent)));
         return button;
     };
-    QPushButton* aiuto = imageButton("lblAiuto", "Help", "Version Description", QStringLiteral("?"));
+    QPushButton* aiuto =
+        imageButton(ObjectNames::kLblAiuto, "Help", "Version Description", QStringLiteral("?"));
     QObject::connect(aiuto, &QPushButton::clicked, this, [this, &context] { showHelp(context.window()); });
-    QPushButton* homepage = imageButton("lblHomepage", "Homepage", "Opens the Parlo Homepage in your browser",
-                                        QStringLiteral("\u2302"));
+    QPushButton* homepage = imageButton(ObjectNames::kLblHomepage, "Homepage",
+                                        "Opens the Parlo Homepage in your browser", QStringLiteral("\u2302"));
     QObject::connect(homepage, &QPushButton::clicked, this, &HelpFeature::openHomepage);
     QObject::connect(context.header().versionButton(), &QPushButton::clicked, this,
                      &HelpFeature::showVersion);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/programfiles.h"
+#include "look/objectnames.h"
 
 #include <QObject>
 
@@ -10,8 +11,8 @@ namespace vornal {
 
 class FeatureContext;
 
-// Help, version and homepage: "lblAiuto" opens the help window, the version line
-// shows the version message, and "lblHomepage" hands the operator's manual that the
+// Help, version and homepage: ObjectNames::kLblAiuto opens the help window, the version line
+// shows the version message, and ObjectNames::kLblHomepage hands the operator's manual that the
 // program ships to the desktop's browser.
 class HelpFeature : public QObject {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "features/help/helpwindow.h"
 
 #include "files/textfile.h"
+#include "look/objectnames.h"
 #include "rtfreader.h"
 #include "widgets/buttonkit.h"
 #include "widgets/windowfit.h"
@@ -15,20 +16,20 @@
 namespace vornal {
 
 HelpWindow::HelpWindow(const ProgramFolder& folder, QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmHelp"));
+    setObjectName(ObjectNames::kFrmHelp);
     setWindowTitle(QString::fromLatin1(kTitle));
     setModal(true);
 
     m_frameHelp = new QFrame;
-    m_frameHelp->setObjectName(QStringLiteral("FrameHelp"));
+    m_frameHelp->setObjectName(ObjectNames::kFrameHelp);
     m_frameHelp->setVisible(false);
     auto* frame = new QVBoxLayout(m_frameHelp);
     frame->setContentsMargins(0, 0, 0, 0);
     auto* context = new QLabel(QStringLiteral("What's new in this Version"));
-    context->setObjectName(QStringLiteral("lblHelpContext"));
+    context->setObjectName(ObjectNames::kLblHelpContext);
     frame->addWidget(context);
     m_richTextBox1 = new QTextEdit;
-    m_richTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    m_richTextBox1->setObjectName(ObjectNames::kRichTextBox1);
     m_richTextBox1->setAccessibleName(QStringLiteral("Release notes"));
     m_richTextBox1->setReadOnly(true);
     // Tab stops of the document are not read; a short one suits bulleted lines.
@@ -36,7 +37,7 @@ HelpWindow::HelpWindow(const ProgramFolder& folder, QWidget* parent) : QDialog(p
         m_richTextBox1->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     frame->addWidget(m_richTextBox1, 1);
 
-    QPushButton* exit = makeButton(ButtonKind::Window, QStringLiteral("lblExit"), QStringLiteral("EXIT"),
+    QPushButton* exit = makeButton(ButtonKind::Window, ObjectNames::kLblExit, QStringLiteral("EXIT"),
                                    QStringLiteral("Closes the help"));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 

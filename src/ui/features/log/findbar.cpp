@@ -1,6 +1,7 @@
 #include "features/log/findbar.h"
 
 #include "featurecontext.h"
+#include "look/objectnames.h"
 #include "theme/themerole.h"
 #include "widgets/buttonkit.h"
 
@@ -17,12 +18,12 @@
 namespace vornal {
 
 FindBar::FindBar(FeatureContext& context) : QObject(&context), m_context(context) {
-    QPushButton* show = context.addProgramButton(QStringLiteral("lblFind"), QStringLiteral("Find"),
+    QPushButton* show = context.addProgramButton(ObjectNames::kLblFind, QStringLiteral("Find"),
                                                  QStringLiteral("Finds a text in the terminal"));
     connect(show, &QPushButton::clicked, this, &FindBar::open);
 
     m_bar = new QFrame;
-    m_bar->setObjectName(QStringLiteral("frameFind"));
+    m_bar->setObjectName(ObjectNames::kFrameFind);
     setThemeRole(m_bar, ThemeRole::CallPanel);
     auto* row = new QHBoxLayout(m_bar);
     row->setContentsMargins(6, 4, 6, 4);
@@ -30,17 +31,17 @@ FindBar::FindBar(FeatureContext& context) : QObject(&context), m_context(context
     auto* caption = new QLabel(QStringLiteral("Find"));
     row->addWidget(caption);
     m_field = new QLineEdit;
-    m_field->setObjectName(QStringLiteral("txtFind"));
+    m_field->setObjectName(ObjectNames::kTxtFind);
     m_field->setAccessibleName(QStringLiteral("Find"));
     caption->setBuddy(m_field);
     row->addWidget(m_field, 1);
-    QPushButton* next = makeButton(ButtonKind::Command, QStringLiteral("cmdFindNext"), QStringLiteral("Next"),
+    QPushButton* next = makeButton(ButtonKind::Command, ObjectNames::kCmdFindNext, QStringLiteral("Next"),
                                    QStringLiteral("Finds the next match"));
     QPushButton* previous =
-        makeButton(ButtonKind::Command, QStringLiteral("cmdFindPrevious"), QStringLiteral("Previous"),
+        makeButton(ButtonKind::Command, ObjectNames::kCmdFindPrevious, QStringLiteral("Previous"),
                    QStringLiteral("Finds the previous match"));
-    QPushButton* close = makeButton(ButtonKind::Command, QStringLiteral("cmdFindClose"),
-                                    QStringLiteral("Close"), QStringLiteral("Closes the find bar"));
+    QPushButton* close = makeButton(ButtonKind::Command, ObjectNames::kCmdFindClose, QStringLiteral("Close"),
+                                    QStringLiteral("Closes the find bar"));
     for (QPushButton* b : {next, previous, close}) {
         row->addWidget(b);
         b->installEventFilter(this);

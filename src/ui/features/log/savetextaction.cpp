@@ -5,6 +5,7 @@
 
 #include "clock.h"
 #include "files/textfile.h"
+#include "look/objectnames.h"
 #include "userdialogs.h"
 
 #include <QPlainTextEdit>
@@ -13,7 +14,7 @@
 namespace vornal {
 
 SaveTextAction::SaveTextAction(FeatureContext& context) : QObject(&context), m_context(context) {
-    QPushButton* button = context.addProgramButton(QStringLiteral("lblSaveText"), QStringLiteral("Save Text"),
+    QPushButton* button = context.addProgramButton(ObjectNames::kLblSaveText, QStringLiteral("Save Text"),
                                                    QStringLiteral("Saves the terminal text to a file"));
     connect(button, &QPushButton::clicked, this, &SaveTextAction::save);
 }

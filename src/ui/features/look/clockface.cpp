@@ -1,5 +1,6 @@
 #include "features/look/clockface.h"
 
+#include "look/objectnames.h"
 #include "theme/theme.h"
 
 #include <QPainter>
@@ -8,7 +9,7 @@
 namespace vornal {
 
 ClockFace::ClockFace(const Theme& theme, QWidget* parent) : QWidget(parent), m_theme(theme) {
-    setObjectName(QStringLiteral("Shape1"));
+    setObjectName(ObjectNames::kShape1);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

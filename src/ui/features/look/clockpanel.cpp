@@ -10,6 +10,7 @@
 #include "clock.h"
 #include "look/clockhands.h"
 #include "look/dateformat.h"
+#include "look/objectnames.h"
 #include "programstate.h"
 
 #include <QBoxLayout>
@@ -25,20 +26,20 @@ constexpr double kTwipsPerPixel = 15.0;
 } // namespace
 
 ClockPanel::ClockPanel(FeatureContext& context) : QObject(&context), m_context(context) {
-    setObjectName(QStringLiteral("clockPanel"));
+    setObjectName(ObjectNames::kClockPanel);
     QWidget* area = context.header().clockArea();
 
     auto* labels = new QVBoxLayout;
     labels->setSpacing(0);
     labels->addStretch(1);
     m_lblTempo = new QLabel(QStringLiteral("00:00:00"));
-    m_lblTempo->setObjectName(QStringLiteral("lblTempo"));
+    m_lblTempo->setObjectName(ObjectNames::kLblTempo);
     m_lblTempo->setToolTip(QStringLiteral("Time ( hh.mm.ss )"));
     m_lblTempo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lblDate = new QLabel;
     // Text from data (names, paths, the system's words) shows as it is.
     m_lblDate->setTextFormat(Qt::PlainText);
-    m_lblDate->setObjectName(QStringLiteral("lblDate"));
+    m_lblDate->setObjectName(ObjectNames::kLblDate);
     m_lblDate->setToolTip(QStringLiteral("Date (dd.mm.yyyy)"));
     m_lblDate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     labels->addWidget(m_lblTempo);
@@ -46,14 +47,14 @@ ClockPanel::ClockPanel(FeatureContext& context) : QObject(&context), m_context(c
     labels->addStretch(1);
 
     auto* dial = new QWidget;
-    dial->setObjectName(QStringLiteral("clockDial"));
+    dial->setObjectName(ObjectNames::kClockDial);
     const int side = kFaceLeft * 2 + kFaceWidth;
     dial->setFixedSize(side, side);
     m_shape1 = new ClockFace(context.theme(), dial);
     m_shape1->setGeometry(kFaceLeft, kFaceTop, kFaceWidth, kFaceWidth);
     int i = 0;
     for (const ClockHands::HandShape& shape : ClockHands::hands()) {
-        auto* hand = new ClockHandLine(QString::fromLatin1(shape.control), dial);
+        auto* hand = new ClockHandLine(QString(shape.control), dial);
         hand->setGeometry(0, 0, side, side);
         hand->setPen(shape.width, Theme::fromColourValue(shape.colour));
         hand->hide();
@@ -64,7 +65,7 @@ ClockPanel::ClockPanel(FeatureContext& context) : QObject(&context), m_context(c
     row->addLayout(labels);
     row->addWidget(dial);
 
-    m_timer3.setObjectName(QStringLiteral("Timer3"));
+    m_timer3.setObjectName(ObjectNames::kTimer3);
     m_timer3.setInterval(1000);
     m_timer3.setTimerType(Qt::PreciseTimer);
     connect(&m_timer3, &QTimer::timeout, this, &ClockPanel::tick);

@@ -12,6 +12,7 @@
 
 #include "files/settingsstore.h"
 #include "look/colourscheme.h"
+#include "look/objectnames.h"
 #include "userdialogs.h"
 
 #include <QFileInfo>
@@ -23,9 +24,9 @@
 namespace vornal {
 
 LookControls::LookControls(FeatureContext& context) : QObject(&context), m_context(context) {
-    setObjectName(QStringLiteral("lookControls"));
+    setObjectName(ObjectNames::kLookControls);
     auto* row = new QWidget;
-    row->setObjectName(QStringLiteral("lookRow"));
+    row->setObjectName(ObjectNames::kLookRow);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -33,13 +34,13 @@ LookControls::LookControls(FeatureContext& context) : QObject(&context), m_conte
     layout->addWidget(makeCaptionLabel(QStringLiteral("Text"), ThemeRole::HeaderCaption));
     for (const ColourScheme& scheme : ColourScheme::all()) {
         QPushButton* button =
-            makeButton(ButtonKind::Header, QString::fromLatin1(scheme.control),
-                       QString::fromLatin1(scheme.caption), QString::fromLatin1(kSchemeTip));
+            makeButton(ButtonKind::Header, QString(scheme.control), QString::fromLatin1(scheme.caption),
+                       QString::fromLatin1(kSchemeTip));
         connect(button, &QPushButton::clicked, this, [this, &scheme] { applyScheme(scheme); });
         m_schemeButtons.append(button);
         layout->addWidget(button);
     }
-    QPushButton* font = makeButton(ButtonKind::Header, QStringLiteral("lblFont"), QStringLiteral("Font"),
+    QPushButton* font = makeButton(ButtonKind::Header, ObjectNames::kLblFont, QStringLiteral("Font"),
                                    QStringLiteral("Set font for the telex window"));
     connect(font, &QPushButton::clicked, this, &LookControls::chooseFont);
     layout->addWidget(font);
@@ -47,7 +48,7 @@ LookControls::LookControls(FeatureContext& context) : QObject(&context), m_conte
     layout->addSpacing(12);
     layout->addWidget(makeCaptionLabel(QStringLiteral("Skin"), ThemeRole::HeaderCaption));
     for (const Skin& skin : Skin::all()) {
-        QPushButton* button = makeButton(ButtonKind::Header, QString::fromLatin1(skin.control),
+        QPushButton* button = makeButton(ButtonKind::Header, QString(skin.control),
                                          QString::fromLatin1(skin.caption), QString::fromLatin1(skin.tip));
         const Skin::Kind kind = skin.kind;
         connect(button, &QPushButton::clicked, this, [this, kind] { applySkin(kind); });
@@ -57,8 +58,8 @@ LookControls::LookControls(FeatureContext& context) : QObject(&context), m_conte
     layout->addStretch(1);
     context.header().addControls(row);
 
-    m_strips[0] = new PaperStrip(QStringLiteral("picVornalPapier_0"), Qt::LeftEdge, context.theme());
-    m_strips[1] = new PaperStrip(QStringLiteral("picVornalPapier_1"), Qt::RightEdge, context.theme());
+    m_strips[0] = new PaperStrip(ObjectNames::kPicVornalPapier_0, Qt::LeftEdge, context.theme());
+    m_strips[1] = new PaperStrip(ObjectNames::kPicVornalPapier_1, Qt::RightEdge, context.theme());
     context.setTerminalSides(m_strips[0], m_strips[1]);
 }
 

@@ -9,6 +9,7 @@
 #include "window/headerbar.h"
 
 #include "display/terminaldisplay.h"
+#include "look/objectnames.h"
 #include "programstate.h"
 
 #include <QHBoxLayout>
@@ -20,31 +21,31 @@ namespace vornal {
 namespace {
 
 struct SoundButton {
-    const char* name;
+    QLatin1StringView name;
     const char* caption;
     const char* tip;
     SoundEffects::Effect effect;
 };
 const SoundButton kSoundButtons[] = {
-    {"Command1", "Cipher", "Play the cipher sound", SoundEffects::Effect::Cipher},
-    {"Command2", "Plain", "Play the receive sound", SoundEffects::Effect::Plain},
-    {"Command3", "Run", "Play the motor run sound", SoundEffects::Effect::Run},
+    {ObjectNames::kCommand1, "Cipher", "Play the cipher sound", SoundEffects::Effect::Cipher},
+    {ObjectNames::kCommand2, "Plain", "Play the receive sound", SoundEffects::Effect::Plain},
+    {ObjectNames::kCommand3, "Run", "Play the motor run sound", SoundEffects::Effect::Run},
 };
 
 } // namespace
 
 SoundControls::SoundControls(FeatureContext& context)
     : QObject(&context), m_context(context), m_effects(context.services().sound, context.services().folder) {
-    setObjectName(QStringLiteral("soundControls"));
+    setObjectName(ObjectNames::kSoundControls);
     auto* row = new QWidget;
-    row->setObjectName(QStringLiteral("soundRow"));
+    row->setObjectName(ObjectNames::kSoundRow);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     layout->addWidget(makeCaptionLabel(QStringLiteral("Sound"), ThemeRole::HeaderCaption));
-    m_on = makeButton(ButtonKind::Header, QStringLiteral("lblSoundOn"), QStringLiteral("Sound On"),
+    m_on = makeButton(ButtonKind::Header, ObjectNames::kLblSoundOn, QStringLiteral("Sound On"),
                       QStringLiteral("Enable Soundeffects"));
-    m_off = makeButton(ButtonKind::Header, QStringLiteral("lblSoundOff"), QStringLiteral("Sound Off"),
+    m_off = makeButton(ButtonKind::Header, ObjectNames::kLblSoundOff, QStringLiteral("Sound Off"),
                        QStringLiteral("Mute Soundeffects"));
     connect(m_on, &QPushButton::clicked, this, &SoundControls::soundOn);
     connect(m_off, &QPushButton::clicked, this, &SoundControls::soundOff);
@@ -52,8 +53,8 @@ SoundControls::SoundControls(FeatureContext& context)
     layout->addWidget(m_off);
     layout->addSpacing(12);
     for (const SoundButton& b : kSoundButtons) {
-        QPushButton* button = makeButton(ButtonKind::Header, QString::fromLatin1(b.name),
-                                         QString::fromLatin1(b.caption), QString::fromLatin1(b.tip));
+        QPushButton* button = makeButton(ButtonKind::Header, QString(b.name), QString::fromLatin1(b.caption),
+                                         QString::fromLatin1(b.tip));
         const SoundEffects::Effect effect = b.effect;
         connect(button, &QPushButton::clicked, this, [this, effect] { m_effects.play(effect); });
         layout->addWidget(button);

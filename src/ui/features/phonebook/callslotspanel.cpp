@@ -7,6 +7,7 @@
 
 #include "favouriteslots.h"
 #include "localnumbers.h"
+#include "look/objectnames.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,23 +17,23 @@
 namespace vornal {
 
 CallSlotsPanel::Layout CallSlotsPanel::favourites() {
-    return {QStringLiteral("frameNumbers"),
-            QStringLiteral("lblCallNumbers"),
+    return {ObjectNames::kFrameNumbers,
+            ObjectNames::kLblCallNumbers,
             FavouriteSlots::designCaptions(),
             {{0, QStringLiteral("Favorite Vornal Numbers")}},
             {},
-            QStringLiteral("lblExitNumbers"),
+            ObjectNames::kLblExitNumbers,
             QStringLiteral("Exit Favorites"),
             QStringLiteral("Close Favourites List")};
 }
 
 CallSlotsPanel::Layout CallSlotsPanel::localCalls() {
-    return {QStringLiteral("frameLocalCalls"),
-            QStringLiteral("lblLocalTelex"),
+    return {ObjectNames::kFrameLocalCalls,
+            ObjectNames::kLblLocalTelex,
             LocalNumbers::designCaptions(),
             {{0, QStringLiteral("Local Teleprinters")}},
             {{LocalNumbers::kFirstSpecial, QStringLiteral("Special System Numbers")}},
-            QStringLiteral("lblExitLocalTeleprinters"),
+            ObjectNames::kLblExitLocalTeleprinters,
             QStringLiteral("Exit Local Numbers"),
             QStringLiteral("Close Local teleprinters List")};
 }

@@ -1,6 +1,7 @@
 #include "features/phonebook/favouriteswindow.h"
 
 #include "display/interfacecommands.h"
+#include "look/objectnames.h"
 #include "phonebookfile.h"
 #include "serial/seriallink.h"
 #include "slotdialler.h"
@@ -18,7 +19,7 @@ namespace {
 
 PhonebookListWindow::Texts favouritesTexts(const ProgramFolder& folder) {
     PhonebookListWindow::Texts t;
-    t.objectName = QStringLiteral("frmPresets");
+    t.objectName = ObjectNames::kFrmPresets;
     t.title = QStringLiteral(" Vornal Phonebook ");
     t.heading = QStringLiteral("Vornal Phonebook ");
     t.help =
@@ -27,7 +28,7 @@ PhonebookListWindow::Texts favouritesTexts(const ProgramFolder& folder) {
                        "here: ") +
         QDir::fromNativeSeparators(folder.root()) +
         QStringLiteral("/phonebook.txt to be used with the Vornal USB / RS232 interface");
-    t.helpName = QStringLiteral("lblHelp");
+    t.helpName = ObjectNames::kLblHelp;
     t.saveCaption = QStringLiteral("Save");
     t.saveTip = QStringLiteral("Saves the changes made");
     t.previewTip = QStringLiteral("Re order the List");
@@ -43,7 +44,7 @@ FavouritesWindow::FavouritesWindow(const ProgramFolder& folder, UserDialogs& dia
     : PhonebookListWindow(favouritesTexts(folder), &PhonebookEntry::Check, {PhonebookListModel::Check},
                           folder, dialogs, parent),
       m_link(link), m_commands(commands) {
-    m_lblCalling = makeButton(QStringLiteral("lblCalling"), QStringLiteral("Call"),
+    m_lblCalling = makeButton(ObjectNames::kLblCalling, QStringLiteral("Call"),
                               QStringLiteral("Calls the selected Member"));
     buttonRow()->insertWidget(0, m_lblCalling);
     connect(m_lblCalling, &QPushButton::clicked, this, &FavouritesWindow::CallSelected);

@@ -1,5 +1,6 @@
 #include "features/phonebook/localnumberseditor.h"
 
+#include "look/objectnames.h"
 #include "widgets/buttonkit.h"
 #include "widgets/fieldlabel.h"
 
@@ -12,7 +13,7 @@
 namespace vornal {
 
 LocalNumbersEditor::LocalNumbersEditor(QWidget* parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("frameLocalTeleprinters"));
+    setObjectName(ObjectNames::kFrameLocalTeleprinters);
     setThemeRole(this, ThemeRole::CallPanel);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
@@ -32,12 +33,12 @@ LocalNumbersEditor::LocalNumbersEditor(QWidget* parent) : QFrame(parent) {
         if (i == 0 || i == LocalNumbers::kFirstSpecial)
             grid->addWidget(makeCaptionLabel(columns, ThemeRole::PanelHint), row++, 0, 1, 2);
         auto* number = new QLineEdit;
-        number->setObjectName(QStringLiteral("txtLocalNumber_%1").arg(i));
+        number->setObjectName(ObjectNames::element(ObjectNames::kTxtLocalNumber, i));
         number->setMaxLength(LocalNumbers::kNumberWidth);
         number->setFixedWidth(44);
         number->setAccessibleName(QStringLiteral("Number %1").arg(i));
         auto* name = new QLineEdit;
-        name->setObjectName(QStringLiteral("txtLocalName_%1").arg(i));
+        name->setObjectName(ObjectNames::element(ObjectNames::kTxtLocalName, i));
         name->setAccessibleName(QStringLiteral("Description %1").arg(i));
         grid->addWidget(number, row, 0);
         grid->addWidget(name, row++, 1);
@@ -49,11 +50,11 @@ LocalNumbersEditor::LocalNumbersEditor(QWidget* parent) : QFrame(parent) {
     auto* hint = makeCaptionLabel(QStringLiteral("Use only two digit numbers, \notherwise it will not work.\n"
                                                  "Descriptions should not exceed 30 chrs."),
                                   ThemeRole::PanelHint);
-    hint->setObjectName(QStringLiteral("lblLocalHint"));
+    hint->setObjectName(ObjectNames::kLblLocalHint);
     hint->setWordWrap(true);
     column->addWidget(hint);
 
-    QPushButton* exit = makeButton(ButtonKind::Command, QStringLiteral("lblExitLocalNumbers"),
+    QPushButton* exit = makeButton(ButtonKind::Command, ObjectNames::kLblExitLocalNumbers,
                                    QStringLiteral("Exit Local Numbers Editor"),
                                    QStringLiteral("Close Local teleprinters editor"));
     connect(exit, &QPushButton::clicked, this, &LocalNumbersEditor::exitClicked);

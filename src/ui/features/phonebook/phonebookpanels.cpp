@@ -9,6 +9,7 @@
 
 #include "favouriteslots.h"
 #include "localnumbers.h"
+#include "look/objectnames.h"
 #include "phonebookfile.h"
 #include "slotdialler.h"
 #include "userdialogs.h"
@@ -39,17 +40,15 @@ PhonebookPanels::PhonebookPanels(FeatureContext& context)
     context.addPanel(m_localCalls);
     context.addPanel(m_localEditor);
 
-    QPushButton* show = context.addCallButton(QStringLiteral("lblPhonebookShow"), QStringLiteral("Favorites"),
+    QPushButton* show = context.addCallButton(ObjectNames::kLblPhonebookShow, QStringLiteral("Favorites"),
                                               QStringLiteral("Invokes the Favorites List"));
-    QPushButton* refresh =
-        context.addCallButton(QStringLiteral("lblRefresh"), QStringLiteral("Refresh Lists"),
-                              QStringLiteral("Refreshes all the Lists after changes"));
+    QPushButton* refresh = context.addCallButton(ObjectNames::kLblRefresh, QStringLiteral("Refresh Lists"),
+                                                 QStringLiteral("Refreshes all the Lists after changes"));
     QPushButton* local =
-        context.addCallButton(QStringLiteral("lblLocalNumbersShow"), QStringLiteral("Local Numbers"),
+        context.addCallButton(ObjectNames::kLblLocalNumbersShow, QStringLiteral("Local Numbers"),
                               QStringLiteral("Invokes the Local Numbers List"));
-    QPushButton* edit =
-        context.addCallButton(QStringLiteral("lblEditLocal"), QStringLiteral("Edit Local Nr."),
-                              QStringLiteral("Invokes the Local Numbers Editor"));
+    QPushButton* edit = context.addCallButton(ObjectNames::kLblEditLocal, QStringLiteral("Edit Local Nr."),
+                                              QStringLiteral("Invokes the Local Numbers Editor"));
     connect(show, &QPushButton::clicked, this, &PhonebookPanels::showFavourites);
     connect(refresh, &QPushButton::clicked, &context, &FeatureContext::refreshLists);
     connect(local, &QPushButton::clicked, this, &PhonebookPanels::showLocalNumbers);

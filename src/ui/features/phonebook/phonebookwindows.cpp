@@ -8,6 +8,7 @@
 #include "terminalservices.h"
 #include "terminalsession.h"
 
+#include "look/objectnames.h"
 #include "programstate.h"
 
 #include <QApplication>
@@ -16,13 +17,12 @@
 namespace vornal {
 
 PhonebookWindows::PhonebookWindows(FeatureContext& context) : QObject(&context), m_context(context) {
-    setObjectName(QStringLiteral("phonebookWindows"));
-    QPushButton* phonebook = context.addCallButton(QStringLiteral("lblPreset"), QStringLiteral("Phonebook"),
+    setObjectName(ObjectNames::kPhonebookWindows);
+    QPushButton* phonebook = context.addCallButton(ObjectNames::kLblPreset, QStringLiteral("Phonebook"),
                                                    QStringLiteral("Shows Vornal Phonebook"));
-    QPushButton* receivers =
-        context.addCallButton(QStringLiteral("lblRSendList"), QStringLiteral("RS Receivers"),
-                              QStringLiteral("Rundsenden Subscribers List"));
-    QPushButton* header = context.addCallButton(QStringLiteral("lblHeader"), QStringLiteral("Set RS List"),
+    QPushButton* receivers = context.addCallButton(ObjectNames::kLblRSendList, QStringLiteral("RS Receivers"),
+                                                   QStringLiteral("Rundsenden Subscribers List"));
+    QPushButton* header = context.addCallButton(ObjectNames::kLblHeader, QStringLiteral("Set RS List"),
                                                 QStringLiteral("Display and sets, saves the RS list"));
     QObject::connect(phonebook, &QPushButton::clicked, this, &PhonebookWindows::showFavourites);
     QObject::connect(receivers, &QPushButton::clicked, this, &PhonebookWindows::showReceivers);

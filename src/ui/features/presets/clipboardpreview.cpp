@@ -8,6 +8,7 @@
 #include "widgets/overlayplacement.h"
 
 #include "clipboardpaste.h"
+#include "look/objectnames.h"
 #include "textsender.h"
 #include "transmission.h"
 
@@ -40,7 +41,7 @@ ClipboardPreview::ClipboardPreview(FeatureContext& context)
                                                context.session().counter(), context.services().dialogs,
                                                context.services().folder)) {
     m_panel = new QFrame(context.window());
-    m_panel->setObjectName(QStringLiteral("tabPreview"));
+    m_panel->setObjectName(ObjectNames::kTabPreview);
     setThemeRole(m_panel, ThemeRole::CallPanel);
     m_panel->setAccessibleName(QStringLiteral("Preview Paste / Send"));
     auto* column = new QVBoxLayout(m_panel);
@@ -49,10 +50,10 @@ ClipboardPreview::ClipboardPreview(FeatureContext& context)
     setThemeRole(title, ThemeRole::PanelHeading);
     column->addWidget(title);
     auto* caption = new QLabel(QStringLiteral("Preview Past & Send with WordWrap and ITA2 translation"));
-    caption->setObjectName(QStringLiteral("Label7"));
+    caption->setObjectName(ObjectNames::kLabel7);
     column->addWidget(caption);
     m_text = new QPlainTextEdit;
-    m_text->setObjectName(QStringLiteral("RichTextBox1"));
+    m_text->setObjectName(ObjectNames::kRichTextBox1);
     m_text->setAccessibleName(QStringLiteral("Clipboard preview"));
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -60,9 +61,9 @@ ClipboardPreview::ClipboardPreview(FeatureContext& context)
     column->addWidget(m_text, 1);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    m_send = button(QStringLiteral("cmdSendPreview"), QStringLiteral("Send Preview"),
+    m_send = button(ObjectNames::kCmdSendPreview, QStringLiteral("Send Preview"),
                     QStringLiteral("Transmits the text shown here"));
-    QPushButton* exit = button(QStringLiteral("cmdExitPreview"), QStringLiteral("Exit Preview"),
+    QPushButton* exit = button(ObjectNames::kCmdExitPreview, QStringLiteral("Exit Preview"),
                                QStringLiteral("Hides the preview"));
     row->addWidget(m_send);
     row->addWidget(exit);

@@ -9,6 +9,7 @@
 
 #include "clock.h"
 #include "fixedtexts.h"
+#include "look/objectnames.h"
 #include "presetphrases.h"
 
 #include <QApplication>
@@ -35,7 +36,7 @@ PresetTexts::PresetTexts(FeatureContext& context)
                                            context.state(), context.services().dialogs,
                                            context.services().clock)) {
     auto* panel = new QFrame;
-    panel->setObjectName(QStringLiteral("framePresets"));
+    panel->setObjectName(ObjectNames::kFramePresets);
     setThemeRole(panel, ThemeRole::CallPanel);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(6, 4, 6, 6);
@@ -46,13 +47,13 @@ PresetTexts::PresetTexts(FeatureContext& context)
     setThemeRole(heading, ThemeRole::PanelHeading);
     top->addWidget(heading);
     top->addStretch(1);
-    QPushButton* stamp = button(QStringLiteral("lblTimeStamp"), QStringLiteral("Time Stamp"),
-                                QStringLiteral("Date & Time Stamp"));
-    QPushButton* fox = button(QStringLiteral("LblFox"), QStringLiteral("Fox"),
-                              QStringLiteral("Send The Quick Brown Fox ...."));
+    QPushButton* stamp =
+        button(ObjectNames::kLblTimeStamp, QStringLiteral("Time Stamp"), QStringLiteral("Date & Time Stamp"));
+    QPushButton* fox =
+        button(ObjectNames::kLblFox, QStringLiteral("Fox"), QStringLiteral("Send The Quick Brown Fox ...."));
     QPushButton* ry =
-        button(QStringLiteral("LblRY"), QStringLiteral("RY"), QStringLiteral("Send string RYRYRYR"));
-    QPushButton* edit = button(QStringLiteral("lblEditData"), QStringLiteral("Edit Presets"),
+        button(ObjectNames::kLblRY, QStringLiteral("RY"), QStringLiteral("Send string RYRYRYR"));
+    QPushButton* edit = button(ObjectNames::kLblEditData, QStringLiteral("Edit Presets"),
                                QStringLiteral("Invokes Preset editor"));
     for (QPushButton* b : {stamp, fox, ry, edit})
         top->addWidget(b);
@@ -64,7 +65,7 @@ PresetTexts::PresetTexts(FeatureContext& context)
     phrases->setVerticalSpacing(0);
     constexpr int kRows = PresetPhrases::kCount / 2;
     for (int i = 0; i < PresetPhrases::kCount; ++i) {
-        auto* phrase = new PhraseButton(QStringLiteral("lblPresetText_%1").arg(i), i);
+        auto* phrase = new PhraseButton(ObjectNames::element(ObjectNames::kLblPresetText, i), i);
         connect(phrase, &QPushButton::clicked, this,
                 [this, phrase] { m_texts->sendPhrase(phrase->phrase()); });
         phrases->addWidget(phrase, i % kRows, i / kRows);

@@ -8,6 +8,7 @@
 #include "widgets/buttonkit.h"
 #include "widgets/panelkeys.h"
 
+#include "look/objectnames.h"
 #include "programstate.h"
 #include "tapegeometry.h"
 #include "transmission.h"
@@ -28,23 +29,23 @@ PunchPanel::PunchPanel(FeatureContext& context, QWidget* parent)
     : QGroupBox(QStringLiteral("Human Readable Punchtape"), parent), m_context(context),
       m_sender(context.session().transmission(), context.services().link, context.state(),
                context.services().dialogs) {
-    setObjectName(QStringLiteral("frmPunch"));
+    setObjectName(ObjectNames::kFrmPunch);
     auto* column = new QVBoxLayout(this);
     column->setSpacing(4);
 
     m_txtInput = new QLineEdit;
-    m_txtInput->setObjectName(QStringLiteral("txtInput"));
+    m_txtInput->setObjectName(ObjectNames::kTxtInput);
     m_txtInput->setAccessibleName(QStringLiteral("Text to punch"));
     column->addWidget(m_txtInput);
 
     m_lblPreview = new QLabel(QString::fromLatin1(PunchSender::kIdleCaption));
-    m_lblPreview->setObjectName(QStringLiteral("lblPreview"));
+    m_lblPreview->setObjectName(ObjectNames::kLblPreview);
     Theme::setState(m_lblPreview, "punching", false);
     column->addWidget(m_lblPreview);
 
     m_picPunch = new PunchPicture;
     m_tape = new QScrollArea;
-    m_tape->setObjectName(QStringLiteral("tapeScroll"));
+    m_tape->setObjectName(ObjectNames::kTapeScroll);
     m_tape->setWidget(m_picPunch);
     m_tape->setWidgetResizable(false);
     m_tape->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -54,9 +55,9 @@ PunchPanel::PunchPanel(FeatureContext& context, QWidget* parent)
     column->addWidget(m_tape);
 
     auto* buttons = new QHBoxLayout;
-    m_cmdEndPunch = makeButton(ButtonKind::Window, QStringLiteral("cmdEndPunch"), QStringLiteral("Exit"),
+    m_cmdEndPunch = makeButton(ButtonKind::Window, ObjectNames::kCmdEndPunch, QStringLiteral("Exit"),
                                QStringLiteral("Exits the Puncher Editor"));
-    m_cmdPunch = makeButton(ButtonKind::Window, QStringLiteral("cmdPunch"), QStringLiteral("Punch"),
+    m_cmdPunch = makeButton(ButtonKind::Window, ObjectNames::kCmdPunch, QStringLiteral("Punch"),
                             QStringLiteral("Punches the text as human readable tape"));
     // The buttons keep their widths of the panel's drawing.
     m_cmdEndPunch->setMinimumWidth(Theme::twipsToPixels(1320, this));
@@ -98,9 +99,8 @@ PunchPanel::PunchPanel(FeatureContext& context, QWidget* parent)
         new RSendPunch(context.session().sender(), context.state(), services.dialogs, services.folder, this);
     QObject::connect(rsend, &RSendPunch::beep, rsend, [] { QApplication::beep(); });
     QObject::connect(rsend, &RSendPunch::status, &context, &FeatureContext::setStatus);
-    QPushButton* button =
-        context.addCallButton(QStringLiteral("lblRSendToPunch"), QStringLiteral("RSend Punch"),
-                              QStringLiteral("Sends RSend Info to the puncher"));
+    QPushButton* button = context.addCallButton(ObjectNames::kLblRSendToPunch, QStringLiteral("RSend Punch"),
+                                                QStringLiteral("Sends RSend Info to the puncher"));
     QObject::connect(button, &QPushButton::clicked, rsend, &RSendPunch::run);
     QObject::connect(&context.session().transmission(), &Transmission::runningChanged, button,
                      [button](bool running) { button->setEnabled(!running); });

@@ -1,5 +1,6 @@
 #include "features/punch/punchpicture.h"
 
+#include "look/objectnames.h"
 #include "theme/palette.h"
 
 #include <QPaintEvent>
@@ -10,7 +11,7 @@
 namespace vornal {
 
 PunchPicture::PunchPicture(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("picPunch"));
+    setObjectName(ObjectNames::kPicPunch);
     setAccessibleName(QStringLiteral("Tape preview"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     fitWidth();
