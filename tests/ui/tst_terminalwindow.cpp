@@ -10,6 +10,7 @@
 #include "widgets/linebar.h"
 #include "widgets/terminaltextview.h"
 #include "window/cancelsendwindow.h"
+#include "window/propertiesdialog.h"
 #include "window/terminalwindow.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ private slots:
     void propertiesSave();
     void propertiesNameDevices_data();
     void propertiesNameDevices();
+    void propertiesFollowDevices();
     void unloadWithOutputThatDoesNotDrain();
     void editConfig();
     void exitStoresHeadlineChoice();
@@ -288,6 +290,54 @@ void TestTerminalWindow::propertiesNameDevices() {
                                    stable + QStringLiteral(" (/dev/ttyUSB0) - Fictional Box")}));
     QCOMPARE(afterChoice, port == QLatin1String("Com 3") ? QStringLiteral("Com 3: /dev/ttyS4") : shownFirst);
     QCOMPARE(f.settings.value(QStringLiteral("Ports"), port.right(1)), stored);
+}
+
+// Devices plugged in and pulled out while the window is open show in its lists; what
+// the operator typed stays.
+void TestTerminalWindow::propertiesFollowDevices() {
+    const QString stable = QStringLiteral("/dev/serial/by-id/usb-Fictional_Box_0042-if00-port0");
+    Fixture f;
+    f.link.devices = {{QStringLiteral("/dev/ttyACM0"), {}, {}}};
+    f.make();
+    const auto lines = [](const QListWidget* list) {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts.append(list->item(i)->text());
+        return texts;
+    };
+    QStringList before;
+    QStringList plugged;
+    QStringList pulled;
+    QStringList entries;
+    QString typed;
+    QString shown;
+    f.runner.drivers.enqueue([&](QDialog& d) {
+        auto& dialog = static_cast<PropertiesDialog&>(d);
+        auto* list = d.findChild<QListWidget*>(QStringLiteral("lstDevices"));
+        auto* devices = d.findChild<QComboBox*>(QStringLiteral("cboDevice"));
+        devices->setEditText(QStringLiteral("/tmp/demo/box"));
+        before = lines(list);
+        f.link.devices.append({QStringLiteral("/dev/ttyUSB0"), stable, QStringLiteral("Fictional Box")});
+        dialog.refreshDevices();
+        plugged = lines(list);
+        for (int i = 0; i < devices->count(); ++i)
+            entries.append(devices->itemText(i));
+        typed = devices->currentText();
+        f.link.devices.clear();
+        dialog.refreshDevices();
+        pulled = lines(list);
+        shown = d.findChild<QLabel*>(QStringLiteral("lblDevice"))->text();
+        return int(QDialog::Rejected);
+    });
+    f.click("lblProps");
+    QCOMPARE(before, QStringList{QStringLiteral("Com 1: /dev/ttyACM0")});
+    QCOMPARE(plugged, (QStringList{QStringLiteral("Com 1: /dev/ttyACM0"),
+                                   QStringLiteral("Com 2: ") + stable + QStringLiteral(" (/dev/ttyUSB0)")}));
+    QCOMPARE(entries, (QStringList{QStringLiteral("In the system's order"), QStringLiteral("/dev/ttyACM0"),
+                                   stable + QStringLiteral(" (/dev/ttyUSB0) - Fictional Box")}));
+    QCOMPARE(typed, QStringLiteral("/tmp/demo/box"));
+    QCOMPARE(pulled, QStringList{QStringLiteral("No serial device found")});
+    QCOMPARE(shown, QStringLiteral("Com 1: no device"));
 }
 
 void TestTerminalWindow::unloadWithOutputThatDoesNotDrain() {
