@@ -1,11 +1,9 @@
 #include "memorysettingsstore.h"
-#include "serial/folderwatch.h"
 #include "serial/portdevices.h"
 #include "serial/serialdevices.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,7 +19,6 @@ private slots:
     void rows_data();
     void rows();
     void assignAndReturnToOrder();
-    void folderWatchSeesDevicesComeAndGo();
 };
 
 namespace {
@@ -151,27 +148,6 @@ void TestPortDevices::assignAndReturnToOrder() {
     QCOMPARE(devices.row(1).device.path, QStringLiteral("/dev/ttyACM0"));
     QVERIFY(!devices.row(1).assigned);
     QCOMPARE(PortDevices::describe(devices.row(7)), QStringLiteral("Com 7: no device"));
-}
-
-// A device's node and its stable name in a folder that appears only with it.
-void TestPortDevices::folderWatchSeesDevicesComeAndGo() {
-    QTemporaryDir dev;
-    const QString byId = dev.filePath(QStringLiteral("serial/by-id"));
-    FolderWatch watch;
-    QSignalSpy changed(&watch, &FolderWatch::changed);
-    watch.start({dev.path(), dev.filePath(QStringLiteral("serial")), byId});
-    QVERIFY(QDir(dev.path()).mkpath(QStringLiteral("serial/by-id")));
-    QTRY_VERIFY_WITH_TIMEOUT(changed.size() >= 1, 3000);
-    // The folders that came are watched from the change on: a new link in them is seen.
-    QTest::qWait(FolderWatch::kSettleMs * 2);
-    changed.clear();
-    QVERIFY(QFile::link(dev.filePath(QStringLiteral("ttyUSB0")), byId + QStringLiteral("/usb-Box-if00")));
-    QTRY_VERIFY_WITH_TIMEOUT(changed.size() >= 1, 3000);
-    watch.stop();
-    changed.clear();
-    QVERIFY(QFile::remove(byId + QStringLiteral("/usb-Box-if00")));
-    QTest::qWait(FolderWatch::kSettleMs * 3);
-    QCOMPARE(changed.size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestPortDevices)
