@@ -118,7 +118,7 @@ void TestLineWatch::events() {
     FakeLineIo io;
     io.set(before);
     LineWatch watch(io);
-    QSignalSpy events(&watch, &LineWatch::event);
+    QSignalSpy events(&watch, &LineWatch::lineEvent);
     QSignalSpy linesChanged(&watch, &LineWatch::linesChanged);
     watch.start(3);
     const std::optional<ModemLines> linesBefore = io.lines;

@@ -45,7 +45,7 @@ void LineWatch::poll() {
     for (int code : events) {
         if (m_fd < 0) // a handler closed the port
             return;
-        emit event(code);
+        emit lineEvent(code);
     }
 }
 

@@ -44,7 +44,7 @@ public:
 
 signals:
     // A line event or error code (CommEvent).
-    void event(int code);
+    void lineEvent(int code);
     // lines() changed, or became known or unknown.
     void linesChanged();
 

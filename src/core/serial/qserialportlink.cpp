@@ -59,7 +59,7 @@ QSerialPort::FlowControl toFlow(int code) {
 QSerialPortLink::QSerialPortLink(PortMap portMap, const LineIo& lineIo, QObject* parent)
     : SerialLink(parent), m_portMap(std::move(portMap)), m_port(new QSerialPort(this)),
       m_writable(new QSocketNotifier(QSocketNotifier::Write, this)), m_lines(lineIo) {
-    connect(&m_lines, &LineWatch::event, this, &SerialLink::commEvent);
+    connect(&m_lines, &LineWatch::lineEvent, this, &SerialLink::commEvent);
     connect(&m_lines, &LineWatch::linesChanged, this, &SerialLink::modemLinesChanged);
     m_gather.setSingleShot(true);
     connect(&m_gather, &QTimer::timeout, this, &QSerialPortLink::gathered);
