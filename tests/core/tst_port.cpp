@@ -34,6 +34,8 @@ private slots:
     void elapsedText();
     void elapsedTicks();
     void deviceLossClosesOnce();
+    void deviceReturn_data();
+    void deviceReturn();
     void storedSettings_data();
     void storedSettings();
     void storedNumbers_data();
@@ -233,6 +235,75 @@ void TestPort::deviceLossClosesOnce() {
     QVERIFY(r.port.view().propertiesEnabled);
     // What arrived before the loss stays on the screen.
     QCOMPARE(r.terminalTexts, QStringList{QStringLiteral("Terminal Ready ")});
+}
+
+void TestPort::deviceReturn_data() {
+    QTest::addColumn<QString>("meanwhile"); // what happens while the box is away
+    QTest::addColumn<bool>("reopens");
+    QTest::newRow("the box comes back") << "" << true;
+    QTest::newRow("the first opens fail") << "refused" << true;
+    QTest::newRow("the lost device never went") << "stays" << false;
+    QTest::newRow("the operator opens in vain") << "operator" << false;
+    QTest::newRow("the operator opens the settings window") << "settings" << false;
+}
+
+void TestPort::deviceReturn() {
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, reopens);
+    QTemporaryDir dir;
+    const auto plugIn = [&dir] {
+        QFile device(dir.filePath(QStringLiteral("box")));
+        return device.open(QIODevice::WriteOnly);
+    };
+    Rig r;
+    r.link.device = dir.filePath(QStringLiteral("box"));
+    QVERIFY(plugIn());
+    QStringList statuses;
+    QObject::connect(&r.port, &PortController::status, [&](const QString& s) { statuses.append(s); });
+    r.port.toggle();
+    r.clock.advance(600);
+    r.link.clearWrites();
+
+    if (meanwhile != QLatin1String("stays"))
+        QVERIFY(QFile::remove(r.link.device));
+    r.link.loseDevice(QStringLiteral("The connection to the interface box was lost"));
+    QVERIFY(r.port.awaitingReturn());
+    if (meanwhile == QLatin1String("refused") || meanwhile == QLatin1String("operator"))
+        r.link.availablePorts.clear();
+    if (meanwhile == QLatin1String("operator"))
+        r.port.toggle();
+    if (meanwhile == QLatin1String("settings"))
+        PortSettings(r.port, r.store, r.dialogs).scan();
+    if (meanwhile != QLatin1String("stays"))
+        QVERIFY(plugIn());
+    if (meanwhile == QLatin1String("refused")) {
+        // Tried at every look at the device, and said to nobody.
+        QTest::qWait(DeviceReturn::kCheckMs + 500);
+        QVERIFY(!r.link.isOpen());
+        QVERIFY(r.port.awaitingReturn());
+    }
+    r.link.availablePorts = {1};
+
+    if (!reopens) {
+        QTest::qWait(DeviceReturn::kCheckMs + 500);
+        QVERIFY(!r.link.isOpen());
+        QVERIFY(statuses.isEmpty());
+        QCOMPARE(r.dialogs.messages.size(), meanwhile == QLatin1String("operator") ? 2 : 1);
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(r.link.isOpen(), 5000);
+    QVERIFY(!r.port.awaitingReturn());
+    QCOMPARE(r.port.view().openCaption, QStringLiteral("Close Port"));
+    QCOMPARE(r.port.view().statusCaption, QStringLiteral("9600,n,8,1"));
+    QCOMPARE(r.link.written(), QByteArray("\r"));
+    QCOMPARE(statuses.size(), 1);
+    QVERIFY2(statuses.first().contains(QStringLiteral("back")), qPrintable(statuses.first()));
+    // The warning of the loss stays the one message, and what arrived before it stays.
+    QCOMPARE(r.dialogs.messages.size(), 1);
+    QCOMPARE(r.terminalTexts, QStringList{QStringLiteral("Terminal Ready ")});
+    // The time counts from the reopening.
+    r.clock.advance(5);
+    QTRY_COMPARE_WITH_TIMEOUT(r.port.view().elapsed, QStringLiteral("00:00:05 "), 3000);
 }
 
 void TestPort::storedSettings_data() {

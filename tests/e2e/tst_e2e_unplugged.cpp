@@ -5,7 +5,12 @@
 #include "simulators.h"
 #include "testfiles.h"
 
+#include "serial/devicereturn.h"
+#include "widgets/indicator.h"
+
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -15,11 +20,14 @@
 using namespace vornal;
 
 // The box is unplugged while a file goes out at the paced rate: the simulator, and
-// with it the pseudo-terminal, vanishes in the middle of the send.
+// with it the pseudo-terminal, vanishes in the middle of the send. A box that comes
+// back behind the same link is opened again by itself.
 class TestE2eUnplugged : public QObject {
     Q_OBJECT
 private slots:
     void unpluggedDuringPacedSend();
+    void returningBoxIsReopened_data();
+    void returningBoxIsReopened();
 };
 
 void TestE2eUnplugged::unpluggedDuringPacedSend() {
@@ -77,6 +85,58 @@ void TestE2eUnplugged::unpluggedDuringPacedSend() {
     QVERIFY2(used < 0.3, qPrintable(QStringLiteral("%1 s of CPU in 1.5 s").arg(used)));
     QCOMPARE(t.dialogs.messages.size(), 2);
     QVERIFY(!t.link.isOpen());
+}
+
+void TestE2eUnplugged::returningBoxIsReopened_data() {
+    QTest::addColumn<bool>("closedByOperator");
+    QTest::newRow("the box vanished") << false;
+    QTest::newRow("the operator closed the port") << true;
+}
+
+void TestE2eUnplugged::returningBoxIsReopened() {
+    QFETCH(bool, closedByOperator);
+    QTemporaryDir dir;
+    auto box = std::make_unique<BoxSimulator>(dir.path());
+    QVERIFY(box->start());
+    RealTerminal t(dir.path(), box->link());
+    QVERIFY2(t.open(), qPrintable(t.messages()));
+    QTRY_COMPARE_WITH_TIMEOUT(box->loggedBytes(), QList<int>{13}, 5000);
+    auto* term = t.find<QPlainTextEdit>(ObjectNames::kTxtTerm);
+    if (closedByOperator)
+        t.click(ObjectNames::kLblOpen1);
+    const QString shown = term->toPlainText();
+
+    // Switched off: the link goes, the pseudo-terminal closes.
+    box.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(!t.link.isOpen(), 5000);
+    QCOMPARE(t.dialogs.messages.size(), closedByOperator ? 0 : 1);
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("box"))));
+
+    // Switched on again: a new pseudo-terminal behind the same link.
+    box = std::make_unique<BoxSimulator>(dir.path());
+    QVERIFY(box->start());
+    if (closedByOperator) {
+        QTest::qWait(DeviceReturn::kCheckMs * 2);
+        QVERIFY(!t.link.isOpen());
+        QCOMPARE(t.find<QPushButton>(ObjectNames::kLblOpen1)->text(), QStringLiteral("Open Port "));
+        QVERIFY(box->loggedBytes().isEmpty());
+        QVERIFY(t.dialogs.messages.isEmpty());
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(t.link.isOpen(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(box->loggedBytes(), QList<int>{13}, 5000);
+    QCOMPARE(t.find<QPushButton>(ObjectNames::kLblOpen1)->text(), QStringLiteral("Close Port"));
+    QVERIFY2(
+        t.find<QLabel>(ObjectNames::kLblAction)->text().contains(QStringLiteral("interface box is back")),
+        qPrintable(t.find<QLabel>(ObjectNames::kLblAction)->text()));
+    QTRY_COMPARE_WITH_TIMEOUT(t.find<QLabel>(ObjectNames::kLblElapsed)->text(), QStringLiteral("00:00:01 "),
+                              3000);
+    QVERIFY(term->toPlainText().startsWith(shown));
+    // The loss was told once; the return needs no message.
+    QCOMPARE(t.dialogs.messages.size(), 1);
+    // A pseudo-terminal has no modem lines: the lamps say so.
+    QCOMPARE(t.link.modemLines(), std::nullopt);
+    QCOMPARE(t.find<Indicator>(ObjectNames::kLampDSR)->stateText(), QStringLiteral("unknown"));
 }
 
 QTEST_MAIN(TestE2eUnplugged)

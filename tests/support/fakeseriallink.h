@@ -35,8 +35,11 @@ public:
     int inBufferCount() const override { return int(m_input.size()); }
     void clearInput() override { m_input.clear(); }
     int outBufferCount() const override { return m_pendingOutput + int(m_heldOutput.size()); }
-    QString deviceName() const override { return QStringLiteral("/dev/fake%1").arg(m_port); }
+    QString deviceName() const override {
+        return device.isEmpty() ? QStringLiteral("/dev/fake%1").arg(m_port) : device;
+    }
     SerialDeviceList systemDevices() const override { return devices; }
+    std::optional<ModemLines> modemLines() const override { return m_lines; }
     LinkError lastError() const override { return m_error; }
 
     // Test controls.
@@ -46,6 +49,11 @@ public:
     void receive(const QByteArray& bytes);
     void raiseEvent(int code) { emit commEvent(code); }
     void loseDevice(const QString& message);
+    // The modem lines as the real link reads them; announced.
+    void setModemLines(const std::optional<ModemLines>& lines) {
+        m_lines = lines;
+        emit modemLinesChanged();
+    }
     // Holds the line as a box does with XOFF: output is accepted and counted by
     // outBufferCount() but not written until the line is released; then it is
     // recorded as one write, in order, and the send event follows.
@@ -65,6 +73,8 @@ public:
     int openCount = 0;
     // What systemDevices() lists.
     SerialDeviceList devices;
+    // What deviceName() names; /dev/fake<port> when empty.
+    QString device;
 
 private:
     bool fail(LinkErrorCode code, const QString& text);
@@ -80,6 +90,7 @@ private:
     bool m_lineHeld = false;
     QByteArray m_heldOutput;
     LinkError m_error;
+    std::optional<ModemLines> m_lines;
 };
 
 } // namespace vornal

@@ -312,7 +312,7 @@ void TestEditorWindow::pressReturnsBeforeTheQuestion() {
     f.runner.drivers.enqueue(drive([&](QDialog& dialog) {
         QTest::keyClicks(child<QPlainTextEdit>(dialog, ObjectNames::kTxtText), QStringLiteral("X"));
         f.dialogs.answers.enqueue(DialogAnswer::Cancel);
-        auto* button = child<QToolButton>(dialog, (QByteArray("Toolbar_") + key).constData());
+        auto* button = child<QToolButton>(dialog, QStringLiteral("Toolbar_") + QLatin1String(key));
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
         QVERIFY(
             accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));

@@ -107,6 +107,8 @@ private slots:
     void focusRingsStandOut();
     void controlsWithoutCaptionAreNamed();
     void lampsAndLineBarReportTheirState();
+    void lineLampsShowTheBox_data();
+    void lineLampsShowTheBox();
     void klklIsACheckableSwitch_data();
     void klklIsACheckableSwitch();
     void panelsAreGroupsAndTheCancelWindowADialog();
@@ -296,6 +298,49 @@ void TestKeyboard::lampsAndLineBarReportTheirState() {
     QCOMPARE(bar->valueInterface()->currentValue().toInt(), 5);
     QCOMPARE(bar->text(QAccessible::Value), QStringLiteral("5"));
     QCOMPARE(bar->valueInterface()->maximumValue().toInt(), 69);
+}
+
+void TestKeyboard::lineLampsShowTheBox_data() {
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<bool>("dsr");
+    QTest::addColumn<bool>("cd");
+    QTest::addColumn<QString>("dsrValue");
+    QTest::addColumn<QString>("cdValue");
+    QTest::newRow("no modem lines") << false << false << false << "unknown"
+                                    << "unknown";
+    QTest::newRow("the box is off") << true << false << false << "idle"
+                                    << "idle";
+    QTest::newRow("the box is on") << true << true << false << "active"
+                                   << "idle";
+    QTest::newRow("the box holds a connection") << true << true << true << "active"
+                                                << "active";
+}
+
+void TestKeyboard::lineLampsShowTheBox() {
+    QFETCH(bool, known);
+    QFETCH(bool, dsr);
+    QFETCH(bool, cd);
+    FakeTerminal f;
+    f.make();
+    QAccessibleInterface* lampDsr = accessible(f.find<Indicator>(ObjectNames::kLampDSR));
+    QAccessibleInterface* lampCd = accessible(f.find<Indicator>(ObjectNames::kLampCD));
+    // Before the port tells anything the lines are unknown.
+    QCOMPARE(lampDsr->text(QAccessible::Value), QStringLiteral("unknown"));
+    const QString description = lampDsr->text(QAccessible::Description);
+    // From a state other than the one of the row.
+    f.link.setModemLines(ModemLines{false, !dsr, !cd, false});
+    f.link.setModemLines(known ? std::optional<ModemLines>(ModemLines{false, dsr, cd, false}) : std::nullopt);
+    QCOMPARE(lampDsr->text(QAccessible::Name), QStringLiteral("DSR"));
+    QCOMPARE(lampCd->text(QAccessible::Name), QStringLiteral("CD"));
+    QTEST(lampDsr->text(QAccessible::Value), "dsrValue");
+    QTEST(lampCd->text(QAccessible::Value), "cdValue");
+    QCOMPARE(lampDsr->state().checked, known && dsr);
+    QCOMPARE(lampCd->valueInterface()->currentValue().toInt(), known && cd ? 1 : 0);
+    QCOMPARE(lampDsr->text(QAccessible::Description), description);
+    // The line's event reaches the status line beside them.
+    f.link.raiseEvent(CommEvent::Dsr);
+    QCOMPARE(f.find<QLabel>(ObjectNames::kLblAction)->text(),
+             QStringLiteral("Status: Change in DSR Detected"));
 }
 
 void TestKeyboard::klklIsACheckableSwitch_data() {

@@ -13,6 +13,7 @@
 #include "widgets/linebar.h"
 #include "widgets/terminaltextview.h"
 #include "window/cancelsendwindow.h"
+#include "window/propertiesdialog.h"
 #include "window/terminalwindow.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ private slots:
     void propertiesSave();
     void propertiesNameDevices_data();
     void propertiesNameDevices();
+    void propertiesFollowDevices();
     void unloadWithOutputThatDoesNotDrain();
     void editConfig();
     void exitStoresHeadlineChoice();
@@ -295,6 +297,49 @@ void TestTerminalWindow::propertiesNameDevices() {
                                    stable + QStringLiteral(" (/dev/ttyUSB0) - Fictional Box")}));
     QCOMPARE(afterChoice, port == QLatin1String("Com 3") ? QStringLiteral("Com 3: /dev/ttyS4") : shownFirst);
     QCOMPARE(f.settings.value(QStringLiteral("Ports"), port.right(1)), stored);
+}
+
+// Devices plugged in and pulled out while the window is open show in its lists; what
+// the operator typed stays.
+void TestTerminalWindow::propertiesFollowDevices() {
+    const QString stable = QStringLiteral("/dev/serial/by-id/usb-Fictional_Box_0042-if00-port0");
+    Fixture f;
+    f.link.devices = {{QStringLiteral("/dev/ttyACM0"), {}, {}}};
+    f.make();
+    const auto lines = [](const QListWidget* list) {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts.append(list->item(i)->text());
+        return texts;
+    };
+    QStringList before;
+    QStringList plugged;
+    QStringList pulled;
+    QString typed;
+    QString shown;
+    f.runner.drivers.enqueue([&](QDialog& d) {
+        auto& dialog = static_cast<PropertiesDialog&>(d);
+        auto* list = d.findChild<QListWidget*>(ObjectNames::kLstDevices);
+        auto* devices = d.findChild<QComboBox*>(ObjectNames::kCboDevice);
+        devices->setEditText(QStringLiteral("/tmp/demo/box"));
+        before = lines(list);
+        f.link.devices.append({QStringLiteral("/dev/ttyUSB0"), stable, QStringLiteral("Fictional Box")});
+        dialog.refreshDevices();
+        plugged = lines(list);
+        typed = devices->currentText();
+        f.link.devices.clear();
+        dialog.refreshDevices();
+        pulled = lines(list);
+        shown = d.findChild<QLabel*>(ObjectNames::kLblDevice)->text();
+        return int(QDialog::Rejected);
+    });
+    f.click(ObjectNames::kLblProps);
+    QCOMPARE(before, QStringList{QStringLiteral("Com 1: /dev/ttyACM0")});
+    QCOMPARE(plugged, (QStringList{QStringLiteral("Com 1: /dev/ttyACM0"),
+                                   QStringLiteral("Com 2: ") + stable + QStringLiteral(" (/dev/ttyUSB0)")}));
+    QCOMPARE(typed, QStringLiteral("/tmp/demo/box"));
+    QCOMPARE(pulled, QStringList{QStringLiteral("No serial device found")});
+    QCOMPARE(shown, QStringLiteral("Com 1: no device"));
 }
 
 void TestTerminalWindow::unloadWithOutputThatDoesNotDrain() {

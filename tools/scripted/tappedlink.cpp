@@ -6,6 +6,7 @@ TappedLink::TappedLink(vornal::SerialLink& real, Transcript& transcript)
     : m_real(real), m_transcript(transcript) {
     connect(&real, &SerialLink::commEvent, this, &SerialLink::commEvent);
     connect(&real, &SerialLink::deviceLost, this, &SerialLink::deviceLost);
+    connect(&real, &SerialLink::modemLinesChanged, this, &SerialLink::modemLinesChanged);
 }
 
 bool TappedLink::output(const QByteArray& bytes) {

@@ -26,6 +26,7 @@ public:
     int outBufferCount() const override { return m_real.outBufferCount(); }
     QString deviceName() const override { return m_real.deviceName(); }
     vornal::SerialDeviceList systemDevices() const override { return m_real.systemDevices(); }
+    std::optional<vornal::ModemLines> modemLines() const override { return m_real.modemLines(); }
     vornal::LinkError lastError() const override { return m_real.lastError(); }
 
 private:

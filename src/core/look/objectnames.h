@@ -220,6 +220,8 @@ inline constexpr QLatin1StringView kLblHomepage{"lblHomepage"};
 // The status bar.
 inline constexpr QLatin1StringView kImgRX{"imgRX"};
 inline constexpr QLatin1StringView kImgTX{"imgTX"};
+inline constexpr QLatin1StringView kLampCD{"lampCD"};
+inline constexpr QLatin1StringView kLampDSR{"lampDSR"};
 inline constexpr QLatin1StringView kLblAction{"lblAction"};
 inline constexpr QLatin1StringView kStatusArea{"statusArea"};
 
@@ -357,6 +359,8 @@ inline constexpr QLatin1StringView kAll[] = {
     kLabel14,
     kLabel15,
     kLabel7,
+    kLampCD,
+    kLampDSR,
     kLbGnBk,
     kLblAction,
     kLblAiuto,

@@ -12,6 +12,7 @@ PortController::PortController(SerialLink& link, Clock& clock, UserDialogs& dial
     m_timer1.setInterval(1000);
     connect(&m_timer1, &QTimer::timeout, this, &PortController::tick);
     connect(&m_link, &SerialLink::deviceLost, this, &PortController::onDeviceLost);
+    connect(&m_return, &DeviceReturn::returned, this, &PortController::reopenAfterReturn);
 }
 
 QString PortController::elapsedText(qint64 seconds) {
@@ -25,18 +26,19 @@ QString PortController::elapsedText(qint64 seconds) {
 }
 
 void PortController::toggle() {
+    m_return.stop();
     emit toggling();
     emit lineReset();
     m_link.setSettings(QString::fromLatin1(kOpenSettings));
     if (!m_link.setPortOpen(!m_link.isOpen()))
         m_dialogs.warning(m_link.lastError().text);
     if (m_link.isOpen())
-        showOpen();
+        showOpen(OpenedBy::Operator);
     else
         showClosed(true);
 }
 
-void PortController::showOpen() {
+void PortController::showOpen(OpenedBy by) {
     m_view.open = true;
     m_view.sendCommandsEnabled = true;
     m_view.portCaption = QStringLiteral("Com: ") + signedNumberText(m_link.portNumber());
@@ -47,10 +49,12 @@ void PortController::showOpen() {
     m_timer1.start();
     m_view.propertiesEnabled = false;
     emit viewChanged();
-    emit terminalTextSet(QStringLiteral("Terminal Ready "));
-    if (!m_link.output(QByteArray(1, '\r')))
+    if (by == OpenedBy::Operator)
+        emit terminalTextSet(QStringLiteral("Terminal Ready "));
+    if (!m_link.output(QByteArray(1, '\r')) && by == OpenedBy::Operator)
         m_dialogs.warning(m_link.lastError().text);
-    emit focusTerminal();
+    if (by == OpenedBy::Operator)
+        emit focusTerminal();
 }
 
 void PortController::showClosed(bool replaceText) {
@@ -69,6 +73,7 @@ void PortController::showClosed(bool replaceText) {
 }
 
 void PortController::reopenedOnNewPort() {
+    m_return.stop();
     m_view.open = true;
     m_view.openCaption = QStringLiteral("Close Port");
     m_view.sendCommandsEnabled = true;
@@ -79,6 +84,7 @@ void PortController::reopenedOnNewPort() {
 }
 
 void PortController::showPortNumber() {
+    m_return.stop();
     m_view.portCaption = QStringLiteral("Com: ") + signedNumberText(m_link.portNumber());
     emit viewChanged();
 }
@@ -92,7 +98,30 @@ void PortController::onDeviceLost(const QString& message) {
     emit lineReset();
     // The received text stays: the operator may still need what arrived before the loss.
     showClosed(false);
+    m_return.watch(m_link.deviceName());
+    // One warning while the box is away: a box that comes back and goes again while
+    // the first one is still on the screen is not announced a second time.
+    if (m_lossWarningShown)
+        return;
+    m_lossWarningShown = true;
     m_dialogs.warning(message, QStringLiteral("Interface box"));
+    m_lossWarningShown = false;
+}
+
+// A failed open is tried again on the next look at the device, without a message.
+void PortController::reopenAfterReturn() {
+    if (m_link.isOpen()) {
+        m_return.stop();
+        return;
+    }
+    m_link.setSettings(QString::fromLatin1(kOpenSettings));
+    if (!m_link.setPortOpen(true))
+        return;
+    m_return.stop();
+    emit lineReset();
+    showOpen(OpenedBy::Return);
+    if (m_link.isOpen()) // the CR found the device gone again otherwise
+        emit status(QStringLiteral("The interface box is back: %1 is open again").arg(m_link.deviceName()));
 }
 
 } // namespace vornal

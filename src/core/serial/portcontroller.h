@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serial/devicereturn.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -26,7 +28,11 @@ struct PortView {
 };
 
 // Opens and closes the port from the main window, keeps its displays and the time
-// since opening. A device that vanishes while open leaves the displays closed.
+// since opening. A device that vanishes while open leaves the displays closed, and is
+// waited for: when a device is back behind the port's name the port opens again by
+// itself, as "Open Port " opens it, but the received text stays and the keyboard stays
+// where it is. The operator's own handling of the port (the open/close button, the
+// settings window) ends the wait.
 class PortController : public QObject {
     Q_OBJECT
 public:
@@ -45,6 +51,10 @@ public:
     void showPortNumber();
     // Elapsed time as "hh:mm:ss " (hours of a day).
     static QString elapsedText(qint64 seconds);
+    // True while a lost device is waited for.
+    bool awaitingReturn() const { return m_return.isWatching(); }
+    // The operator takes the port in hand: a lost device is no longer waited for.
+    void stopAwaitingReturn() { m_return.stop(); }
 
 signals:
     void viewChanged();
@@ -57,12 +67,16 @@ signals:
     void terminalTextSet(const QString& text);
     // The terminal text takes the focus with the caret at its end.
     void focusTerminal();
+    // A text for the status line.
+    void status(const QString& text);
 
 private:
-    void showOpen();
+    enum class OpenedBy { Operator, Return };
+    void showOpen(OpenedBy by);
     void showClosed(bool replaceText);
     void tick();
     void onDeviceLost(const QString& message);
+    void reopenAfterReturn();
 
     SerialLink& m_link;
     Clock& m_clock;
@@ -70,6 +84,8 @@ private:
     PortView m_view;
     QTimer m_timer1;
     QDateTime m_connectStart;
+    DeviceReturn m_return;
+    bool m_lossWarningShown = false; // the warning of a loss is on the screen
 };
 
 } // namespace vornal

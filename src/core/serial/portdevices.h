@@ -24,6 +24,8 @@ public:
     PortDevices(SettingsStore& store, SerialDeviceList devices);
 
     const SerialDeviceList& devices() const { return m_devices; }
+    // The system's devices as they are now (they come and go while the window is open).
+    void setDevices(SerialDeviceList devices) { m_devices = std::move(devices); }
     Row row(int number) const;
     // Every number from 1 to 32 that names a device.
     QList<Row> rows() const;

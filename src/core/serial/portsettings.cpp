@@ -31,6 +31,9 @@ QString PortSettings::portEntry(int number) {
 }
 
 QList<int> PortSettings::scan() {
+    // The settings window is the operator's handling of the port: a lost box is not
+    // opened behind its back while the window tries the ports.
+    m_port.stopAwaitingReturn();
     QList<int> available;
     const int current = m_link.portNumber();
     const bool wasOpen = m_link.isOpen();

@@ -56,9 +56,11 @@ QSerialPort::FlowControl toFlow(int code) {
 
 } // namespace
 
-QSerialPortLink::QSerialPortLink(PortMap portMap, QObject* parent)
+QSerialPortLink::QSerialPortLink(PortMap portMap, const LineIo& lineIo, QObject* parent)
     : SerialLink(parent), m_portMap(std::move(portMap)), m_port(new QSerialPort(this)),
-      m_writable(new QSocketNotifier(QSocketNotifier::Write, this)) {
+      m_writable(new QSocketNotifier(QSocketNotifier::Write, this)), m_lines(lineIo) {
+    connect(&m_lines, &LineWatch::lineEvent, this, &SerialLink::commEvent);
+    connect(&m_lines, &LineWatch::linesChanged, this, &SerialLink::modemLinesChanged);
     m_gather.setSingleShot(true);
     connect(&m_gather, &QTimer::timeout, this, &QSerialPortLink::gathered);
     connect(m_port, &QSerialPort::readyRead, this, &QSerialPortLink::onReadyRead);
@@ -198,12 +200,14 @@ bool QSerialPortLink::setPortOpen(bool open) {
                     QStringLiteral("%1 refused the settings %2").arg(portLabel(), m_settings.toString()));
     }
     m_writable->setSocket(m_port->handle());
+    m_lines.start(int(m_port->handle()));
     return succeed();
 }
 
 // What has not gone out when the port closes is dropped, the system's queue included:
 // on a held line the close would otherwise wait for it, and the program with it.
 void QSerialPortLink::closePort() {
+    m_lines.stop();
     m_writable->setEnabled(false);
     m_writable->setSocket(-1);
     if (!m_port->isOpen())

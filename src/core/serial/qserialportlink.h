@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serial/linewatch.h"
 #include "serial/portmap.h"
 #include "serial/seriallink.h"
 #include "serial/serialsettings.h"
@@ -20,10 +21,15 @@ namespace vornal {
 // write that would block (the box sent XOFF, or stopped reading and the system's
 // buffer is full) for a lost device. A held line is normal: what the line does not
 // take yet waits here, in order, and goes out as soon as the line takes it again.
+//
+// While open, the modem lines and the driver's error counters are read through the
+// LineIo given (the system's by default) and their changes raised as line events and
+// errors; a device without them raises none.
 class QSerialPortLink final : public SerialLink {
     Q_OBJECT
 public:
-    QSerialPortLink(PortMap portMap, QObject* parent = nullptr);
+    explicit QSerialPortLink(PortMap portMap, const LineIo& lineIo = systemLineIo(),
+                             QObject* parent = nullptr);
     ~QSerialPortLink() override;
 
     bool setPortNumber(int number) override;
@@ -42,6 +48,7 @@ public:
     int outBufferCount() const override;
     QString deviceName() const override;
     SerialDeviceList systemDevices() const override;
+    std::optional<ModemLines> modemLines() const override { return m_lines.lines(); }
     LinkError lastError() const override { return m_error; }
 
 private:
@@ -67,6 +74,7 @@ private:
     QByteArray m_held;                     // output the line has not taken yet, in order
     QSocketNotifier* m_writable = nullptr; // on while bytes are held
     bool m_sendEventQueued = false;
+    LineWatch m_lines;
 
     static constexpr qint64 kGatherMs = 10;
     static constexpr qsizetype kLargeInput = 64;

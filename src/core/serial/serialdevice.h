@@ -13,6 +13,8 @@ struct SerialDevice {
     QString stableName;
     QString description; // what the system says of it, may be empty
 
+    bool operator==(const SerialDevice&) const = default;
+
     // The name to store: the stable one where there is one.
     QString preferredName() const { return stableName.isEmpty() ? path : stableName; }
     // "/dev/serial/by-id/usb-X-if00-port0 (/dev/ttyUSB0)", or the path alone.

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "serial/lineio.h"
 #include "serial/serialdevice.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 namespace vornal {
 
@@ -92,6 +95,9 @@ public:
     // The system's serial devices that port numbers can name, for the port settings
     // window; a link without such devices has none.
     virtual SerialDeviceList systemDevices() const { return {}; }
+    // The modem lines of the open port as last read; none while closed or where the
+    // device has none (a pseudo-terminal).
+    virtual std::optional<ModemLines> modemLines() const { return std::nullopt; }
     virtual LinkError lastError() const = 0;
 
 signals:
@@ -99,6 +105,8 @@ signals:
     void commEvent(int code);
     // The device went away while open; the link has closed itself already.
     void deviceLost(const QString& message);
+    // modemLines() changed, or became known or unknown.
+    void modemLinesChanged();
 };
 
 } // namespace vornal

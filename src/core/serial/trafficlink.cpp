@@ -6,6 +6,7 @@ TrafficLink::TrafficLink(SerialLink& link, QObject* parent) : SerialLink(parent)
     // Delivered at once, as the real link's: the receive path runs inside the event.
     connect(&m_link, &SerialLink::commEvent, this, &SerialLink::commEvent);
     connect(&m_link, &SerialLink::deviceLost, this, &SerialLink::deviceLost);
+    connect(&m_link, &SerialLink::modemLinesChanged, this, &SerialLink::modemLinesChanged);
 }
 
 bool TrafficLink::output(const QByteArray& bytes) {

@@ -28,6 +28,7 @@ public:
     int outBufferCount() const override { return m_link.outBufferCount(); }
     QString deviceName() const override { return m_link.deviceName(); }
     SerialDeviceList systemDevices() const override { return m_link.systemDevices(); }
+    std::optional<ModemLines> modemLines() const override { return m_link.modemLines(); }
     LinkError lastError() const override { return m_link.lastError(); }
 
 signals:

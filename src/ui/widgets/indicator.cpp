@@ -9,10 +9,14 @@
 namespace vornal {
 
 Indicator::Indicator(const QString& objectName, const QString& tip, const Theme& theme, QWidget* parent)
+    : Indicator(objectName, tip, tip, theme, parent) {}
+
+Indicator::Indicator(const QString& objectName, const QString& tip, const QString& accessibleName,
+                     const Theme& theme, QWidget* parent)
     : QLabel(parent), m_theme(theme) {
     setObjectName(objectName);
     setToolTip(tip);
-    setAccessibleName(tip);
+    setAccessibleName(accessibleName);
     setFixedSize(18, 18);
     setPicture(2);
 }
@@ -31,9 +35,15 @@ void Indicator::setPicture(int picture) {
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(colour.darker(140), 1.2));
-    p.setBrush(colour);
-    p.drawEllipse(QRectF(2, 2, 14, 14));
+    if (picture == kUnknown) {
+        p.setPen(QPen(colour.darker(140), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(3, 3, 12, 12));
+    } else {
+        p.setPen(QPen(colour.darker(140), 1.2));
+        p.setBrush(colour);
+        p.drawEllipse(QRectF(2, 2, 14, 14));
+    }
     p.end();
     setPixmap(pixmap);
     if (QAccessible::isActive()) {
@@ -47,9 +57,10 @@ void Indicator::setPicture(int picture) {
 }
 
 QString Indicator::stateText() const {
-    return m_picture == 1   ? QStringLiteral("active")
-           : m_picture == 8 ? QStringLiteral("changed")
-                            : QStringLiteral("idle");
+    return m_picture == 1          ? QStringLiteral("active")
+           : m_picture == 8        ? QStringLiteral("changed")
+           : m_picture == kUnknown ? QStringLiteral("unknown")
+                                   : QStringLiteral("idle");
 }
 
 } // namespace vornal

@@ -30,6 +30,9 @@ QComboBox* makeCombo(const QString& name, const QStringList& items = {}) {
 
 } // namespace
 
+const QStringList PropertiesDialog::kDeviceFolders = {QStringLiteral("/dev"), QStringLiteral("/dev/serial"),
+                                                      QStringLiteral("/dev/serial/by-id")};
+
 PropertiesDialog::PropertiesDialog(PortController& port, SettingsStore& store, UserDialogs& dialogs,
                                    QWidget* parent)
     : QDialog(parent), m_logic(port, store, dialogs), m_port(port),
@@ -94,6 +97,8 @@ PropertiesDialog::PropertiesDialog(PortController& port, SettingsStore& store, U
     loadPropertySettings();
     connect(m_cboPort, &QComboBox::currentTextChanged, this, &PropertiesDialog::showDeviceOf);
     showDeviceOf(m_cboPort->currentText());
+    connect(&m_deviceWatch, &FolderWatch::changed, this, &PropertiesDialog::refreshDevices);
+    m_deviceWatch.start(kDeviceFolders);
 }
 
 void PropertiesDialog::addDeviceControls(QVBoxLayout* root) {
@@ -108,13 +113,6 @@ void PropertiesDialog::addDeviceControls(QVBoxLayout* root) {
     column->addWidget(m_lblDevice);
 
     m_cboDevice = makeCombo(ObjectNames::kCboDevice);
-    m_cboDevice->addItem(QStringLiteral("In the system's order"), QString());
-    for (const SerialDevice& device : m_devices.devices()) {
-        const QString shown = device.description.isEmpty()
-                                  ? device.shownName()
-                                  : device.shownName() + QStringLiteral(" - ") + device.description;
-        m_cboDevice->addItem(shown, device.preferredName());
-    }
     m_cboDevice->setToolTip(
         QStringLiteral("Maps the chosen port number to a device of this computer (or type "
                        "a path); \"In the system's order\" makes port n the n-th device"));
@@ -128,12 +126,42 @@ void PropertiesDialog::addDeviceControls(QVBoxLayout* root) {
     m_lstDevices->setAccessibleName(QStringLiteral("Port numbers and their devices"));
     m_lstDevices->setAccessibleDescription(m_lstDevices->toolTip());
     m_lstDevices->setMaximumHeight(110);
+    column->addWidget(m_lstDevices);
+    fillDeviceLists();
+    root->addWidget(box);
+}
+
+void PropertiesDialog::fillDeviceLists() {
+    m_cboDevice->clear();
+    m_cboDevice->addItem(QStringLiteral("In the system's order"), QString());
+    for (const SerialDevice& device : m_devices.devices()) {
+        const QString shown = device.description.isEmpty()
+                                  ? device.shownName()
+                                  : device.shownName() + QStringLiteral(" - ") + device.description;
+        m_cboDevice->addItem(shown, device.preferredName());
+    }
+    m_lstDevices->clear();
     for (const PortDevices::Row& row : m_devices.rows())
         m_lstDevices->addItem(PortDevices::describe(row));
     if (m_lstDevices->count() == 0)
         m_lstDevices->addItem(QStringLiteral("No serial device found"));
-    column->addWidget(m_lstDevices);
-    root->addWidget(box);
+}
+
+void PropertiesDialog::refreshDevices() {
+    SerialDeviceList now = m_port.link().systemDevices();
+    if (now == m_devices.devices())
+        return;
+    const QString chosen = chosenDevice();
+    m_devices.setDevices(std::move(now));
+    fillDeviceLists();
+    const int index = m_cboDevice->findData(chosen);
+    if (index >= 0)
+        m_cboDevice->setCurrentIndex(index);
+    else
+        m_cboDevice->setEditText(chosen);
+    const int number = portNumberOf(m_cboPort->currentText(), m_port.link().portNumber());
+    if (number >= SerialLink::kFirstPort && number <= SerialLink::kLastPort)
+        m_lblDevice->setText(PortDevices::describe(m_devices.row(number)));
 }
 
 int PropertiesDialog::portNumberOf(const QString& portText, int current) {

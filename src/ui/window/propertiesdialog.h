@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serial/folderwatch.h"
 #include "serial/portdevices.h"
 #include "serial/portsettings.h"
 
@@ -18,18 +19,26 @@ class SettingsStore;
 class UserDialogs;
 
 // The port settings window: the ports found by a scan, the line settings and the flow
-// control. Saving applies them to the port and stores them.
+// control. Saving applies them to the port and stores them. The device lists follow
+// the devices that appear and vanish while the window is open.
 class PropertiesDialog : public QDialog {
     Q_OBJECT
 public:
+    // The folders where serial devices and their stable names appear.
+    static const QStringList kDeviceFolders;
+
     PropertiesDialog(PortController& port, SettingsStore& store, UserDialogs& dialogs,
                      QWidget* parent = nullptr);
+
+    // Reads the system's devices again and shows them, keeping the operator's choice.
+    void refreshDevices();
 
 private:
     void loadPropertySettings();
     void save();
     // The device part: what the chosen number opens, and the operator's own mapping.
     void addDeviceControls(QVBoxLayout* root);
+    void fillDeviceLists();
     void showDeviceOf(const QString& portText);
     QString chosenDevice() const;
     static int portNumberOf(const QString& portText, int current);
@@ -48,6 +57,7 @@ private:
     QComboBox* m_cboDevice = nullptr;
     QLabel* m_lblDevice = nullptr;
     QListWidget* m_lstDevices = nullptr;
+    FolderWatch m_deviceWatch;
 };
 
 } // namespace vornal

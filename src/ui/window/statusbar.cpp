@@ -28,6 +28,17 @@ StatusBar::StatusBar(const Theme& theme, QWidget* parent) : QWidget(parent) {
     row->addWidget(new QLabel(QStringLiteral("TX")));
     m_imgTX = new Indicator(ObjectNames::kImgTX, QStringLiteral("Sending"), theme);
     row->addWidget(m_imgTX);
+    row->addWidget(new QLabel(QStringLiteral("DSR")));
+    m_lampDSR =
+        new Indicator(ObjectNames::kLampDSR, QStringLiteral("DSR: on while the interface box is switched on"),
+                      QStringLiteral("DSR"), theme);
+    row->addWidget(m_lampDSR);
+    row->addWidget(new QLabel(QStringLiteral("CD")));
+    m_lampCD = new Indicator(ObjectNames::kLampCD,
+                             QStringLiteral("CD: on while the interface box holds a connection"),
+                             QStringLiteral("CD"), theme);
+    row->addWidget(m_lampCD);
+    setLines(std::nullopt);
 }
 
 void StatusBar::setStatus(const QString& text) {
@@ -44,6 +55,16 @@ void StatusBar::setReceiving(bool active) {
 
 void StatusBar::setSending(bool active) {
     m_imgTX->setPicture(active ? PortView::Active : PortView::Idle);
+}
+
+void StatusBar::setLines(const std::optional<ModemLines>& lines) {
+    const auto picture = [&lines](bool ModemLines::*line) {
+        if (!lines)
+            return Indicator::kUnknown;
+        return (*lines).*line ? int(PortView::Active) : int(PortView::Idle);
+    };
+    m_lampDSR->setPicture(picture(&ModemLines::dsr));
+    m_lampCD->setPicture(picture(&ModemLines::cd));
 }
 
 void StatusBar::settle(const SerialLink& link) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "serial/lineio.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class QLabel;
 
@@ -10,8 +14,8 @@ class Indicator;
 class SerialLink;
 class Theme;
 
-// The status line under the window: the last program action, and the receive and
-// send lamps.
+// The status line under the window: the last program action, the receive and send
+// lamps, and the lamps of the box's DSR (its power) and CD (its connection) lines.
 class StatusBar : public QWidget {
     Q_OBJECT
 public:
@@ -23,11 +27,15 @@ public:
     void setSending(bool active);
     // The lamps go idle when the port holds nothing to read or send.
     void settle(const SerialLink& link);
+    // The DSR and CD lamps: on, off, or unknown where the port tells no lines.
+    void setLines(const std::optional<ModemLines>& lines);
 
 private:
     QLabel* m_lblAction = nullptr;
     Indicator* m_imgRX = nullptr;
     Indicator* m_imgTX = nullptr;
+    Indicator* m_lampDSR = nullptr;
+    Indicator* m_lampCD = nullptr;
 };
 
 } // namespace vornal

@@ -190,6 +190,10 @@ void TerminalWindow::connectReceiving() {
             [status] { status->setReceiving(true); });
     connect(&m_session.counter(), &LineCounter::beep, this, [] { QApplication::beep(); });
     connect(&m_session.commands(), &InterfaceCommands::status, status, &StatusBar::setStatus);
+    connect(&m_session.port(), &PortController::status, status, &StatusBar::setStatus);
+    SerialLink* link = &m_session.traffic();
+    connect(link, &SerialLink::modemLinesChanged, status,
+            [status, link] { status->setLines(link->modemLines()); });
 }
 
 void TerminalWindow::connectSender() {
