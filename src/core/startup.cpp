@@ -20,16 +20,15 @@ QString windowTitle(const QString& titleSuffix) {
 
 FontSetting storedFont(const SettingsStore& store) {
     FontSetting font;
-    font.name = store.value(QString::fromLatin1(SettingsKeys::kFont),
-                            QString::fromLatin1(SettingsKeys::kFontName), QStringLiteral("Arial"));
+    font.name =
+        store.value(QString(SettingsKeys::kFont), QString(SettingsKeys::kFontName), QStringLiteral("Arial"));
     if (font.name.isEmpty())
         return font;
     font.apply = true;
     bool ok = false;
-    const double size = store
-                            .value(QString::fromLatin1(SettingsKeys::kFont),
-                                   QString::fromLatin1(SettingsKeys::kFontSize), QStringLiteral("14"))
-                            .toDouble(&ok);
+    const double size =
+        store.value(QString(SettingsKeys::kFont), QString(SettingsKeys::kFontSize), QStringLiteral("14"))
+            .toDouble(&ok);
     // A damaged size keeps the default rather than an unreadable terminal.
     font.pointSize = ok && size >= 4 && size <= 200 ? size : 14;
     return font;
@@ -61,15 +60,15 @@ Stored readInteger(const QString& text, double lowest, double highest, int* out)
 
 bool applyStoredPortSettings(SerialLink& link, const SettingsStore& store, UserDialogs& dialogs,
                              QString* echo) {
-    const QString section = QString::fromLatin1(SettingsKeys::kProperties);
-    const QString settings = store.value(section, QString::fromLatin1(SettingsKeys::kSettings));
+    const QString section = QString(SettingsKeys::kProperties);
+    const QString settings = store.value(section, QString(SettingsKeys::kSettings));
     if (!settings.isEmpty() && !link.setSettings(settings)) {
         dialogs.warning(link.lastError().text);
         return false;
     }
     QString error;
     // The port number is a 16-bit property, the flow control a 32-bit one.
-    const QString port = store.value(section, QString::fromLatin1(SettingsKeys::kCommPort));
+    const QString port = store.value(section, QString(SettingsKeys::kCommPort));
     if (!port.isEmpty()) {
         int number = 0;
         switch (readInteger(port, -32768.0, 32767.0, &number)) {
@@ -85,7 +84,7 @@ bool applyStoredPortSettings(SerialLink& link, const SettingsStore& store, UserD
             break;
         }
     }
-    const QString flow = store.value(section, QString::fromLatin1(SettingsKeys::kHandshaking));
+    const QString flow = store.value(section, QString(SettingsKeys::kHandshaking));
     if (!flow.isEmpty()) {
         int code = 0;
         switch (readInteger(flow, -2147483648.0, 2147483647.0, &code)) {
@@ -105,7 +104,7 @@ bool applyStoredPortSettings(SerialLink& link, const SettingsStore& store, UserD
         dialogs.warning(error);
         return false;
     }
-    *echo = store.value(section, QString::fromLatin1(SettingsKeys::kEcho));
+    *echo = store.value(section, QString(SettingsKeys::kEcho));
     return true;
 }
 

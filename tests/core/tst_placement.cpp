@@ -1,3 +1,4 @@
+#include "files/settingskeys.h"
 #include "look/contrast.h"
 #include "look/windowplacement.h"
 #include "memorysettingsstore.h"
@@ -93,7 +94,7 @@ void TestPlacement::keptAcrossRuns() {
     MemorySettingsStore settings;
     QVERIFY(!WindowPlacement::load(settings));
     WindowPlacement::save(settings, {QRect(-20, 35, 1100, 720), true});
-    QCOMPARE(settings.value(QStringLiteral("Window"), QStringLiteral("Left")), QStringLiteral("-20"));
+    QCOMPARE(settings.value(SettingsKeys::kWindow, SettingsKeys::kLeft), QStringLiteral("-20"));
     const auto kept = WindowPlacement::load(settings);
     QVERIFY(kept);
     QCOMPARE(kept->geometry, QRect(-20, 35, 1100, 720));
@@ -103,10 +104,10 @@ void TestPlacement::keptAcrossRuns() {
 void TestPlacement::unreadableValuesAreNoPlacement_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("no number") << QStringLiteral("Top") << QStringLiteral("high");
-    QTest::newRow("empty") << QStringLiteral("Left") << QString();
-    QTest::newRow("no width") << QStringLiteral("Width") << QStringLiteral("0");
-    QTest::newRow("negative height") << QStringLiteral("Height") << QStringLiteral("-5");
+    QTest::newRow("no number") << QString(SettingsKeys::kTop) << QStringLiteral("high");
+    QTest::newRow("empty") << QString(SettingsKeys::kLeft) << QString();
+    QTest::newRow("no width") << QString(SettingsKeys::kWidth) << QStringLiteral("0");
+    QTest::newRow("negative height") << QString(SettingsKeys::kHeight) << QStringLiteral("-5");
 }
 
 void TestPlacement::unreadableValuesAreNoPlacement() {
@@ -114,7 +115,7 @@ void TestPlacement::unreadableValuesAreNoPlacement() {
     QFETCH(QString, value);
     MemorySettingsStore settings;
     WindowPlacement::save(settings, {QRect(10, 40, 1000, 600), false});
-    settings.setValue(QStringLiteral("Window"), key, value);
+    settings.setValue(SettingsKeys::kWindow, key, value);
     QVERIFY(!WindowPlacement::load(settings));
 }
 

@@ -1,5 +1,6 @@
 #include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "files/settingskeys.h"
 #include "memorysettingsstore.h"
 #include "programstate.h"
 #include "scripteddialogs.h"
@@ -77,7 +78,7 @@ void TestPort::portMap() {
     QFETCH(int, number);
     MemorySettingsStore store;
     if (!mapped.isEmpty())
-        store.setValue(QStringLiteral("Ports"), QString::number(number), mapped);
+        store.setValue(SettingsKeys::kPorts, QString::number(number), mapped);
     const PortMap map(store, [system] { return system; });
     QTEST(map.devicePath(number), "path");
 }
@@ -343,14 +344,14 @@ void TestPort::storedSettings() {
     FakeSerialLink link;
     ScriptedDialogs dialogs;
     MemorySettingsStore store;
-    const QString s = QStringLiteral("Properties");
+    const QString s = QString(SettingsKeys::kProperties);
     if (!settings.isEmpty())
-        store.setValue(s, QStringLiteral("Settings"), settings);
+        store.setValue(s, SettingsKeys::kSettings, settings);
     if (!port.isEmpty())
-        store.setValue(s, QStringLiteral("CommPort"), port);
+        store.setValue(s, SettingsKeys::kCommPort, port);
     if (!flow.isEmpty())
-        store.setValue(s, QStringLiteral("Handshaking"), flow);
-    store.setValue(s, QStringLiteral("Echo"), QStringLiteral("1"));
+        store.setValue(s, SettingsKeys::kHandshaking, flow);
+    store.setValue(s, SettingsKeys::kEcho, QStringLiteral("1"));
     QString echo;
     const bool ok = Startup::applyStoredPortSettings(link, store, dialogs, &echo);
     QTEST(ok, "accepted");
@@ -368,8 +369,8 @@ void TestPort::storedNumbers_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("expected");    // port number or flow code afterwards
     QTest::addColumn<QString>("message"); // empty: accepted
-    const QString port = QStringLiteral("CommPort");
-    const QString flow = QStringLiteral("Handshaking");
+    const QString port = QString(SettingsKeys::kCommPort);
+    const QString flow = QString(SettingsKeys::kHandshaking);
     const auto badPort = [](const char* shown) {
         return QStringLiteral("Invalid port number %1 (ports are 1 to 32)").arg(QLatin1String(shown));
     };
@@ -405,7 +406,7 @@ void TestPort::storedNumbers() {
     QFETCH(int, expected);
     QFETCH(QString, message);
     MemorySettingsStore store;
-    store.setValue(QStringLiteral("Properties"), key, value);
+    store.setValue(SettingsKeys::kProperties, key, value);
     QSerialPortLink link(PortMap(store, [] { return QStringList(); }));
     ScriptedDialogs dialogs;
     QString echo;
@@ -438,9 +439,9 @@ void TestPort::storedFont() {
     QFETCH(QString, size);
     MemorySettingsStore store;
     if (!name.isNull())
-        store.setValue(QStringLiteral("Font"), QStringLiteral("FontName"), name);
+        store.setValue(SettingsKeys::kFont, SettingsKeys::kFontName, name);
     if (!size.isNull())
-        store.setValue(QStringLiteral("Font"), QStringLiteral("FontSize"), size);
+        store.setValue(SettingsKeys::kFont, SettingsKeys::kFontSize, size);
     const Startup::FontSetting f = Startup::storedFont(store);
     QTEST(f.apply, "apply");
     QTEST(f.name, "expectName");
@@ -496,10 +497,10 @@ void TestPort::saveStoresChoice() {
     PortSettings settings(r.port, r.store, r.dialogs);
     QVERIFY(settings.save({QStringLiteral("Com 12"), QStringLiteral(" 19200 "), QStringLiteral("Even"),
                            QStringLiteral("7"), QStringLiteral("2"), 3}));
-    const QString s = QStringLiteral("Properties");
-    QCOMPARE(r.store.value(s, QStringLiteral("Settings")), QStringLiteral("19200,e,7,2"));
-    QCOMPARE(r.store.value(s, QStringLiteral("CommPort")), QStringLiteral("12"));
-    QCOMPARE(r.store.value(s, QStringLiteral("Handshaking")), QStringLiteral("3"));
+    const QString s = QString(SettingsKeys::kProperties);
+    QCOMPARE(r.store.value(s, SettingsKeys::kSettings), QStringLiteral("19200,e,7,2"));
+    QCOMPARE(r.store.value(s, QString(SettingsKeys::kCommPort)), QStringLiteral("12"));
+    QCOMPARE(r.store.value(s, QString(SettingsKeys::kHandshaking)), QStringLiteral("3"));
     QCOMPARE(r.port.view().portCaption, QStringLiteral("Com:  12"));
     QVERIFY(r.dialogs.messages.isEmpty());
 }
@@ -610,7 +611,7 @@ void TestPort::realLinkRefusals() {
     QFETCH(QString, mentions);
     MemorySettingsStore store;
     if (!mapped.isEmpty())
-        store.setValue(QStringLiteral("Ports"), QStringLiteral("1"), mapped);
+        store.setValue(SettingsKeys::kPorts, QStringLiteral("1"), mapped);
     QSerialPortLink link(PortMap(store, [] { return QStringList(); }));
     QVERIFY(!link.setPortOpen(true));
     QVERIFY(!link.isOpen());

@@ -1,3 +1,4 @@
+#include "files/settingskeys.h"
 #include "memorysettingsstore.h"
 #include "serial/portdevices.h"
 #include "serial/serialdevices.h"
@@ -128,7 +129,7 @@ void TestPortDevices::rows() {
     QFETCH(QStringList, expected);
     MemorySettingsStore store;
     if (!ports.isEmpty())
-        store.setValue(QStringLiteral("Ports"), ports.section(QLatin1Char('='), 0, 0),
+        store.setValue(SettingsKeys::kPorts, ports.section(QLatin1Char('='), 0, 0),
                        ports.section(QLatin1Char('='), 1));
     const PortDevices devices(
         store, parse(QStringLiteral("/dev/ttyUSB0|") + kStable + QStringLiteral(",/dev/ttyACM0")));
@@ -142,7 +143,7 @@ void TestPortDevices::assignAndReturnToOrder() {
     MemorySettingsStore store;
     PortDevices devices(store, parse(QStringLiteral("/dev/ttyACM0,/dev/ttyUSB0|") + kStable));
     QVERIFY(devices.assign(1, QStringLiteral(" ") + kStable + QStringLiteral(" ")).ok());
-    QCOMPARE(store.value(QStringLiteral("Ports"), QStringLiteral("1")), kStable);
+    QCOMPARE(store.value(QString(SettingsKeys::kPorts), QStringLiteral("1")), kStable);
     QCOMPARE(devices.row(1).device.path, QStringLiteral("/dev/ttyUSB0"));
     QVERIFY(devices.assign(1, QString()).ok());
     QCOMPARE(devices.row(1).device.path, QStringLiteral("/dev/ttyACM0"));

@@ -2,6 +2,7 @@
 #include "fakeseriallink.h"
 #include "files/initext.h"
 #include "files/reportingsettingsstore.h"
+#include "files/settingskeys.h"
 #include "files/settingsstore.h"
 #include "filesizelimit.h"
 #include "memorysettingsstore.h"
@@ -160,13 +161,10 @@ void TestSettingsStore::storeWritesIntoTheUsersFile() {
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     QVERIFY(writeFile(path, kUserFile));
     IniSettingsStore store(path);
-    QCOMPARE(store.value(QStringLiteral("Properties"), QStringLiteral("Settings")),
-             QStringLiteral("9600,n,8,1"));
-    QVERIFY(store.setValue(QStringLiteral("Properties"), QStringLiteral("Settings"),
-                           QStringLiteral("300,e,7,2")));
-    QVERIFY(store.setValue(QStringLiteral("Properties"), QStringLiteral("CommPort"), QStringLiteral("3")));
-    QCOMPARE(store.value(QStringLiteral("Properties"), QStringLiteral("Settings")),
-             QStringLiteral("300,e,7,2"));
+    QCOMPARE(store.value(SettingsKeys::kProperties, SettingsKeys::kSettings), QStringLiteral("9600,n,8,1"));
+    QVERIFY(store.setValue(SettingsKeys::kProperties, SettingsKeys::kSettings, QStringLiteral("300,e,7,2")));
+    QVERIFY(store.setValue(SettingsKeys::kProperties, SettingsKeys::kCommPort, QStringLiteral("3")));
+    QCOMPARE(store.value(SettingsKeys::kProperties, SettingsKeys::kSettings), QStringLiteral("300,e,7,2"));
     QCOMPARE(
         fileBytes(path),
         QByteArray(kUserFile).replace("\"9600,n,8,1\"", "\"300,e,7,2\"").replace("CommPort=1", "CommPort=3"));
@@ -175,8 +173,7 @@ void TestSettingsStore::storeWritesIntoTheUsersFile() {
     const QString copy = next.filePath(QStringLiteral("settings.ini"));
     QVERIFY(writeFile(copy, fileBytes(path)));
     const IniSettingsStore again(copy);
-    QCOMPARE(again.value(QStringLiteral("Properties"), QStringLiteral("Settings")),
-             QStringLiteral("300,e,7,2"));
+    QCOMPARE(again.value(SettingsKeys::kProperties, SettingsKeys::kSettings), QStringLiteral("300,e,7,2"));
     QCOMPARE(again.value(QStringLiteral("Ports"), QStringLiteral("1")), QStringLiteral("/dev/ttyUSB0"));
 }
 
@@ -184,7 +181,7 @@ void TestSettingsStore::missingFolderIsMade() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a/b/settings.ini"));
     IniSettingsStore store(path);
-    QVERIFY(store.setValue(QStringLiteral("Font"), QStringLiteral("FontSize"), QStringLiteral("14")));
+    QVERIFY(store.setValue(SettingsKeys::kFont, SettingsKeys::kFontSize, QStringLiteral("14")));
     QCOMPARE(fileBytes(path), QByteArray("[Font]\nFontSize=14\n"));
     // A file where a folder should be: the reason is the system's.
     const QString blocked = dir.filePath(QStringLiteral("file/settings.ini"));
@@ -226,7 +223,7 @@ void TestSettingsStore::failedWriteKeepsTheFile() {
     QCOMPARE(fileBytes(path), kUserFile);
     // The value holds for the run, and goes to the file with the next write that works.
     QCOMPARE(store.value(p, QStringLiteral("Note")), note);
-    QVERIFY(store.setValue(p, QStringLiteral("CommPort"), QStringLiteral("2")));
+    QVERIFY(store.setValue(p, SettingsKeys::kCommPort, QStringLiteral("2")));
     QCOMPARE(readBack(fileBytes(path), p, QStringLiteral("Note")), note);
     QCOMPARE(readBack(fileBytes(path), p, QStringLiteral("CommPort")), QStringLiteral("2"));
     QCOMPARE(readBack(fileBytes(path), QStringLiteral("Ports"), QStringLiteral("1")),
@@ -243,8 +240,7 @@ void TestSettingsStore::readOnlyFolder() {
         const ReadOnlyFolder readOnly(dir.path());
         if (!readOnly.active())
             QSKIP("The folder cannot be made read-only here");
-        result =
-            store.setValue(QStringLiteral("HeadlineSelect"), QStringLiteral("Option"), QStringLiteral("2"));
+        result = store.setValue(SettingsKeys::kHeadlineSelect, SettingsKeys::kOption, QStringLiteral("2"));
     }
     QCOMPARE(result.error, path + QStringLiteral(": ") + reason(EACCES));
     QCOMPARE(fileBytes(path), kUserFile);
@@ -257,8 +253,8 @@ void TestSettingsStore::failureIsToldOnce() {
     ReportingSettingsStore store(memory, dialogs);
     const QString s = QStringLiteral("Properties");
     memory.failWrites(QStringLiteral("/cfg/settings.ini: Permission denied"));
-    QVERIFY(!store.setValue(s, QStringLiteral("Settings"), QStringLiteral("9600,n,8,1")));
-    QVERIFY(!store.setValue(s, QStringLiteral("CommPort"), QStringLiteral("1")));
+    QVERIFY(!store.setValue(s, SettingsKeys::kSettings, QStringLiteral("9600,n,8,1")));
+    QVERIFY(!store.setValue(s, SettingsKeys::kCommPort, QStringLiteral("1")));
     QCOMPARE(dialogs.texts(), QStringList{ReportingSettingsStore::failureText(
                                   {QStringLiteral("/cfg/settings.ini: Permission denied")})});
     QCOMPARE(dialogs.messages.first().icon, DialogIcon::Warning);
@@ -266,11 +262,11 @@ void TestSettingsStore::failureIsToldOnce() {
     QCOMPARE(store.value(s, QStringLiteral("CommPort")), QStringLiteral("1"));
     // Another reason is news; after a write that worked, the same failure is told again.
     memory.failWrites(QStringLiteral("/cfg/settings.ini: No space left on device"));
-    QVERIFY(!store.setValue(s, QStringLiteral("CommPort"), QStringLiteral("2")));
+    QVERIFY(!store.setValue(s, SettingsKeys::kCommPort, QStringLiteral("2")));
     memory.failWrites({});
-    QVERIFY(store.setValue(s, QStringLiteral("CommPort"), QStringLiteral("3")));
+    QVERIFY(store.setValue(s, SettingsKeys::kCommPort, QStringLiteral("3")));
     memory.failWrites(QStringLiteral("/cfg/settings.ini: No space left on device"));
-    QVERIFY(!store.setValue(s, QStringLiteral("CommPort"), QStringLiteral("4")));
+    QVERIFY(!store.setValue(s, SettingsKeys::kCommPort, QStringLiteral("4")));
     QCOMPARE(dialogs.messages.size(), 3);
 }
 

@@ -1,4 +1,5 @@
 #include "fakeclock.h"
+#include "files/settingskeys.h"
 #include "files/textcodec.h"
 #include "log/trafficlog.h"
 #include "memorysettingsstore.h"
@@ -148,7 +149,7 @@ void TestTrafficLog::enabled() {
     QFETCH(bool, enabled);
     MemorySettingsStore settings;
     if (!stored.isNull())
-        settings.setValue(QStringLiteral("Log"), QStringLiteral("Enabled"), stored);
+        settings.setValue(SettingsKeys::kLog, SettingsKeys::kEnabled, stored);
     QCOMPARE(TrafficLog::enabledIn(settings), enabled);
 }
 

@@ -1,6 +1,7 @@
 #include "fakeclock.h"
 #include "files/programfiles.h"
 #include "files/programfolder.h"
+#include "files/settingskeys.h"
 #include "look/objectnames.h"
 #include "memorysettingsstore.h"
 #include "recordingdesktoplauncher.h"
@@ -56,8 +57,8 @@ struct HeldTerminal {
     }
 
     static const SettingsStore& prepared(MemorySettingsStore& store, const QString& device) {
-        store.setValue(QStringLiteral("Ports"), QStringLiteral("1"), device);
-        store.setValue(QStringLiteral("Properties"), QStringLiteral("Handshaking"), QStringLiteral("1"));
+        store.setValue(SettingsKeys::kPorts, QStringLiteral("1"), device);
+        store.setValue(SettingsKeys::kProperties, SettingsKeys::kHandshaking, QStringLiteral("1"));
         return store;
     }
 
@@ -113,7 +114,7 @@ private:
 void TestE2eHeldLine::init() {
     m_box = std::make_unique<BoxSimulator>(m_dir.path());
     QVERIFY(m_box->start({QStringLiteral("--control")}));
-    m_store.setValue(QStringLiteral("Ports"), QStringLiteral("1"), m_box->link());
+    m_store.setValue(SettingsKeys::kPorts, QStringLiteral("1"), m_box->link());
     m_link = std::make_unique<QSerialPortLink>(PortMap(m_store, [] { return QStringList(); }));
     m_received.clear();
     connect(m_link.get(), &SerialLink::commEvent, this, [this](int code) {

@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "features/allfeatures.h"
 #include "files/programfolder.h"
+#include "files/settingskeys.h"
 #include "files/settingsstore.h"
 #include "look/objectnames.h"
 #include "recordingdesktoplauncher.h"
@@ -42,7 +43,7 @@ struct RealTerminal {
     }
 
     static const SettingsStore& withPort(IniSettingsStore& store, const QString& device) {
-        store.setValue(QStringLiteral("Ports"), QStringLiteral("1"), device);
+        store.setValue(SettingsKeys::kPorts, QStringLiteral("1"), device);
         return store;
     }
 

@@ -1,4 +1,5 @@
 #include "faketerminal.h"
+#include "files/settingskeys.h"
 #include "look/colourscheme.h"
 #include "look/contrast.h"
 #include "look/objectnames.h"
@@ -456,11 +457,11 @@ void TestKeyboard::placementKeptWhereItFits() {
     QFETCH(QRect, kept);
     QFETCH(bool, restored);
     FakeTerminal f;
-    const QString section = QStringLiteral("Window");
-    f.settings.setValue(section, QStringLiteral("Left"), QString::number(kept.x()));
-    f.settings.setValue(section, QStringLiteral("Top"), QString::number(kept.y()));
-    f.settings.setValue(section, QStringLiteral("Width"), QString::number(kept.width()));
-    f.settings.setValue(section, QStringLiteral("Height"), QString::number(kept.height()));
+    const QString section = SettingsKeys::kWindow;
+    f.settings.setValue(section, SettingsKeys::kLeft, QString::number(kept.x()));
+    f.settings.setValue(section, SettingsKeys::kTop, QString::number(kept.y()));
+    f.settings.setValue(section, SettingsKeys::kWidth, QString::number(kept.width()));
+    f.settings.setValue(section, SettingsKeys::kHeight, QString::number(kept.height()));
     TerminalWindow& w = f.make();
     QTest::qWait(20);
     QCOMPARE(w.geometry() == kept, restored);
@@ -472,8 +473,8 @@ void TestKeyboard::placementKeptWhereItFits() {
     // Leaving keeps where the window is for the next start.
     w.setGeometry(QRect(30, 50, 970, 610));
     QVERIFY(w.unload());
-    QCOMPARE(f.settings.value(section, QStringLiteral("Left")), QStringLiteral("30"));
-    QCOMPARE(f.settings.value(section, QStringLiteral("Height")), QStringLiteral("610"));
+    QCOMPARE(f.settings.value(section, SettingsKeys::kLeft), QStringLiteral("30"));
+    QCOMPARE(f.settings.value(section, SettingsKeys::kHeight), QStringLiteral("610"));
 }
 
 // Two screens side by side: 1024x700 and 1280x800.

@@ -3,6 +3,7 @@
 #include "features/look/clockhandline.h"
 #include "features/look/paperstrip.h"
 #include "files/programfiles.h"
+#include "files/settingskeys.h"
 #include "look/objectnames.h"
 #include "testfiles.h"
 #include "theme/theme.h"
@@ -259,10 +260,10 @@ void TestLook::font() {
     QVERIFY(font.bold());
     QVERIFY(font.italic());
     QCOMPARE(f.textColour(), rgb(255));
-    QCOMPARE(f.settings.value(QStringLiteral("Font"), QStringLiteral("FontName")),
+    QCOMPARE(f.settings.value(SettingsKeys::kFont, SettingsKeys::kFontName),
              QStringLiteral("DejaVu Sans Mono"));
-    QCOMPARE(f.settings.value(QStringLiteral("Font"), QStringLiteral("FontSize")), QStringLiteral("17"));
-    QCOMPARE(f.settings.value(QStringLiteral("Font"), QStringLiteral("FontColor")), QStringLiteral("255"));
+    QCOMPARE(f.settings.value(SettingsKeys::kFont, SettingsKeys::kFontSize), QStringLiteral("17"));
+    QCOMPARE(f.settings.value(SettingsKeys::kFont, SettingsKeys::kFontColor), QStringLiteral("255"));
     // A scheme or a skin applied later keeps the font.
     f.click(ObjectNames::kLblYlBl);
     f.click(ObjectNames::kLblSteam);
@@ -271,9 +272,8 @@ void TestLook::font() {
 
     // The next start restores name and size.
     Fixture again;
-    again.settings.setValue(QStringLiteral("Font"), QStringLiteral("FontName"),
-                            QStringLiteral("DejaVu Sans Mono"));
-    again.settings.setValue(QStringLiteral("Font"), QStringLiteral("FontSize"), QStringLiteral("17"));
+    again.settings.setValue(SettingsKeys::kFont, SettingsKeys::kFontName, QStringLiteral("DejaVu Sans Mono"));
+    again.settings.setValue(SettingsKeys::kFont, SettingsKeys::kFontSize, QStringLiteral("17"));
     again.make();
     QCOMPARE(again.term()->font().family(), QStringLiteral("DejaVu Sans Mono"));
     QCOMPARE(again.term()->font().pointSize(), 17);
@@ -296,7 +296,7 @@ void TestLook::fontCancelled() {
     QCOMPARE(f.dialogs.colourRequests.size(), fontChosen ? 1 : 0);
     QCOMPARE(f.term()->font(), before);
     QCOMPARE(f.textColour(), QColor(Qt::black));
-    QCOMPARE(f.settings.value(QStringLiteral("Font"), QStringLiteral("FontSize"), QStringLiteral("none")),
+    QCOMPARE(f.settings.value(SettingsKeys::kFont, SettingsKeys::kFontSize, QStringLiteral("none")),
              QStringLiteral("none"));
 }
 

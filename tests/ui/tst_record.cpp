@@ -3,6 +3,7 @@
 #include "readonlyfolder.h"
 #include "testfiles.h"
 
+#include "files/settingskeys.h"
 #include "files/textcodec.h"
 #include "look/objectnames.h"
 
@@ -82,7 +83,7 @@ void TestRecord::sessionLog() {
 
 void TestRecord::logSwitchedOff() {
     FakeTerminal f;
-    f.settings.setValue(QStringLiteral("Log"), QStringLiteral("Enabled"), QStringLiteral("0"));
+    f.settings.setValue(SettingsKeys::kLog, SettingsKeys::kEnabled, QStringLiteral("0"));
     f.make();
     f.click(ObjectNames::kLblOpen1);
     f.link.receive("QUIET\r\n");

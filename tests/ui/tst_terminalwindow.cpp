@@ -3,6 +3,7 @@
 #include "files/programfiles.h"
 #include "files/programfolder.h"
 #include "files/reportingsettingsstore.h"
+#include "files/settingskeys.h"
 #include "look/objectnames.h"
 #include "memorysettingsstore.h"
 #include "phaseprobe.h"
@@ -106,13 +107,11 @@ void TestTerminalWindow::loadWithoutStoredSettings() {
 void TestTerminalWindow::loadWithStoredSettingsAndSwitches() {
     Fixture f;
     f.link.availablePorts = {4};
-    f.settings.setValue(QStringLiteral("Properties"), QStringLiteral("Settings"),
-                        QStringLiteral("19200,e,7,2"));
-    f.settings.setValue(QStringLiteral("Properties"), QStringLiteral("CommPort"), QStringLiteral("4"));
-    f.settings.setValue(QStringLiteral("Properties"), QStringLiteral("Handshaking"), QStringLiteral("2"));
-    f.settings.setValue(QStringLiteral("Font"), QStringLiteral("FontName"),
-                        QStringLiteral("DejaVu Sans Mono"));
-    f.settings.setValue(QStringLiteral("Font"), QStringLiteral("FontSize"), QStringLiteral("11"));
+    f.settings.setValue(SettingsKeys::kProperties, SettingsKeys::kSettings, QStringLiteral("19200,e,7,2"));
+    f.settings.setValue(SettingsKeys::kProperties, SettingsKeys::kCommPort, QStringLiteral("4"));
+    f.settings.setValue(SettingsKeys::kProperties, SettingsKeys::kHandshaking, QStringLiteral("2"));
+    f.settings.setValue(SettingsKeys::kFont, SettingsKeys::kFontName, QStringLiteral("DejaVu Sans Mono"));
+    f.settings.setValue(SettingsKeys::kFont, SettingsKeys::kFontSize, QStringLiteral("11"));
     TerminalWindow& w = f.make(QStringLiteral("/Color2 /steam"));
     QCOMPARE(f.link.settings(), QStringLiteral("19200,e,7,2"));
     QCOMPARE(f.link.portNumber(), 4);
@@ -130,8 +129,7 @@ void TestTerminalWindow::loadWithStoredSettingsAndSwitches() {
 
 void TestTerminalWindow::refusedStoredSettingsStillFinishLoad() {
     Fixture f;
-    f.settings.setValue(QStringLiteral("Properties"), QStringLiteral("Settings"),
-                        QStringLiteral("9600,q,8,1"));
+    f.settings.setValue(SettingsKeys::kProperties, SettingsKeys::kSettings, QStringLiteral("9600,q,8,1"));
     PhaseProbe probe;
     bool presets = false;
     f.make(QStringLiteral("/Color1"), [&](TerminalWindow& t) {
@@ -223,11 +221,10 @@ void TestTerminalWindow::propertiesSave() {
     QCOMPARE(title, QStringLiteral("CommPort Properties"));
     QCOMPARE(ports, (QStringList{QStringLiteral("Com 1"), QStringLiteral("Com 3")}));
     QCOMPARE(settingsText, QStringLiteral("9600,n,8,1   Port:  1  Flow  0"));
-    QCOMPARE(f.settings.value(QStringLiteral("Properties"), QStringLiteral("Settings")),
+    QCOMPARE(f.settings.value(SettingsKeys::kProperties, SettingsKeys::kSettings),
              QStringLiteral("19200,o,8,1"));
-    QCOMPARE(f.settings.value(QStringLiteral("Properties"), QStringLiteral("CommPort")), QStringLiteral("3"));
-    QCOMPARE(f.settings.value(QStringLiteral("Properties"), QStringLiteral("Handshaking")),
-             QStringLiteral("1"));
+    QCOMPARE(f.settings.value(SettingsKeys::kProperties, SettingsKeys::kCommPort), QStringLiteral("3"));
+    QCOMPARE(f.settings.value(SettingsKeys::kProperties, SettingsKeys::kHandshaking), QStringLiteral("1"));
     QCOMPARE(f.text(ObjectNames::kLblCport1), QStringLiteral("Com:  3"));
 }
 
@@ -263,7 +260,7 @@ void TestTerminalWindow::propertiesNameDevices() {
     f.link.availablePorts = {1, 3};
     f.link.devices = {{QStringLiteral("/dev/ttyACM0"), {}, {}},
                       {QStringLiteral("/dev/ttyUSB0"), stable, QStringLiteral("Fictional Box")}};
-    f.settings.setValue(QStringLiteral("Ports"), QStringLiteral("3"), QStringLiteral("/dev/ttyS4"));
+    f.settings.setValue(SettingsKeys::kPorts, QStringLiteral("3"), QStringLiteral("/dev/ttyS4"));
     f.make();
     f.link.refuseSettings = refused;
     QString first;
@@ -296,7 +293,7 @@ void TestTerminalWindow::propertiesNameDevices() {
     QCOMPARE(entries, (QStringList{QStringLiteral("In the system's order"), QStringLiteral("/dev/ttyACM0"),
                                    stable + QStringLiteral(" (/dev/ttyUSB0) - Fictional Box")}));
     QCOMPARE(afterChoice, port == QLatin1String("Com 3") ? QStringLiteral("Com 3: /dev/ttyS4") : shownFirst);
-    QCOMPARE(f.settings.value(QStringLiteral("Ports"), port.right(1)), stored);
+    QCOMPARE(f.settings.value(SettingsKeys::kPorts, port.right(1)), stored);
 }
 
 // Devices plugged in and pulled out while the window is open show in its lists; what
@@ -385,8 +382,7 @@ void TestTerminalWindow::exitStoresHeadlineChoice() {
     QEventLoop loop;
     QTimer::singleShot(2000, &loop, &QEventLoop::quit);
     loop.exec();
-    QCOMPARE(f.settings.value(QStringLiteral("HeadlineSelect"), QStringLiteral("Option")),
-             QStringLiteral("2"));
+    QCOMPARE(f.settings.value(SettingsKeys::kHeadlineSelect, SettingsKeys::kOption), QStringLiteral("2"));
 }
 
 void TestTerminalWindow::exitWithUnwritableSettingsTellsAndEnds() {

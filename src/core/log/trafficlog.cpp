@@ -40,10 +40,9 @@ TrafficLog::~TrafficLog() {
 }
 
 bool TrafficLog::enabledIn(const SettingsStore& settings) {
-    const QString value = settings
-                              .value(QString::fromLatin1(SettingsKeys::kLog),
-                                     QString::fromLatin1(SettingsKeys::kEnabled), QStringLiteral("1"))
-                              .trimmed();
+    const QString value =
+        settings.value(QString(SettingsKeys::kLog), QString(SettingsKeys::kEnabled), QStringLiteral("1"))
+            .trimmed();
     for (const char* off : {"0", "false", "no", "off"}) {
         if (value.compare(QLatin1String(off), Qt::CaseInsensitive) == 0)
             return false;

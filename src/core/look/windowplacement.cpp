@@ -9,7 +9,7 @@ namespace vornal {
 
 namespace {
 
-const QString kSection = QString::fromLatin1(SettingsKeys::kWindow);
+const QString kSection = QString(SettingsKeys::kWindow);
 
 QRect framed(const QRect& geometry, const QMargins& frame) {
     return geometry.marginsAdded(frame);
@@ -67,28 +67,27 @@ QRect WindowPlacement::keptInside(const QRect& geometry, const QSize& minimum, c
 
 std::optional<WindowPlacement::Stored> WindowPlacement::load(const SettingsStore& settings) {
     int numbers[4] = {};
-    const char* const keys[4] = {SettingsKeys::kLeft, SettingsKeys::kTop, SettingsKeys::kWidth,
-                                 SettingsKeys::kHeight};
+    const QLatin1StringView keys[4] = {SettingsKeys::kLeft, SettingsKeys::kTop, SettingsKeys::kWidth,
+                                       SettingsKeys::kHeight};
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
-        numbers[i] = settings.value(kSection, QString::fromLatin1(keys[i])).trimmed().toInt(&ok);
+        numbers[i] = settings.value(kSection, QString(keys[i])).trimmed().toInt(&ok);
         if (!ok)
             return std::nullopt;
     }
     if (numbers[2] <= 0 || numbers[3] <= 0)
         return std::nullopt;
     return Stored{QRect(numbers[0], numbers[1], numbers[2], numbers[3]),
-                  settings.value(kSection, QString::fromLatin1(SettingsKeys::kMaximized)) ==
-                      QLatin1String("1")};
+                  settings.value(kSection, QString(SettingsKeys::kMaximized)) == QLatin1String("1")};
 }
 
 void WindowPlacement::save(SettingsStore& settings, const Stored& stored) {
     const QRect& g = stored.geometry;
-    settings.setValue(kSection, QString::fromLatin1(SettingsKeys::kLeft), QString::number(g.x()));
-    settings.setValue(kSection, QString::fromLatin1(SettingsKeys::kTop), QString::number(g.y()));
-    settings.setValue(kSection, QString::fromLatin1(SettingsKeys::kWidth), QString::number(g.width()));
-    settings.setValue(kSection, QString::fromLatin1(SettingsKeys::kHeight), QString::number(g.height()));
-    settings.setValue(kSection, QString::fromLatin1(SettingsKeys::kMaximized),
+    settings.setValue(kSection, QString(SettingsKeys::kLeft), QString::number(g.x()));
+    settings.setValue(kSection, QString(SettingsKeys::kTop), QString::number(g.y()));
+    settings.setValue(kSection, QString(SettingsKeys::kWidth), QString::number(g.width()));
+    settings.setValue(kSection, QString(SettingsKeys::kHeight), QString::number(g.height()));
+    settings.setValue(kSection, QString(SettingsKeys::kMaximized),
                       stored.maximized ? QStringLiteral("1") : QStringLiteral("0"));
 }
 

@@ -10,7 +10,7 @@
 namespace vornal {
 
 namespace {
-const QString kSection = QString::fromLatin1(SettingsKeys::kPorts);
+const QString kSection = QString(SettingsKeys::kPorts);
 }
 
 PortDevices::PortDevices(SettingsStore& store, SerialDeviceList devices)

@@ -18,8 +18,7 @@ QStringList PortMap::systemDevices() {
 QString PortMap::devicePath(int number) const {
     if (number < 1)
         return {};
-    const QString mapped =
-        m_store.value(QString::fromLatin1(SettingsKeys::kPorts), QString::number(number)).trimmed();
+    const QString mapped = m_store.value(QString(SettingsKeys::kPorts), QString::number(number)).trimmed();
     if (!mapped.isEmpty())
         return mapped;
     QStringList devices = m_lister ? m_lister() : QStringList();

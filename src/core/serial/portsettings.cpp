@@ -121,12 +121,10 @@ bool PortSettings::save(const Choice& choice) {
         m_dialogs.warning(m_link.lastError().text);
         return false;
     }
-    const QString section = QString::fromLatin1(SettingsKeys::kProperties);
-    m_store.setValue(section, QString::fromLatin1(SettingsKeys::kSettings), m_link.settings());
-    m_store.setValue(section, QString::fromLatin1(SettingsKeys::kCommPort),
-                     QString::number(m_link.portNumber()));
-    m_store.setValue(section, QString::fromLatin1(SettingsKeys::kHandshaking),
-                     QString::number(m_link.handshaking()));
+    const QString section = QString(SettingsKeys::kProperties);
+    m_store.setValue(section, QString(SettingsKeys::kSettings), m_link.settings());
+    m_store.setValue(section, QString(SettingsKeys::kCommPort), QString::number(m_link.portNumber()));
+    m_store.setValue(section, QString(SettingsKeys::kHandshaking), QString::number(m_link.handshaking()));
     return true;
 }
 

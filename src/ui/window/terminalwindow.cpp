@@ -233,8 +233,8 @@ void TerminalWindow::editConfiguration() {
 }
 
 void TerminalWindow::exitProgram() {
-    m_session.services().settings.setValue(QString::fromLatin1(SettingsKeys::kHeadlineSelect),
-                                           QString::fromLatin1(SettingsKeys::kOption),
+    m_session.services().settings.setValue(QString(SettingsKeys::kHeadlineSelect),
+                                           QString(SettingsKeys::kOption),
                                            QString::number(std::as_const(m_session).state().headlineSelect));
     if (unload())
         QApplication::quit();

@@ -136,11 +136,10 @@ void LookControls::chooseFont() {
     theme.apply(m_context.window());
 
     SettingsStore& settings = services.settings;
-    const QString section = QString::fromLatin1(SettingsKeys::kFont);
-    settings.setValue(section, QString::fromLatin1(SettingsKeys::kFontName), font->name);
-    settings.setValue(section, QString::fromLatin1(SettingsKeys::kFontSize),
-                      QString::number(chosen.pointSize()));
-    settings.setValue(section, QString::fromLatin1(SettingsKeys::kFontColor), QString::number(*colour));
+    const QString section = QString(SettingsKeys::kFont);
+    settings.setValue(section, QString(SettingsKeys::kFontName), font->name);
+    settings.setValue(section, QString(SettingsKeys::kFontSize), QString::number(chosen.pointSize()));
+    settings.setValue(section, QString(SettingsKeys::kFontColor), QString::number(*colour));
 }
 
 } // namespace vornal
