@@ -3,10 +3,14 @@
 //  (a) a 64 KiB burst: time until all of it is displayed, median of 5;
 //  (b) a steady 960 bytes/s (the line rate at 9600 baud) for N seconds (default 20):
 //      the process's CPU share and the largest display length seen.
-//   bench_receive [seconds] [steady] [sound] [nolog]
+//  (c) the same steady feed for as long into a baseline reader, the plainest way with Qt:
+//      a QSerialPort on a second pseudo-terminal whose readyRead inserts what readAll()
+//      returned into a QPlainTextEdit; its CPU share is measured the same way, in a run of
+//      this program of its own started right after (b), and compared with (b)'s.
+//   bench_receive [seconds] [steady] [sound] [nolog] [baseline]
 // "steady" leaves out (a); "sound" switches the event sounds on first, so that every
 // displayed chunk asks for the receive sound; "nolog" runs with the traffic log off
-// (it is on, as in the program, otherwise).
+// (it is on, as in the program, otherwise); "baseline" runs (c) alone.
 #include "benchsupport.h"
 #include "display/terminalbuffer.h"
 #include "look/objectnames.h"
@@ -16,7 +20,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimer>
@@ -30,11 +37,87 @@
 
 using namespace vornal;
 
+namespace {
+
+// Feeds the master 960 bytes/s for `seconds` from another process, one byte at a time on
+// an absolute schedule, while this one runs its event loop; the CPU this process used
+// meanwhile, in per cent of one core.
+double steadyCpuShare(int master, int seconds) {
+    const pid_t child = fork();
+    if (child == 0) {
+        timespec next{};
+        clock_gettime(CLOCK_MONOTONIC, &next);
+        const long step = 1000000000L / 960;
+        for (long i = 0; i < 960L * seconds; ++i) {
+            const char c = i % 70 == 69 ? '\r' : char('a' + i % 26);
+            writeAll(master, &c, 1);
+            next.tv_nsec += step;
+            while (next.tv_nsec >= 1000000000L) {
+                next.tv_nsec -= 1000000000L;
+                ++next.tv_sec;
+            }
+            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
+        }
+        _exit(0);
+    }
+    const double cpuBefore = processCpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    // Wait in a real event loop: a loop of processEvents() calls would itself spin.
+    QEventLoop loop;
+    QTimer poll;
+    int status = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (waitpid(child, &status, WNOHANG) != 0)
+            QTimer::singleShot(200, &loop, &QEventLoop::quit);
+    });
+    poll.start(100);
+    loop.exec();
+    const double cpu = processCpuSeconds() - cpuBefore;
+    return 100.0 * cpu / (double(wall.nsecsElapsed()) / 1e9);
+}
+
+// The baseline reader: a QSerialPort on a pseudo-terminal of its own, and what each
+// readyRead brings inserted as Latin-1 into a plain text box shown offscreen.
+int runBaseline(int seconds) {
+    QString slave;
+    const int master = openRawPty(slave);
+    if (master < 0) {
+        std::perror("pty");
+        return 1;
+    }
+    QSerialPort port(slave);
+    if (!port.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "baseline port did not open: %s\n", qPrintable(port.errorString()));
+        return 1;
+    }
+    QPlainTextEdit box;
+    box.resize(800, 400);
+    box.show();
+    qint64 shown = 0;
+    QObject::connect(&port, &QSerialPort::readyRead, [&] {
+        const QByteArray bytes = port.readAll();
+        shown += bytes.size();
+        box.insertPlainText(QString::fromLatin1(bytes));
+    });
+    QApplication::processEvents();
+    const double cpuShare = steadyCpuShare(master, seconds);
+    std::printf("(c) baseline reader (QSerialPort, readyRead, QPlainTextEdit::insertPlainText), 960 bytes/s "
+                "for %d s: CPU %.2f %% of one core; %lld characters shown\n",
+                seconds, cpuShare, (long long)shown);
+    ::close(master);
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     const int seconds = !args.isEmpty() && args[0].toInt() > 0 ? args[0].toInt() : 20;
+    if (args.contains(QStringLiteral("baseline")))
+        return runBaseline(seconds);
     const bool steadyOnly = args.contains(QStringLiteral("steady"));
     const bool sound = args.contains(QStringLiteral("sound"));
     const bool noLog = args.contains(QStringLiteral("nolog"));
@@ -113,44 +196,34 @@ int main(int argc, char* argv[]) {
     // (b) a steady 960 bytes/s from another process, one byte at a time.
     longest = 0;
     shown = 0;
-    const pid_t child = fork();
-    if (child == 0) {
-        timespec next{};
-        clock_gettime(CLOCK_MONOTONIC, &next);
-        const long step = 1000000000L / 960;
-        for (long i = 0; i < 960L * seconds; ++i) {
-            const char c = i % 70 == 69 ? '\r' : char('a' + i % 26);
-            writeAll(master, &c, 1);
-            next.tv_nsec += step;
-            while (next.tv_nsec >= 1000000000L) {
-                next.tv_nsec -= 1000000000L;
-                ++next.tv_sec;
-            }
-            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
-        }
-        _exit(0);
-    }
-    const double cpuBefore = processCpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    // Wait in a real event loop: a loop of processEvents() calls would itself spin.
-    QEventLoop loop;
-    QTimer poll;
-    int status = 0;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (waitpid(child, &status, WNOHANG) != 0)
-            QTimer::singleShot(200, &loop, &QEventLoop::quit);
-    });
-    poll.start(100);
-    loop.exec();
-    const double cpu = processCpuSeconds() - cpuBefore;
-    const double elapsed = double(wall.nsecsElapsed()) / 1e9;
+    const double cpuShare = steadyCpuShare(master, seconds);
     std::printf("(b) 960 bytes/s for %d s: CPU %.2f %% of one core; %lld characters shown; largest display "
                 "length %lld characters\n",
-                seconds, 100.0 * cpu / elapsed, (long long)shown, (long long)longest);
+                seconds, cpuShare, (long long)shown, (long long)longest);
     if (sound)
         std::printf("    receive sounds played in all: %lld\n",
                     (long long)terminal.sound.log().count(QStringLiteral("play")));
+    std::fflush(stdout);
+
+    // (c) in a run of its own, so that nothing of the main window runs beside it.
+    QProcess baseline;
+    baseline.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    baseline.start(QCoreApplication::applicationFilePath(),
+                   {QString::number(seconds), QStringLiteral("baseline")});
+    baseline.waitForFinished(1000 * seconds + 30000);
+    const QByteArray out = baseline.readAllStandardOutput();
+    std::fputs(out.constData(), stdout);
+    const QRegularExpressionMatch cpuOf =
+        QRegularExpression(QStringLiteral("CPU ([0-9.]+) %")).match(QString::fromLatin1(out));
+    if (!cpuOf.hasMatch()) {
+        std::fprintf(stderr, "the baseline reader gave no CPU figure\n");
+        ::close(master);
+        return 1;
+    }
+    const double baselineShare = cpuOf.captured(1).toDouble();
+    std::printf(
+        "steady 960 B/s: program %.2f %% of one core, baseline reader %.2f %%, ratio %.2f (goal <= 0.10)\n",
+        cpuShare, baselineShare, baselineShare > 0 ? cpuShare / baselineShare : 0.0);
     ::close(master);
     return 0;
 }
