@@ -315,7 +315,9 @@ void TestSocketLayer::receiveAfterPeerClosedIsQuiet() {
 
 void TestSocketLayer::receiveFailureIsReported() {
     LoopbackServer server;
-    server.start({LoopbackServer::reset()});
+    // The reset waits a moment: one that arrives before the connect is seen through
+    // fails the connect itself, which is not what this case is about.
+    server.start({LoopbackServer::pause(200), LoopbackServer::reset()});
     ScriptedDialogs dialogs;
     FakeHostResolver fake;
     SocketLayer layer(dialogs, fake);
@@ -327,7 +329,9 @@ void TestSocketLayer::receiveFailureIsReported() {
 
 void TestSocketLayer::sendAfterResetIsReportedWithoutSignal() {
     LoopbackServer server;
-    server.start({LoopbackServer::reset()});
+    // The reset waits a moment: one that arrives before the connect is seen through
+    // fails the connect itself, which is not what this case is about.
+    server.start({LoopbackServer::pause(200), LoopbackServer::reset()});
     ScriptedDialogs dialogs;
     FakeHostResolver fake;
     SocketLayer layer(dialogs, fake);
