@@ -171,6 +171,8 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < burst.size(); ++i)
         burst[i] = i % 7 == 6 ? ' ' : char('A' + i % 26);
     std::vector<double> ms;
+    StallMeter stall; // the event loop's longest block over the bursts
+    stall.start();
     for (int run = 0; run < (steadyOnly ? 0 : 5); ++run) {
         shown = 0;
         QElapsedTimer t;
@@ -186,10 +188,14 @@ int main(int argc, char* argv[]) {
         ms.push_back(double(t.nsecsElapsed()) / 1e6);
         waitpid(writer, nullptr, 0);
     }
+    stall.stop();
     std::sort(ms.begin(), ms.end());
     if (!ms.empty())
         std::printf("(a) 64 KiB burst displayed in: median %.1f ms (min %.1f, max %.1f, 5 runs)\n", ms[2],
                     ms.front(), ms.back());
+    if (!ms.empty())
+        std::printf("    stall (the event loop's longest block, goal 50 ms): %.1f ms, %d over 50 ms\n",
+                    stall.worstMs(), stall.stalls());
     if (!ms.empty())
         std::printf("    largest display length during the bursts: %lld characters\n", (long long)longest);
 

@@ -1,14 +1,18 @@
 #pragma once
 
 // What the benchmarks share: timing runs, CPU figures of this process (processcpu.h)
-// and of another, and a pseudo-terminal to feed the receive path from.
+// and of another, a pseudo-terminal to feed the receive path from, and a meter of how
+// long the event loop stays blocked.
 
 #include "processcpu.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <QTimer>
 
 #include <fcntl.h>
 #include <termios.h>
@@ -102,6 +106,82 @@ inline int openRawPty(QString& device) {
     tcsetattr(master, TCSANOW, &raw);
     device = QString::fromLocal8Bit(ptsname(master));
     return master;
+}
+
+// How long the event loop stays blocked: a repeating timer every kIntervalMs notes how
+// much later than due each of its shots comes (the time since the one before, less the
+// interval). stop() counts the time since the last shot too, so a block that runs up to
+// the stop is not missed. Stalls are the blocks longer than kStallMs.
+class StallMeter {
+public:
+    static constexpr int kIntervalMs = 5;
+    static constexpr double kStallMs = 50;
+
+    StallMeter() {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(kIntervalMs);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { note(); });
+    }
+    StallMeter(const StallMeter&) = delete;
+    StallMeter& operator=(const StallMeter&) = delete;
+
+    void start() {
+        m_worstMs = 0;
+        m_stalls = 0;
+        m_last = Steady::now();
+        m_timer.start();
+    }
+    void stop() {
+        note();
+        m_timer.stop();
+    }
+    // The longest lateness since start(), in milliseconds.
+    double worstMs() const { return m_worstMs; }
+    int stalls() const { return m_stalls; }
+
+    // Starts, runs op(), then the event loop until done() holds (at most timeoutMs) and
+    // kSettleMs more for what the operation left queued, and stops: the worst lateness.
+    template <typename Op, typename Done> double measure(Op&& op, Done&& done, int timeoutMs = 60000) {
+        start();
+        op();
+        QElapsedTimer waited;
+        waited.start();
+        while (!done() && waited.elapsed() < timeoutMs)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, kIntervalMs);
+        waited.start();
+        while (waited.elapsed() < kSettleMs)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, kIntervalMs);
+        stop();
+        return m_worstMs;
+    }
+    template <typename Op> double measure(Op&& op) {
+        return measure(op, [] { return true; });
+    }
+
+private:
+    static constexpr int kSettleMs = 60;
+
+    void note() {
+        const auto now = Steady::now();
+        const double late = std::chrono::duration<double, std::milli>(now - m_last).count() - kIntervalMs;
+        m_last = now;
+        m_worstMs = std::max(m_worstMs, late);
+        if (late > kStallMs)
+            ++m_stalls;
+    }
+
+    QTimer m_timer;
+    Steady::time_point m_last;
+    double m_worstMs = 0;
+    int m_stalls = 0;
+};
+
+// The worst of several measures.
+template <typename F> double worstOf(int runs, F&& measured) {
+    double worst = 0;
+    for (int i = 0; i < runs; ++i)
+        worst = std::max(worst, measured());
+    return worst;
 }
 
 } // namespace vornal
