@@ -46,6 +46,10 @@ void MarkTable::count(const Entry& entry, int step) {
 void MarkTable::setMarked(int position, bool marked, const QString& number) {
     if (position < 0)
         return;
+    // The list windows set every position on each tick: most stay as they are.
+    if (position < m_entries.size() && m_entries.at(position).marked == marked &&
+        (!marked || m_entries.at(position).number == number))
+        return;
     if (position >= m_entries.size())
         m_entries.resize(position + 1);
     Entry& entry = m_entries[position];

@@ -47,15 +47,22 @@ std::optional<PhonebookEntry> PhonebookFile::ReadRecord(int k) {
 }
 
 bool PhonebookFile::WriteRecord(int k, const PhonebookEntry& entry) {
-    if (!m_file.isOpen() || k < 1 || k > RecordCount() + 1)
+    return WriteRecords(k, {entry});
+}
+
+bool PhonebookFile::WriteRecords(int k, const QList<PhonebookEntry>& entries) {
+    if (!m_file.isOpen() || k < 1 || entries.isEmpty() || k > RecordCount() + 1)
         return false;
     if (!m_file.isWritable()) {
         m_error = QStringLiteral("The file may only be read.");
         return false;
     }
-    const QByteArray record = entry.toRecord();
-    if (!m_file.seek(qint64(k - 1) * PhonebookEntry::kRecordSize) || m_file.write(record) != record.size() ||
-        !m_file.flush()) {
+    QByteArray records;
+    records.reserve(entries.size() * PhonebookEntry::kRecordSize);
+    for (const PhonebookEntry& entry : entries)
+        records += entry.toRecord();
+    if (!m_file.seek(qint64(k - 1) * PhonebookEntry::kRecordSize) ||
+        m_file.write(records) != records.size() || !m_file.flush()) {
         m_error = m_file.errorString();
         return false;
     }
@@ -65,13 +72,17 @@ bool PhonebookFile::WriteRecord(int k, const PhonebookEntry& entry) {
 QList<PhonebookEntry> PhonebookFile::readAll() {
     QList<PhonebookEntry> entries;
     const int count = RecordCount();
-    entries.reserve(count);
-    for (int k = 1; k <= count; ++k) {
-        std::optional<PhonebookEntry> e = ReadRecord(k);
-        if (!e)
-            break;
-        entries.append(std::move(*e));
-    }
+    if (count == 0 || !m_file.seek(0))
+        return entries;
+    // One read for the lot: a record at a time costs a system call each.
+    const QByteArray bytes = m_file.read(qint64(count) * PhonebookEntry::kRecordSize);
+    if (bytes.size() < qint64(count) * PhonebookEntry::kRecordSize)
+        m_error = m_file.errorString();
+    const qsizetype whole = bytes.size() / PhonebookEntry::kRecordSize;
+    entries.reserve(whole);
+    for (qsizetype r = 0; r < whole; ++r)
+        entries.append(PhonebookEntry::fromRecord(
+            QByteArrayView(bytes).sliced(r * PhonebookEntry::kRecordSize, PhonebookEntry::kRecordSize)));
     return entries;
 }
 

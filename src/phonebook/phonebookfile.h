@@ -42,7 +42,10 @@ public:
     // Overwrites record k in place (1 <= k <= RecordCount()); k = RecordCount() + 1
     // appends. False for any other k, a read-only file or a failed write.
     bool WriteRecord(int k, const PhonebookEntry& entry);
-    // Every record in file order (one pass over the open file).
+    // Overwrites the records from k on with these in one write, for 1 <= k <=
+    // RecordCount() + 1; those past the last record are appended.
+    bool WriteRecords(int k, const QList<PhonebookEntry>& entries);
+    // Every record in file order (one read of the open file); those before a failed read.
     QList<PhonebookEntry> readAll();
     void Close();
 

@@ -28,6 +28,11 @@ PhonebookEntry entry(const QString& number, const QString& name, qint16 receiver
     return e;
 }
 
+// "100,102" as a list.
+QStringList numbers(const char* list) {
+    return QString::fromLatin1(list).split(QLatin1Char(','));
+}
+
 QByteArray records(const QList<PhonebookEntry>& entries) {
     QByteArray bytes;
     for (const PhonebookEntry& e : entries)
@@ -75,6 +80,8 @@ private slots:
     void ticksStayOnTheirSubscribers();
     void tickChangeShowsTheMarks();
     void replacedPhonebookMatchesByNumberAndName();
+    void changedRecordsRewrittenAlone_data();
+    void changedRecordsRewrittenAlone();
     void failuresLeaveTheReceiversFile_data();
     void failuresLeaveTheReceiversFile();
     void unopenablePhonebookEmptiesTheList();
@@ -245,6 +252,51 @@ void TestBroadcastReceivers::replacedPhonebookMatchesByNumberAndName() {
     QCOMPARE(after.at(2).RsGr2, qint16(0));
     QCOMPARE(after.at(3).RsGr2, qint16(1));
     QCOMPARE(fileBytes(r.rsend), QByteArray("0,\r\n2,\r\n2+\r\n"));
+}
+
+// Saving writes the changed records in runs of neighbours: each changed record gets its
+// new bytes, every other keeps its stored bytes, even those a record written anew would
+// not reproduce.
+void TestBroadcastReceivers::changedRecordsRewrittenAlone_data() {
+    QTest::addColumn<QList<int>>("ids");       // as stored, by record
+    QTest::addColumn<QList<int>>("receivers"); // the stored receiver marks
+    QTest::addColumn<QStringList>("ticked");   // the numbers ticked in the window
+    QTest::newRow("nothing changes") << QList<int>{0, 1, 2} << QList<int>{1, 0, 0} << numbers("100");
+    QTest::newRow("every record") << QList<int>{1, 2, 3} << QList<int>{0, 0, 0} << numbers("101");
+    QTest::newRow("the first alone") << QList<int>{5, 1, 2, 3} << QList<int>{0, 0, 1, 0} << numbers("102");
+    QTest::newRow("the last alone") << QList<int>{0, 1, 2, 3} << QList<int>{0, 0, 0, 0} << numbers("103");
+    QTest::newRow("two runs") << QList<int>{9, 9, 2, 3, 9, 5, 9} << QList<int>{0, 0, 0, 1, 0, 0, 0}
+                              << numbers("103,106");
+    QTest::newRow("every other") << QList<int>{0, 9, 2, 9, 4, 9} << QList<int>{1, 0, 1, 0, 1, 0}
+                                 << numbers("100,102,104");
+}
+
+void TestBroadcastReceivers::changedRecordsRewrittenAlone() {
+    QFETCH(QList<int>, ids);
+    QFETCH(QList<int>, receivers);
+    QFETCH(QStringList, ticked);
+    Rig r;
+    QByteArray stored;
+    QByteArray expected;
+    for (int k = 0; k < ids.size(); ++k) {
+        PhonebookEntry e = entry(QString::number(100 + k), QStringLiteral("N%1").arg(k),
+                                 qint16(receivers.at(k)), qint16(ids.at(k)));
+        QByteArray record = e.toRecord();
+        record[123] = 'q'; // past the stored date: a record written anew has 0 there
+        stored += record;
+        PhonebookEntry saved = e;
+        saved.ID = qint16(k);
+        saved.RsGr2 = ticked.contains(e.Number.trimmed()) ? 1 : 0;
+        expected += saved == e ? record : saved.toRecord();
+    }
+    QVERIFY(stored != expected || QTest::currentDataTag() == QByteArray("nothing changes"));
+    QVERIFY(writeFile(r.book, stored));
+    QVERIFY(r.load(r.receivers));
+    r.tick(r.receivers, ticked);
+    r.receivers.recolour();
+    const BroadcastReceivers::Saved saved = r.saveReceivers();
+    QVERIFY2(saved.ok(), qPrintable(saved.error));
+    QCOMPARE(fileBytes(r.book), expected);
 }
 
 void TestBroadcastReceivers::failuresLeaveTheReceiversFile_data() {
