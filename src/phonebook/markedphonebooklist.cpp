@@ -128,7 +128,7 @@ MarkedPhonebookList::Saved MarkedPhonebookList::save(PhonebookFile& file) {
         if (runFrom == 0)
             return true;
         const QList<PhonebookEntry> run = saved.records.mid(runFrom - 1, end - runFrom);
-        if (file.WriteRecords(runFrom, run)) {
+        if (file.writeRecords(runFrom, run)) {
             runFrom = 0;
             return true;
         }

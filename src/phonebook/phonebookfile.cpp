@@ -47,10 +47,10 @@ std::optional<PhonebookEntry> PhonebookFile::ReadRecord(int k) {
 }
 
 bool PhonebookFile::WriteRecord(int k, const PhonebookEntry& entry) {
-    return WriteRecords(k, {entry});
+    return writeRecords(k, {entry});
 }
 
-bool PhonebookFile::WriteRecords(int k, const QList<PhonebookEntry>& entries) {
+bool PhonebookFile::writeRecords(int k, const QList<PhonebookEntry>& entries) {
     if (!m_file.isOpen() || k < 1 || entries.isEmpty() || k > RecordCount() + 1)
         return false;
     if (!m_file.isWritable()) {

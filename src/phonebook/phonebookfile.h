@@ -44,7 +44,7 @@ public:
     bool WriteRecord(int k, const PhonebookEntry& entry);
     // Overwrites the records from k on with these in one write, for 1 <= k <=
     // RecordCount() + 1; those past the last record are appended.
-    bool WriteRecords(int k, const QList<PhonebookEntry>& entries);
+    bool writeRecords(int k, const QList<PhonebookEntry>& entries);
     // Every record in file order (one read of the open file); those before a failed read.
     QList<PhonebookEntry> readAll();
     void Close();
