@@ -6,10 +6,13 @@
 #include "files/settingskeys.h"
 #include "look/objectnames.h"
 #include "testfiles.h"
+#include "theme/skinpicture.h"
 #include "theme/theme.h"
 #include "widgets/indicator.h"
 
+#include <QImage>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vornal;
@@ -54,6 +57,8 @@ private slots:
     void klklLampShowsTheState_data();
     void klklLampShowsTheState();
     void missingSkinPicture();
+    void skinPictureAtShownSize_data();
+    void skinPictureAtShownSize();
     void font();
     void fontCancelled_data();
     void fontCancelled();
@@ -239,6 +244,38 @@ void TestLook::missingSkinPicture() {
              QStringLiteral("Skin picture not found: ") + f.path(programFile(ProgramFiles::kSkinSteampunk)));
     QVERIFY(f.stripsHidden());
     QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestLook::skinPictureAtShownSize_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("shown");
+    QTest::addColumn<QSize>("held");
+    QTest::newRow("smaller than the file") << "skin.jpg" << QSize(40, 25) << QSize(40, 25);
+    QTest::newRow("larger than the file") << "skin.jpg" << QSize(200, 120) << QSize(200, 120);
+    QTest::newRow("no size") << "skin.jpg" << QSize(0, 0) << QSize();
+    QTest::newRow("missing file") << "none.jpg" << QSize(40, 25) << QSize();
+    QTest::newRow("no file") << "" << QSize(40, 25) << QSize();
+}
+
+void TestLook::skinPictureAtShownSize() {
+    QFETCH(QString, file);
+    QFETCH(QSize, shown);
+    QFETCH(QSize, held);
+    QTemporaryDir dir;
+    QImage source(160, 100, QImage::Format_RGB32);
+    source.fill(QColor(200, 40, 40));
+    QVERIFY(source.save(dir.filePath(QStringLiteral("skin.jpg"))));
+    SkinPicture picture;
+    const QString path = file.isEmpty() ? QString() : dir.filePath(file);
+    const QImage& image = picture.at(path, shown);
+    QCOMPARE(image.size(), held);
+    if (held.isEmpty())
+        return;
+    QCOMPARE(image.format(), QImage::Format_RGB888);
+    QVERIFY(qAbs(image.pixelColor(held.width() / 2, held.height() / 2).red() - 200) < 8);
+    const qint64 key = image.cacheKey();
+    QCOMPARE(picture.at(path, shown).cacheKey(), key); // not decoded again
+    QCOMPARE(picture.at(path, shown / 2).size(), shown / 2);
 }
 
 void TestLook::font() {
