@@ -40,7 +40,6 @@ double statusMegabytes(qint64 pid, const QByteArray& key) {
     return -1;
 }
 
-
 // The kind of a mapping, by the file it maps.
 const char* kindOf(const QByteArray& path) {
     const QByteArray name = QFileInfo(QString::fromLocal8Bit(path)).fileName().toLocal8Bit();
@@ -74,7 +73,8 @@ void printBreakdown(qint64 pid, const char* when) {
         for (const QByteArray& line : rollup.readAll().split('\n')) {
             const int colon = line.indexOf(':');
             if (colon > 0 && line.endsWith("kB"))
-                total[line.left(colon)] = line.mid(colon + 1).trimmed().split(' ').first().toDouble() / 1024.0;
+                total[line.left(colon)] =
+                    line.mid(colon + 1).trimmed().split(' ').first().toDouble() / 1024.0;
         }
     }
     std::printf("%s: resident %.1f MB (anonymous %.1f MB, file-backed %.1f MB; proportional %.1f MB)\n", when,
@@ -95,9 +95,8 @@ void printBreakdown(qint64 pid, const char* when) {
         } else if (fields.size() >= 2 && fields[0] == "Rss:") {
             const double mb = fields[1].toDouble() / 1024.0;
             byKind[kindOf(path)] += mb;
-            byFile[path.isEmpty() ? QByteArray("[anonymous]") : QFileInfo(QString::fromLocal8Bit(path))
-                                                                     .fileName()
-                                                                     .toLocal8Bit()] += mb;
+            byFile[path.isEmpty() ? QByteArray("[anonymous]")
+                                  : QFileInfo(QString::fromLocal8Bit(path)).fileName().toLocal8Bit()] += mb;
         }
     }
     std::vector<std::pair<double, QByteArray>> kinds;
