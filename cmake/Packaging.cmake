@@ -5,6 +5,8 @@
 include(GNUInstallDirs)
 
 install(TARGETS vornal-terminal vornal-boxsim vornal-dirsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The sound module, found by the program at ../lib/vornal-terminal from its own folder.
+install(TARGETS vornal-sound LIBRARY DESTINATION lib/vornal-terminal)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/vornal-terminal)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/vornal-terminal.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -6,10 +6,14 @@
 #include "files/settingskeys.h"
 #include "look/objectnames.h"
 #include "testfiles.h"
+#include "theme/skinpicture.h"
 #include "theme/theme.h"
 #include "widgets/indicator.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vornal;
@@ -35,6 +39,24 @@ struct Fixture : FakeTerminal {
     int picture(const QString& name) const { return find<Indicator>(name)->picture(); }
 };
 
+// A one-colour picture file as JPEG bytes.
+QByteArray jpeg(const QColor& colour) {
+    QImage image(64, 40, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    return bytes;
+}
+
+// The window shows the colour where its own background shows, left of the groups.
+bool showsPicture(QWidget& window, const QColor& colour) {
+    const QColor seen = window.grab().toImage().pixelColor(3, window.height() / 2);
+    return qAbs(seen.red() - colour.red()) < 12 && qAbs(seen.green() - colour.green()) < 12 &&
+           qAbs(seen.blue() - colour.blue()) < 12;
+}
+
 QColor rgb(quint32 value) {
     return Theme::fromColourValue(value);
 }
@@ -54,6 +76,8 @@ private slots:
     void klklLampShowsTheState_data();
     void klklLampShowsTheState();
     void missingSkinPicture();
+    void skinPictureAtShownSize_data();
+    void skinPictureAtShownSize();
     void font();
     void fontCancelled_data();
     void fontCancelled();
@@ -163,13 +187,15 @@ void TestLook::klklLampShowsTheState() {
 
 void TestLook::skins() {
     Fixture f;
-    f.writeFile(programFile(ProgramFiles::kSkinStandard), QByteArray("jpeg"));
-    f.writeFile(programFile(ProgramFiles::kSkinSteampunk), QByteArray("jpeg"));
+    const QColor standard(200, 40, 40);
+    const QColor steam(40, 40, 200);
+    f.writeFile(programFile(ProgramFiles::kSkinStandard), jpeg(standard));
+    f.writeFile(programFile(ProgramFiles::kSkinSteampunk), jpeg(steam));
     f.make();
     // The program starts in the Standard skin with both strips shown.
     QVERIFY(f.stripsShown());
     QCOMPARE(f.theme().backgroundPicture(), f.path(programFile(ProgramFiles::kSkinStandard)));
-    QVERIFY(f.window->styleSheet().contains(programFile(ProgramFiles::kSkinStandard)));
+    QVERIFY(showsPicture(*f.window, standard));
     QCOMPARE(f.button(ObjectNames::kLblStandard)->property("current").toBool(), true);
     const int top = f.termTop();
     const int left = f.termLeft();
@@ -179,7 +205,7 @@ void TestLook::skins() {
     QVERIFY(f.stripsHidden());
     QCOMPARE(f.theme().skin(), Theme::Skin::Steampunk);
     QCOMPARE(f.theme().backgroundPicture(), f.path(programFile(ProgramFiles::kSkinSteampunk)));
-    QVERIFY(f.window->styleSheet().contains(programFile(ProgramFiles::kSkinSteampunk)));
+    QVERIFY(showsPicture(*f.window, steam));
     QCOMPARE(f.button(ObjectNames::kLblSteam)->property("current").toBool(), true);
     QCOMPARE(f.button(ObjectNames::kLblStandard)->property("current").toBool(), false);
     // 60 twips lower (4 pixels); the strips' place goes to the text.
@@ -239,6 +265,38 @@ void TestLook::missingSkinPicture() {
              QStringLiteral("Skin picture not found: ") + f.path(programFile(ProgramFiles::kSkinSteampunk)));
     QVERIFY(f.stripsHidden());
     QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestLook::skinPictureAtShownSize_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("shown");
+    QTest::addColumn<QSize>("held");
+    QTest::newRow("smaller than the file") << "skin.jpg" << QSize(40, 25) << QSize(40, 25);
+    QTest::newRow("larger than the file") << "skin.jpg" << QSize(200, 120) << QSize(200, 120);
+    QTest::newRow("no size") << "skin.jpg" << QSize(0, 0) << QSize(0, 0);
+    QTest::newRow("missing file") << "none.jpg" << QSize(40, 25) << QSize(0, 0);
+    QTest::newRow("no file") << "" << QSize(40, 25) << QSize(0, 0);
+}
+
+void TestLook::skinPictureAtShownSize() {
+    QFETCH(QString, file);
+    QFETCH(QSize, shown);
+    QFETCH(QSize, held);
+    QTemporaryDir dir;
+    QImage source(160, 100, QImage::Format_RGB32);
+    source.fill(QColor(200, 40, 40));
+    QVERIFY(source.save(dir.filePath(QStringLiteral("skin.jpg"))));
+    SkinPicture picture;
+    const QString path = file.isEmpty() ? QString() : dir.filePath(file);
+    const QImage& image = picture.at(path, shown);
+    QCOMPARE(image.size(), held);
+    if (held.isEmpty())
+        return;
+    QCOMPARE(image.format(), QImage::Format_RGB888);
+    QVERIFY(qAbs(image.pixelColor(held.width() / 2, held.height() / 2).red() - 200) < 8);
+    const qint64 key = image.cacheKey();
+    QCOMPARE(picture.at(path, shown).cacheKey(), key); // not decoded again
+    QCOMPARE(picture.at(path, shown / 2).size(), shown / 2);
 }
 
 void TestLook::font() {

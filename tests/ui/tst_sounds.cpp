@@ -37,6 +37,8 @@ private slots:
     void receiveSoundDoesNotPileUp();
     void largeReceiveWithSoundsOn();
     void realPlayerIsQuiet();
+    void backendLoadedOnFirstOpen_data();
+    void backendLoadedOnFirstOpen();
 };
 
 void TestSounds::mutedAtStart() {
@@ -199,6 +201,36 @@ void TestSounds::realPlayerIsQuiet() {
     player.close();
     player.close();
     QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void TestSounds::backendLoadedOnFirstOpen_data() {
+    QTest::addColumn<QString>("calls"); // o: open, p: play, c: close
+    QTest::addColumn<bool>("module");   // the module is where the player looks
+    QTest::addColumn<bool>("loaded");
+    QTest::newRow("nothing asked") << "" << true << false;
+    QTest::newRow("play and close without a sound") << "pc" << true << false;
+    QTest::newRow("a sound opened") << "op" << true << true;
+    QTest::newRow("opened and played again") << "opcop" << true << true;
+    QTest::newRow("no module: nothing plays") << "opc" << false << false;
+}
+
+void TestSounds::backendLoadedOnFirstOpen() {
+    QFETCH(QString, calls);
+    QFETCH(bool, module);
+    QFETCH(bool, loaded);
+    QStringList places = QtSoundPlayer::modulePlaces();
+    if (!module)
+        places = {QStringLiteral("/nonexistent/vornal-sound.so")};
+    QtSoundPlayer player(places);
+    for (const QChar call : calls) {
+        if (call == QLatin1Char('o'))
+            player.open(QStringLiteral("/nonexistent/sound.wav"));
+        else if (call == QLatin1Char('p'))
+            player.play();
+        else
+            player.close();
+    }
+    QCOMPARE(player.backendLoaded(), loaded);
 }
 
 QTEST_MAIN(TestSounds)

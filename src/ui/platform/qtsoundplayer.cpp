@@ -1,52 +1,52 @@
 #include "platform/qtsoundplayer.h"
 
-#include <QAudioDevice>
-#include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QLibrary>
 
 namespace vornal {
 
-QtSoundPlayer::QtSoundPlayer() = default;
-QtSoundPlayer::~QtSoundPlayer() = default;
+namespace {
 
-bool QtSoundPlayer::haveOutput() {
-    if (!m_devices) {
-        m_devices = std::make_unique<QMediaDevices>();
-        m_haveOutput = !QMediaDevices::audioOutputs().isEmpty();
-        // A headset plugged in later is taken.
-        QObject::connect(m_devices.get(), &QMediaDevices::audioOutputsChanged, m_devices.get(),
-                         [this] { m_haveOutput = !QMediaDevices::audioOutputs().isEmpty(); });
-    }
-    return m_haveOutput;
+constexpr const char* kModule = "vornal-sound.so";
+constexpr const char* kEntry = "vornalCreateSoundPlayer";
+
+} // namespace
+
+QStringList QtSoundPlayer::modulePlaces() {
+    const QString dir = QCoreApplication::applicationDirPath();
+    return {dir + QLatin1Char('/') + QLatin1String(kModule),
+            dir + QLatin1String("/../lib/vornal-terminal/") + QLatin1String(kModule)};
 }
 
+QtSoundPlayer::QtSoundPlayer(QStringList places) : m_places(std::move(places)) {}
+
+// The module stays loaded: the player it made is gone before the program ends.
+QtSoundPlayer::~QtSoundPlayer() = default;
+
 void QtSoundPlayer::open(const QString& path) {
-    m_current = nullptr;
-    if (!haveOutput())
-        return;
-    auto it = m_effects.find(path);
-    if (it == m_effects.end()) {
-        if (!QFileInfo(path).isFile())
-            return;
-        auto effect = std::make_shared<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(path));
-        it = m_effects.insert(path, effect);
+    if (!m_tried) {
+        m_tried = true;
+        for (const QString& place : m_places) {
+            QLibrary module(place);
+            using Create = SoundPlayer* (*)();
+            if (auto create = reinterpret_cast<Create>(module.resolve(kEntry))) {
+                m_backend.reset(create());
+                break;
+            }
+        }
     }
-    m_current = it->get();
+    if (m_backend)
+        m_backend->open(path);
 }
 
 void QtSoundPlayer::play() {
-    // A file that is still loading plays as soon as it has loaded.
-    if (m_current)
-        m_current->play();
+    if (m_backend)
+        m_backend->play();
 }
 
 void QtSoundPlayer::close() {
-    if (m_current)
-        m_current->stop();
-    m_current = nullptr;
+    if (m_backend)
+        m_backend->close();
 }
 
 } // namespace vornal

@@ -2,34 +2,36 @@
 
 #include "look/soundplayer.h"
 
-#include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
-class QMediaDevices;
-class QSoundEffect;
-
 namespace vornal {
 
-// Wave files through QSoundEffect, which needs no media back end. Each file is loaded
-// once and kept, so a sound repeated for every received chunk costs no reading. A
-// missing file, or a machine without an audio output, plays nothing and says nothing.
+// The program's sound player. The sound back end (QtMultimedia and the audio server's
+// client libraries, several megabytes) is a module of its own, loaded the first time a
+// sound is opened: sounds are off at every start, so most runs never map it. Without
+// the module nothing plays and nothing is said, as on a machine without audio.
 class QtSoundPlayer final : public SoundPlayer {
 public:
-    QtSoundPlayer();
+    // The places tried for the module, first found wins: beside the program, then the
+    // installed module folder (../lib/vornal-terminal).
+    static QStringList modulePlaces();
+
+    explicit QtSoundPlayer(QStringList places = modulePlaces());
     ~QtSoundPlayer() override;
     void open(const QString& path) override;
     void play() override;
     void close() override;
 
-private:
-    bool haveOutput();
+    // The module was loaded (the first open); false while no sound was opened.
+    bool backendLoaded() const { return m_backend != nullptr; }
 
-    std::unique_ptr<QMediaDevices> m_devices; // asked on the first sound, not at start
-    bool m_haveOutput = false;
-    QHash<QString, std::shared_ptr<QSoundEffect>> m_effects;
-    QSoundEffect* m_current = nullptr;
+private:
+    QStringList m_places;
+    bool m_tried = false;
+    std::unique_ptr<SoundPlayer> m_backend;
 };
 
 } // namespace vornal

@@ -230,13 +230,6 @@ QLineEdit:focus { border-color: %11; }
 )")
                  .arg(css(kHeaderButtonFace), c(Colour::HeaderText), css(kHeaderButtonBorder),
                       css(kHeaderButtonHoverFace), css(kHeaderButtonPressedFace), c(Colour::LampActive));
-    if (!m_picture.isEmpty()) {
-        QString url = m_picture;
-        url.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-            .replace(QLatin1Char('"'), QLatin1String("\\\""));
-        sheet +=
-            QStringLiteral("#frmTerminal { border-image: url(\"%1\") 0 0 0 0 stretch stretch; }\n").arg(url);
-    }
     sheet += skinSheet();
     // Last, so that they win over every face above: the keyboard focus rings.
     for (const FocusRing& f : focusRings())

@@ -29,6 +29,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QShowEvent>
@@ -169,6 +170,16 @@ void TerminalWindow::showEvent(QShowEvent* event) {
         m_keptOnScreen = true;
         m_placement.shown();
     }
+}
+
+void TerminalWindow::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    const QSize shown = (QSizeF(size()) * devicePixelRatioF()).toSize();
+    const QImage& picture = m_skinPicture.at(m_theme.backgroundPicture(), shown);
+    if (picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(QRectF(rect()), picture);
 }
 
 void TerminalWindow::applyPortView() {

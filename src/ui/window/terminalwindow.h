@@ -1,6 +1,7 @@
 #pragma once
 
 #include "featurecontext.h"
+#include "theme/skinpicture.h"
 #include "theme/theme.h"
 
 #include "terminalsession.h"
@@ -49,6 +50,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The skin's picture over the window's background colour, under every control.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void showConfiguration();
@@ -65,6 +68,7 @@ private:
 
     TerminalSession m_session;
     Theme m_theme;
+    SkinPicture m_skinPicture;
     PlacementKeeper m_placement;
     std::unique_ptr<FeatureContext> m_features;
     std::unique_ptr<TerminalTextView> m_view;
