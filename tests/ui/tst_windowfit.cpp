@@ -3,6 +3,7 @@
 #include "look/objectnames.h"
 #include "testfiles.h"
 #include "widgets/windowfit.h"
+#include "window/terminaltext.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -55,6 +56,8 @@ private slots:
     void windowsOpenInsideTheSmallestScreen_data();
     void windowsOpenInsideTheSmallestScreen();
     void mainWindowPicture();
+    void terminalKeepsItsLinesAndCommandsShow_data();
+    void terminalKeepsItsLinesAndCommandsShow();
 };
 
 void TestWindowFit::windowsOpenInsideTheSmallestScreen_data() {
@@ -137,6 +140,79 @@ void TestWindowFit::mainWindowPicture() {
         if (size == kSmallestScreen - kWindowFrame)
             keepPicture(w, QStringLiteral("frmTerminal-favourites"));
         f.click(ObjectNames::kLblExitNumbers);
+    }
+}
+
+void TestWindowFit::terminalKeepsItsLinesAndCommandsShow_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("opens");
+    // The buttons that must show in the side column without scrolling it.
+    QTest::addColumn<QStringList>("inView");
+    const QStringList send = {ObjectNames::kLblSendMessage, ObjectNames::kLblSendHeadlines,
+                              ObjectNames::kLblSendHeader,  ObjectNames::kLblSendText1,
+                              ObjectNames::kLblPaste,       ObjectNames::kLblPuncher,
+                              ObjectNames::kLblKlKl,        ObjectNames::kLblEditKLKL};
+    const QStringList calls = {ObjectNames::kLblRSend_1,          ObjectNames::kLblRsend_2,
+                               ObjectNames::kLblPhonebookShow,    ObjectNames::kLblRefresh,
+                               ObjectNames::kLblLocalNumbersShow, ObjectNames::kLblPreset};
+    const QStringList all = {QStringLiteral("*")};
+    for (const QSize screen : {kSmallestScreen, QSize(1280, 800)}) {
+        const QByteArray size =
+            QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height());
+        const QStringList shown = screen == kSmallestScreen ? send + calls : all;
+        QTest::newRow((size + " no panel").constData()) << screen << QString() << shown;
+        for (const QLatin1StringView opens :
+             {ObjectNames::kLblPhonebookShow, ObjectNames::kLblLocalNumbersShow, ObjectNames::kLblEditLocal,
+              ObjectNames::kLblPuncher, ObjectNames::kLblHeadlineEditor, ObjectNames::kLblFind})
+            QTest::newRow((size + ' ' + opens.data()).constData())
+                << screen << QString(opens) << QStringList();
+    }
+}
+
+// On either screen, whatever panel is open, the terminal shows a far station's whole
+// line on one line and ten lines of it; the side column shows its commands unscrolled.
+void TestWindowFit::terminalKeepsItsLinesAndCommandsShow() {
+    QFETCH(QSize, screen);
+    QFETCH(QString, opens);
+    QFETCH(QStringList, inView);
+    FakeTerminal f;
+    TerminalWindow& w = f.make();
+    w.setGeometry(QRect(QPoint(), screen - kWindowFrame));
+    if (opens == ObjectNames::kLblPuncher) {
+        // The punch panel opens during a call only.
+        f.click(ObjectNames::kLblOpen1);
+        f.call();
+    }
+    if (!opens.isEmpty())
+        f.click(opens);
+    auto* term = qobject_cast<TerminalText*>(w.terminal());
+    QVERIFY(term);
+    const QString line = QStringLiteral("zczc 4711 to the members of the vornal network: meeting at 14.00 ok +");
+    term->appendPlainText(line);
+    QTest::qWait(20);
+    const QFontMetricsF metrics(term->shownFont());
+    const qreal columns =
+        (term->viewport()->width() - 2 * term->document()->documentMargin()) / metrics.averageCharWidth();
+    const qreal lines = term->viewport()->height() / metrics.lineSpacing();
+    qInfo("%s: %.1f characters of %.1f pt, %.1f lines", QTest::currentDataTag(), columns,
+          term->shownFont().pointSizeF(), lines);
+    QVERIFY2(columns >= 69 && lines >= 10, QTest::currentDataTag());
+    QCOMPARE(line.size(), 69);
+    QTextBlock block = term->document()->findBlockByNumber(0);
+    while (block.isValid() && block.text() != line)
+        block = block.next();
+    QVERIFY(block.isValid() && block.layout());
+    QCOMPARE(block.layout()->lineCount(), 1);
+
+    const auto* side = w.findChild<QScrollArea*>(ObjectNames::kSidePanels);
+    for (QAbstractButton* b : w.findChildren<QAbstractButton*>()) {
+        const bool inColumn = side->widget()->isAncestorOf(b);
+        if (!inView.contains(b->objectName()) && !(inView == QStringList{QStringLiteral("*")} && inColumn) &&
+            !w.findChild<QWidget*>(ObjectNames::kGroupProgram)->isAncestorOf(b))
+            continue;
+        const QRect place(b->mapTo(inColumn ? side->viewport() : &w, QPoint()), b->size());
+        QVERIFY2(b->isVisible() && (inColumn ? side->viewport()->rect() : w.rect()).contains(place),
+                 qPrintable(b->objectName()));
     }
 }
 
