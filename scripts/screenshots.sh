@@ -4,7 +4,8 @@
 # the interface-box simulator. The files are named <skin>-<scheme>-<size>.png.
 #   scripts/screenshots.sh [folder]     (default: build/screenshots)
 #   --readme                            also copies the README's pictures (both skins
-#                                       at 1280x800, the window at both sizes) into
+#                                       at 1280x800, the window at both sizes and at
+#                                       1024x700 with the favourites open) into
 #                                       docs/screenshots/
 # Uses the build in build/ (VORNAL_BUILD_DIR); builds it when it is missing.
 set -euo pipefail
@@ -51,8 +52,8 @@ Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 
-shot() { # skin scheme size
-  local skin=$1 scheme=$2 size=$3
+shot() { # skin scheme size [extra clicks [name]]
+  local skin=$1 scheme=$2 size=$3 extra=${4:-} name=${5:-$1-$2-$3}
   local link="$work/box"
   rm -f "$work/config/vornal/"*.ini
   printf '[Ports]\n1=%s\n' "$link" >"$work/config/vornal/Vornal USB Terminal.ini"
@@ -64,12 +65,12 @@ shot() { # skin scheme size
   local skinButton=lblStandard
   [ "$skin" = steampunk ] && skinButton=lblSteam
   DISPLAY=$display VORNAL_HOME=$work XDG_CONFIG_HOME=$work/config VORNAL_WINDOW_SIZE=$size \
-    VORNAL_SCREENSHOT="$out/$skin-$scheme-$size.png" VORNAL_SCREENSHOT_QUIT=1 \
-    VORNAL_START_CLICKS="$skinButton,$scheme,lblOpen1,lblSoundOn" \
+    VORNAL_SCREENSHOT="$out/$name.png" VORNAL_SCREENSHOT_QUIT=1 \
+    VORNAL_START_CLICKS="$skinButton,$scheme,lblOpen1,lblSoundOn${extra:+,$extra}" \
     timeout 10 "$build/bin/vornal-terminal-scripted" >/dev/null 2>&1 || true
   kill "$sim" 2>/dev/null || true
   wait "$sim" 2>/dev/null || true
-  [ -f "$out/$skin-$scheme-$size.png" ] && echo "$out/$skin-$scheme-$size.png"
+  [ -f "$out/$name.png" ] && echo "$out/$name.png"
 }
 
 for size in 1280x800 1024x700; do
@@ -79,6 +80,8 @@ for size in 1280x800 1024x700; do
     done
   done
 done
+# The window on the small screen with the favourites open.
+shot standard lblBkWt 1024x700 lblPhonebookShow standard-lblBkWt-1024x700-favourites
 
 if [ "$readme" = 1 ]; then
   mkdir -p "$here/docs/screenshots"
@@ -86,5 +89,6 @@ if [ "$readme" = 1 ]; then
   cp "$out/steampunk-lbGnBk-1280x800.png" "$here/docs/screenshots/steampunk-1280x800.png"
   cp "$out/standard-lblBkWt-1024x700.png" "$here/docs/screenshots/window-1024x700.png"
   cp "$out/standard-lblBkWt-1280x800.png" "$here/docs/screenshots/window-1280x800.png"
+  cp "$out/standard-lblBkWt-1024x700-favourites.png" "$here/docs/screenshots/window-1024x700-favourites.png"
   echo "copied the README's pictures into docs/screenshots/"
 fi

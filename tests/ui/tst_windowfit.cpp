@@ -3,6 +3,7 @@
 #include "look/objectnames.h"
 #include "testfiles.h"
 #include "widgets/windowfit.h"
+#include "window/terminaltext.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,6 +16,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace vornal;
 
@@ -55,6 +58,8 @@ private slots:
     void windowsOpenInsideTheSmallestScreen_data();
     void windowsOpenInsideTheSmallestScreen();
     void mainWindowPicture();
+    void terminalKeepsItsLinesAndCommandsShow_data();
+    void terminalKeepsItsLinesAndCommandsShow();
 };
 
 void TestWindowFit::windowsOpenInsideTheSmallestScreen_data() {
@@ -137,6 +142,77 @@ void TestWindowFit::mainWindowPicture() {
         if (size == kSmallestScreen - kWindowFrame)
             keepPicture(w, QStringLiteral("frmTerminal-favourites"));
         f.click(ObjectNames::kLblExitNumbers);
+    }
+}
+
+void TestWindowFit::terminalKeepsItsLinesAndCommandsShow_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("opens");
+    QTest::addColumn<QStringList>("inView");
+    // The groups and buttons whose buttons must show in the side column unscrolled.
+    const QStringList small = {ObjectNames::kGroupSend,  ObjectNames::kLblRSend_1,
+                               ObjectNames::kLblRsend_2, ObjectNames::kLblPhonebookShow,
+                               ObjectNames::kLblRefresh, ObjectNames::kLblLocalNumbersShow,
+                               ObjectNames::kLblPreset};
+    const QStringList all = {ObjectNames::kGroupSend, ObjectNames::kGroupCalls};
+    for (const QSize screen : {kSmallestScreen, QSize(1280, 800)}) {
+        const QByteArray size =
+            QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height());
+        const QStringList shown = screen == kSmallestScreen ? small : all;
+        QTest::newRow((size + " no panel").constData()) << screen << QString() << shown;
+        for (const QLatin1StringView opens :
+             {ObjectNames::kLblPhonebookShow, ObjectNames::kLblLocalNumbersShow, ObjectNames::kLblEditLocal,
+              ObjectNames::kLblPuncher, ObjectNames::kLblHeadlineEditor, ObjectNames::kLblFind})
+            QTest::newRow((size + ' ' + opens.data()).constData())
+                << screen << QString(opens) << QStringList();
+    }
+}
+
+// On either screen, whatever panel is open, the terminal shows a far station's whole
+// line on one line and ten lines of it; the side column shows its commands unscrolled.
+void TestWindowFit::terminalKeepsItsLinesAndCommandsShow() {
+    QFETCH(QSize, screen);
+    QFETCH(QString, opens);
+    QFETCH(QStringList, inView);
+    FakeTerminal f;
+    TerminalWindow& w = f.make();
+    w.setGeometry(QRect(QPoint(), screen - kWindowFrame));
+    if (opens == ObjectNames::kLblPuncher) {
+        // The punch panel opens during a call only.
+        f.click(ObjectNames::kLblOpen1);
+        f.call();
+    }
+    if (!opens.isEmpty())
+        f.click(opens);
+    auto* term = qobject_cast<TerminalText*>(w.terminal());
+    QVERIFY(term);
+    const QString line =
+        QStringLiteral("zczc 4711 to the members of the vornal network: meeting at 14.00 ok +");
+    term->appendPlainText(line);
+    QTest::qWait(20);
+    const QFontMetricsF metrics(term->shownFont());
+    const qreal columns =
+        (term->viewport()->width() - 2 * term->document()->documentMargin()) / metrics.averageCharWidth();
+    const qreal lines = term->viewport()->height() / metrics.lineSpacing();
+    qInfo("%s: %.1f characters of %.1f pt, %.1f lines", QTest::currentDataTag(), columns,
+          term->shownFont().pointSizeF(), lines);
+    QVERIFY2(columns >= 69 && lines >= 10, QTest::currentDataTag());
+    const QTextBlock block = term->document()->lastBlock();
+    QVERIFY(block.text() == line && block.layout());
+    QCOMPARE(block.layout()->lineCount(), 1);
+
+    const auto* side = w.findChild<QScrollArea*>(ObjectNames::kSidePanels);
+    for (QAbstractButton* b : w.findChildren<QAbstractButton*>()) {
+        const bool inColumn = side->widget()->isAncestorOf(b);
+        const auto holds = [&w, b](const QString& name) {
+            const auto* holder = w.findChild<QWidget*>(name);
+            return b->objectName() == name || (holder && holder->isAncestorOf(b));
+        };
+        if (!holds(ObjectNames::kGroupProgram) && std::none_of(inView.begin(), inView.end(), holds))
+            continue;
+        const QRect place(b->mapTo(inColumn ? side->viewport() : &w, QPoint()), b->size());
+        QVERIFY2(b->isVisible() && (inColumn ? side->viewport()->rect() : w.rect()).contains(place),
+                 qPrintable(b->objectName()));
     }
 }
 

@@ -151,6 +151,7 @@ QPushButton:pressed { background: %9; }
 #lblExit { background: %8; color: %5; border-color: %9; font-weight: 600; }
 #lblExit:hover { background: %10; }
 #txtTerm { border: 1px solid %11; border-radius: 4px; }
+#sidePanels QPushButton, #groupProgram QPushButton { min-height: 16px; }
 )")
                  .arg(css(kButtonDisabledText), css(kButtonDisabledFace), css(kButtonDisabledBorder),
                       css(kOpenFace), css(kStrongButtonText), css(kOpenBorder), c(Colour::Accent),

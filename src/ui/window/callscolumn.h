@@ -4,6 +4,7 @@
 
 class QGridLayout;
 class QPushButton;
+class QScrollArea;
 
 namespace vornal {
 
@@ -12,11 +13,12 @@ class SendGroup;
 
 // The column on the right: the Send group and the Calls group (the broadcast
 // services' buttons over the call buttons that features add) in a column that
-// scrolls on a small screen, and the Program group always in view under it.
+// scrolls on a small screen, and the Program group always in view under it. The
+// terminal's panel place takes the scrolling column's room while it shows.
 class CallsColumn : public QWidget {
     Q_OBJECT
 public:
-    CallsColumn(SendGroup* send, ProgramGroup* program, QWidget* parent = nullptr);
+    CallsColumn(SendGroup* send, ProgramGroup* program, QWidget* panelPlace, QWidget* parent = nullptr);
 
     QWidget* callsGroup() const { return m_callsGroup; }
     QPushButton* addCallButton(const QString& name, const QString& caption, const QString& tip);
@@ -24,7 +26,12 @@ public:
     QPushButton* broadcastButton(int service) const;
     void showBroadcastNumbers(const QString& first, const QString& second);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QWidget* m_panelPlace;
+    QScrollArea* m_sidePanels = nullptr;
     QWidget* m_callsGroup = nullptr;
     QGridLayout* m_callButtons = nullptr;
     QPushButton* m_lblRSend1 = nullptr;

@@ -11,7 +11,8 @@ namespace vornal {
 ProgramGroup::ProgramGroup(QWidget* parent) : QGroupBox(QStringLiteral("Program"), parent) {
     setObjectName(ObjectNames::kGroupProgram);
     m_buttons = new QGridLayout(this);
-    m_buttons->setSpacing(4);
+    m_buttons->setContentsMargins(2, 2, 2, 2);
+    m_buttons->setSpacing(2);
     QPushButton* edit = addButton(ObjectNames::kLblEditConfig, QStringLiteral("Edit Config"),
                                   QStringLiteral("Invokes The Configuration Editor"));
     connect(edit, &QPushButton::clicked, this, &ProgramGroup::editConfigurationRequested);

@@ -45,7 +45,9 @@ QPushButton* addButton(QGridLayout* grid, int row, int column, const QString& na
 SendGroup::SendGroup(TextSender& sender, QWidget* parent) : QGroupBox(QStringLiteral("Send"), parent) {
     setObjectName(ObjectNames::kGroupSend);
     auto* grid = new QGridLayout(this);
-    grid->setSpacing(4);
+    // Compact, like the rest of the side column, so that it fits a small screen.
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setSpacing(2);
     for (const SendButton& b : kSendButtons) {
         QPushButton* button = addButton(grid, b.row, b.column, QString(b.name),
                                         QString::fromLatin1(b.caption), QString::fromLatin1(b.tip));

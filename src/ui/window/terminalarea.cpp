@@ -4,6 +4,7 @@
 #include "widgets/fieldlabel.h"
 #include "widgets/linebar.h"
 #include "window/accessibility.h"
+#include "window/terminaltext.h"
 
 #include "display/linecounter.h"
 #include "look/objectnames.h"
@@ -36,7 +37,7 @@ TerminalArea::TerminalArea(QWidget* parent) : QWidget(parent) {
     lineRow->addWidget(m_lblMaxChar);
     column->addLayout(lineRow);
 
-    m_txtTerm = new QPlainTextEdit;
+    m_txtTerm = new TerminalText;
     m_txtTerm->setObjectName(ObjectNames::kTxtTerm);
     m_txtTerm->setAccessibleName(QStringLiteral("Terminal"));
     m_txtTerm->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -61,14 +62,9 @@ TerminalArea::TerminalArea(QWidget* parent) : QWidget(parent) {
     m_panelPlace->setFrameShape(QFrame::NoFrame);
     m_panelPlace->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_panelPlace->setFocusPolicy(Qt::NoFocus);
-    m_panelPlace->setFixedWidth(240);
     m_panelPlace->hide();
 
-    auto* textAndPanels = new QHBoxLayout;
-    textAndPanels->setSpacing(6);
-    textAndPanels->addLayout(m_terminalRow, 1);
-    textAndPanels->addWidget(m_panelPlace);
-    column->addLayout(textAndPanels, 1);
+    column->addLayout(m_terminalRow, 1);
     m_terminalPanels = new QVBoxLayout;
     m_terminalPanels->setSpacing(4);
     column->addLayout(m_terminalPanels);
@@ -106,10 +102,16 @@ void TerminalArea::addPanel(QWidget* panel) {
 }
 
 void TerminalArea::addTerminalPanel(QWidget* panel) {
-    // Right under the text: a panel shown later takes its room from the text and
-    // leaves the panels under it (the phrases) where they are.
-    m_terminalPanels->insertWidget(0, panel);
+    // Right under the text, in a holder of its own, so that a panel can be covered
+    // without changing whether it is shown.
+    auto* holder = new QWidget;
+    auto* inHolder = new QVBoxLayout(holder);
+    inHolder->setContentsMargins(0, 0, 0, 0);
+    inHolder->addWidget(panel);
+    m_terminalPanels->insertWidget(0, holder);
     markAsGroup(panel);
+    panel->installEventFilter(this);
+    updateTerminalPanels();
     emit panelAdded();
 }
 
@@ -122,9 +124,27 @@ void TerminalArea::revealPanel(QWidget* panel) {
 }
 
 bool TerminalArea::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
         updatePanelPlace();
+        updateTerminalPanels();
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void TerminalArea::updateTerminalPanels() {
+    // Only the shown panel nearest the text shows: it covers the ones added before it
+    // (the phrases under the punch panel), so that the text keeps its lines.
+    bool covered = false;
+    for (int i = 0; i < m_terminalPanels->count(); ++i) {
+        QWidget* holder = m_terminalPanels->itemAt(i)->widget();
+        const QLayoutItem* inside = holder ? holder->layout()->itemAt(0) : nullptr;
+        const QWidget* panel = inside ? inside->widget() : nullptr;
+        if (!panel)
+            continue;
+        const bool wanted = !panel->isHidden();
+        holder->setVisible(wanted && !covered);
+        covered = covered || wanted;
+    }
 }
 
 void TerminalArea::updatePanelPlace() {

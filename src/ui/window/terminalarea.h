@@ -18,8 +18,9 @@ class LineCounter;
 class Transmission;
 
 // The middle of the main window: the line's bar and character counter over the
-// terminal text, with what a skin puts beside the text, the panel place beside it and
-// the panels that features show under it.
+// terminal text, with what a skin puts beside the text, and the panels that features
+// show under it. The panel place is its own, but the window puts it over the side
+// column (CallsColumn), so that a panel never narrows the text.
 class TerminalArea : public QWidget {
     Q_OBJECT
 public:
@@ -36,12 +37,13 @@ public:
     void setSides(QWidget* left, QWidget* right);
     void setInsets(const QMargins& insets);
 
-    // The panel place beside the text shows while one of its panels does: the text
-    // makes room and no button moves. Reveal scrolls a panel into view.
+    // The panel place shows while one of its panels does. Reveal scrolls a panel into
+    // view.
     QWidget* panelPlace() const;
     void addPanel(QWidget* panel);
     void revealPanel(QWidget* panel);
-    // A panel right under the text; one added later sits nearer the text.
+    // A panel right under the text; one added later sits nearer the text and, while it
+    // shows, covers those added before it.
     void addTerminalPanel(QWidget* panel);
 
     // The counter and the line's bar follow the line; while a text is sent the counter
@@ -55,6 +57,7 @@ signals:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void updatePanelPlace();
+    void updateTerminalPanels();
 
     QPlainTextEdit* m_txtTerm = nullptr;
     LineBar* m_line1 = nullptr;

@@ -62,8 +62,9 @@ TerminalWindow::TerminalWindow(const TerminalServices& services, QWidget* parent
     root->addWidget(m_header);
 
     auto* body = new QHBoxLayout;
-    body->setContentsMargins(10, 4, 10, 8);
-    body->setSpacing(10);
+    // Narrow margins and columns: the terminal text gets all the width they leave.
+    body->setContentsMargins(6, 4, 6, 8);
+    body->setSpacing(6);
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
     m_portGroup = new PortGroup(m_theme);
@@ -73,13 +74,13 @@ TerminalWindow::TerminalWindow(const TerminalServices& services, QWidget* parent
     left->addStretch(1);
     auto* leftHost = new QWidget;
     leftHost->setLayout(left);
-    leftHost->setFixedWidth(252);
+    leftHost->setFixedWidth(228);
     body->addWidget(leftHost);
     m_terminalArea = new TerminalArea;
     body->addWidget(m_terminalArea, 1);
     m_sendGroup = new SendGroup(m_session.sender());
     m_programGroup = new ProgramGroup;
-    m_callsColumn = new CallsColumn(m_sendGroup, m_programGroup);
+    m_callsColumn = new CallsColumn(m_sendGroup, m_programGroup, m_terminalArea->panelPlace());
     body->addWidget(m_callsColumn);
     root->addLayout(body, 1);
     m_statusBar = new StatusBar(m_theme);
