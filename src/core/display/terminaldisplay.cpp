@@ -60,10 +60,15 @@ void TerminalDisplay::DisplayReceived(QString& text) {
 
     // With the answer off nothing is kept, so a "klkl" counts only as it arrived while
     // the answer is on.
+    // A backspace at the start of a piece takes the last character back from the
+    // gathered texts as from the display, so that a phrase is heard as it is shown,
+    // however the text was cut into pieces.
     if (!m_state.klklAutoAnswer)
         m_AnswerBuffer.clear();
-    else if (!m_AnswerBusy)
+    else if (!m_AnswerBusy) {
+        m_AnswerBuffer.chop(replaceLast ? 1 : 0);
         m_AnswerBuffer.append(text);
+    }
     m_box.replaceBack(replaceLast ? 1 : 0, text);
     emit shown(text);
     emit received();
@@ -77,6 +82,7 @@ void TerminalDisplay::DisplayReceived(QString& text) {
     }
 
     if (m_state.broadcastActive) {
+        m_promptBuffer.chop(replaceLast ? 1 : 0);
         m_promptBuffer.append(text);
         if (m_promptBuffer.contains(QLatin1String(" +++):"))) {
             m_promptBuffer.clear();
