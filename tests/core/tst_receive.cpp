@@ -1,9 +1,14 @@
 #include "display/portevents.h"
 #include "display/terminalbuffer.h"
 #include "display/terminaldisplay.h"
+#include "fakeclock.h"
 #include "fakeseriallink.h"
+#include "files/programfolder.h"
+#include "log/trafficlog.h"
 #include "programstate.h"
 
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vornal;
@@ -19,6 +24,7 @@ struct Rig {
     QString mirror;
     int klkl = 0;
     int prompts = 0;
+    QStringList heard;         // the phrase signals in the order they came
     bool finishAnswers = true; // the answer ends as soon as it was started
     Rig() {
         QObject::connect(&box, &TerminalBuffer::reset, [this](const QString& s) { mirror = s; });
@@ -30,10 +36,14 @@ struct Rig {
                          });
         QObject::connect(&display, &TerminalDisplay::klklHeard, [this] {
             ++klkl;
+            heard.append(QStringLiteral("klkl"));
             if (finishAnswers)
                 display.answerFinished();
         });
-        QObject::connect(&display, &TerminalDisplay::receiverListPrompted, [this] { ++prompts; });
+        QObject::connect(&display, &TerminalDisplay::receiverListPrompted, [this] {
+            ++prompts;
+            heard.append(QStringLiteral("prompt"));
+        });
     }
     // One piece through the receive handler, then the event loop's turn, as between
     // two reads of the port.
@@ -43,6 +53,64 @@ struct Rig {
         QCoreApplication::processEvents();
     }
 };
+
+// What a stream of received bytes left behind: the display, the log file and the
+// phrases heard.
+struct Outcome {
+    QString display;
+    QByteArray log;
+    QStringList heard;
+};
+
+// The stream read from the port in the pieces that end at `ends`, each through the
+// port's event into the display and the traffic log, with the event loop's turn
+// after each piece.
+Outcome receiveInPieces(const QByteArray& stream, const QList<qsizetype>& ends, bool answer, bool broadcast) {
+    QTemporaryDir dir;
+    FakeClock clock;
+    FakeSerialLink link;
+    link.setPortOpen(true);
+    Rig r;
+    r.state.klklAutoAnswer = answer;
+    r.state.broadcastActive = broadcast;
+    r.box.setText(QStringLiteral("earlier text\r\n"));
+    PortEvents events(link, r.display);
+    Outcome out;
+    {
+        TrafficLog log{ProgramFolder(dir.path()), clock};
+        QObject::connect(&r.display, &TerminalDisplay::shown, &log, &TrafficLog::received);
+        qsizetype from = 0;
+        for (qsizetype end : ends) {
+            link.receive(stream.mid(from, end - from));
+            QCoreApplication::processEvents();
+            from = end;
+        }
+    }
+    QFile file(dir.filePath(TrafficLog::fileName(clock.now().date())));
+    if (file.open(QIODevice::ReadOnly))
+        out.log = file.readAll();
+    out.display = r.box.text();
+    out.heard = r.heard;
+    return out;
+}
+
+// Where the pieces of a stream end: "whole", "bytes", "lines" (after every CR and LF)
+// or "random N" (pieces of 1 to 8 bytes, seeded with N).
+QList<qsizetype> pieceEnds(const QByteArray& stream, const QString& splitting) {
+    QList<qsizetype> ends;
+    QRandomGenerator random(splitting.section(QLatin1Char(' '), 1).toUInt());
+    for (qsizetype i = 1; i <= stream.size(); ++i) {
+        const char last = stream[i - 1];
+        if (splitting == QLatin1String("bytes") ||
+            (splitting == QLatin1String("lines") && (last == '\r' || last == '\n')))
+            ends.append(i);
+        else if (splitting.startsWith(QLatin1String("random")))
+            ends.append(i = std::min(stream.size(), i - 1 + qsizetype(random.bounded(1, 9))));
+    }
+    if (ends.isEmpty() || ends.last() != stream.size())
+        ends.append(stream.size());
+    return ends;
+}
 
 } // namespace
 
@@ -63,6 +131,8 @@ private slots:
     void statusShowsEventJustHappened();
     void receivedBytesThroughCodec();
     void otherEventEmptiesInput();
+    void piecesShowAsOne_data();
+    void piecesShowAsOne();
 };
 
 void TestReceive::displayReceived_data() {
@@ -308,6 +378,76 @@ void TestReceive::otherEventEmptiesInput() {
     link.raiseEvent(-3);
     QCOMPARE(link.inBufferCount(), 0);
     QVERIFY(r.box.text().isEmpty());
+}
+
+// However the port cuts the stream, the display, the log and the phrases heard are
+// those of the stream read byte by byte. (Two phrases in one piece start one answer,
+// so a stream with two is not read whole.)
+void TestReceive::piecesShowAsOne_data() {
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("broadcast");
+    QTest::addColumn<QString>("splitting");
+    QTest::addColumn<bool>("sameLog");
+    QByteArray long20000;
+    for (int i = 0; i < 20000; ++i)
+        long20000.append(i % 70 == 69 ? '\r' : char('A' + i % 26));
+    const struct {
+        const char* name;
+        QByteArray stream;
+        bool answer;
+        bool broadcast;
+        bool whole;
+        bool sameLog = true; // a character erased in its own piece was never shown, so never logged
+    } streams[] = {
+        {"line ends", "ZCZC 123\r\nNNNN\r\rnext\n\rlast\nend", false, false, true},
+        {"backspaces", "HELLO\bP WORLD\bX\r\nA\bB\bC done", false, false, true, false},
+        {"control characters and Latin-1",
+         "a\x07"
+         "b\x1b\xe4\x80\r\n\x7f",
+         false, false, true},
+        {"klkl twice", "ok klkl and then some text\r\nagain klkl\r\n", true, false, false},
+        {"klkl backspaced away", "kl\bkl xx\r\n", true, false, true, false},
+        {"prompts", "NUMBERS +++): 11 22\r\nthe text eingeben. ok\r\n", false, true, false},
+        {"klkl and a prompt", "klkl then NUMBERS +++):\r\n", true, true, true},
+        {"past the cut", long20000, false, false, true},
+    };
+    for (const auto& s : streams) {
+        QStringList splittings{QStringLiteral("lines"), QStringLiteral("random 1"),
+                               QStringLiteral("random 2"), QStringLiteral("random 3")};
+        if (s.whole)
+            splittings.prepend(QStringLiteral("whole"));
+        for (const QString& splitting : std::as_const(splittings))
+            QTest::addRow("%s, %s", s.name, qPrintable(splitting))
+                << s.stream << s.answer << s.broadcast << splitting << s.sameLog;
+    }
+}
+
+void TestReceive::piecesShowAsOne() {
+    QFETCH(QByteArray, stream);
+    QFETCH(bool, answer);
+    QFETCH(bool, broadcast);
+    QFETCH(QString, splitting);
+    QFETCH(bool, sameLog);
+    const QList<qsizetype> ends = pieceEnds(stream, splitting);
+    const Outcome bytewise =
+        receiveInPieces(stream, pieceEnds(stream, QStringLiteral("bytes")), answer, broadcast);
+    const Outcome pieces = receiveInPieces(stream, ends, answer, broadcast);
+    QVERIFY(!bytewise.log.isEmpty());
+    if (sameLog)
+        QCOMPARE(pieces.log, bytewise.log);
+    QCOMPARE(pieces.heard, bytewise.heard);
+    if (stream.size() <= TerminalDisplay::kTrimAbove) {
+        QCOMPARE(pieces.display, bytewise.display);
+        return;
+    }
+    // The display is cut before a piece is added: it keeps the end of the text, within
+    // the bound and the last piece.
+    const qsizetype lastPiece = ends.size() > 1 ? ends.last() - ends[ends.size() - 2] : ends.last();
+    QVERIFY(pieces.display.size() <= TerminalDisplay::kTrimAbove + 2 * lastPiece);
+    QVERIFY(pieces.display.size() >= TerminalDisplay::kTrimAbove - TerminalDisplay::kTrimBy);
+    const qsizetype kept = TerminalDisplay::kTrimAbove - TerminalDisplay::kTrimBy;
+    QCOMPARE(pieces.display.right(kept), bytewise.display.right(kept));
 }
 
 QTEST_GUILESS_MAIN(TestReceive)
