@@ -1,5 +1,5 @@
 // The receive path: arbitrary chunks through DisplayReceived, with the display's
-// bound, its mirror in the window and the phrase watch checked after each chunk.
+// bound, its mirror in the window and both phrase watches' buffers checked after each chunk.
 #include "display/terminalbuffer.h"
 #include "display/terminaldisplay.h"
 #include "files/textcodec.h"
@@ -75,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_EXPECT(box.length() <= TerminalDisplay::kTrimAbove + text.size());
         FUZZ_EXPECT(text.isEmpty() || box.text().endsWith(text));
         FUZZ_EXPECT(display.answerBuffer().size() <= TerminalDisplay::kAnswerTail);
+        FUZZ_EXPECT(display.promptBuffer().size() <= TerminalDisplay::kAnswerTail);
         FUZZ_EXPECT(mirror == TerminalBuffer::shown(box.text()));
     }
     return 0;
