@@ -7,10 +7,11 @@
 //      a QSerialPort on a second pseudo-terminal whose readyRead inserts what readAll()
 //      returned into a QPlainTextEdit; its CPU share is measured the same way, in a run of
 //      this program of its own started right after (b), and compared with (b)'s.
-//   bench_receive [seconds] [steady] [sound] [nolog] [baseline]
+//   bench_receive [seconds] [steady] [sound] [nolog] [baseline] [idle]
 // "steady" leaves out (a); "sound" switches the event sounds on first, so that every
 // displayed chunk asks for the receive sound; "nolog" runs with the traffic log off
-// (it is on, as in the program, otherwise); "baseline" runs (c) alone.
+// (it is on, as in the program, otherwise); "baseline" runs (c) alone; "idle" first
+// measures the program's CPU share with nothing arriving for as long, the floor under (b).
 #include "benchsupport.h"
 #include "display/terminalbuffer.h"
 #include "look/objectnames.h"
@@ -42,8 +43,12 @@ namespace {
 // Feeds the master 960 bytes/s for `seconds` from another process, one byte at a time on
 // an absolute schedule, while this one runs its event loop; the CPU this process used
 // meanwhile, in per cent of one core.
-double steadyCpuShare(int master, int seconds) {
+double steadyCpuShare(int master, int seconds, bool feed = true) {
     const pid_t child = fork();
+    if (child == 0 && !feed) {
+        sleep(unsigned(seconds));
+        _exit(0);
+    }
     if (child == 0) {
         timespec next{};
         clock_gettime(CLOCK_MONOTONIC, &next);
@@ -121,6 +126,7 @@ int main(int argc, char* argv[]) {
     const bool steadyOnly = args.contains(QStringLiteral("steady"));
     const bool sound = args.contains(QStringLiteral("sound"));
     const bool noLog = args.contains(QStringLiteral("nolog"));
+    const bool idle = args.contains(QStringLiteral("idle"));
 
     QString slave;
     const int master = openRawPty(slave);
@@ -198,6 +204,10 @@ int main(int argc, char* argv[]) {
                     stall.worstMs(), stall.stalls());
     if (!ms.empty())
         std::printf("    largest display length during the bursts: %lld characters\n", (long long)longest);
+
+    if (idle)
+        std::printf("(b0) nothing arriving for %d s: CPU %.2f %% of one core\n", seconds,
+                    steadyCpuShare(master, seconds, false));
 
     // (b) a steady 960 bytes/s from another process, one byte at a time.
     longest = 0;
