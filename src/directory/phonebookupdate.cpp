@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "delay.h"
 #include "phonebookfile.h"
+#include "socketwait.h"
 #include "userdialogs.h"
 
 #include <QRandomGenerator>
@@ -38,15 +39,29 @@ PhonebookListModel::Headers PhonebookUpdate::listHeaders() {
              {QStringLiteral("Change Date"), 1200}}};
 }
 
-bool PhonebookUpdate::readMarks(PhonebookFile& file) {
+bool PhonebookUpdate::readMarks(QString* failure) {
     m_favouriteMarks.clear();
     m_broadcastMarks.clear();
-    if (!file.Open())
+    // A long phonebook is read beside the window's events, into tables of its own.
+    bool opened = false;
+    MarkTable favourites;
+    MarkTable receivers;
+    runBesideEvents([&] {
+        PhonebookFile file(m_folder);
+        opened = file.Open();
+        if (!opened) {
+            *failure = file.openFailureText();
+            return;
+        }
+        const QList<PhonebookEntry> entries = file.readAll();
+        file.Close();
+        favourites = MarkTable::fromEntries(entries, &PhonebookEntry::Check);
+        receivers = MarkTable::fromEntries(entries, &PhonebookEntry::RsGr2);
+    });
+    if (!opened)
         return false;
-    const QList<PhonebookEntry> entries = file.readAll();
-    file.Close();
-    m_favouriteMarks = MarkTable::fromEntries(entries, &PhonebookEntry::Check);
-    m_broadcastMarks = MarkTable::fromEntries(entries, &PhonebookEntry::RsGr2);
+    m_favouriteMarks = std::move(favourites);
+    m_broadcastMarks = std::move(receivers);
     return true;
 }
 
@@ -75,17 +90,22 @@ bool PhonebookUpdate::Retrieve() {
         return false;
     m_busy = true;
     setButtonsEnabled(false);
-    PhonebookFile file(m_folder);
-    if (!readMarks(file)) {
+    QString failure;
+    if (!readMarks(&failure)) {
         // Without the old marks the update would drop every favourite and receiver.
         emit marksLoaded({}, {});
         m_busy = false;
         setButtonsEnabled(true);
-        m_dialogs.message({file.openFailureText(), {}, DialogButtons::Ok, DialogIcon::Critical, {}});
+        m_dialogs.message({failure, {}, DialogButtons::Ok, DialogIcon::Critical, {}});
         return false;
     }
     emit marksLoaded(m_favouriteMarks.numbers(), m_broadcastMarks.numbers());
-    m_list.clear();
+    {
+        // The rows of a long list are let go beside the window's events.
+        QList<PhonebookListModel::Row> old = m_list.rows();
+        m_list.clear();
+        runBesideEvents([&old] { old = {}; });
+    }
     setStatus(QStringLiteral(" Retrieving Subscribers List from ") + m_server +
                   QStringLiteral(" Please wait ... "),
               kRed);
@@ -106,9 +126,9 @@ bool PhonebookUpdate::Retrieve() {
 }
 
 void PhonebookUpdate::LoadMarks() {
-    PhonebookFile file(m_folder);
-    if (!readMarks(file))
-        m_dialogs.message({file.openFailureText(), {}, DialogButtons::Ok, DialogIcon::Critical, {}});
+    QString failure;
+    if (!readMarks(&failure))
+        m_dialogs.message({failure, {}, DialogButtons::Ok, DialogIcon::Critical, {}});
     emit marksLoaded(m_favouriteMarks.numbers(), m_broadcastMarks.numbers());
 }
 
@@ -131,7 +151,18 @@ void PhonebookUpdate::BuildRow(const QString& number, const QString& name) {
 
 void PhonebookUpdate::SortByName() {
     setStatus(QString::fromLatin1(kSortingText), kMagenta);
-    m_list.sortByColumn(PhonebookListModel::Name);
+    m_list.flush();
+    QList<int> order;
+    {
+        // The sort of a long list is computed beside the window's events, on a copy
+        // that is let go again before the rows move (they would be copied otherwise).
+        QList<PhonebookListModel::Row> rows = m_list.rows();
+        runBesideEvents([&] { order = PhonebookListModel::sortOrder(rows, PhonebookListModel::Name); });
+    }
+    if (order.size() == m_list.rowCount())
+        m_list.reorder(order);
+    else
+        m_list.sortByColumn(PhonebookListModel::Name);
     Delay(m_options.sortPause);
 }
 
@@ -155,8 +186,15 @@ bool PhonebookUpdate::WritePhonebook() {
 
 bool PhonebookUpdate::write() {
     SortByName();
-    const QList<PhonebookListModel::Row>& rows = m_list.rows();
-    if (const FileResult written = m_writer.writePhonebook(rows); !written) {
+    // The files are made and written beside the window's events, from a copy of the
+    // rows; each replaces its old file only once it is complete.
+    const QList<PhonebookListModel::Row> rows = m_list.rows();
+    const auto inBackground = [](const std::function<FileResult()>& step) {
+        FileResult result;
+        runBesideEvents([&] { result = step(); });
+        return result;
+    };
+    if (const FileResult written = inBackground([&] { return m_writer.writePhonebook(rows); }); !written) {
         setStatus(QString::fromLatin1(kSaveFailedText), kRed);
         setButtonsEnabled(true);
         m_dialogs.message({QStringLiteral("ERROR: The new phonebook could not be saved; the old phonebook is "
@@ -168,13 +206,13 @@ bool PhonebookUpdate::write() {
                            {}});
         return false;
     }
-    const FileResult csv = m_writer.writeCsv(rows);
+    const FileResult csv = inBackground([&] { return m_writer.writeCsv(rows); });
     if (csv)
         setStatus(QString::fromLatin1(kCompleteText), kBlack);
     else
         setStatus(QString::fromLatin1(kCsvFailedText), kRed);
     setButtonsEnabled(true);
-    const FileResult backup = m_writer.copyBackup();
+    const FileResult backup = inBackground([&] { return m_writer.copyBackup(); });
     if (!backup)
         setStatus(QString::fromLatin1(csv ? kBackupFailedText : kCsvAndBackupFailedText), kRed);
     emit phonebookChanged();
@@ -195,6 +233,9 @@ bool PhonebookUpdate::write() {
 }
 
 void PhonebookUpdate::newPhonebook() {
+    // The list a running download or save is filling or writing stays as it is.
+    if (m_busy)
+        return;
     QList<PhonebookListModel::Row> rows;
     rows.reserve(500);
     const QString zero = QStringLiteral("0");

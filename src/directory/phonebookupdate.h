@@ -98,9 +98,9 @@ private:
     // The save after a sort; announces the outcome and enables the buttons again.
     bool write();
     // Reads both mark tables from the phonebook, which is opened (a missing file is
-    // created empty) and closed again. False when it could not be opened; the tables
-    // are then empty.
-    bool readMarks(PhonebookFile& file);
+    // created empty) and closed again. False when it could not be opened, with the text
+    // that says why in failure; the tables are then empty.
+    bool readMarks(QString* failure);
     void setStatus(const QString& text, quint32 colour);
     void setButtonsEnabled(bool enabled);
     QString today();

@@ -183,7 +183,14 @@ int SocketLayer::ReceiveData(unsigned char* buffer, int size) {
 }
 
 int SocketLayer::ReceiveData(unsigned char* buffer, int size, Deadline deadline) {
-    handlePendingEvents();
+    // Once every few milliseconds is enough for the window to stay live; handled for
+    // every frame, the events (paints above all) would cost more than the frames. A
+    // receive that has to wait handles the events all the while anyway.
+    const Clock::time_point now = Clock::now();
+    if (now - m_eventsHandled >= kEventsEvery) {
+        handlePendingEvents();
+        m_eventsHandled = Clock::now();
+    }
     if (m_socket >= 0 && size >= 0) {
         if (size == 0)
             return 0;

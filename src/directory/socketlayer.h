@@ -24,6 +24,7 @@ public:
     static constexpr int kFrameSize = 102;
     // ReceiveData and SendData: the wait ran out (the message has been shown).
     static constexpr int kTimedOut = -2;
+    static constexpr std::chrono::milliseconds kEventsEvery{5};
 
     struct Timeouts {
         std::chrono::milliseconds connect{10'000};
@@ -53,8 +54,8 @@ public:
     quint32 GetIp(const QString& name, quint16 index);
     // One send of count bytes from the start of buffer: the count sent, or -1.
     int SendData(const unsigned char* buffer, int count);
-    // Handles the pending events once, then one receive of at most size bytes into the
-    // start of buffer: the count, 0 when the peer has closed, -1 on an error, or
+    // Handles the pending events (at most every kEventsEvery), then one receive of at
+    // most size bytes into the start of buffer: the count, 0 when the peer has closed, -1 on an error, or
     // kTimedOut when nothing arrived before the deadline.
     int ReceiveData(unsigned char* buffer, int size);
     int ReceiveData(unsigned char* buffer, int size, Deadline deadline);
@@ -88,6 +89,7 @@ private:
     int m_socket = -1;
     QString m_host;
     Timeouts m_timeouts;
+    Deadline m_eventsHandled{};
 };
 
 } // namespace vornal

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 
 namespace vornal {
 
@@ -14,5 +15,11 @@ SocketWaitResult waitForSocket(int fd, SocketWaitFor what, std::chrono::steady_c
 
 // Handles the thread's pending events once, when there is an application object.
 void handlePendingEvents();
+
+// Runs work on a thread of its own and returns when it has finished, the thread's
+// events handled meanwhile, so that a long step (a sort, a file written whole) does not
+// hold the window. The work must not touch what the events may change: it works on
+// copies (implicitly shared lists are safe to copy across threads).
+void runBesideEvents(const std::function<void()>& work);
 
 } // namespace vornal

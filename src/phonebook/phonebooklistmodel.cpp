@@ -169,12 +169,25 @@ void PhonebookListModel::sortByColumn(int column) {
     if (column < 0 || column >= kColumnCount)
         return;
     flush();
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const size_t c = size_t(column);
-    QList<int> order(m_rows.size());
+    reorder(sortOrder(m_rows, column));
+}
+
+QList<int> PhonebookListModel::sortOrder(const QList<Row>& rows, int column) {
+    QList<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
+    if (column < 0 || column >= kColumnCount)
+        return order;
+    const size_t c = size_t(column);
     std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return textLess(m_rows.at(a)[c], m_rows.at(b)[c]); });
+                     [&](int a, int b) { return textLess(rows.at(a)[c], rows.at(b)[c]); });
+    return order;
+}
+
+void PhonebookListModel::reorder(const QList<int>& order) {
+    if (order.size() != m_rows.size())
+        return;
+    flush();
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     QList<Row> sorted;
     sorted.reserve(m_rows.size());
     QList<bool> sortedTicks;

@@ -89,6 +89,13 @@ public:
     void setTicked(int row, bool ticked);
     // Ascending by the column's text; a column outside 0..9 leaves the order alone.
     void sortByColumn(int column);
+    // The order sortByColumn(column) puts these rows in: order[i] is the index of the
+    // row that goes to place i. It reads nothing but the rows given, so a long list may
+    // be sorted on another thread, on a copy of rows().
+    static QList<int> sortOrder(const QList<Row>& rows, int column);
+    // Puts the rows in an order from sortOrder() of rows() as they are now, as
+    // sortByColumn() does; an order of another length leaves the list alone.
+    void reorder(const QList<int>& order);
 
 signals:
     // A row's tick changed, by the operator's click or through setTicked().

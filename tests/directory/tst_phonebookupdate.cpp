@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstring>
 
 using namespace vornal;
@@ -133,6 +134,8 @@ private slots:
     void columnClickDuringTheSaveKeepsTheNameOrder();
     void marksOfEveryRecordCount();
     void newPhonebookCommand();
+    void writeBesideTheEventsKeepsTheBytes_data();
+    void writeBesideTheEventsKeepsTheBytes();
 };
 
 void TestPhonebookUpdate::retrieveMergesMarksAndReplacesThePhonebook() {
@@ -506,6 +509,59 @@ void TestPhonebookUpdate::newPhonebookCommand() {
     // "save" writes the list as it stands.
     QVERIFY(u.WritePhonebook());
     QCOMPARE(f.phonebook().size(), 500);
+}
+
+void TestPhonebookUpdate::writeBesideTheEventsKeepsTheBytes_data() {
+    QTest::addColumn<int>("rows");
+    QTest::newRow("no rows") << 0;
+    QTest::newRow("three rows") << 3;
+    QTest::newRow("a long list") << 30'000;
+}
+
+void TestPhonebookUpdate::writeBesideTheEventsKeepsTheBytes() {
+    // The sort and the files run beside the events: the same bytes as sorting and
+    // writing in one go, and the files are only ever the old ones or the whole new ones.
+    QFETCH(int, rows);
+    Fixture f;
+    f.writePhonebook(oldPhonebook());
+    const QString name = programFile(ProgramFiles::kPhonebook);
+    const QByteArray before = f.readFile(name);
+    PhonebookUpdate& u = f.make();
+    for (int i = 0; i < rows; ++i)
+        u.BuildRow(QString::number(10000 + i),
+                   QString::fromLatin1(i % 2 ? "NAME %1" : "name %1").arg((i * 7919) % (rows / 3 + 1)));
+    QList<PhonebookListModel::Row> sorted = u.list().rows();
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+        return QString::compare(a[PhonebookListModel::Name], b[PhonebookListModel::Name],
+                                Qt::CaseInsensitive) < 0;
+    });
+    QByteArray expected;
+    QByteArray csv;
+    for (int k = 0; k < sorted.size(); ++k) {
+        expected += PhonebookWriter::entryFor(k + 1, sorted.at(k)).toRecord();
+        csv += PhonebookWriter::csvLine(k + 1, sorted.at(k)[PhonebookListModel::Name],
+                                        sorted.at(k)[PhonebookListModel::Number]);
+    }
+    int ticks = 0;
+    bool partial = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++ticks;
+        const QByteArray now = f.readFile(name);
+        partial = partial || (now != before && now != expected);
+    });
+    timer.start(1);
+    QVERIFY(u.WritePhonebook());
+    timer.stop();
+    QVERIFY(!partial);
+    QCOMPARE(f.readFile(name), expected);
+    QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebookCsv)), csv);
+    QCOMPARE(f.readFile(programFile(ProgramFiles::kPhonebookBackup)), expected);
+    QCOMPARE(f.leftovers(), QStringList());
+    for (int k = 0; k < sorted.size(); ++k)
+        QCOMPARE(u.list().row(k), sorted.at(k));
+    if (rows > 10'000)
+        QVERIFY2(ticks > 0, "the events ran while the long list was written");
 }
 
 QTEST_GUILESS_MAIN(TestPhonebookUpdate)

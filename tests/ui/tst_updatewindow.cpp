@@ -89,6 +89,8 @@ class TestUpdateWindow : public QObject {
 private slots:
     void controlsAndLayout();
     void downloadThroughTheWindow();
+    void lastRecordReceivedIsShown_data();
+    void lastRecordReceivedIsShown();
     void failedDownloadLeavesTheWindowUsable();
     void columnClickSorts();
     void updateButtonOfTheMainWindow();
@@ -204,6 +206,23 @@ void TestUpdateWindow::downloadThroughTheWindow() {
     QTest::mouseClick(f.button(ObjectNames::kLblExit), Qt::LeftButton);
     QVERIFY(!w.isVisible());
     QCOMPARE(w.result(), int(QDialog::Accepted));
+}
+
+void TestUpdateWindow::lastRecordReceivedIsShown_data() {
+    QTest::addColumn<int>("records");
+    QTest::newRow("one") << 1;
+    QTest::newRow("a quick burst") << 2000;
+}
+
+void TestUpdateWindow::lastRecordReceivedIsShown() {
+    // However quickly the records come, the fields end on the last one.
+    QFETCH(int, records);
+    Fixture f;
+    f.make();
+    for (int i = 0; i < records; ++i)
+        f.update->BuildRow(QString::number(20000 + i), QStringLiteral("Station %1").arg(i));
+    QTRY_COMPARE(f.find<QLineEdit>(ObjectNames::kText1)->text(), QString::number(20000 + records - 1));
+    QCOMPARE(f.find<QLineEdit>(ObjectNames::kText2)->text(), QStringLiteral("Station %1").arg(records - 1));
 }
 
 void TestUpdateWindow::failedDownloadLeavesTheWindowUsable() {

@@ -110,10 +110,20 @@ UpdateWindow::UpdateWindow(PhonebookUpdate& update, QWidget* parent) : QDialog(p
         m_lblExit->setEnabled(on);
         m_lblRetrieve->setEnabled(on);
     });
+    // The record being received is shown at most every kRecordShowMs: set and painted
+    // for every one of thousands of records a second, the two fields would cost more
+    // than the download itself. The last one is always shown.
+    m_recordTimer.setSingleShot(true);
+    connect(&m_recordTimer, &QTimer::timeout, this, &UpdateWindow::showRecord);
     connect(&m_update, &PhonebookUpdate::currentRecord, this,
             [this](const QString& number, const QString& name) {
-                m_text1->setText(number);
-                m_text2->setText(name);
+                m_recordNumber = number;
+                m_recordName = name;
+                m_recordPending = true;
+                if (!m_sinceRecordShown.isValid() || m_sinceRecordShown.elapsed() >= kRecordShowMs)
+                    showRecord();
+                else if (!m_recordTimer.isActive())
+                    m_recordTimer.start(int(kRecordShowMs - m_sinceRecordShown.elapsed()));
             });
     connect(&m_update, &PhonebookUpdate::marksLoaded, this,
             [this](const QStringList& favourites, const QStringList& receivers) {
@@ -137,7 +147,19 @@ void UpdateWindow::place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
+void UpdateWindow::showRecord() {
+    m_recordTimer.stop();
+    m_sinceRecordShown.start();
+    if (!m_recordPending)
+        return;
+    m_recordPending = false;
+    m_text1->setText(m_recordNumber);
+    m_text2->setText(m_recordName);
+}
+
 void UpdateWindow::showStatus(const QString& text, quint32 colour) {
+    // The download has moved on: its last record is shown first.
+    showRecord();
     m_lblStatus->setText(text);
     // The status colour is the update's own state colour, shown through the palette.
     QPalette palette = m_lblStatus->palette();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QTimer>
 
 class QLabel;
 class QLineEdit;
@@ -20,6 +22,7 @@ class UpdateWindow : public QDialog {
     Q_OBJECT
 public:
     static constexpr const char* kTitle = " Vornal Phonebook Update Utility ";
+    static constexpr qint64 kRecordShowMs = 40;
 
     explicit UpdateWindow(PhonebookUpdate& update, QWidget* parent = nullptr);
 
@@ -35,6 +38,8 @@ protected:
 private:
     void place(QWidget* w, int left, int top, int width, int height);
     void showStatus(const QString& text, quint32 colour);
+    // Shows the record received last, if it is not shown yet.
+    void showRecord();
 
     PhonebookUpdate& m_update;
     QTreeView* m_lvwStat = nullptr;
@@ -45,6 +50,11 @@ private:
     QPushButton* m_lblRetrieve = nullptr;
     QPushButton* m_lblExit = nullptr;
     QLabel* m_lblStatus = nullptr;
+    QTimer m_recordTimer;
+    QElapsedTimer m_sinceRecordShown;
+    QString m_recordNumber;
+    QString m_recordName;
+    bool m_recordPending = false;
 };
 
 } // namespace vornal
