@@ -49,40 +49,6 @@ PhonebookUpdate::Options options(quint16 port) {
     return o;
 }
 
-// The longest the thread's event loop was held: a timer due every 5 ms notes how much
-// later than that it fired.
-class StallMeter {
-public:
-    static constexpr int kIntervalMs = 5;
-
-    StallMeter() {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(kIntervalMs);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_worstMs = std::max(m_worstMs, double(m_since.nsecsElapsed()) / 1e6 - kIntervalMs);
-            m_since.start();
-        });
-    }
-    void start() {
-        m_worstMs = 0;
-        m_since.start();
-        m_timer.start();
-    }
-    // The longest lateness so far, including the time since the last tick; starts anew.
-    double take() {
-        const double worst = std::max(m_worstMs, double(m_since.nsecsElapsed()) / 1e6 - kIntervalMs);
-        m_worstMs = 0;
-        m_since.start();
-        return worst;
-    }
-    void stop() { m_timer.stop(); }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_since;
-    double m_worstMs = 0;
-};
-
 // Lets a window just shown lay itself out and paint once, so that its start-up does not
 // count as a stall of what follows.
 void settle() {

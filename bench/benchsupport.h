@@ -138,6 +138,14 @@ public:
     // The longest lateness since start(), in milliseconds.
     double worstMs() const { return m_worstMs; }
     int stalls() const { return m_stalls; }
+    // The longest lateness so far, the time since the last tick included, and starts
+    // anew: splits one run into steps.
+    double take() {
+        note();
+        const double worst = m_worstMs;
+        m_worstMs = 0;
+        return worst;
+    }
 
     // Starts, runs op(), then the event loop until done() holds (at most timeoutMs) and
     // kSettleMs more for what the operation left queued, and stops: the worst lateness.
