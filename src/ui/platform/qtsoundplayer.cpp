@@ -34,6 +34,10 @@ void QtSoundPlayer::open(const QString& path) {
                 break;
             }
         }
+        // Without the module the program runs on in silence; the reason goes to the log
+        // of the session rather than a dialog at every sound.
+        if (!m_backend)
+            qWarning("sounds are off: no sound module at %s", qPrintable(m_places.join(QLatin1String(", "))));
     }
     if (m_backend)
         m_backend->open(path);
