@@ -1,6 +1,7 @@
 #include "widgets/panelkeys.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -9,10 +10,10 @@
 namespace vornal {
 
 PanelKeys::PanelKeys(QWidget* panel, std::function<void()> leave, std::function<void()> mainAction)
-    : QObject(panel), m_leave(std::move(leave)), m_mainAction(std::move(mainAction)) {
-    panel->installEventFilter(this);
-    for (QWidget* control : panel->findChildren<QWidget*>())
-        control->installEventFilter(this);
+    : QObject(panel), m_panel(panel), m_leave(std::move(leave)), m_mainAction(std::move(mainAction)) {
+    // The keys are watched where they enter the program, so that every control of the
+    // panel, one added later included, is covered without a list of them.
+    qApp->installEventFilter(this);
 }
 
 bool holdsKeyboard(const QWidget* panel) {
@@ -23,6 +24,9 @@ bool holdsKeyboard(const QWidget* panel) {
 bool PanelKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (!widget || (widget != m_panel && !m_panel->isAncestorOf(widget)))
+        return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;

@@ -10,8 +10,7 @@ namespace vornal {
 
 // Escape and Return in a panel of the main window, before its controls see them:
 // Escape leaves the panel as its Exit does; Return presses the focused button, and
-// elsewhere (a text field) does the panel's main action, when it has one. Made after
-// the panel's controls, which it watches.
+// elsewhere (a text field) does the panel's main action, when it has one.
 class PanelKeys : public QObject {
     Q_OBJECT
 public:
@@ -21,6 +20,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* m_panel;
     std::function<void()> m_leave;
     std::function<void()> m_mainAction;
 };
