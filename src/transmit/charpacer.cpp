@@ -22,17 +22,17 @@ void CharPacer::waitNext() {
         return;
     }
     const Clock::time_point next = m_deadline + m_interval;
-    if (now - next > m_interval) {
+    if (now - next > kRestartAfter) {
         m_deadline = now;
         m_lastReturn = now;
         return;
     }
     m_deadline = next;
-    // A late return is made up, but never by more than kCatchUp at a time, so no gap
+    // A late return is made up, but never by more than catchUp() at a time, so no gap
     // between two characters comes out much shorter than the interval.
     Clock::time_point target = next;
     if (m_hasReturned)
-        target = std::max(target, m_lastReturn + m_interval - kCatchUp);
+        target = std::max(target, m_lastReturn + m_interval - catchUp());
     Wait(target).run();
     m_lastReturn = Clock::now();
     m_hasReturned = true;

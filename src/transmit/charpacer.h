@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 
 namespace vornal {
@@ -11,11 +12,13 @@ namespace vornal {
 //
 // No deadline comes earlier than the previous one plus the interval, and no wait
 // returns before its deadline, so the n-th return after start() is never earlier than
-// n intervals after it. A return that came late (a handler ran long) is made up over
-// the next waits, by at most kCatchUp each, so no gap between two characters is more
-// than kCatchUp shorter than the interval. After a stall, when the next deadline has already
-// passed by more than one interval, the schedule starts again from now: the next
-// character goes at once and the ones after it at the interval again, with no burst.
+// n intervals after it. A return that came late (a handler or the machine stalled) is
+// made up over the next waits, by at most catchUp() each, so no gap between two
+// characters is shorter than about 0.9 of the interval and the text ends on time.
+// Only after a stall longer than kRestartAfter does the schedule start again from
+// now: the next character goes at once and the ones after it at the interval again,
+// with no burst. A caller whose line was held (XOFF, CTS) calls start() when it is
+// released, since the time lost there is the box's and is not made up.
 class CharPacer {
 public:
     using Clock = std::chrono::steady_clock;
@@ -32,6 +35,11 @@ public:
     Clock::time_point deadline() const { return m_deadline; }
 
     static constexpr Clock::duration kCatchUp = std::chrono::microseconds(500);
+    static constexpr Clock::duration kRestartAfter = std::chrono::seconds(1);
+
+    // How much one gap may be shortened to make up lateness: kCatchUp, and never more
+    // than a tenth of the interval.
+    Clock::duration catchUp() const { return std::min(kCatchUp, m_interval / 10); }
 
 private:
     Clock::duration m_interval;

@@ -92,12 +92,15 @@ bool TransmissionRun::next() {
 // A box that holds the line (XOFF, CTS, or one that stops reading) leaves what was
 // written in the output queue; the next character waits until it moves again, so a
 // long text never piles up behind a held line. The pacer starts its schedule afresh
-// after such a stall.
+// when the line moves again: the box's hold is not made up with shorter gaps.
 void TransmissionRun::waitWhileHeld() {
     SerialLink& link = m_owner.m_link;
     const auto held = [&] { return link.isOpen() && link.outBufferCount() > kHeldAbove && !stopped(); };
+    if (!held())
+        return;
     while (held())
         Wait(Wait::Clock::now() + kHeldPoll).wakeWhen([&] { return !held(); }).run();
+    m_pacer.start();
 }
 
 void TransmissionRun::pause(double seconds) {

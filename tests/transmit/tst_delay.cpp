@@ -26,6 +26,8 @@ private slots:
     void pacerKeepsItsSchedule();
     void pacerMakesUpAShortHoldUp();
     void pacerRestartsAfterAStall();
+    void pacerMakesUpAStall_data();
+    void pacerMakesUpAStall();
     void pacerCatchesUpGently();
     void pauseAfterTheApplicationQuit();
 };
@@ -149,7 +151,7 @@ void TestDelay::pacerCatchesUpGently() {
 void TestDelay::pacerRestartsAfterAStall() {
     CharPacer pacer(0.05);
     pacer.waitNext();
-    std::this_thread::sleep_for(200ms); // a handler blocked the loop
+    std::this_thread::sleep_for(CharPacer::kRestartAfter + 100ms); // a handler blocked the loop
     const auto stallEnd = Clock::now();
     pacer.waitNext();
     const auto restart = pacer.deadline();
@@ -159,6 +161,36 @@ void TestDelay::pacerRestartsAfterAStall() {
         pacer.waitNext();
         QVERIFY(Clock::now() >= restart + k * pacer.interval()); // no burst
         QCOMPARE(pacer.deadline(), restart + k * pacer.interval());
+    }
+}
+
+// A stall shorter than kRestartAfter keeps the schedule: the characters after it come
+// a little early, each gap shortened by catchUp() at most, until the text is on time.
+void TestDelay::pacerMakesUpAStall_data() {
+    QTest::addColumn<double>("interval");
+    QTest::addColumn<int>("stallMs");
+    QTest::newRow("50 ms, stalled 200 ms") << 0.05 << 200;
+    QTest::newRow("10 ms, stalled 60 ms") << 0.01 << 60;
+    QTest::newRow("2 ms, a tenth of it at most") << 0.002 << 30;
+}
+
+void TestDelay::pacerMakesUpAStall() {
+    QFETCH(double, interval);
+    QFETCH(int, stallMs);
+    CharPacer pacer(interval);
+    pacer.start();
+    const auto first = pacer.deadline();
+    pacer.waitNext();
+    std::this_thread::sleep_for(std::chrono::milliseconds(stallMs));
+    pacer.waitNext();
+    auto previous = Clock::now();
+    QVERIFY(pacer.catchUp() <= pacer.interval() / 10);
+    for (int k = 3; k <= 8; ++k) {
+        pacer.waitNext();
+        const auto now = Clock::now();
+        QCOMPARE(pacer.deadline(), first + k * pacer.interval()); // not started afresh
+        QVERIFY(now - previous >= pacer.interval() - pacer.catchUp());
+        previous = now;
     }
 }
 

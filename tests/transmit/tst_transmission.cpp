@@ -28,6 +28,7 @@ private slots:
     void closingStepsOnEveryWayOut();
     void noSendStartsInsideAnother();
     void waitsWhileTheLineIsHeld();
+    void scheduleStartsAfreshWhenReleased();
 };
 
 void TestTransmission::closingStepsOnEveryWayOut_data() {
@@ -109,6 +110,24 @@ void TestTransmission::waitsWhileTheLineIsHeld() {
     QCOMPARE(writes.size(), 2);
     QVERIFY2(writes.at(1).nanoseconds - writes.at(0).nanoseconds >= 140000000LL,
              QByteArray::number(writes.at(1).nanoseconds - writes.at(0).nanoseconds).constData());
+}
+
+// The time the box held the line is not made up: the character after the one that
+// went at the release waits the whole interval.
+void TestTransmission::scheduleStartsAfreshWhenReleased() {
+    Rig r;
+    r.link.setPendingOutput(TransmissionRun::kHeldAbove + 1);
+    QTimer::singleShot(120, [&r] { r.link.setPendingOutput(0); });
+    r.transmission.run(0.05, [&](TransmissionRun& run) {
+        for (const char* c : {"A", "B", "C"}) {
+            run.write(c);
+            run.next();
+        }
+    });
+    const auto writes = r.link.writes();
+    QCOMPARE(writes.size(), 3);
+    const qint64 gap = writes.at(2).nanoseconds - writes.at(1).nanoseconds;
+    QVERIFY2(gap >= 49000000LL, QByteArray::number(gap).constData());
 }
 
 QTEST_GUILESS_MAIN(TestTransmission)
