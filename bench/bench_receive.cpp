@@ -7,11 +7,12 @@
 //      a QSerialPort on a second pseudo-terminal whose readyRead inserts what readAll()
 //      returned into a QPlainTextEdit; its CPU share is measured the same way, in a run of
 //      this program of its own started right after (b), and compared with (b)'s.
-//   bench_receive [seconds] [steady] [sound] [nolog] [baseline] [idle]
+//   bench_receive [seconds] [steady] [sound] [nolog] [baseline] [idle] [paints]
 // "steady" leaves out (a); "sound" switches the event sounds on first, so that every
 // displayed chunk asks for the receive sound; "nolog" runs with the traffic log off
 // (it is on, as in the program, otherwise); "baseline" runs (c) alone; "idle" first
-// measures the program's CPU share with nothing arriving for as long, the floor under (b).
+// measures the program's CPU share with nothing arriving for as long, the floor under (b);
+// "paints" counts the paint events of (b) per widget (the counting costs a little CPU).
 #include "benchsupport.h"
 #include "display/terminalbuffer.h"
 #include "look/objectnames.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -82,6 +84,35 @@ double steadyCpuShare(int master, int seconds, bool feed = true) {
     return 100.0 * cpu / (double(wall.nsecsElapsed()) / 1e9);
 }
 
+// Which widgets paint how often while text arrives: every paint of a widget also
+// paints what lies under it, so the busiest ones are where the receive path's drawing goes.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++m_counts[QStringLiteral("%1 %2").arg(QString::fromLatin1(watched->metaObject()->className()),
+                                                   watched->objectName())];
+        return false;
+    }
+    void print(int seconds) const {
+        QList<std::pair<int, QString>> rows;
+        int all = 0;
+        for (auto it = m_counts.begin(); it != m_counts.end(); ++it) {
+            rows.append({it.value(), it.key()});
+            all += it.value();
+        }
+        std::sort(rows.begin(), rows.end(), std::greater<>());
+        std::printf("    paint events: %.1f per second in all; the most:", double(all) / seconds);
+        for (qsizetype i = 0; i < std::min<qsizetype>(5, rows.size()); ++i)
+            std::printf("%s %s %.1f/s", i == 0 ? "" : ",", qPrintable(rows[i].second),
+                        double(rows[i].first) / seconds);
+        std::printf("\n");
+    }
+
+private:
+    QHash<QString, int> m_counts;
+};
+
 // The baseline reader: a QSerialPort on a pseudo-terminal of its own, and what each
 // readyRead brings inserted as Latin-1 into a plain text box shown offscreen.
 int runBaseline(int seconds) {
@@ -127,6 +158,7 @@ int main(int argc, char* argv[]) {
     const bool sound = args.contains(QStringLiteral("sound"));
     const bool noLog = args.contains(QStringLiteral("nolog"));
     const bool idle = args.contains(QStringLiteral("idle"));
+    const bool countPaints = args.contains(QStringLiteral("paints"));
 
     QString slave;
     const int master = openRawPty(slave);
@@ -212,10 +244,16 @@ int main(int argc, char* argv[]) {
     // (b) a steady 960 bytes/s from another process, one byte at a time.
     longest = 0;
     shown = 0;
+    PaintCounter paints;
+    if (countPaints)
+        qApp->installEventFilter(&paints);
     const double cpuShare = steadyCpuShare(master, seconds);
+    qApp->removeEventFilter(&paints);
     std::printf("(b) 960 bytes/s for %d s: CPU %.2f %% of one core; %lld characters shown; largest display "
                 "length %lld characters\n",
                 seconds, cpuShare, (long long)shown, (long long)longest);
+    if (countPaints)
+        paints.print(seconds);
     if (sound)
         std::printf("    receive sounds played in all: %lld\n",
                     (long long)terminal.sound.log().count(QStringLiteral("play")));

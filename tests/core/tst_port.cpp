@@ -14,6 +14,10 @@
 #include "unload.h"
 
 #include <QtTest>
+#include <fcntl.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace vornal;
 
@@ -55,6 +59,8 @@ private slots:
     void realLinkRefusals_data();
     void realLinkRefusals();
     void permissionText();
+    void receivedPiecesArriveWhole_data();
+    void receivedPiecesArriveWhole();
 };
 
 void TestPort::portMap_data() {
@@ -636,6 +642,71 @@ void TestPort::permissionText() {
     QVERIFY(text.contains(QStringLiteral("log out and in again")));
     QCOMPARE(deviceGroup(QStringLiteral("/nonexistent")), QString());
     QVERIFY(!deviceGroup(QStringLiteral("/dev/null")).isEmpty());
+}
+
+// Bytes that come from the box one at a time, in pieces of any size, or in a burst
+// reach the program once each and in order, however the link gathers them; a trickle
+// is handed on at most once per gathering time.
+void TestPort::receivedPiecesArriveWhole_data() {
+    QTest::addColumn<QList<int>>("pieces"); // sizes, written kPauseMs apart
+    QTest::addColumn<bool>("trickle");
+    const QList<int> singles(120, 1);
+    QTest::newRow("one byte at a time") << singles << true;
+    QTest::newRow("pieces of a line") << QList<int>{3, 1, 7, 2, 9, 1, 1, 5, 8, 4, 6, 2, 9, 3} << true;
+    QTest::newRow("a trickle, a burst, a trickle")
+        << (QList<int>(30, 1) + QList<int>{6000} + QList<int>(30, 1)) << false;
+    QTest::newRow("a burst, then a trickle") << (QList<int>{6000} + QList<int>(40, 1)) << false;
+}
+
+void TestPort::receivedPiecesArriveWhole() {
+    QFETCH(QList<int>, pieces);
+    QFETCH(bool, trickle);
+    constexpr int kPauseMs = 2;
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
+    termios raw{};
+    tcgetattr(master, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(master, TCSANOW, &raw);
+    MemorySettingsStore store;
+    store.setValue(SettingsKeys::kPorts, QStringLiteral("1"), QString::fromLocal8Bit(ptsname(master)));
+    QSerialPortLink link(PortMap(store, [] { return QStringList(); }));
+    QVERIFY2(link.setPortOpen(true), qPrintable(link.lastError().text));
+    QByteArray sent;
+    for (int size : std::as_const(pieces))
+        for (int i = 0; i < size; ++i)
+            sent.append(sent.size() % 70 == 69 ? '\r' : char('a' + sent.size() % 26));
+    QByteArray received;
+    int deliveries = 0;
+    connect(&link, &SerialLink::commEvent, this, [&](int code) {
+        if (code == CommEvent::Receive) {
+            received += link.input();
+            ++deliveries;
+        }
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    std::thread writer([&] {
+        qsizetype at = 0;
+        for (int size : std::as_const(pieces)) {
+            for (qsizetype done = 0; done < size;) {
+                const ssize_t n = ::write(master, sent.constData() + at + done, size_t(size - done));
+                if (n <= 0)
+                    return;
+                done += n;
+            }
+            at += size;
+            std::this_thread::sleep_for(std::chrono::milliseconds(kPauseMs));
+        }
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), sent.size(), 10000);
+    writer.join();
+    QCOMPARE(received, sent);
+    if (trickle)
+        QVERIFY2(deliveries <= elapsed.elapsed() / QSerialPortLink::kGatherMs + 2,
+                 qPrintable(QStringLiteral("%1 deliveries in %2 ms").arg(deliveries).arg(elapsed.elapsed())));
+    link.setPortOpen(false);
+    ::close(master);
 }
 
 QTEST_GUILESS_MAIN(TestPort)

@@ -172,6 +172,7 @@ bool QSerialPortLink::setPortOpen(bool open) {
     m_port->setPortName(device);
     m_closingAfterLoss = false;
     m_draining = false;
+    m_taken.clear();
     m_gather.stop();
     m_sinceDelivery.invalidate();
     m_trickle = false;
@@ -281,6 +282,10 @@ QByteArray QSerialPortLink::input() {
     if (!m_port->isOpen())
         return {};
     QByteArray data = m_port->readAll();
+    if (!m_taken.isEmpty()) {
+        data.append(m_taken);
+        m_taken.clear();
+    }
     m_lastInput = data.size();
     return data;
 }
@@ -289,7 +294,9 @@ QByteArray QSerialPortLink::input() {
 // everything the program does with it. While input only trickles in, the port buffers
 // a single byte, which stops its reading until that byte is taken; the first byte
 // after a quiet spell is reported at once, the ones after it together every
-// kGatherMs. Input that comes in large pieces is read as it comes.
+// kGatherMs, read by the gathering straight from the device so that the port need
+// not wake up once more to read them. Input that comes in large pieces is read as it
+// comes.
 void QSerialPortLink::setTrickle(bool trickle) {
     if (trickle == m_trickle)
         return;
@@ -326,8 +333,9 @@ void QSerialPortLink::gathered() {
     if (!m_port->isOpen())
         return;
     int waiting = 0;
-    if (::ioctl(m_port->handle(), FIONREAD, &waiting) == 0 && waiting > 0) {
-        // Let the port read everything that is waiting; its read event delivers it.
+    if (::ioctl(m_port->handle(), FIONREAD, &waiting) == 0 && waiting > 0 && !takeWaiting(waiting)) {
+        // Let the port read everything that is waiting; its read event delivers it, or
+        // its error event reports a device that is gone.
         m_draining = true;
         m_trickle = false;
         m_port->setReadBufferSize(0);
@@ -336,14 +344,26 @@ void QSerialPortLink::gathered() {
     deliver();
 }
 
+// The port reads nothing while its one-byte buffer is full, so the bytes waiting on
+// the device come after that byte and can be read here without the port. A read that
+// fails or finds the end leaves it to the port to find out why.
+bool QSerialPortLink::takeWaiting(int waiting) {
+    const qsizetype had = m_taken.size();
+    m_taken.resize(had + waiting);
+    const ssize_t got = ::read(m_port->handle(), m_taken.data() + had, size_t(waiting));
+    m_taken.resize(had + std::max<qsizetype>(0, got));
+    return got > 0;
+}
+
 int QSerialPortLink::inBufferCount() const {
-    return m_port->isOpen() ? int(m_port->bytesAvailable()) : 0;
+    return m_port->isOpen() ? int(m_port->bytesAvailable() + m_taken.size()) : 0;
 }
 
 void QSerialPortLink::clearInput() {
     if (!m_port->isOpen())
         return;
     m_port->readAll();
+    m_taken.clear();
     m_port->clear(QSerialPort::Input);
 }
 

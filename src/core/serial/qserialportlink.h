@@ -28,6 +28,9 @@ namespace vornal {
 class QSerialPortLink final : public SerialLink {
     Q_OBJECT
 public:
+    // About one display frame: input that trickles in is handed on at this pace.
+    static constexpr qint64 kGatherMs = 16;
+
     explicit QSerialPortLink(PortMap portMap, const LineIo& lineIo = systemLineIo(),
                              QObject* parent = nullptr);
     ~QSerialPortLink() override;
@@ -76,7 +79,6 @@ private:
     bool m_sendEventQueued = false;
     LineWatch m_lines;
 
-    static constexpr qint64 kGatherMs = 10;
     static constexpr qsizetype kLargeInput = 64;
     void onReadyRead();
     void gathered();
@@ -87,6 +89,9 @@ private:
     qsizetype m_lastInput = 0;
     bool m_trickle = false;
     bool m_draining = false;
+    // What the gathering read from the device itself, after the port's own buffer.
+    QByteArray m_taken;
+    bool takeWaiting(int waiting);
 };
 
 } // namespace vornal
