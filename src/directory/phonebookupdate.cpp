@@ -152,17 +152,24 @@ void PhonebookUpdate::BuildRow(const QString& number, const QString& name) {
 void PhonebookUpdate::SortByName() {
     setStatus(QString::fromLatin1(kSortingText), kMagenta);
     m_list.flush();
+    // The sort of a long list is computed and its rows are put in order beside the
+    // window's events, from a copy; the list then only takes the sorted rows, and the
+    // rows it held are let go beside the events again.
     QList<int> order;
+    QList<PhonebookListModel::Row> sorted;
     {
-        // The sort of a long list is computed beside the window's events, on a copy
-        // that is let go again before the rows move (they would be copied otherwise).
-        QList<PhonebookListModel::Row> rows = m_list.rows();
-        runBesideEvents([&] { order = PhonebookListModel::sortOrder(rows, PhonebookListModel::Name); });
+        const QList<PhonebookListModel::Row> rows = m_list.rows();
+        runBesideEvents([&] {
+            order = PhonebookListModel::sortOrder(rows, PhonebookListModel::Name);
+            sorted = PhonebookListModel::permuted(rows, order);
+        });
     }
-    if (order.size() == m_list.rowCount())
-        m_list.reorder(order);
-    else
+    if (order.size() == m_list.rowCount() && sorted.size() == order.size()) {
+        QList<PhonebookListModel::Row> old = m_list.reorder(order, std::move(sorted));
+        runBesideEvents([&old] { old = {}; });
+    } else {
         m_list.sortByColumn(PhonebookListModel::Name);
+    }
     Delay(m_options.sortPause);
 }
 

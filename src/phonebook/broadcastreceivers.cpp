@@ -9,7 +9,8 @@
 namespace vornal {
 
 BroadcastReceivers::Saved BroadcastReceivers::save(MarkedPhonebookList& list, PhonebookFile& phonebook,
-                                                   const QString& receiversPath, FileWriter* writer) {
+                                                   const QString& receiversPath, FileWriter* writer,
+                                                   const Beside& beside) {
     Saved result;
     const MarkedPhonebookList::Saved saved = list.save(phonebook);
     if (!saved) {
@@ -28,8 +29,14 @@ BroadcastReceivers::Saved BroadcastReceivers::save(MarkedPhonebookList& list, Ph
             numbers.append(number);
     }
     const QStringList lines = ReceiverLines::lines(numbers);
-    if (const FileResult written = TextFile::writeText(receiversPath, ReceiverLines::fileText(lines), writer);
-        !written) {
+    const QString text = ReceiverLines::fileText(lines);
+    FileResult written;
+    const auto write = [&] { written = TextFile::writeText(receiversPath, text, writer); };
+    if (beside)
+        beside(write);
+    else
+        write();
+    if (!written) {
         static_cast<FileResult&>(result) = written;
         return result;
     }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace vornal {
 
 class FileWriter;
@@ -24,9 +26,14 @@ public:
         QStringList leftOut; // receivers whose number holds more than digits: not in the file
     };
 
-    // The receivers file is written with `writer`, the program folder's.
+    // Runs a step and returns when it has finished: the window's runBesideEvents, or,
+    // when empty, the step right here.
+    using Beside = std::function<void(const std::function<void()>&)>;
+
+    // The receivers file is written with `writer`, the program folder's, through
+    // `beside`: it is synced to the disk, which a busy disk may take long for.
     static Saved save(MarkedPhonebookList& list, PhonebookFile& phonebook, const QString& receiversPath,
-                      FileWriter* writer = nullptr);
+                      FileWriter* writer = nullptr, const Beside& beside = {});
 };
 
 } // namespace vornal

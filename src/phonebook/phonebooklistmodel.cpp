@@ -190,18 +190,45 @@ void PhonebookListModel::reorder(const QList<int>& order) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     QList<Row> sorted;
     sorted.reserve(m_rows.size());
+    for (int from : order)
+        sorted.append(std::move(m_rows[from]));
+    m_rows = std::move(sorted);
+    followOrder(order);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+QList<PhonebookListModel::Row> PhonebookListModel::permuted(const QList<Row>& rows, const QList<int>& order) {
+    QList<Row> sorted;
+    if (order.size() != rows.size())
+        return sorted;
+    sorted.reserve(rows.size());
+    for (int from : order)
+        sorted.append(rows.at(from));
+    return sorted;
+}
+
+QList<PhonebookListModel::Row> PhonebookListModel::reorder(const QList<int>& order, QList<Row> sorted) {
+    if (order.size() != m_rows.size() || sorted.size() != m_rows.size())
+        return sorted;
+    flush();
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    m_rows.swap(sorted);
+    followOrder(order);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    return sorted;
+}
+
+void PhonebookListModel::followOrder(const QList<int>& order) {
     QList<bool> sortedTicks;
     sortedTicks.reserve(m_ticks.size());
     QList<int> sortedOrigins;
     sortedOrigins.reserve(m_origins.size());
-    QList<int> newPlace(m_rows.size());
+    QList<int> newPlace(order.size());
     for (int i = 0; i < order.size(); ++i) {
-        sorted.append(std::move(m_rows[order.at(i)]));
         sortedTicks.append(m_ticks.at(order.at(i)));
         sortedOrigins.append(m_origins.at(order.at(i)));
         newPlace[order.at(i)] = i;
     }
-    m_rows = std::move(sorted);
     m_ticks = std::move(sortedTicks);
     m_origins = std::move(sortedOrigins);
     // Selections and the current row of a view follow their rows.
@@ -213,7 +240,6 @@ void PhonebookListModel::reorder(const QList<int>& order) {
                          ? createIndex(newPlace.at(index.row()), index.column())
                          : QModelIndex());
     changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 } // namespace vornal

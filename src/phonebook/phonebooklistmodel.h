@@ -96,6 +96,15 @@ public:
     // Puts the rows in an order from sortOrder() of rows() as they are now, as
     // sortByColumn() does; an order of another length leaves the list alone.
     void reorder(const QList<int>& order);
+    // The rows in that order (copies: rows[order[i]] at place i), or nothing for an order
+    // of another length. It reads nothing but what it is given, so the rows of a long
+    // list may be put in order on another thread, from a copy of rows().
+    static QList<Row> permuted(const QList<Row>& rows, const QList<int>& order);
+    // reorder() with the rows already put in that order by permuted() from rows() as
+    // they are now. Hands back the rows the list held, for the caller to let go where
+    // it suits (those of a long list beside the window's events); a list of another
+    // length than the order or the rows leaves the list alone and hands `sorted` back.
+    QList<Row> reorder(const QList<int>& order, QList<Row> sorted);
 
 signals:
     // A row's tick changed, by the operator's click or through setTicked().
@@ -105,6 +114,9 @@ private:
     bool validRow(int row) const { return row >= 0 && row < m_rows.size(); }
     // Views are told about a change of a row they have been shown.
     void rowChanged(int row, int firstColumn, int lastColumn, const QList<int>& roles);
+    // The rows' ticks and origins follow the order, as do the views' persistent
+    // indexes; m_rows is already in it. Between the layout signals.
+    void followOrder(const QList<int>& order);
 
     Headers m_headers;
     int m_tickColumn = kNoTicks;

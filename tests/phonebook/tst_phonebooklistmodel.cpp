@@ -24,6 +24,13 @@ Row rowWith(int column, const QString& text, int id) {
     return row;
 }
 
+QStringList letters(const char* text) {
+    QStringList list;
+    for (const char* c = text; *c; ++c)
+        list.append(QString(QLatin1Char(*c)));
+    return list;
+}
+
 QStringList columnOf(const PhonebookListModel& model, int column) {
     QStringList values;
     for (int r = 0; r < model.rowCount(); ++r)
@@ -42,6 +49,8 @@ private slots:
     void tickColumn();
     void ticksTravelWithTheirRows();
     void selectionFollowsItsRowThroughASort();
+    void sortedRowsAreTakenWhole_data();
+    void sortedRowsAreTakenWhole();
     void rowsAddedQuicklyAreShownInBatches();
 };
 
@@ -179,6 +188,36 @@ void TestPhonebookListModel::selectionFollowsItsRowThroughASort() {
     model.sortByColumn(PhonebookListModel::Name);
     QCOMPARE(selected.row(), 3);
     QCOMPARE(selected.data().toString(), QStringLiteral("d"));
+}
+
+void TestPhonebookListModel::sortedRowsAreTakenWhole_data() {
+    QTest::addColumn<int>("orderLength");
+    QTest::addColumn<int>("sortedLength");
+    QTest::addColumn<bool>("taken"); // else the list stays as it was
+    QTest::newRow("order and rows of the list") << 3 << 3 << true;
+    QTest::newRow("an order too short") << 2 << 3 << false;
+    QTest::newRow("rows too few") << 3 << 2 << false;
+}
+
+void TestPhonebookListModel::sortedRowsAreTakenWhole() {
+    QFETCH(int, orderLength);
+    QFETCH(int, sortedLength);
+    QFETCH(bool, taken);
+    PhonebookListModel model(testHeaders());
+    const QList<Row> rows{rowWith(PhonebookListModel::Name, QStringLiteral("c"), 0),
+                          rowWith(PhonebookListModel::Name, QStringLiteral("a"), 1),
+                          rowWith(PhonebookListModel::Name, QStringLiteral("b"), 2)};
+    model.setRows(rows, {true});
+    const QPersistentModelIndex selected = model.index(0, PhonebookListModel::Name); // "c"
+    const QList<int> order = PhonebookListModel::sortOrder(rows, PhonebookListModel::Name).first(orderLength);
+    QCOMPARE(PhonebookListModel::permuted(rows, order).size(), orderLength == 3 ? 3 : 0);
+    const QList<Row> sorted = PhonebookListModel::permuted(rows, {1, 2, 0}).first(sortedLength);
+    QCOMPARE(model.reorder(order, sorted), taken ? rows : sorted); // what the list held, or `sorted`
+    QCOMPARE(columnOf(model, PhonebookListModel::Name), letters(taken ? "abc" : "cab"));
+    // Ticks, origins and the selection follow their rows.
+    QVERIFY(model.isTicked(taken ? 2 : 0));
+    QCOMPARE(model.origin(taken ? 2 : 0), 0);
+    QCOMPARE(selected.data().toString(), QStringLiteral("c"));
 }
 
 void TestPhonebookListModel::rowsAddedQuicklyAreShownInBatches() {

@@ -10,6 +10,7 @@
 #include "look/objectnames.h"
 #include "phonebookfile.h"
 #include "receiverlines.h"
+#include "socketwait.h"
 #include "userdialogs.h"
 
 #include <QFontDatabase>
@@ -113,14 +114,38 @@ HeaderWindow::HeaderWindow(ProgramFolder folder, QString titleSuffix, UserDialog
 }
 
 void HeaderWindow::GenerateHeader() {
-    PhonebookFile phonebook(m_folder);
-    const BroadcastHeader::Written written =
-        BroadcastHeader::write(phonebook, m_folder.file(QString::fromLatin1(BroadcastHeader::kFileName)),
-                               m_titleSuffix, m_folder.writer());
+    // The events handled while the header is made may click "Elaborate" again; the
+    // header being made is the one asked for.
+    if (m_generating)
+        return;
+    m_generating = true;
+    // The phonebook is read, the header built and written, and its list made and put in
+    // the order of the names beside the window's events; the window then only takes them.
+    BroadcastHeader::Written written;
+    QList<PhonebookListModel::Row> rows;
+    QList<int> order;
+    QList<PhonebookListModel::Row> sorted;
+    runBesideEvents([&] {
+        PhonebookFile phonebook(m_folder);
+        written =
+            BroadcastHeader::write(phonebook, m_folder.file(QString::fromLatin1(BroadcastHeader::kFileName)),
+                                   m_titleSuffix, m_folder.writer());
+        rows = listRows(written);
+        order = PhonebookListModel::sortOrder(rows, PhonebookListModel::Name);
+        sorted = PhonebookListModel::permuted(rows, order);
+    });
 
     m_lstRSend->clear();
     m_lstRSend->addItems(written.header.preview);
+    m_list.setRows(std::move(rows), written.header.receivers);
+    (void)m_list.reorder(order, std::move(sorted));
+    m_generating = false;
 
+    if (!written)
+        m_dialogs.critical(QStringLiteral("The Rundsenden header could not be written.\n") + written.error);
+}
+
+QList<PhonebookListModel::Row> HeaderWindow::listRows(const BroadcastHeader::Written& written) {
     QList<PhonebookListModel::Row> rows;
     rows.reserve(written.entries.size());
     for (qsizetype i = 0; i < written.entries.size(); ++i) {
@@ -133,11 +158,7 @@ void HeaderWindow::GenerateHeader() {
         }
         rows.append(row);
     }
-    m_list.setRows(std::move(rows), written.header.receivers);
-    m_list.sortByColumn(PhonebookListModel::Name);
-
-    if (!written)
-        m_dialogs.critical(QStringLiteral("The Rundsenden header could not be written.\n") + written.error);
+    return rows;
 }
 
 void HeaderWindow::exitToEditor() {

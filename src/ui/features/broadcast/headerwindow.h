@@ -1,5 +1,6 @@
 #pragma once
 
+#include "broadcastheader.h"
 #include "files/programfolder.h"
 #include "phonebooklistmodel.h"
 
@@ -29,7 +30,8 @@ public:
     // columns are not shown at all.
     static PhonebookListModel::Headers headers();
 
-    // "Elaborate", and once when the window opens.
+    // "Elaborate", and once when the window opens. The files are read and written
+    // beside the window's events; a click on "Elaborate" meanwhile is ignored.
     void GenerateHeader();
     // "EXIT".
     void exitToEditor();
@@ -41,6 +43,10 @@ signals:
     void editRequested(const QString& path);
 
 private:
+    // The header list's rows, in file order: every record's ID, and the number and name
+    // of the receivers.
+    static QList<PhonebookListModel::Row> listRows(const BroadcastHeader::Written& written);
+
     ProgramFolder m_folder;
     QString m_titleSuffix;
     UserDialogs& m_dialogs;
@@ -49,6 +55,7 @@ private:
     QTreeView* m_lvwHeader = nullptr;
     QPushButton* m_cmdHeader = nullptr;
     QPushButton* m_lblExit = nullptr;
+    bool m_generating = false;
 };
 
 } // namespace vornal

@@ -7,6 +7,7 @@
 #include "look/objectnames.h"
 #include "phonebookfile.h"
 #include "receiverlines.h"
+#include "socketwait.h"
 #include "userdialogs.h"
 
 #include <QBoxLayout>
@@ -50,9 +51,16 @@ ReceiversWindow::ReceiversWindow(ProgramFolder folder, UserDialogs& dialogs, QWi
 }
 
 void ReceiversWindow::save() {
+    // The receivers file is written beside the window's events, which may click "Save
+    // Receivers List" again (after a tick); the save under way is the one asked for.
+    if (m_saving)
+        return;
+    m_saving = true;
     PhonebookFile phonebook(phonebookPath());
     const BroadcastReceivers::Saved saved = BroadcastReceivers::save(
-        m_list, phonebook, m_folder.file(QString::fromLatin1(ReceiverLines::kFileName)), m_folder.writer());
+        m_list, phonebook, m_folder.file(QString::fromLatin1(ReceiverLines::kFileName)), m_folder.writer(),
+        runBesideEvents);
+    m_saving = false;
     if (!saved) {
         m_list.setSaveEnabled(true);
         m_dialogs.critical(QStringLiteral("The receivers list could not be saved.\n") + saved.error);

@@ -20,6 +20,7 @@ protected:
 
 private:
     QListWidget* m_lstRSend = nullptr;
+    bool m_saving = false;
 };
 
 } // namespace vornal
