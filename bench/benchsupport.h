@@ -5,6 +5,7 @@
 // long the event loop stays blocked.
 
 #include "processcpu.h"
+#include "rawpty.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -81,31 +82,6 @@ inline double cpuSecondsOf(qint64 pid) {
     if (fields.size() < 13)
         return -1;
     return double(fields[11].toLongLong() + fields[12].toLongLong()) / double(sysconf(_SC_CLK_TCK));
-}
-
-// Writes all of it to the descriptor, stopping at the first failed write.
-inline void writeAll(int fd, const char* data, size_t n) {
-    while (n > 0) {
-        const ssize_t w = ::write(fd, data, n);
-        if (w <= 0)
-            return;
-        data += w;
-        n -= size_t(w);
-    }
-}
-
-// A raw pseudo-terminal: its master descriptor (-1 when none could be had) and the
-// device name of its other side.
-inline int openRawPty(QString& device) {
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
-        return -1;
-    termios raw{};
-    tcgetattr(master, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(master, TCSANOW, &raw);
-    device = QString::fromLocal8Bit(ptsname(master));
-    return master;
 }
 
 // How long the event loop stays blocked: a repeating timer every kIntervalMs notes how

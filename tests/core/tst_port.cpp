@@ -3,6 +3,7 @@
 #include "files/settingskeys.h"
 #include "memorysettingsstore.h"
 #include "programstate.h"
+#include "rawpty.h"
 #include "scripteddialogs.h"
 #include "serial/devicemessages.h"
 #include "serial/portcontroller.h"
@@ -14,10 +15,7 @@
 #include "unload.h"
 
 #include <QtTest>
-#include <fcntl.h>
-#include <termios.h>
 #include <thread>
-#include <unistd.h>
 
 using namespace vornal;
 
@@ -662,14 +660,11 @@ void TestPort::receivedPiecesArriveWhole() {
     QFETCH(QList<int>, pieces);
     QFETCH(bool, trickle);
     constexpr int kPauseMs = 2;
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
-    termios raw{};
-    tcgetattr(master, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(master, TCSANOW, &raw);
+    QString device;
+    const int master = openRawPty(device);
+    QVERIFY(master >= 0);
     MemorySettingsStore store;
-    store.setValue(SettingsKeys::kPorts, QStringLiteral("1"), QString::fromLocal8Bit(ptsname(master)));
+    store.setValue(SettingsKeys::kPorts, QStringLiteral("1"), device);
     QSerialPortLink link(PortMap(store, [] { return QStringList(); }));
     QVERIFY2(link.setPortOpen(true), qPrintable(link.lastError().text));
     QByteArray sent;
@@ -689,12 +684,7 @@ void TestPort::receivedPiecesArriveWhole() {
     std::thread writer([&] {
         qsizetype at = 0;
         for (int size : std::as_const(pieces)) {
-            for (qsizetype done = 0; done < size;) {
-                const ssize_t n = ::write(master, sent.constData() + at + done, size_t(size - done));
-                if (n <= 0)
-                    return;
-                done += n;
-            }
+            writeAll(master, sent.constData() + at, size_t(size));
             at += size;
             std::this_thread::sleep_for(std::chrono::milliseconds(kPauseMs));
         }
