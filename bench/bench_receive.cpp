@@ -12,7 +12,8 @@
 // displayed chunk asks for the receive sound; "nolog" runs with the traffic log off
 // (it is on, as in the program, otherwise); "baseline" runs (c) alone; "idle" first
 // measures the program's CPU share with nothing arriving for as long, the floor under (b);
-// "paints" counts the paint events of (b) per widget (the counting costs a little CPU).
+// "paints" counts the paint events of (b) and the area they cover, per widget (the counting
+// costs a little CPU).
 #include "benchsupport.h"
 #include "display/terminalbuffer.h"
 #include "look/objectnames.h"
@@ -22,6 +23,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -89,9 +91,13 @@ double steadyCpuShare(int master, int seconds, bool feed = true) {
 class PaintCounter : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++m_counts[QStringLiteral("%1 %2").arg(QString::fromLatin1(watched->metaObject()->className()),
-                                                   watched->objectName())];
+        if (event->type() == QEvent::Paint) {
+            const QString key = QStringLiteral("%1 %2").arg(
+                QString::fromLatin1(watched->metaObject()->className()), watched->objectName());
+            ++m_counts[key];
+            const QRect r = static_cast<QPaintEvent*>(event)->rect();
+            m_pixels[key] += qint64(r.width()) * r.height();
+        }
         return false;
     }
     void print(int seconds) const {
@@ -103,14 +109,16 @@ public:
         }
         std::sort(rows.begin(), rows.end(), std::greater<>());
         std::printf("    paint events: %.1f per second in all; the most:", double(all) / seconds);
-        for (qsizetype i = 0; i < std::min<qsizetype>(5, rows.size()); ++i)
-            std::printf("%s %s %.1f/s", i == 0 ? "" : ",", qPrintable(rows[i].second),
-                        double(rows[i].first) / seconds);
+        for (qsizetype i = 0; i < std::min<qsizetype>(8, rows.size()); ++i)
+            std::printf("%s %s %.1f/s (%.0f kpx/s)", i == 0 ? "" : ",", qPrintable(rows[i].second),
+                        double(rows[i].first) / seconds,
+                        double(m_pixels.value(rows[i].second)) / 1000 / seconds);
         std::printf("\n");
     }
 
 private:
     QHash<QString, int> m_counts;
+    QHash<QString, qint64> m_pixels;
 };
 
 // The baseline reader: a QSerialPort on a pseudo-terminal of its own, and what each

@@ -14,6 +14,7 @@
 #include "startup.h"
 #include "unload.h"
 
+#include <QSerialPort>
 #include <QtTest>
 #include <thread>
 
@@ -646,7 +647,8 @@ void TestPort::permissionText() {
 // reach the program once each and in order, however the link gathers them; a trickle
 // is handed on at most once per gathering time.
 void TestPort::receivedPiecesArriveWhole_data() {
-    QTest::addColumn<QList<int>>("pieces"); // sizes, written kPauseMs apart
+    // Sizes, written kPauseMs apart; a 0 is a pause of kQuietMs instead.
+    QTest::addColumn<QList<int>>("pieces");
     QTest::addColumn<bool>("trickle");
     const QList<int> singles(120, 1);
     QTest::newRow("one byte at a time") << singles << true;
@@ -654,12 +656,15 @@ void TestPort::receivedPiecesArriveWhole_data() {
     QTest::newRow("a trickle, a burst, a trickle")
         << (QList<int>(30, 1) + QList<int>{6000} + QList<int>(30, 1)) << false;
     QTest::newRow("a burst, then a trickle") << (QList<int>{6000} + QList<int>(40, 1)) << false;
+    QTest::newRow("a trickle, pauses, single bytes")
+        << (QList<int>(30, 1) + QList<int>{0, 1, 0, 1, 0} + QList<int>(30, 1)) << true;
 }
 
 void TestPort::receivedPiecesArriveWhole() {
     QFETCH(QList<int>, pieces);
     QFETCH(bool, trickle);
     constexpr int kPauseMs = 2;
+    constexpr int kQuietMs = 60;
     QString device;
     const int master = openRawPty(device);
     QVERIFY(master >= 0);
@@ -673,12 +678,21 @@ void TestPort::receivedPiecesArriveWhole() {
             sent.append(sent.size() % 70 == 69 ? '\r' : char('a' + sent.size() % 26));
     QByteArray received;
     int deliveries = 0;
+    int miscounted = 0;
     connect(&link, &SerialLink::commEvent, this, [&](int code) {
         if (code == CommEvent::Receive) {
-            received += link.input();
+            const int waiting = link.inBufferCount();
+            const QByteArray got = link.input();
+            miscounted += waiting != got.size() || link.inBufferCount() != 0;
+            received += got;
             ++deliveries;
         }
     });
+    // While input trickles, the port itself reads only the first byte after each pause.
+    int portReads = 0;
+    auto* port = link.findChild<QSerialPort*>();
+    QVERIFY(port);
+    connect(port, &QSerialPort::readyRead, this, [&] { ++portReads; });
     QElapsedTimer elapsed;
     elapsed.start();
     std::thread writer([&] {
@@ -686,15 +700,21 @@ void TestPort::receivedPiecesArriveWhole() {
         for (int size : std::as_const(pieces)) {
             writeAll(master, sent.constData() + at, size_t(size));
             at += size;
-            std::this_thread::sleep_for(std::chrono::milliseconds(kPauseMs));
+            std::this_thread::sleep_for(std::chrono::milliseconds(size == 0 ? kQuietMs : kPauseMs));
         }
     });
     QTRY_COMPARE_WITH_TIMEOUT(received.size(), sent.size(), 10000);
     writer.join();
     QCOMPARE(received, sent);
-    if (trickle)
+    QCOMPARE(miscounted, 0);
+    if (trickle) {
         QVERIFY2(deliveries <= elapsed.elapsed() / QSerialPortLink::kGatherMs + 2,
                  qPrintable(QStringLiteral("%1 deliveries in %2 ms").arg(deliveries).arg(elapsed.elapsed())));
+        const int pauses = int(pieces.count(0));
+        QVERIFY2(
+            portReads <= deliveries / 2 + pauses + 2,
+            qPrintable(QStringLiteral("%1 reads of the port, %2 deliveries").arg(portReads).arg(deliveries)));
+    }
     link.setPortOpen(false);
     ::close(master);
 }

@@ -173,6 +173,7 @@ bool QSerialPortLink::setPortOpen(bool open) {
     m_closingAfterLoss = false;
     m_draining = false;
     m_taken.clear();
+    m_portHanded = 0;
     m_gather.stop();
     m_sinceDelivery.invalidate();
     m_trickle = false;
@@ -281,7 +282,16 @@ void QSerialPortLink::queueSendEvent() {
 QByteArray QSerialPortLink::input() {
     if (!m_port->isOpen())
         return {};
-    QByteArray data = m_port->readAll();
+    QByteArray data;
+    if (m_trickle) {
+        // The port's byte stays in its buffer, which keeps its reading off until the
+        // trickle ends; it is handed on here once.
+        data = m_port->peek(m_port->bytesAvailable()).mid(m_portHanded);
+        m_portHanded += data.size();
+    } else {
+        data = m_port->readAll().mid(m_portHanded);
+        m_portHanded = 0;
+    }
     if (!m_taken.isEmpty()) {
         data.append(m_taken);
         m_taken.clear();
@@ -290,16 +300,28 @@ QByteArray QSerialPortLink::input() {
     return data;
 }
 
+void QSerialPortLink::releasePort() {
+    if (m_portHanded == 0)
+        return;
+    // Reading the port's buffer empty starts its reading again; what it held beyond
+    // the bytes handed on comes before anything the gathering read.
+    m_taken.prepend(m_port->readAll().mid(m_portHanded));
+    m_portHanded = 0;
+}
+
 // At the line rate bytes arrive one at a time, and waking up for each costs more than
 // everything the program does with it. While input only trickles in, the port buffers
 // a single byte, which stops its reading until that byte is taken; the first byte
-// after a quiet spell is reported at once, the ones after it together every
-// kGatherMs, read by the gathering straight from the device so that the port need
-// not wake up once more to read them. Input that comes in large pieces is read as it
-// comes.
+// after a quiet spell is reported at once. That byte is handed on but left in the
+// port's buffer, so the port stays asleep, and the bytes after it are read straight
+// from the device every kGatherMs: one wake-up per gathering. A gathering that finds
+// nothing hands the reading back to the port, which reports the next byte at once.
+// Input that comes in large pieces is read as it comes.
 void QSerialPortLink::setTrickle(bool trickle) {
     if (trickle == m_trickle)
         return;
+    if (!trickle)
+        releasePort();
     m_trickle = trickle;
     m_port->setReadBufferSize(trickle ? 1 : 0);
 }
@@ -312,6 +334,8 @@ void QSerialPortLink::deliver() {
         return;
     if (m_lastInput > 0)
         setTrickle(m_lastInput < kLargeInput);
+    if (m_trickle && m_portHanded > 0 && !m_gather.isActive())
+        m_gather.start(int(kGatherMs));
 }
 
 void QSerialPortLink::onReadyRead() {
@@ -333,15 +357,20 @@ void QSerialPortLink::gathered() {
     if (!m_port->isOpen())
         return;
     int waiting = 0;
-    if (::ioctl(m_port->handle(), FIONREAD, &waiting) == 0 && waiting > 0 && !takeWaiting(waiting)) {
+    const bool arrived = ::ioctl(m_port->handle(), FIONREAD, &waiting) == 0 && waiting > 0;
+    if (arrived && !takeWaiting(waiting)) {
         // Let the port read everything that is waiting; its read event delivers it, or
         // its error event reports a device that is gone.
+        releasePort();
         m_draining = true;
         m_trickle = false;
         m_port->setReadBufferSize(0);
         return;
     }
-    deliver();
+    if (!arrived)
+        releasePort(); // a pause (or a device that cannot tell): the port watches again
+    if (!m_taken.isEmpty() || m_port->bytesAvailable() > m_portHanded)
+        deliver();
 }
 
 // The port reads nothing while its one-byte buffer is full, so the bytes waiting on
@@ -356,13 +385,14 @@ bool QSerialPortLink::takeWaiting(int waiting) {
 }
 
 int QSerialPortLink::inBufferCount() const {
-    return m_port->isOpen() ? int(m_port->bytesAvailable() + m_taken.size()) : 0;
+    return m_port->isOpen() ? int(m_port->bytesAvailable() - m_portHanded + m_taken.size()) : 0;
 }
 
 void QSerialPortLink::clearInput() {
     if (!m_port->isOpen())
         return;
     m_port->readAll();
+    m_portHanded = 0;
     m_taken.clear();
     m_port->clear(QSerialPort::Input);
 }

@@ -91,7 +91,10 @@ private:
     bool m_draining = false;
     // What the gathering read from the device itself, after the port's own buffer.
     QByteArray m_taken;
+    // How many bytes at the front of the port's buffer were handed on already.
+    qint64 m_portHanded = 0;
     bool takeWaiting(int waiting);
+    void releasePort();
 };
 
 } // namespace vornal
