@@ -58,7 +58,7 @@ double steadyCpuShare(int master, int seconds, bool feed = true) {
         clock_gettime(CLOCK_MONOTONIC, &next);
         const long step = 1000000000L / 960;
         for (long i = 0; i < 960L * seconds; ++i) {
-            const char c = i % 70 == 69 ? '\r' : char('a' + i % 26);
+            const char c = i % 70 == 69 ? '\r' : i % 7 == 6 ? ' ' : char('a' + i % 26);
             writeAll(master, &c, 1);
             next.tv_nsec += step;
             while (next.tv_nsec >= 1000000000L) {
@@ -109,7 +109,7 @@ public:
         }
         std::sort(rows.begin(), rows.end(), std::greater<>());
         std::printf("    paint events: %.1f per second in all; the most:", double(all) / seconds);
-        for (qsizetype i = 0; i < std::min<qsizetype>(8, rows.size()); ++i)
+        for (qsizetype i = 0; i < std::min<qsizetype>(20, rows.size()); ++i)
             std::printf("%s %s %.1f/s (%.0f kpx/s)", i == 0 ? "" : ",", qPrintable(rows[i].second),
                         double(rows[i].first) / seconds,
                         double(m_pixels.value(rows[i].second)) / 1000 / seconds);

@@ -1,3 +1,4 @@
+#include "display/terminalbuffer.h"
 #include "fakeclock.h"
 #include "faketerminal.h"
 #include "files/programfiles.h"
@@ -64,6 +65,8 @@ private slots:
     void exitStoresHeadlineChoice();
     void exitWithUnwritableSettingsTellsAndEnds();
     void receivedTextKeepsNoUndoHistory();
+    void gatheredEditsMirrorTheBuffer_data();
+    void gatheredEditsMirrorTheBuffer();
     void controlsAreNamedButtonsWithTips();
     void fitsSmallScreen();
     void receivedTextAndCommandsInTheWindow();
@@ -417,6 +420,37 @@ void TestTerminalWindow::receivedTextKeepsNoUndoHistory() {
     QTRY_VERIFY(f.terminal().endsWith(QLatin1String("AFTER CLEAR\n")));
     QCOMPARE(term->document()->availableUndoSteps(), 0);
     QVERIFY(!term->isUndoRedoEnabled());
+}
+
+void TestTerminalWindow::gatheredEditsMirrorTheBuffer_data() {
+    // Edits made one after another, all shown in one go, separated by "|": "+text"
+    // appends, "-n" cuts n characters from the front, "<n text" replaces the last n.
+    QTest::addColumn<QString>("edits");
+    QTest::newRow("several lines") << "+one\r\ntw|+o\r\nthree\r\n|+\r\nfour";
+    QTest::newRow("pieces that start and end lines") << "+a|+\r\n|+\r\nb\r\n|+c|+\r\n";
+    QTest::newRow("a replaced end between appends") << "+abc\r\nde|<1 x\r\ny|+z";
+    QTest::newRow("the line end replaced") << "+abc\r\n|<2 d|+e\r\nf";
+    QTest::newRow("a front cut between appends") << "+first\r\nsecond\r\n|-8|+third|-2|+\r\nfourth";
+}
+
+void TestTerminalWindow::gatheredEditsMirrorTheBuffer() {
+    QFETCH(QString, edits);
+    TerminalBuffer buffer;
+    QPlainTextEdit edit;
+    TerminalTextView view(buffer, edit);
+    buffer.append(QStringLiteral("start\r\n")); // shown at once: the ones below are gathered
+    for (const QString& e : edits.split(QLatin1Char('|'))) {
+        if (e.startsWith(QLatin1Char('+')))
+            buffer.append(e.mid(1));
+        else if (e.startsWith(QLatin1Char('-')))
+            buffer.removeFront(e.mid(1).toInt());
+        else
+            buffer.replaceBack(e.mid(1, e.indexOf(QLatin1Char(' ')) - 1).toInt(),
+                               e.mid(e.indexOf(QLatin1Char(' ')) + 1));
+    }
+    QCOMPARE(edit.toPlainText(), QStringLiteral("start\n"));
+    view.flush();
+    QCOMPARE(edit.toPlainText(), TerminalBuffer::shown(buffer.text()));
 }
 
 void TestTerminalWindow::controlsAreNamedButtonsWithTips() {

@@ -55,22 +55,36 @@ void TerminalTextView::flush() {
         return;
     m_applying = true;
     QTextCursor cursor(m_edit.document());
-    cursor.beginEditBlock();
+    // Each change is made on its own, and new text goes in a line at a time (each piece
+    // but the first starts with its line end): the text box then repaints only the lines
+    // that changed, where one change over several lines would repaint all it shows.
+    QString appended;
+    const auto append = [&] {
+        cursor.movePosition(QTextCursor::End);
+        for (qsizetype from = 0; from < appended.size();) {
+            const qsizetype lineEnd = appended.indexOf(QLatin1Char('\n'), from + 1);
+            const qsizetype to = lineEnd < 0 ? appended.size() : lineEnd;
+            cursor.insertText(appended.sliced(from, to - from));
+            from = to;
+        }
+        appended.clear();
+    };
     for (const Edit& e : std::as_const(m_pending)) {
+        if (e.front > 0 || e.back > 0)
+            append();
         if (e.front > 0) {
             cursor.movePosition(QTextCursor::Start);
             cursor.setPosition(int(e.front), QTextCursor::KeepAnchor);
             cursor.removeSelectedText();
         }
-        cursor.movePosition(QTextCursor::End);
         if (e.back > 0) {
+            cursor.movePosition(QTextCursor::End);
             cursor.setPosition(std::max(0, cursor.position() - int(e.back)), QTextCursor::KeepAnchor);
             cursor.removeSelectedText();
         }
-        if (!e.append.isEmpty())
-            cursor.insertText(e.append);
+        appended += e.append;
     }
-    cursor.endEditBlock();
+    append();
     m_pending.clear();
     m_applying = false;
     caretToEnd();

@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 namespace vornal {
@@ -13,7 +15,38 @@ constexpr const char* kSampleLine = "zczc 4711 the quick brown fox jumps over th
 
 } // namespace
 
-TerminalText::TerminalText(QWidget* parent) : QPlainTextEdit(parent) {}
+TerminalText::TerminalText(QWidget* parent) : QPlainTextEdit(parent) {
+    // The text area paints every pixel of itself, so that new text repaints only the
+    // lines it changed and scrolling moves what is shown instead of painting the
+    // window's picture beneath it again. It keeps clear of the frame's rounded
+    // corners, which the frame paints.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setViewportMargins(kCornerRoom, 0, kCornerRoom, 0);
+    // So is the scroll bar, whose range changes with every new line.
+    verticalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent);
+    verticalScrollBar()->installEventFilter(this);
+}
+
+bool TerminalText::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == verticalScrollBar() &&
+        (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange))
+        verticalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent); // the style may have reset it
+    if (watched == verticalScrollBar() && event->type() == QEvent::Paint) {
+        // Under the style's drawing, which may leave parts of the bar to its background.
+        QPainter background(verticalScrollBar());
+        background.fillRect(static_cast<QPaintEvent*>(event)->rect(),
+                            verticalScrollBar()->palette().window());
+    }
+    return QPlainTextEdit::eventFilter(watched, event);
+}
+
+void TerminalText::paintEvent(QPaintEvent* event) {
+    {
+        QPainter background(viewport());
+        background.fillRect(event->rect(), palette().base());
+    }
+    QPlainTextEdit::paintEvent(event);
+}
 
 QFont TerminalText::shownFont() const {
     return document()->defaultFont();
@@ -34,7 +67,7 @@ void TerminalText::resizeEvent(QResizeEvent* event) {
 void TerminalText::fitFont() {
     // The room is taken with the scroll bar shown, so that the bar coming or going
     // never changes the size (and the wrapping) again.
-    const qreal margins = 2 * document()->documentMargin() + cursorWidth();
+    const qreal margins = 2 * document()->documentMargin() + cursorWidth() + 2 * kCornerRoom;
     const qreal width = contentsRect().width() - verticalScrollBar()->sizeHint().width() - margins;
     const qreal height = contentsRect().height() - 2 * document()->documentMargin();
     QFont shown = font();

@@ -15,6 +15,8 @@ public:
     static constexpr int kColumns = 69;
     static constexpr int kLines = 10;
     static constexpr qreal kSmallestPointSize = 8;
+    // Room left and right of the text area for the frame's rounded corners.
+    static constexpr int kCornerRoom = 3;
 
     explicit TerminalText(QWidget* parent = nullptr);
 
@@ -24,6 +26,8 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fitFont();
