@@ -430,6 +430,7 @@ void TestTerminalWindow::gatheredEditsMirrorTheBuffer_data() {
     QTest::newRow("pieces that start and end lines") << "+a|+\r\n|+\r\nb\r\n|+c|+\r\n";
     QTest::newRow("a replaced end between appends") << "+abc\r\nde|<1 x\r\ny|+z";
     QTest::newRow("the line end replaced") << "+abc\r\n|<2 d|+e\r\nf";
+    QTest::newRow("many lines, a replaced end") << "+1\r\n2\r\n3\r\n|+4\r\n5\r\n6|<1 x\r\ny|+\r\nz";
     QTest::newRow("a front cut between appends") << "+first\r\nsecond\r\n|-8|+third|-2|+\r\nfourth";
 }
 

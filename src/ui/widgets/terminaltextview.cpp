@@ -55,14 +55,25 @@ void TerminalTextView::flush() {
         return;
     m_applying = true;
     QTextCursor cursor(m_edit.document());
-    // Each change is made on its own, and new text goes in a line at a time (each piece
+    // A few new lines at the end go in one at a time, each change on its own (each piece
     // but the first starts with its line end): the text box then repaints only the lines
-    // that changed, where one change over several lines would repaint all it shows.
+    // that changed, where one change over several lines repaints all it shows. Anything
+    // larger, or a cut at the front, changes all it shows anyway and is made as one edit,
+    // which the box lays out once.
+    qsizetype newLines = 0;
+    bool cut = false;
+    for (const Edit& e : std::as_const(m_pending)) {
+        newLines += e.append.count(QLatin1Char('\n'));
+        cut = cut || e.front > 0;
+    }
+    const bool lineByLine = !cut && newLines <= kLinesOneByOne;
+    if (!lineByLine)
+        cursor.beginEditBlock();
     QString appended;
     const auto append = [&] {
         cursor.movePosition(QTextCursor::End);
         for (qsizetype from = 0; from < appended.size();) {
-            const qsizetype lineEnd = appended.indexOf(QLatin1Char('\n'), from + 1);
+            const qsizetype lineEnd = lineByLine ? appended.indexOf(QLatin1Char('\n'), from + 1) : -1;
             const qsizetype to = lineEnd < 0 ? appended.size() : lineEnd;
             cursor.insertText(appended.sliced(from, to - from));
             from = to;
@@ -85,6 +96,8 @@ void TerminalTextView::flush() {
         appended += e.append;
     }
     append();
+    if (!lineByLine)
+        cursor.endEditBlock();
     m_pending.clear();
     m_applying = false;
     caretToEnd();

@@ -25,6 +25,8 @@ public:
 
     static constexpr int kQuietMs = 25;
     static constexpr int kMaxWaitMs = 100;
+    // Up to this many new lines are put into the box one by one.
+    static constexpr qsizetype kLinesOneByOne = 4;
 
     // Shows every gathered edit now.
     void flush();
