@@ -22,20 +22,19 @@ TerminalText::TerminalText(QWidget* parent) : QPlainTextEdit(parent) {
     // corners, which the frame paints.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setViewportMargins(kCornerRoom, 0, kCornerRoom, 0);
-    // So is the scroll bar, whose range changes with every new line.
+    // The scroll bar, whose range changes with every new line, paints all of itself too.
     verticalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent);
     verticalScrollBar()->installEventFilter(this);
 }
 
 bool TerminalText::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == verticalScrollBar() &&
-        (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange))
-        verticalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent); // the style may have reset it
-    if (watched == verticalScrollBar() && event->type() == QEvent::Paint) {
+    QScrollBar* bar = verticalScrollBar();
+    if (watched == bar && (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange))
+        bar->setAttribute(Qt::WA_OpaquePaintEvent); // the style may have reset it
+    if (watched == bar && event->type() == QEvent::Paint) {
         // Under the style's drawing, which may leave parts of the bar to its background.
-        QPainter background(verticalScrollBar());
-        background.fillRect(static_cast<QPaintEvent*>(event)->rect(),
-                            verticalScrollBar()->palette().window());
+        QPainter background(bar);
+        background.fillRect(static_cast<QPaintEvent*>(event)->rect(), bar->palette().window());
     }
     return QPlainTextEdit::eventFilter(watched, event);
 }
