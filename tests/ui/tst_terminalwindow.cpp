@@ -16,6 +16,7 @@
 #include "widgets/terminaltextview.h"
 #include "window/cancelsendwindow.h"
 #include "window/propertiesdialog.h"
+#include "window/terminaltext.h"
 #include "window/terminalwindow.h"
 
 #include <QApplication>
@@ -26,7 +27,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
@@ -67,6 +70,8 @@ private slots:
     void receivedTextKeepsNoUndoHistory();
     void gatheredEditsMirrorTheBuffer_data();
     void gatheredEditsMirrorTheBuffer();
+    void shownPixelsMatchAFreshPaint_data();
+    void shownPixelsMatchAFreshPaint();
     void controlsAreNamedButtonsWithTips();
     void fitsSmallScreen();
     void receivedTextAndCommandsInTheWindow();
@@ -452,6 +457,75 @@ void TestTerminalWindow::gatheredEditsMirrorTheBuffer() {
     QCOMPARE(edit.toPlainText(), QStringLiteral("start\n"));
     view.flush();
     QCOMPARE(edit.toPlainText(), TerminalBuffer::shown(buffer.text()));
+}
+
+void TestTerminalWindow::shownPixelsMatchAFreshPaint_data() {
+    // Steps, each shown and painted before the next, separated by "|": "+text" appends,
+    // "-n" cuts n characters from the front, "<n text" replaces the last n; "*n text"
+    // appends text n times, one step each.
+    QTest::addColumn<QString>("steps");
+    const QString words = QStringLiteral("zczc the quick brown fox jumps over the lazy dog ");
+    QTest::newRow("lines that wrap as they come") << QStringLiteral("*40 ") + words;
+    QTest::newRow("lines that wrap, then end")
+        << QStringLiteral("*30 ") + words + QStringLiteral("|*30 ") + words + QStringLiteral("\r\n");
+    QTest::newRow("backspaces take back a wrap")
+        << QStringLiteral("+") + words + words + QStringLiteral("|<30 |<30 |+ab");
+    QTest::newRow("backspaces take back a wrap, scrolled")
+        << QStringLiteral("*12 x\r\n|+") + words + words + QStringLiteral("|<30 |<30 |+ab");
+    QTest::newRow("a front cut, then more") << QStringLiteral("*40 line\r\n|-60|*5 more ") + words;
+    QTest::newRow("a burst of lines") << QStringLiteral("*3 ") + words.repeated(8) + QStringLiteral("\r\n") +
+                                             words.repeated(3) + QStringLiteral("\r\n\r\n");
+}
+
+void TestTerminalWindow::shownPixelsMatchAFreshPaint() {
+    // The text box paints only what a change touched and its scroll bar only where its
+    // slider moved: what is on screen must be what painting the whole box again gives.
+    QFETCH(QString, steps);
+    TerminalBuffer buffer;
+    TerminalText box;
+    box.setFocusPolicy(Qt::NoFocus); // no blinking caret
+    TerminalTextView view(buffer, box);
+    box.resize(320, 160);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const auto shown = [&] {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents();
+        return box.screen()->grabWindow(box.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    int step = 0;
+    for (const QString& s : steps.split(QLatin1Char('|'))) {
+        const QString text = s.mid(s.indexOf(QLatin1Char(' ')) + 1);
+        const int times =
+            s.startsWith(QLatin1Char('*')) ? s.mid(1, s.indexOf(QLatin1Char(' ')) - 1).toInt() : 1;
+        for (int i = 0; i < times; ++i, ++step) {
+            if (s.startsWith(QLatin1Char('+')))
+                buffer.append(s.mid(1));
+            else if (s.startsWith(QLatin1Char('*')))
+                buffer.append(text);
+            else if (s.startsWith(QLatin1Char('-')))
+                buffer.removeFront(s.mid(1).toInt());
+            else
+                buffer.replaceBack(s.mid(1, s.indexOf(QLatin1Char(' ')) - 1).toInt(), text);
+            view.flush();
+            const QImage onScreen = shown();
+            const QImage fresh = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(onScreen.size(), fresh.size());
+            QRect stale;
+            for (int y = 0; y < fresh.height(); ++y)
+                for (int x = 0; x < fresh.width(); ++x)
+                    if (onScreen.pixel(x, y) != fresh.pixel(x, y))
+                        stale |= QRect(x, y, 1, 1);
+            QVERIFY2(stale.isEmpty(),
+                     qPrintable(QStringLiteral("step %1 (%2) left stale pixels in %3,%4 %5x%6")
+                                    .arg(step)
+                                    .arg(s.left(12))
+                                    .arg(stale.x())
+                                    .arg(stale.y())
+                                    .arg(stale.width())
+                                    .arg(stale.height())));
+        }
+    }
 }
 
 void TestTerminalWindow::controlsAreNamedButtonsWithTips() {

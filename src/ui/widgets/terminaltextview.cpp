@@ -3,10 +3,82 @@
 #include "display/terminalbuffer.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTextBlock>
 #include <QTextCursor>
 
 namespace vornal {
+
+namespace {
+
+// The scroll bar repaints all of itself at every change of its range, that is at every
+// new line, though in a long text its slider moves by a pixel only every few lines.
+// While an edit is made its repaints are held, and it is painted once after it if
+// anything of it that shows has changed.
+class HeldScrollBar {
+public:
+    explicit HeldScrollBar(QScrollBar* bar) : m_bar(bar), m_held(bar->isVisible() && bar->updatesEnabled()) {
+        if (!m_held)
+            return;
+        m_before = looks();
+        m_bar->setAttribute(Qt::WA_UpdatesDisabled);
+    }
+    ~HeldScrollBar() {
+        if (!m_held)
+            return;
+        // Not setUpdatesEnabled(true): that would repaint it whether or not it changed.
+        m_bar->setAttribute(Qt::WA_UpdatesDisabled, false);
+        const Looks after = looks();
+        if (after == m_before)
+            return;
+        // Where only the slider moved, the rest of the bar stays as it is; a margin
+        // around the slider leaves room for a style that shades its edges.
+        const Looks moved{m_before.rect, after.slider, m_before.atStart, m_before.atEnd};
+        if (after == moved)
+            m_bar->update(m_before.slider.united(after.slider).adjusted(-kEdge, -kEdge, kEdge, kEdge));
+        else
+            m_bar->update();
+    }
+    HeldScrollBar(const HeldScrollBar&) = delete;
+    HeldScrollBar& operator=(const HeldScrollBar&) = delete;
+
+private:
+    static constexpr int kEdge = 2;
+    // What the bar shows: its size, its slider, and whether it can move either way.
+    struct Looks {
+        QRect rect;
+        QRect slider;
+        bool atStart = false;
+        bool atEnd = false;
+        bool operator==(const Looks&) const = default;
+    };
+    Looks looks() const {
+        QStyleOptionSlider option;
+        option.initFrom(m_bar);
+        option.orientation = m_bar->orientation();
+        option.minimum = m_bar->minimum();
+        option.maximum = m_bar->maximum();
+        option.sliderPosition = m_bar->sliderPosition();
+        option.sliderValue = m_bar->value();
+        option.singleStep = m_bar->singleStep();
+        option.pageStep = m_bar->pageStep();
+        option.upsideDown = m_bar->invertedAppearance();
+        if (m_bar->orientation() == Qt::Horizontal)
+            option.state |= QStyle::State_Horizontal;
+        const QRect slider =
+            m_bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, m_bar);
+        return {m_bar->rect(), slider, m_bar->value() <= m_bar->minimum(),
+                m_bar->value() >= m_bar->maximum()};
+    }
+
+    QScrollBar* m_bar;
+    bool m_held;
+    Looks m_before;
+};
+
+} // namespace
 
 TerminalTextView::TerminalTextView(TerminalBuffer& buffer, QPlainTextEdit& edit, QObject* parent)
     : QObject(parent), m_buffer(buffer), m_edit(edit) {
@@ -54,6 +126,7 @@ void TerminalTextView::flush() {
     if (m_pending.isEmpty())
         return;
     m_applying = true;
+    const HeldScrollBar bar(m_edit.verticalScrollBar());
     QTextCursor cursor(m_edit.document());
     // A few new lines at the end go in one at a time, each change on its own (each piece
     // but the first starts with its line end): the text box then repaints only the lines

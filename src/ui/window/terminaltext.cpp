@@ -4,7 +4,10 @@
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPlainTextDocumentLayout>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace vornal {
 
@@ -13,9 +16,53 @@ namespace {
 // A far station's line as the fit measures it: every letter, the digits, blanks.
 constexpr const char* kSampleLine = "zczc 4711 the quick brown fox jumps over the lazy dog 0123456789 nnnn";
 
+// Qt's plain-text layout asks for all of the box to be painted again whenever a
+// paragraph changes its height. Text arriving at the end does that at every wrap of
+// its last line, though only that paragraph changed and nothing below it can move:
+// there the paragraph alone is painted again. Every other change is left to Qt.
+class TerminalTextLayout : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override {
+        QTextDocument* doc = document();
+        const QTextBlock last = doc->lastBlock();
+        const bool withinLast = doc->blockCount() == m_blockCount && last.length() > 0 &&
+                                doc->findBlock(from) == last &&
+                                doc->findBlock(std::max(0, from + charsRemoved + charsAdded - 1)) == last;
+        if (!withinLast) {
+            QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+            m_blockCount = doc->blockCount();
+            return;
+        }
+        const qreal heightBefore = blockBoundingRect(last).height();
+        const QSizeF sizeBefore = documentSize();
+        {
+            const QSignalBlocker quiet(this);
+            QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+        }
+        if (documentSize() != sizeBefore)
+            emit documentSizeChanged(documentSize());
+        if (blockBoundingRect(last).height() < heightBefore)
+            requestUpdate(); // the lines it no longer covers are painted too
+        else
+            emit updateBlock(last);
+    }
+
+private:
+    int m_blockCount = 1;
+};
+
 } // namespace
 
 TerminalText::TerminalText(QWidget* parent) : QPlainTextEdit(parent) {
+    auto* doc = new QTextDocument(this);
+    auto* layout = new TerminalTextLayout(doc);
+    layout->setPaintDevice(viewport());
+    doc->setDocumentLayout(layout);
+    doc->setDefaultFont(font());
+    setDocument(doc);
     // The text area paints every pixel of itself, so that new text repaints only the
     // lines it changed and scrolling moves what is shown instead of painting the
     // window's picture beneath it again. It keeps clear of the frame's rounded
@@ -31,6 +78,10 @@ bool TerminalText::eventFilter(QObject* watched, QEvent* event) {
     QScrollBar* bar = verticalScrollBar();
     if (watched == bar && (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange))
         bar->setAttribute(Qt::WA_OpaquePaintEvent); // the style may have reset it
+    // A moved opaque widget keeps the pixels copied from its old place, which the bar
+    // coming into view moves before it was ever painted there: it is painted afresh.
+    if (watched == bar && (event->type() == QEvent::Move || event->type() == QEvent::Show))
+        bar->update();
     if (watched == bar && event->type() == QEvent::Paint) {
         // Under the style's drawing, which may leave parts of the bar to its background.
         QPainter background(bar);
