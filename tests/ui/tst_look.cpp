@@ -5,6 +5,7 @@
 #include "files/programfiles.h"
 #include "files/settingskeys.h"
 #include "look/objectnames.h"
+#include "stalepixels.h"
 #include "testfiles.h"
 #include "theme/skinpicture.h"
 #include "theme/theme.h"
@@ -82,6 +83,8 @@ private slots:
     void fontCancelled_data();
     void fontCancelled();
     void clockTicks();
+    void handsRepaintWithoutTrace_data();
+    void handsRepaintWithoutTrace();
     void indicatorsGoIdle();
     void controlsAreButtonsWithTips();
     void selectorsNameCataloguedControls();
@@ -398,6 +401,47 @@ void TestLook::clockTicks() {
     QCOMPARE(f.text(ObjectNames::kLblDate), QStringLiteral("31.12.2026"));
     // Minute 59 is 354 degrees: -81.5 and -775.7 twips, rounded, at 15 twips to the pixel.
     QCOMPARE(f.find<ClockHandLine>(ObjectNames::kLineMinutes1)->end(), centre + QPointF(-82, -776) / 15.0);
+}
+
+void TestLook::handsRepaintWithoutTrace_data() {
+    // A hand of the given width turns `steps` times by `degrees` about the centre, over
+    // a second hand that stands still; each hand repaints only where it was and is.
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("degrees");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("a thin hand once round, a second at a time") << 1 << 6 << 60;
+    QTest::newRow("a thick hand once round") << 3 << 6 << 60;
+    QTest::newRow("a thick hand in large jumps") << 3 << 97 << 12;
+}
+
+void TestLook::handsRepaintWithoutTrace() {
+    QFETCH(int, width);
+    QFETCH(int, degrees);
+    QFETCH(int, steps);
+    QWidget dial;
+    dial.setAutoFillBackground(true);
+    dial.setFixedSize(136, 136);
+    ClockHandLine still(QStringLiteral("still"), &dial);
+    ClockHandLine moving(QStringLiteral("moving"), &dial);
+    for (ClockHandLine* hand : {&still, &moving})
+        hand->setGeometry(dial.rect());
+    still.setPen(3, QColor(Qt::red));
+    moving.setPen(width, QColor(Qt::blue));
+    const QPointF centre(68, 68);
+    still.setLine(centre, centre + QPointF(0, -50));
+    dial.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dial));
+    for (int i = 0; i < steps; ++i) {
+        const qreal angle = qDegreesToRadians(qreal(i * degrees));
+        moving.setLine(centre, centre + QPointF(60 * std::sin(angle), -60 * std::cos(angle)));
+        const QRect stale = stalePixels(dial);
+        QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("step %1 left stale pixels in %2,%3 %4x%5")
+                                                 .arg(i)
+                                                 .arg(stale.x())
+                                                 .arg(stale.y())
+                                                 .arg(stale.width())
+                                                 .arg(stale.height())));
+    }
 }
 
 void TestLook::indicatorsGoIdle() {

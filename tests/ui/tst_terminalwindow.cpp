@@ -10,6 +10,7 @@
 #include "phaseprobe.h"
 #include "recordingsoundplayer.h"
 #include "scripteddialogs.h"
+#include "stalepixels.h"
 #include "testfiles.h"
 #include "widgets/indicator.h"
 #include "widgets/linebar.h"
@@ -27,7 +28,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -488,11 +488,6 @@ void TestTerminalWindow::shownPixelsMatchAFreshPaint() {
     box.resize(320, 160);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    const auto shown = [&] {
-        QApplication::processEvents();
-        QApplication::sendPostedEvents();
-        return box.screen()->grabWindow(box.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-    };
     int step = 0;
     for (const QString& s : steps.split(QLatin1Char('|'))) {
         const QString text = s.mid(s.indexOf(QLatin1Char(' ')) + 1);
@@ -508,14 +503,7 @@ void TestTerminalWindow::shownPixelsMatchAFreshPaint() {
             else
                 buffer.replaceBack(s.mid(1, s.indexOf(QLatin1Char(' ')) - 1).toInt(), text);
             view.flush();
-            const QImage onScreen = shown();
-            const QImage fresh = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
-            QCOMPARE(onScreen.size(), fresh.size());
-            QRect stale;
-            for (int y = 0; y < fresh.height(); ++y)
-                for (int x = 0; x < fresh.width(); ++x)
-                    if (onScreen.pixel(x, y) != fresh.pixel(x, y))
-                        stale |= QRect(x, y, 1, 1);
+            const QRect stale = stalePixels(box);
             QVERIFY2(stale.isEmpty(),
                      qPrintable(QStringLiteral("step %1 (%2) left stale pixels in %3,%4 %5x%6")
                                     .arg(step)

@@ -39,6 +39,7 @@ private:
     };
     void queue(qsizetype front, qsizetype back, const QString& append);
     void caretToEnd();
+    void flushWhenDue();
 
     TerminalBuffer& m_buffer;
     QPlainTextEdit& m_edit;
@@ -47,6 +48,7 @@ private:
     QTimer m_flushTimer;
     QElapsedTimer m_sinceFlush;
     QElapsedTimer m_sincePending;
+    QElapsedTimer m_sinceQueued;
 };
 
 } // namespace vornal

@@ -31,6 +31,14 @@ protected:
         const bool withinLast = doc->blockCount() == m_blockCount && last.length() > 0 &&
                                 doc->findBlock(from) == last &&
                                 doc->findBlock(std::max(0, from + charsRemoved + charsAdded - 1)) == last;
+        // The last line, which grows with every piece, keeps its shaped glyphs between
+        // its layout, its painting and the caret's placing instead of shaping its text
+        // anew for each; the lines above it, which no longer change, keep none.
+        if (!withinLast) {
+            for (QTextBlock b = doc->findBlock(from); b.isValid() && b != last; b = b.next())
+                b.layout()->setCacheEnabled(false);
+        }
+        last.layout()->setCacheEnabled(true);
         if (!withinLast) {
             QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
             m_blockCount = doc->blockCount();

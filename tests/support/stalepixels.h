@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+namespace vornal {
+
+// The box around the pixels where what a shown top-level widget has on screen (its
+// backing store, after every pending repaint) differs from painting all of it afresh;
+// empty when the repaints it chose to make left nothing stale.
+inline QRect stalePixels(QWidget& window) {
+    QApplication::processEvents();
+    QApplication::sendPostedEvents();
+    const QImage onScreen =
+        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage fresh = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (onScreen.size() != fresh.size())
+        return window.rect();
+    QRect stale;
+    for (int y = 0; y < fresh.height(); ++y)
+        for (int x = 0; x < fresh.width(); ++x)
+            if (onScreen.pixel(x, y) != fresh.pixel(x, y))
+                stale |= QRect(x, y, 1, 1);
+    return stale;
+}
+
+} // namespace vornal
