@@ -31,12 +31,14 @@ protected:
         const bool withinLast = doc->blockCount() == m_blockCount && last.length() > 0 &&
                                 doc->findBlock(from) == last &&
                                 doc->findBlock(std::max(0, from + charsRemoved + charsAdded - 1)) == last;
-        // The last line, which grows with every piece, keeps its shaped glyphs between
-        // its layout, its painting and the caret's placing instead of shaping its text
-        // anew for each; the lines above it, which no longer change, keep none.
+        // Every line keeps its shaped glyphs between its layout, its painting and the
+        // caret's placing, instead of shaping its text anew for each: the growing last
+        // line is laid out and painted with every piece, the one above it once more when
+        // a line ends. It costs about 40 bytes a character, bounded by the display's
+        // length (some 650 KB when it is full).
         if (!withinLast) {
             for (QTextBlock b = doc->findBlock(from); b.isValid() && b != last; b = b.next())
-                b.layout()->setCacheEnabled(false);
+                b.layout()->setCacheEnabled(true);
         }
         last.layout()->setCacheEnabled(true);
         if (!withinLast) {
