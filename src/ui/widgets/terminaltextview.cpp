@@ -87,7 +87,7 @@ TerminalTextView::TerminalTextView(TerminalBuffer& buffer, QPlainTextEdit& edit,
     // the operator's to undo.
     m_edit.setUndoRedoEnabled(false);
     m_flushTimer.setSingleShot(true);
-    connect(&m_flushTimer, &QTimer::timeout, this, &TerminalTextView::flushWhenDue);
+    connect(&m_flushTimer, &QTimer::timeout, this, &TerminalTextView::flush);
     connect(&m_buffer, &TerminalBuffer::reset, this, [this](const QString& shown) {
         m_pending.clear();
         m_flushTimer.stop();
@@ -113,24 +113,11 @@ void TerminalTextView::queue(qsizetype front, qsizetype back, const QString& app
     }
     if (m_pending.size() == 1)
         m_sincePending.start();
-    m_sinceQueued.start();
-    if (m_sincePending.elapsed() >= kMaxWaitMs)
+    const qint64 waited = m_sincePending.elapsed();
+    if (waited >= kMaxWaitMs)
         flush();
-    else if (!m_flushTimer.isActive()) // re-armed when it fires, not with every edit
-        flushWhenDue();
-}
-
-void TerminalTextView::flushWhenDue() {
-    // A timer a little early (timers are coarse) counts as on time rather than
-    // waking up again for the last millisecond or two.
-    constexpr qint64 kSlackMs = 2;
-    const qint64 quietLeft = kQuietMs - m_sinceQueued.elapsed();
-    const qint64 waitLeft = kMaxWaitMs - m_sincePending.elapsed();
-    const qint64 left = std::min(quietLeft, waitLeft);
-    if (left <= kSlackMs)
-        flush();
-    else
-        m_flushTimer.start(int(left));
+    else // restarted with every edit: a timer re-armed as it fires would wake between edits
+        m_flushTimer.start(int(std::min<qint64>(kQuietMs, kMaxWaitMs - waited)));
 }
 
 void TerminalTextView::flush() {

@@ -39,7 +39,6 @@ private:
     };
     void queue(qsizetype front, qsizetype back, const QString& append);
     void caretToEnd();
-    void flushWhenDue();
 
     TerminalBuffer& m_buffer;
     QPlainTextEdit& m_edit;
@@ -48,7 +47,6 @@ private:
     QTimer m_flushTimer;
     QElapsedTimer m_sinceFlush;
     QElapsedTimer m_sincePending;
-    QElapsedTimer m_sinceQueued;
 };
 
 } // namespace vornal
