@@ -20,6 +20,7 @@ constexpr const char* kSampleLine = "zczc 4711 the quick brown fox jumps over th
 // paragraph changes its height. Text arriving at the end does that at every wrap of
 // its last line, though only that paragraph changed and nothing below it can move:
 // there the paragraph alone is painted again. Every other change is left to Qt.
+// It also has the lines keep their shaped glyphs (below).
 class TerminalTextLayout : public QPlainTextDocumentLayout {
 public:
     using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
@@ -36,11 +37,8 @@ protected:
         // line is laid out and painted with every piece, the one above it once more when
         // a line ends. It costs about 40 bytes a character, bounded by the display's
         // length (some 650 KB when it is full).
-        if (!withinLast) {
-            for (QTextBlock b = doc->findBlock(from); b.isValid() && b != last; b = b.next())
-                b.layout()->setCacheEnabled(true);
-        }
-        last.layout()->setCacheEnabled(true);
+        for (QTextBlock b = withinLast ? last : doc->findBlock(from); b.isValid(); b = b.next())
+            b.layout()->setCacheEnabled(true);
         if (!withinLast) {
             QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
             m_blockCount = doc->blockCount();
