@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QScreen>
+#include <QString>
 #include <QWidget>
 
 namespace vornal {
@@ -26,6 +27,11 @@ inline QRect stalePixels(QWidget& window) {
             if (onScreen.pixel(x, y) != fresh.pixel(x, y))
                 stale |= QRect(x, y, 1, 1);
     return stale;
+}
+
+// "x,y wxh" of a stale box, for a failure's message.
+inline QString describeStale(const QRect& stale) {
+    return QStringLiteral("%1,%2 %3x%4").arg(stale.x()).arg(stale.y()).arg(stale.width()).arg(stale.height());
 }
 
 } // namespace vornal

@@ -435,12 +435,9 @@ void TestLook::handsRepaintWithoutTrace() {
         const qreal angle = qDegreesToRadians(qreal(i * degrees));
         moving.setLine(centre, centre + QPointF(60 * std::sin(angle), -60 * std::cos(angle)));
         const QRect stale = stalePixels(dial);
-        QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("step %1 left stale pixels in %2,%3 %4x%5")
-                                                 .arg(i)
-                                                 .arg(stale.x())
-                                                 .arg(stale.y())
-                                                 .arg(stale.width())
-                                                 .arg(stale.height())));
+        QVERIFY2(
+            stale.isEmpty(),
+            qPrintable(QStringLiteral("step %1 left stale pixels in %2").arg(i).arg(describeStale(stale))));
     }
 }
 

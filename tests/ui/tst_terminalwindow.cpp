@@ -29,7 +29,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
@@ -504,14 +503,9 @@ void TestTerminalWindow::shownPixelsMatchAFreshPaint() {
                 buffer.replaceBack(s.mid(1, s.indexOf(QLatin1Char(' ')) - 1).toInt(), text);
             view.flush();
             const QRect stale = stalePixels(box);
-            QVERIFY2(stale.isEmpty(),
-                     qPrintable(QStringLiteral("step %1 (%2) left stale pixels in %3,%4 %5x%6")
-                                    .arg(step)
-                                    .arg(s.left(12))
-                                    .arg(stale.x())
-                                    .arg(stale.y())
-                                    .arg(stale.width())
-                                    .arg(stale.height())));
+            QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("step %1 (%2) left stale pixels in %3")
+                                                     .arg(step)
+                                                     .arg(s.left(12), describeStale(stale))));
         }
     }
 }
