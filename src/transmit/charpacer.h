@@ -33,6 +33,8 @@ public:
 
     // The deadline of the last waitNext() (the start time right after start()).
     Clock::time_point deadline() const { return m_deadline; }
+    // When the last waitNext() ended its wait: the moment the gaps are counted from.
+    Clock::time_point lastReturn() const { return m_lastReturn; }
 
     static constexpr Clock::duration kCatchUp = std::chrono::microseconds(500);
     static constexpr Clock::duration kRestartAfter = std::chrono::seconds(1);
