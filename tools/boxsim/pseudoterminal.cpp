@@ -77,10 +77,10 @@ bool PseudoTerminal::open(QString* error) {
     return true;
 }
 
-bool PseudoTerminal::updatePortState() {
+PseudoTerminal::PortChanges PseudoTerminal::updatePortState() {
+    PortChanges changes;
     if (m_watch < 0)
-        return false;
-    bool opened = false;
+        return changes;
     alignas(inotify_event) char buffer[4096];
     for (;;) {
         const ssize_t got = ::read(m_watch, buffer, sizeof buffer);
@@ -90,16 +90,18 @@ bool PseudoTerminal::updatePortState() {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
             if (event->mask & IN_OPEN) {
                 ++m_clientOpens;
-                opened = true;
+                changes.opened = true;
             }
             if ((event->mask & IN_CLOSE) && m_clientOpens > 0) {
                 // Whatever the terminal did not read before its last close is
                 // stale; drop it so a later open starts clean.
-                if (--m_clientOpens == 0)
+                if (--m_clientOpens == 0) {
                     tcflush(m_ownSlave, TCIFLUSH);
+                    changes.closed = true;
+                }
             }
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
-    return opened;
+    return changes;
 }

@@ -23,9 +23,15 @@ public:
     int watchFd() const { return m_watch; }
     QString slaveName() const { return m_slaveName; }
 
-    // Reads pending open/close notifications; true if the terminal opened the
-    // port since the last call. Must run before the master is read or written.
-    bool updatePortState();
+    // What the terminal did with the port since the last look.
+    struct PortChanges {
+        bool opened = false;
+        bool closed = false; // its last descriptor; what it left unread is flushed
+    };
+    // Reads pending open/close notifications. Must run before the master is read or
+    // written. A terminal that closes and reopens the port before this has run may
+    // still read what it left unread at the close: the flush comes with the look.
+    PortChanges updatePortState();
     // True while the terminal has the port open (always true without inotify).
     bool isPortOpen() const { return m_watch < 0 || m_clientOpens > 0; }
 

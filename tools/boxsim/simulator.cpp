@@ -58,14 +58,21 @@ void Simulator::stop() {
 }
 
 void Simulator::followPort() {
-    if (m_pty.updatePortState()) {
+    const PseudoTerminal::PortChanges changes = m_pty.updatePortState();
+    // Told in the order they happened: a close before a reopen, or after a short open.
+    const bool openNow = m_pty.isPortOpen();
+    if (changes.closed && openNow)
+        std::fprintf(stderr, "vornal-boxsim: the terminal closed the port\n");
+    if (changes.opened) {
         std::fprintf(stderr, "vornal-boxsim: the terminal opened the port\n");
         if (m_options.scriptNow && !m_incomingCallDone) {
             m_incomingCallDone = true;
             QTimer::singleShot(IncomingCallDelayMs, &m_box, &Box::acceptIncomingCall);
         }
     }
-    if (!m_pty.isPortOpen()) {
+    if (changes.closed && !openNow)
+        std::fprintf(stderr, "vornal-boxsim: the terminal closed the port\n");
+    if (changes.closed || !openNow) {
         m_pending.clear();
         m_writeNotifier->setEnabled(false);
     }
